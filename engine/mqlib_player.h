@@ -1,0 +1,15 @@
+// MQLibPlayer: the animation player, also the sound manager's runnable.
+#pragma once
+
+#include "runtime/interfaces.h"
+#include "runtime/object.h"
+
+class MQLibPlayer : public Object, public java_lang_Runnable {
+ public:
+  static constexpr int16_t kClassId = cid::MQLibPlayer;
+
+  void* getInterface(int32_t interfaceId) override {
+    return interfaceId == cid::java_lang_Runnable ? static_cast<java_lang_Runnable*>(this) : nullptr;
+  }
+  void run() override {}
+};

@@ -1,0 +1,57 @@
+// Java exceptions as pending state: throwing stores the exception as the calling thread's
+// pending exception, code tests for it after each call that may throw, and a method's catch
+// table picks the handler. Also the null check that translated code makes before each use.
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/class.h"
+#include "runtime/object.h"
+
+// Every exception class derives from this layout: the message, then the trace text that
+// ThrowException fills in.
+class java_lang_Throwable : public Object {
+ public:
+  static constexpr int16_t kClassId = cid::java_lang_Throwable;
+  java_lang_Throwable() { RegisterReferenceFields(this, &message, &traceText); }
+  explicit java_lang_Throwable(String* text) : java_lang_Throwable() { message = text; }
+
+  String* message;    // may be null
+  String* traceText;  // "stacktrace:\n..." at the moment of the throw
+};
+
+// One catch-table entry; a table is a sequence of them ended by caughtClassId 0. An entry
+// covers the call sites firstSite <= site < endSite; its position selects the handler.
+struct CatchTable {
+  int32_t caughtClassId;
+  int32_t firstSite;
+  int32_t endSite;
+};
+
+// Makes the exception the calling thread's pending exception (replacing any earlier one)
+// after storing the current stack-trace text in it.
+void ThrowException(java_lang_Throwable* exception);
+
+// 0 when nothing is pending; otherwise records site as the catch site and returns 1.
+int32_t TestPendingException(int32_t site);
+
+// The calling thread's pending exception, or null.
+Object* GetPendingException();
+
+// Clears the calling thread's pending exception (used where native code drops one).
+void ClearPendingException();
+
+// The position of the entry that catches the pending exception at the recorded catch site,
+// clearing it; -1 (the exception stays pending) when no entry matches.
+int32_t FindCatchHandler(const CatchTable* table);
+
+// Writes "NullPointer" and the method trace.
+void ReportNullPointer();
+
+// The null check of translated code: true when the reference may be used. For null it
+// reports and returns false; the caller then skips the access (reads give 0 or null).
+inline bool NullCheck(const void* reference) {
+  if (reference) return true;
+  ReportNullPointer();
+  return false;
+}

@@ -1,0 +1,73 @@
+// The class factory. Exactly the classes listed in kFactoryClassIds may be made by id; each
+// joins the table of makers once it exists. Any other id gives null.
+#include "runtime/instance_factory.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "engine/mqlib_player.h"
+#include "game/board/actor.h"
+#include "game/shell/cgame.h"
+#include "javame/hashtable.h"
+#include "javame/record_enumeration.h"
+#include "javame/timer.h"
+#include "runtime/string.h"
+
+namespace {
+
+constexpr int16_t kFactoryClassIds[] = {
+    cid::Object, cid::String, cid::StringBuffer, cid::java_io_ByteArrayInputStream,
+    cid::java_io_ByteArrayOutputStream, cid::java_io_ConsoleOutputStream, cid::java_io_DataInputStream,
+    cid::java_io_DataOutputStream, cid::java_io_EOFException, cid::java_io_PrintStream,
+    cid::java_io_UTFDataFormatException, cid::java_lang_ArrayIndexOutOfBoundsException, cid::java_lang_Boolean,
+    cid::java_lang_IllegalArgumentException, cid::java_lang_IllegalStateException,
+    cid::java_lang_IndexOutOfBoundsException, cid::java_lang_Integer, cid::java_lang_NullPointerException,
+    cid::java_lang_NumberFormatException, cid::java_lang_Runtime, cid::java_lang_RuntimeException,
+    cid::java_lang_Thread, cid::java_util_Calendar, cid::java_util_Date, cid::java_util_EmptyStackException,
+    cid::java_util_Hashtable_HashtableEnumerator, cid::java_util_Hashtable, cid::java_util_HashtableEntry,
+    cid::java_util_NoSuchElementException, cid::java_util_Random, cid::java_util_TaskQueue,
+    cid::java_util_TimerThread, cid::java_util_TimeZoneImpl, cid::java_util_Vector, cid::javax_microedition_io_File,
+    cid::javax_microedition_io_ResourceInputStream, cid::javax_microedition_lcdui_Display,
+    cid::javax_microedition_lcdui_Font, cid::javax_microedition_lcdui_Image,
+    cid::javax_microedition_rms_InvalidRecordIDException, cid::javax_microedition_rms_RecordEnumerationImpl,
+    cid::javax_microedition_rms_RecordStore, cid::javax_microedition_rms_RecordStoreException,
+    cid::javax_microedition_rms_RecordStoreFullException, cid::javax_microedition_rms_RecordStoreNotFoundException,
+    cid::ASprite, cid::Bubble, cid::cActor, cid::cGame_CBubbleBunch, cid::cGame, cid::MQLibPlayer,
+};
+
+constexpr bool MayBeMadeById(int16_t classId) {
+  return std::find(std::begin(kFactoryClassIds), std::end(kFactoryClassIds), classId) != std::end(kFactoryClassIds);
+}
+
+struct Maker {
+  int16_t classId;
+  Object* (*make)();
+};
+
+template <class T>
+Object* Make() {
+  static_assert(MayBeMadeById(T::kClassId), "only the listed classes may be made by id");
+  return NewObject<T>();
+}
+
+// Add a class here when it is built, if it is in kFactoryClassIds.
+constexpr Maker kMakers[] = {
+    {cid::Object, &Make<Object>},
+    {cid::String, &Make<String>},
+    {cid::java_lang_Thread, &Make<java_lang_Thread>},
+    {cid::java_util_Hashtable_HashtableEnumerator, &Make<java_util_Hashtable_HashtableEnumerator>},
+    {cid::java_util_TimerThread, &Make<java_util_TimerThread>},
+    {cid::javax_microedition_rms_RecordEnumerationImpl, &Make<javax_microedition_rms_RecordEnumerationImpl>},
+    {cid::cActor, &Make<cActor>},
+    {cid::cGame, &Make<cGame>},
+    {cid::MQLibPlayer, &Make<MQLibPlayer>},
+};
+
+}  // namespace
+
+Object* NewInstanceFactory::newInstance(int32_t classId) {
+  for (const Maker& maker : kMakers) {
+    if (maker.classId == classId) return maker.make();
+  }
+  return nullptr;
+}
