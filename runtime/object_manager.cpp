@@ -41,3 +41,7 @@ uint32_t ObjectAddress32(const void* object) {
   if (arena && p >= arena && p < arena + kArenaSize) return kAddressBase + static_cast<uint32_t>(p - arena);
   return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(object));
 }
+
+void RegisterDataOwner(void*, void*) {}
+
+void ForceDataHeapCompaction() {}

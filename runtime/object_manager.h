@@ -14,6 +14,15 @@ void* AllocDataMemory(size_t size);
 // Gives a block back to whichever heap holds it.
 void FreeDataMemory(void* address);
 
+// Records ownerField (the address of the one pointer that holds body) as the owner of a
+// data-heap block, so a compaction that moves the block can update that pointer. Blocks
+// outside the data heap are left alone.
+void RegisterDataOwner(void* body, void* ownerField);
+
+// Compacts the data heap now, moving every movable body (tests use it to prove that every
+// holder of a body goes through its registered owner).
+void ForceDataHeapCompaction();
+
 // The stable 32-bit value of an object's address that hashCode and toString print: its
 // offset in the object heap plus a fixed base, the same on every run with the same history.
 uint32_t ObjectAddress32(const void* object);
