@@ -17,6 +17,7 @@ bool String::allocChars(int32_t length) {
   auto* body = static_cast<char16_t*>(AllocDataMemory(sizeof(char16_t) * (static_cast<size_t>(length) + 1)));
   if (!body) return false;
   characters = body;
+  RegisterDataOwner(body, &characters);
   count = length + 1;
   return true;
 }
