@@ -1,0 +1,55 @@
+// The builder program as the build runs it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "tests/tools/databuild/scratch_dir.h"
+#include "tools/databuild/constants_writer.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using Tree = std::map<std::string, Bytes>;  // relative path -> bytes
+
+int RunDatabuild(const std::string& arguments) {
+  const std::string command = std::string("'") + PLIMORA_DATABUILD_PATH + "' " + arguments;
+  return std::system(command.c_str());
+}
+
+Tree ReadTree(const std::filesystem::path& root) {
+  Tree tree;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    tree[std::filesystem::relative(entry.path(), root).generic_string()] =
+        Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  return tree;
+}
+
+TEST(DatabuildTest, TwoRunsWriteTheSameBytes) {
+  ScratchDir first, second;
+  ASSERT_EQ(RunDatabuild("'" + first.path().string() + "'"), 0);
+  ASSERT_EQ(RunDatabuild("'" + second.path().string() + "'"), 0);
+  const Tree tree = ReadTree(first.path());
+  EXPECT_EQ(tree, ReadTree(second.path()));
+  ASSERT_TRUE(tree.contains("constants.bin"));
+  EXPECT_EQ(tree.at("constants.bin"),
+            databuild::WriteConstantsFile(databuild::StringConstantTable()));
+}
+
+TEST(DatabuildTest, WritesASeedFolderForEachFuzzTarget) {
+  ScratchDir dir;
+  ASSERT_EQ(RunDatabuild("--seeds '" + dir.path().string() + "'"), 0);
+  EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "modified_utf8_round_trip"));
+}
+
+TEST(DatabuildTest, RefusesUnknownArguments) {
+  EXPECT_NE(RunDatabuild(""), 0);
+  EXPECT_NE(RunDatabuild("--nonsense a b"), 0);
+}
+
+}  // namespace

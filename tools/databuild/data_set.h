@@ -1,0 +1,13 @@
+// The data set: every file the game reads from its data root, built from the content tables.
+#pragma once
+
+#include <vector>
+
+#include "tools/databuild/output_file.h"
+
+namespace databuild {
+
+// Paths are relative to the data root. The same build gives the same bytes every time.
+std::vector<OutputFile> BuildDataSet();
+
+}  // namespace databuild

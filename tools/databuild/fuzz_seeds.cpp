@@ -1,0 +1,67 @@
+// One seed source per fuzz target, listed in kSeedSources under the target's name.
+#include "tools/databuild/fuzz_seeds.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "tools/databuild/modified_utf8.h"
+#include "tools/databuild/string_constants.h"
+
+namespace databuild {
+
+namespace {
+
+using Seed = std::vector<uint8_t>;
+
+// UTF-16 units, low byte first: the form in which modified_utf8_round_trip reads its text.
+Seed Utf16Bytes(std::u16string_view text) {
+  Seed bytes;
+  for (const char16_t unit : text) {
+    bytes.push_back(static_cast<uint8_t>(unit));
+    bytes.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+  return bytes;
+}
+
+// Every text of the constant table, and the units at the edges of the encoding (U+0000, the
+// two- and three-byte limits, a surrogate pair), each as units and as encoded bytes.
+std::vector<Seed> ModifiedUtf8Seeds() {
+  std::vector<Seed> seeds;
+  for (const StringConstant& constant : StringConstantTable()) {
+    seeds.push_back(Utf16Bytes(constant.text));
+  }
+  constexpr std::u16string_view kEdges[] = {u"\u0000", u"\u007F\u0080", u"\u07FF\u0800",
+                                            u"\u20AC\uFFFF", u"\U0001F600"};
+  for (const std::u16string_view text : kEdges) {
+    seeds.push_back(Utf16Bytes(text));
+    seeds.push_back(EncodeModifiedUtf8(text));
+  }
+  std::sort(seeds.begin(), seeds.end());
+  seeds.erase(std::unique(seeds.begin(), seeds.end()), seeds.end());
+  return seeds;
+}
+
+struct SeedSource {
+  std::string_view target;
+  std::vector<Seed> (*seeds)();
+};
+
+constexpr SeedSource kSeedSources[] = {
+    {"modified_utf8_round_trip", ModifiedUtf8Seeds},
+};
+
+}  // namespace
+
+std::vector<OutputFile> BuildFuzzSeeds() {
+  std::vector<OutputFile> files;
+  for (const SeedSource& source : kSeedSources) {
+    const std::vector<Seed> seeds = source.seeds();
+    for (size_t i = 0; i < seeds.size(); i++) {
+      files.push_back({std::string(source.target) + "/" + std::to_string(i), seeds[i]});
+    }
+  }
+  return files;
+}
+
+}  // namespace databuild

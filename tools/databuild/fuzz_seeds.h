@@ -1,0 +1,14 @@
+// Seed corpora of the fuzz targets: the folder of the target named T is T/, and every target
+// that reads a format of the data set starts from the builder's own output of that format.
+#pragma once
+
+#include <vector>
+
+#include "tools/databuild/output_file.h"
+
+namespace databuild {
+
+// Paths are "<target>/<seed number>".
+std::vector<OutputFile> BuildFuzzSeeds();
+
+}  // namespace databuild
