@@ -31,8 +31,9 @@ std::vector<Seed> ModifiedUtf8Seeds() {
   for (const StringConstant& constant : StringConstantTable()) {
     seeds.push_back(Utf16Bytes(constant.text));
   }
-  constexpr std::u16string_view kEdges[] = {u"\u0000", u"\u007F\u0080", u"\u07FF\u0800",
-                                            u"\u20AC\uFFFF", u"\U0001F600"};
+  using namespace std::string_view_literals;  // u"\0"sv keeps its one unit
+  constexpr std::u16string_view kEdges[] = {u"\0"sv, u"\u007F\u0080"sv, u"\u07FF\u0800"sv,
+                                            u"\u20AC\uFFFF"sv, u"\U0001F600"sv};
   for (const std::u16string_view text : kEdges) {
     seeds.push_back(Utf16Bytes(text));
     seeds.push_back(EncodeModifiedUtf8(text));
