@@ -12,6 +12,7 @@
 #include "javame/record_enumeration.h"
 #include "javame/timer.h"
 #include "runtime/string.h"
+#include "runtime/string_buffer.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ Object* Make() {
 constexpr Maker kMakers[] = {
     {cid::Object, &Make<Object>},
     {cid::String, &Make<String>},
+    {cid::StringBuffer, &Make<StringBuffer>},
     {cid::java_lang_Thread, &Make<java_lang_Thread>},
     {cid::java_util_Hashtable_HashtableEnumerator, &Make<java_util_Hashtable_HashtableEnumerator>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},

@@ -1,21 +1,35 @@
-// String storage and the operations the runtime core needs of it.
+// String storage and construction from strings, characters and buffers, and the Object
+// operations of String.
 #include "runtime/string.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
+#include "runtime/array.h"
 #include "runtime/exceptions.h"
+#include "runtime/range_check.h"
+#include "runtime/string_buffer.h"
 #include "runtime/trace.h"
 
+// ---- Storage ------------------------------------------------------------------------------
+
 bool String::allocChars(int32_t length) {
-  if (length < 0) length = 0;
+  if (characters && characters != inlineChars) FreeDataMemory(characters);
   characters = inlineChars;
   count = 1;
+  inlineChars[0] = 0;
+  if (length < 0) length = 0;
   if (length + 1 < kInlineUnits) {
     count = length + 1;
     return true;
   }
-  auto* body = static_cast<char16_t*>(AllocDataMemory(sizeof(char16_t) * (static_cast<size_t>(length) + 1)));
-  if (!body) return false;
+  auto* body =
+      static_cast<char16_t*>(AllocDataMemory(sizeof(char16_t) * (static_cast<size_t>(length) + 1)));
+  if (!body) {
+    DebugLog("String: no memory for %d characters", length);
+    return false;
+  }
   characters = body;
   RegisterDataOwner(body, &characters);
   count = length + 1;
@@ -27,11 +41,78 @@ void String::finalize() {
   characters = nullptr;
 }
 
+// ---- Construction -------------------------------------------------------------------------
+
+String::String(String* other) : String() {
+  if (!NullCheck(other)) return;
+  int32_t n = other->count;
+  auto* body = static_cast<char16_t*>(AllocDataMemory(sizeof(char16_t) * static_cast<size_t>(n)));
+  if (!body) {
+    DebugLog("String: no memory for %d characters", n - 1);
+    return;
+  }
+  characters = body;
+  RegisterDataOwner(body, &characters);
+  count = n;
+  std::copy_n(other->characters, n, characters);  // other's body is read after the allocation
+}
+
+String::String(CharArray* chars, int32_t offset, int32_t length) : String() {
+  if (!NullCheck(chars)) return;
+  Span span = ClampRange("String(char[],int,int)", offset, static_cast<int64_t>(offset) + length,
+                         chars->length);
+  initFilled(span.size(),
+             [&](char16_t* out) { std::copy_n(chars->elements() + span.begin, span.size(), out); });
+}
+
+String::String(CharArray* chars) : String(chars, 0, chars ? chars->length : 0) {}
+
+String::String(StringBuffer* buffer) : String() {
+  if (NullCheck(buffer)) initFromBuffer(buffer);
+}
+
+void String::initFromBuffer(StringBuffer* buffer) {
+  initFilled(buffer->length(),
+             [&](char16_t* out) { std::copy_n(buffer->characters, buffer->length(), out); });
+}
+
+void String::initFromUnits(const char16_t* units, int32_t offset, int32_t length) {
+  if (length < 0) {
+    DebugLog("String::initFromUnits: length %d below 0", length);
+    length = 0;
+  }
+  if (length > 0 && !NullCheck(units)) length = 0;
+  initFilled(length, [&](char16_t* out) {
+    if (length > 0) std::copy_n(units + offset, length, out);
+  });
+}
+
+void MakeStringFromChars(String* string, const char* text) {
+  if (!NullCheck(string)) return;
+  if (!text) text = "";
+  auto n = static_cast<int32_t>(strlen(text));
+  string->initFilled(n, [&](char16_t* out) {
+    for (int32_t i = 0; i < n; i++) out[i] = static_cast<unsigned char>(text[i]);
+  });
+}
+
+void MakeStringFromWide(String* string, const char16_t* text) {
+  if (!NullCheck(string)) return;
+  if (!text) text = u"";
+  string->initFromUnits(text, 0, static_cast<int32_t>(std::char_traits<char16_t>::length(text)));
+}
+
+String* NewJavaString(const char* text) {
+  String* string = NewObject<String>();
+  if (string) MakeStringFromChars(string, text);
+  return string;
+}
+
+// ---- Object operations --------------------------------------------------------------------
+
 bool String::equals(Object* other) {
   if (!other || other->classId != cid::String) return false;
-  if (other == this) return true;
-  auto* text = static_cast<String*>(other);
-  return count == text->count && memcmp(characters, text->characters, sizeof(char16_t) * count) == 0;
+  return other == this || compareTo(static_cast<String*>(other)) == 0;
 }
 
 int32_t String::hashCode() {
@@ -39,50 +120,4 @@ int32_t String::hashCode() {
   int32_t h = 0;
   for (int32_t i = 0; i < count; i++) h = h * 31 + characters[i];
   return h;
-}
-
-char16_t String::charAt(int32_t index) {
-  if (index < 0 || index >= length()) {
-    DebugLog("String::charAt index %d out of range (length %d)", index, length());
-    return 0;
-  }
-  return characters[index];
-}
-
-String* String::replace(char16_t oldUnit, char16_t newUnit) {
-  if (oldUnit == newUnit) return this;
-  int32_t n = length();
-  int32_t first = 0;
-  while (first < n && characters[first] != oldUnit) first++;
-  if (first == n) return this;
-  String* copy = NewObject<String>();
-  if (!copy) return nullptr;
-  if (!copy->allocChars(n)) return copy;
-  // Re-read our characters: making the copy may have moved them.
-  for (int32_t i = 0; i < n; i++) {
-    char16_t unit = characters[i];
-    copy->characters[i] = unit == oldUnit ? newUnit : unit;
-  }
-  return copy;
-}
-
-bool String::equalsChars(const char* text) {
-  for (int32_t i = 0; i < length(); i++) {
-    if (text[i] == 0 || characters[i] != static_cast<unsigned char>(text[i])) return false;
-  }
-  return true;
-}
-
-void MakeStringFromChars(String* string, const char* text) {
-  if (!NullCheck(string)) return;
-  int32_t n = static_cast<int32_t>(strlen(text));
-  if (!string->allocChars(n)) return;
-  for (int32_t i = 0; i < n; i++) string->characters[i] = static_cast<unsigned char>(text[i]);
-  string->characters[n] = 0;
-}
-
-String* NewJavaString(const char* text) {
-  String* string = NewObject<String>();
-  if (string) MakeStringFromChars(string, text ? text : "");
-  return string;
 }

@@ -195,7 +195,8 @@ TEST_F(ClassTest, FactoryMakesOnlyListedClassesThatExist) {
     bool made;
   };
   const Row rows[] = {
-      {cid::Object, true}, {cid::String, true}, {cid::java_lang_Thread, true}, {cid::cGame, true},
+      {cid::Object, true}, {cid::String, true}, {cid::StringBuffer, true}, {cid::java_lang_Thread, true},
+      {cid::cGame, true},
       {cid::cActor, true}, {cid::MQLibPlayer, true}, {cid::java_util_TimerThread, true},
       {cid::java_util_Hashtable_HashtableEnumerator, true}, {cid::javax_microedition_rms_RecordEnumerationImpl, true},
       // Not listed, although the classes exist.
