@@ -7,6 +7,8 @@
 #include <cstring>
 #include <mutex>
 
+#include "runtime/trace.h"
+
 namespace {
 
 constexpr size_t kArenaSize = 4 * 1024 * 1024;
@@ -45,3 +47,10 @@ uint32_t ObjectAddress32(const void* object) {
 void RegisterDataOwner(void*, void*) {}
 
 void ForceDataHeapCompaction() {}
+
+// Departure: the process ends here rather than raising std::bad_alloc, because no C++
+// exception may cross translated code and nothing can go on without the memory.
+void OperatorNewFailed() {
+  DebugLog("ERROR: Operator new failed: out of store.");
+  std::abort();
+}

@@ -26,3 +26,7 @@ void ForceDataHeapCompaction();
 // The stable 32-bit value of an object's address that hashCode and toString print: its
 // offset in the object heap plus a fixed base, the same on every run with the same history.
 uint32_t ObjectAddress32(const void* object);
+
+// The native heap could not satisfy an allocation: writes "ERROR: Operator new failed: out
+// of store." and ends the process.
+[[noreturn]] void OperatorNewFailed();
