@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "runtime/memory_manager.h"
+#include "runtime/object_manager.h"
 #include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/trace.h"
@@ -15,8 +17,13 @@ Application* GetApplication() { return currentApplication; }
 
 void SetApplication(Application* application) { currentApplication = application; }
 
-void Application::init() {
+void Application::init(int32_t objectHeapSize, int32_t dataHeapSize) {
   memset(static_cast<void*>(this), 0, sizeof *this);
+  DebugLog("new MemoryManagers");
+  objectHeap = new MemoryManager(objectHeapSize, false);
+  dataHeap = new MemoryManager(dataHeapSize, true);
+  DebugLog("new ObjectManager");
+  objectManager = new ObjectManager(this);
   DebugLog("new StaticClass");
   staticClass = new StaticClass();
   DebugLog("Application::init");
@@ -30,9 +37,17 @@ void Application::close() {
   screenImage = nullptr;
   m_screenGraphics = nullptr;
   sharedStringBuffer = nullptr;
+  // Every object goes before the static block, so finalisers still find the class table.
+  if (objectManager) objectManager->gc(kGcReleaseAll);
   Class::freeAllReferenceFields();
   delete staticClass;
   staticClass = nullptr;
+  delete objectManager;
+  objectManager = nullptr;
+  delete objectHeap;
+  objectHeap = nullptr;
+  delete dataHeap;
+  dataHeap = nullptr;
 }
 
 void Application::logStackTrace() { PrintStackTrace(); }

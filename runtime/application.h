@@ -14,11 +14,17 @@ class javax_microedition_lcdui_Displayable;
 class javax_microedition_lcdui_Image;
 class javax_microedition_lcdui_Graphics;
 
+// Arena sizes of the two managed heaps (bytes): objects, and bodies (array elements, string
+// and string-buffer characters).
+constexpr int32_t kObjectHeapSize = 4 * 1024 * 1024;
+constexpr int32_t kDataHeapSize = 16 * 1024 * 1024;
+
 class Application {
  public:
   // Makes the heaps, the object manager and the static block, and fills the class table.
-  void init();
-  // Releases everything init made.
+  // The calling thread becomes the Java thread that collects.
+  void init(int32_t objectHeapSize = kObjectHeapSize, int32_t dataHeapSize = kDataHeapSize);
+  // Frees every object, then releases everything init made.
   void close();
 
   StaticClass* getStaticClass() { return staticClass; }

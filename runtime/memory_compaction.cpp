@@ -46,33 +46,28 @@ PLIMORA_HEAP_INTERNAL bool MemoryManager::runIsMovable(const Block* first,
 // any bytes of the take beyond the run, and frees the old run as one block.
 PLIMORA_HEAP_INTERNAL void MemoryManager::moveRun(Block* first, int32_t bytes, Block* destination) {
   char* from = start(first);
-  std::vector<size_t> usable;  // each block's addressable data, kept across the move
-  for (char* p = from; p < from + bytes; p += -blockAt(p)->size) {
-    usable.push_back(AddressablePrefix(dataOf(blockAt(p)), -blockAt(p)->size - headerSize_));
-  }
   Block* target = take(destination, bytes);
   intptr_t leftover = -target->size - bytes;
-  UnpoisonHeapRange(from, static_cast<size_t>(bytes));
-  UnpoisonHeapRange(target, static_cast<size_t>(bytes));
-  memcpy(target, from, static_cast<size_t>(bytes));
-  PoisonHeapRange(target, static_cast<size_t>(bytes + leftover));
-
   char* to = start(target);
+  UnpoisonHeapRange(to, static_cast<size_t>(bytes));
   Block* last = target;
-  size_t k = 0;
-  for (char* p = to; p < to + bytes; p += -blockAt(p)->size) {
-    last = blockAt(p);
+  for (intptr_t offset = 0; offset < bytes;) {
+    Block* old = blockAt(from + offset);
+    auto size = static_cast<size_t>(-old->size);
+    size_t usable = AddressablePrefix(dataOf(old), size - headerSize_);  // kept across the move
+    UnpoisonHeapRange(old, size);
+    memcpy(to + offset, old, size);
+    last = blockAt(to + offset);
+    PoisonHeapRange(last, size);
+    UnpoisonHeapRange(dataOf(last), usable);
     markStart(last, true);
     *reinterpret_cast<void**>(last->prev) = dataOf(last);
-    UnpoisonHeapRange(dataOf(last), usable[k++]);
+    // The old run becomes one block, and its copies replace the taken block: the block
+    // count stays as the take left it.
+    if (offset > 0) markStart(old, false);
+    offset += static_cast<intptr_t>(size);
   }
   last->size -= leftover;
-
-  // The copies replace the taken block and the old run becomes one block, so the block
-  // count stays as the take left it.
-  for (char* p = from + -first->size; p < from + bytes; p += -blockAt(p)->size) {
-    markStart(blockAt(p), false);
-  }
   first->size = -bytes;
   release(first);
 }
@@ -167,8 +162,9 @@ PLIMORA_HEAP_INTERNAL void MemoryManager::compactAll() {
       moveRun(b, static_cast<int32_t>(size), destination);
     }
   }
+  // Compaction B is left out: towards one hole of all the free space it would slide the
+  // blocks after its hole through the whole arena, one block's length per move.
   intptr_t free = 0;
   for (const Block* f = freeHead_; f; f = f->next) free += f->size;
-  int32_t need = static_cast<int32_t>(free);
-  if (!largestFreeAtLeast(need) && !compactionA(need)) compactionB(need);
+  compactionA(static_cast<int32_t>(free));
 }

@@ -75,7 +75,7 @@ class MemoryManager {
   // (header included). The caller has stopped the world. True when such a block exists.
   bool compact(int32_t need);
   // Moves every movable block once (each to the best-fitting free block that has room),
-  // then compacts towards one hole of all the free space. The caller has stopped the world.
+  // then joins holes with compaction A. The caller has stopped the world (test hook).
   void compactAll();
 
   void setCollector(HeapCollector* collector) { collector_ = collector; }

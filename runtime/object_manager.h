@@ -1,8 +1,19 @@
-// Allocation entry points for managed objects and their bodies.
+// Allocation entry points for managed objects and their bodies, and the ObjectManager: the
+// list of every object on the object heap and the stop-the-world mark-and-sweep collector
+// over it. Every used block of the object heap is a listed object.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
+
+#include "host/thread.h"
+#include "runtime/memory_manager.h"
+
+class Application;
+class Class;
+class Object;
 
 // A zero-filled block. toDataHeap == 0: an object-heap block registered with the object
 // manager (null when the heap cannot give it). Otherwise a data block that is not registered.
@@ -28,5 +39,103 @@ void ForceDataHeapCompaction();
 uint32_t ObjectAddress32(const void* object);
 
 // The native heap could not satisfy an allocation: writes "ERROR: Operator new failed: out
-// of store." and ends the process.
+// of store." and ends the process. Installed as the handler of operator new.
 [[noreturn]] void OperatorNewFailed();
+
+// Flags of ObjectManager::gc.
+constexpr int32_t kGcThrottled = 0;      // collect only when kGcInterval ms have passed
+constexpr int32_t kGcReleaseAll = 2;     // free every object, collectable or not (at close)
+constexpr int32_t kGcForced = 4;         // any non-zero value forces; the paint's request
+constexpr int32_t kGcKeepNewest = 8;     // keep the most recently registered object alive
+constexpr int32_t kGcForAllocation = 9;  // the allocator's retry: forced, keep the newest
+constexpr uint32_t kGcInterval = 2000;   // milliseconds between throttled collections
+
+class ObjectManager final : public HeapCollector {
+ public:
+  // An empty list over the application's heaps, which it becomes the collector of. The
+  // calling thread is the Java thread (see isJavaThread).
+  explicit ObjectManager(Application* application);
+  ~ObjectManager();
+  ObjectManager(const ObjectManager&) = delete;
+  ObjectManager& operator=(const ObjectManager&) = delete;
+
+  // Appends object to the list; false when the list cannot grow.
+  bool registerObject(Object* object);
+  int32_t objectCount() const;
+
+  // A collection; flags as the kGc constants above.
+  void gc(int32_t flags);
+  // Marks object and everything reachable from it (iterative depth first).
+  void mark(Object* object);
+  // Conservative scan: marks the object around every word in [from, to) that points into
+  // one, interior pointers included.
+  void scanRange(const void* from, const void* to);
+
+  // A table of count addresses of reference slots outside the heaps (the static block's
+  // reference statics, the string-constant pool). Every collection marks the object held in
+  // each slot. The table must outlive the manager.
+  void registerRootSlots(Object** const* slots, int32_t count);
+
+  // Stops the world and moves every movable body of the data heap (test hook).
+  void forceDataHeapCompaction();
+
+  // Writes per class the bytes and count of live objects (with their bodies) with DebugLog.
+  void memoryReport();
+
+  // HeapCollector.
+  void collectForAllocation() override;
+  void compactForAllocation(MemoryManager* heap, int32_t need) override;
+
+ private:
+  struct MarkFrame {
+    Object* container;
+    int32_t position;  // the next child to visit
+  };
+  struct RootTable {
+    Object** const* slots;
+    int32_t count;
+  };
+
+  // The Java threads, as far as the collector knows them. Until the thread table exists
+  // the thread that made this manager is the one Java thread, and the world is stopped as
+  // soon as it collects.
+  bool isJavaThread() const;
+  void stopTheWorld();
+  void resumeTheWorld();
+  void scanThreadStacks();
+
+  // Enters a collection: the collector lock taken, the world stopped. Refused (false) when
+  // the calling thread is not a Java thread (with a trace line naming request) or when it is
+  // already collecting (a finaliser's request from inside the sweep).
+  bool enterCollection(const char* request);
+  void leaveCollection();
+
+  void collect(int32_t flags, const void* stackTop);
+  void clearMarks();
+  void markRoots(int32_t flags);
+  void mark(Object* object, Class* classes);
+  void setMark(Object* object);
+  Class* classTable() const;
+  void sweep();
+
+  Application* application_;
+  MemoryManager* objectHeap_;
+  MemoryManager* dataHeap_;
+
+  Object** objects_ = nullptr;  // the list, in registration order except as the sweep moves
+  int32_t capacity_ = 0;
+  int32_t count_ = 0;
+  mutable host::RecursiveLock listLock_;
+
+  host::RecursiveLock collectorLock_;
+  bool collecting_ = false;  // written only under the collector lock
+  std::atomic<uint32_t> lastCollection_;
+
+  std::vector<MarkFrame> markStack_;
+  std::vector<Object*> outsideMarked_;  // objects off the object heap that this collection marked
+  std::vector<RootTable> rootTables_;
+
+  uint32_t javaThreadId_;
+  void* stackBase_;
+  const void* callerStackTop_ = nullptr;  // the collecting thread's live stack starts here
+};
