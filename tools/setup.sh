@@ -7,6 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libsdl2-dev libpng-dev zlib1g-dev libvorbisidec-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgc-dev
+  xvfb x11-utils
 )
 
 install_packages() {

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs a command under a private virtual X server and SDL's X11 driver. The server keeps its
+# screen in an XWD file whose path is exported as PLIMORA_XVFB_SCREEN, so a test can look at
+# what a real window shows. The screen is 480 x 800 (PLIMORA_XVFB_SIZE=WxHxDEPTH changes it).
+# Exits 77, which ctest counts as skipped, when Xvfb is not installed.
+#   tests/host/run_under_xvfb.sh build/tests/host_tests --gtest_filter='RealWindowTest.*'
+set -euo pipefail
+if ! command -v Xvfb >/dev/null; then
+  echo "Xvfb is not installed: skipped"
+  exit 77
+fi
+dir=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  rm -rf "$dir"
+}
+trap cleanup EXIT
+# -displayfd lets the server pick a free display and report it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 "${PLIMORA_XVFB_SIZE:-480x800x24}" -fbdir "$dir" -nolisten tcp \
+  3>"$dir/display" 2>"$dir/log" &
+pid=$!
+for _ in $(seq 100); do
+  [ -s "$dir/display" ] && break
+  sleep 0.1
+done
+if [ ! -s "$dir/display" ]; then
+  echo "Xvfb did not start:" >&2
+  cat "$dir/log" >&2
+  exit 1
+fi
+export DISPLAY=":$(cat "$dir/display")" SDL_VIDEODRIVER=x11 PLIMORA_XVFB_SCREEN="$dir/Xvfb_screen0"
+# The X11 client libraries and D-Bus that SDL loads keep allocations for the life of the
+# process and are unloaded before the leak report, which then cannot name them. Leaks of our
+# own code are checked by the tests on SDL's dummy driver.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+"$@"
