@@ -94,7 +94,7 @@ void SdlWindow::translate(const SDL_Event& event) {
     case SDL_DISPLAYEVENT:
       postMessage({kMsgSettingChange, 0, 0});
       break;
-    case SDL_KEYDOWN:
+    case SDL_KEYDOWN:  // a held key repeats its key-down, as on the device
     case SDL_KEYUP:
       if (uint32_t key = VirtualKeyForSdlKey(event.key.keysym.sym)) {
         postMessage({event.type == SDL_KEYDOWN ? kMsgKeyDown : kMsgKeyUp, key, 0});

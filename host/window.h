@@ -89,7 +89,7 @@ class Window {
 
   // ---- Display ----
   // Creates the display surface that shows frames on this window by the given path; nullptr
-  // when the back-end cannot. At most one surface is open at a time.
+  // when the back-end cannot (the SDL window shows through one open surface at a time).
   virtual std::unique_ptr<DisplaySurface> openDisplay(DisplayPath path) = 0;
 
  protected:
