@@ -43,6 +43,7 @@ void ObjectManager::gc(int32_t flags) {
 // which lie below it, are never scanned.
 void ObjectManager::collect(int32_t flags, const void* stackTop) {
   callerStackTop_ = stackTop;
+  loadClassReferences();
   clearMarks();
   if (flags & kGcReleaseAll) {
     for (int32_t i = 0; i < count_; i++) objects_[i]->collectable = 1;
@@ -105,7 +106,7 @@ void ObjectManager::stopTheWorld() {}
 void ObjectManager::resumeTheWorld() {}
 
 void ObjectManager::scanThreadStacks() {
-  scanRange(callerStackTop_, stackBase_);
+  scanWords(callerStackTop_, stackBase_);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -115,11 +116,18 @@ void ObjectManager::clearMarks() {
   for (int32_t i = 0; i < count_; i++) objects_[i]->clearMark();
 }
 
-void ObjectManager::markRoots(int32_t flags) {
+void ObjectManager::loadClassReferences() {
   Class* classes = classTable();
+  for (int32_t id = 0; id < kClassCount; id++) {
+    const int32_t* offsets = classes ? classes[id].referenceFieldOffsets() : nullptr;
+    classReferences_[id] = {offsets, offsets ? classes[id].referenceFieldCount() : 0};
+  }
+}
+
+void ObjectManager::markRoots(int32_t flags) {
   for (const RootTable& table : rootTables_) {
     for (int32_t i = 0; i < table.count; i++) {
-      if (table.slots[i]) mark(*table.slots[i], classes);
+      if (table.slots[i]) markFrom(*table.slots[i]);
     }
   }
   // Every current object is a managed object whose header starts the reference.
@@ -130,108 +138,79 @@ void ObjectManager::markRoots(int32_t flags) {
       reinterpret_cast<Object*>(application_->m_screenGraphics),
       reinterpret_cast<Object*>(application_->sharedStringBuffer),
   };
-  for (Object* object : current) mark(object, classes);
+  for (Object* object : current) markFrom(object);
   ForEachThreadState(
       [](JavaThreadState& state, void* manager) {
-        auto* self = static_cast<ObjectManager*>(manager);
-        self->mark(state.pendingException, self->classTable());
+        static_cast<ObjectManager*>(manager)->markFrom(state.pendingException);
       },
       this);
   scanThreadStacks();
-  if ((flags & kGcKeepNewest) && count_ > 0) mark(objects_[count_ - 1], classes);
+  if ((flags & kGcKeepNewest) && count_ > 0) markFrom(objects_[count_ - 1]);
 }
 
 void ObjectManager::mark(Object* object) {
-  mark(object, classTable());
+  loadClassReferences();
+  markFrom(object);
 }
 
-void ObjectManager::setMark(Object* object) {
+void ObjectManager::scanRange(const void* from, const void* to) {
+  loadClassReferences();
+  scanWords(from, to);
+}
+
+inline void ObjectManager::setMark(Object* object) {
   object->setMarked();
   // A mark on an object off the object heap is not cleared with the list's; remember it so
-  // the next collection visits that object's children again.
+  // the next collection visits that object's references again.
   if (!objectHeap_->Contains(object)) outsideMarked_.push_back(object);
 }
 
-namespace {
-
-// The references an object holds: an ObjectArray's elements, otherwise the reference
-// fields listed in its class record.
-struct Children {
-  Object* const* elements = nullptr;
-  const int32_t* offsets = nullptr;
-  int32_t count = 0;
-
-  Children(Object* object, Class* classes) {
-    if (object->classId == cid::ObjectArray) {
-      auto* array = static_cast<ObjectArray*>(object);
-      if (array->body && array->length > 0) {
-        elements = array->elements();
-        count = array->length;
-      }
-    } else if (classes && object->classId >= 0 && object->classId < kClassCount) {
-      const Class& record = classes[object->classId];
-      offsets = record.referenceFieldOffsets();
-      count = offsets ? record.referenceFieldCount() : 0;
-    }
-  }
-  Object* at(Object* object, int32_t i) const {
-    if (elements) return elements[i];
-    return *reinterpret_cast<Object* const*>(reinterpret_cast<const char*>(object) + offsets[i]);
-  }
-};
-
-bool CanHoldReferences(Object* object, Class* classes) {
-  if (object->classId == cid::ObjectArray) return true;
-  if (!classes || object->classId < 0 || object->classId >= kClassCount) return false;
-  return classes[object->classId].referenceFieldCount() > 0;
+// An ObjectArray's elements are references; any other object's are the fields its class
+// lists. No other array and no string holds any.
+inline bool ObjectManager::holdsReferences(const Object* object) const {
+  auto id = static_cast<uint16_t>(object->classId);
+  return id < kClassCount && (id == cid::ObjectArray || classReferences_[id].count > 0);
 }
 
-}  // namespace
+inline void ObjectManager::visit(Object* child) {
+  if (!child || child->marked()) return;
+  setMark(child);
+  if (holdsReferences(child)) markStack_.push_back(child);
+}
 
-// Depth first without recursion: the stack holds each container being visited with the
-// position of its next child, and grows as deep as the graph goes.
-void ObjectManager::mark(Object* root, Class* classes) {
-  if (!root || root->marked()) return;
-  setMark(root);
-  markStack_.clear();
-  Object* current = root;
-  int32_t position = 0;
-  for (;;) {
-    Children children(current, classes);
-    Object* descend = nullptr;
-    while (position < children.count && !descend) {
-      Object* child = children.at(current, position++);
-      if (!child || child->marked()) continue;
-      setMark(child);
-      if (CanHoldReferences(child, classes)) descend = child;
-    }
-    if (descend) {
-      markStack_.push_back({current, position});
-      current = descend;
-      position = 0;
-    } else if (!markStack_.empty()) {
-      current = markStack_.back().container;
-      position = markStack_.back().position;
-      markStack_.pop_back();
+// Marks object, then drains the mark stack: each popped object's references are marked and
+// those that hold references in turn are pushed. The stack grows as far as the graph needs.
+void ObjectManager::markFrom(Object* object) {
+  visit(object);
+  while (!markStack_.empty()) {
+    Object* container = markStack_.back();
+    markStack_.pop_back();
+    if (container->classId == cid::ObjectArray) {
+      auto* array = static_cast<ObjectArray*>(container);
+      Object* const* elements = array->elements();
+      int32_t length = elements ? array->length : 0;
+      for (int32_t i = 0; i < length; i++) visit(elements[i]);
     } else {
-      return;
+      const ClassReferences& references = classReferences_[container->classId];
+      auto* base = reinterpret_cast<char*>(container);
+      for (int32_t i = 0; i < references.count; i++) {
+        visit(*reinterpret_cast<Object**>(base + references.offsets[i]));
+      }
     }
   }
 }
 
 // Any word that points into a used block of the object heap, interior pointers included,
 // keeps that block's object alive: the block map finds the block without a list search.
-PLIMORA_NO_SANITIZE_SCAN void ObjectManager::scanRange(const void* from, const void* to) {
+PLIMORA_NO_SANITIZE_SCAN void ObjectManager::scanWords(const void* from, const void* to) {
   auto low = reinterpret_cast<uintptr_t>(from);
   auto high = reinterpret_cast<uintptr_t>(to);
   if (low > high) std::swap(low, high);
   low = (low + sizeof(void*) - 1) & ~(uintptr_t{sizeof(void*)} - 1);
-  Class* classes = classTable();
   for (uintptr_t p = low; p + sizeof(void*) <= high; p += sizeof(void*)) {
     const void* value = *reinterpret_cast<const void* const*>(p);
     if (!objectHeap_->Contains(value)) continue;
-    auto* object = static_cast<Object*>(objectHeap_->findBlockData(value));
-    if (object && !object->marked()) mark(object, classes);
+    if (auto* object = static_cast<Object*>(objectHeap_->findBlockData(value))) markFrom(object);
   }
 }
 

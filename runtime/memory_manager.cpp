@@ -3,47 +3,12 @@
 // the sanitizer build keeps headers and free space poisoned.
 #include "runtime/memory_manager.h"
 
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 
 #include "runtime/heap_poison.h"
 #include "runtime/object_manager.h"
 #include "runtime/trace.h"
-
-namespace {
-
-void SetBit(std::vector<uint64_t>& bits, size_t i, bool on) {
-  uint64_t mask = uint64_t{1} << (i & 63);
-  if (on) {
-    bits[i >> 6] |= mask;
-  } else {
-    bits[i >> 6] &= ~mask;
-  }
-}
-
-bool TestBit(const std::vector<uint64_t>& bits, size_t i) {
-  return (bits[i >> 6] >> (i & 63)) & 1;
-}
-
-// The highest set bit at or below i, or SIZE_MAX when there is none.
-size_t HighestAtOrBelow(const std::vector<uint64_t>& bits, size_t i) {
-  size_t w = i >> 6;
-  uint64_t word = bits[w] & (~uint64_t{0} >> (63 - (i & 63)));
-  for (;;) {
-    if (word) return (w << 6) + 63 - static_cast<size_t>(__builtin_clzll(word));
-    if (w == 0) return SIZE_MAX;
-    word = bits[--w];
-  }
-}
-
-size_t CountBits(const std::vector<uint64_t>& bits) {
-  size_t n = 0;
-  for (uint64_t word : bits) n += static_cast<size_t>(__builtin_popcountll(word));
-  return n;
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------------------------------
 // Arena
@@ -61,9 +26,8 @@ PLIMORA_HEAP_INTERNAL MemoryManager::MemoryManager(int32_t arenaSize, bool compa
       headerSize_(compacting ? 2 * kWord : kWord) {
   arena_ = static_cast<char*>(calloc(static_cast<size_t>(m_heapSize), 1));
   if (!arena_) OperatorNewFailed();
-  size_t words = (static_cast<size_t>(m_heapSize) / kWord + 63) / 64;
-  blockStarts_.assign(words, 0);
-  freeStarts_.assign(words, 0);
+  blockStarts_ = BlockMap(static_cast<size_t>(m_heapSize) / kWord);
+  freeStarts_ = BlockMap(static_cast<size_t>(m_heapSize) / kWord);
   Block* whole = blockAt(arena_);
   whole->size = m_heapSize;
   freeHead_ = freeTail_ = whole;
@@ -156,7 +120,7 @@ PLIMORA_HEAP_INTERNAL int32_t MemoryManager::GetBlockSize(const void* address) c
 
 PLIMORA_HEAP_INTERNAL void* MemoryManager::findBlockData(const void* address) const {
   if (!Contains(address)) return nullptr;
-  const Block* b = blockAt(arena_ + HighestAtOrBelow(blockStarts_, granule(address)) * kWord);
+  const Block* b = blockAt(arena_ + blockStarts_.highestAtOrBelow(granule(address)) * kWord);
   if (b->size >= 0) return nullptr;
   char* data = dataOf(b);
   return address >= data ? data : nullptr;
@@ -292,22 +256,22 @@ PLIMORA_HEAP_INTERNAL void MemoryManager::absorbNext(Block* b) {
 
 bool MemoryManager::isBlockStart(const void* p) const {
   size_t offset = static_cast<size_t>(static_cast<const char*>(p) - arena_);
-  return offset % kWord == 0 && TestBit(blockStarts_, offset / kWord);
+  return offset % kWord == 0 && blockStarts_.test(offset / kWord);
 }
 
 MemoryManager::Block* MemoryManager::previousFree(const Block* b) const {
   size_t i = granule(b);
   if (i == 0) return nullptr;
-  size_t j = HighestAtOrBelow(freeStarts_, i - 1);
-  return j == SIZE_MAX ? nullptr : blockAt(arena_ + j * kWord);
+  size_t j = freeStarts_.highestAtOrBelow(i - 1);
+  return j == BlockMap::kNone ? nullptr : blockAt(arena_ + j * kWord);
 }
 
 void MemoryManager::markStart(const Block* b, bool isStart) {
-  SetBit(blockStarts_, granule(b), isStart);
+  blockStarts_.setTo(granule(b), isStart);
 }
 
 void MemoryManager::markFree(const Block* b, bool isFree) {
-  SetBit(freeStarts_, granule(b), isFree);
+  freeStarts_.setTo(granule(b), isFree);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -326,9 +290,9 @@ PLIMORA_HEAP_INTERNAL const char* MemoryManager::checkConsistency() const {
     intptr_t size = b->size < 0 ? -b->size : b->size;
     if (size < kMinBlockSize || size % kWord != 0 || size > end() - p)
       return "a block size breaks the tiling";
-    if (!TestBit(blockStarts_, granule(p))) return "a block start is missing from the block map";
+    if (!blockStarts_.test(granule(p))) return "a block start is missing from the block map";
     bool isFree = b->size > 0;
-    if (TestBit(freeStarts_, granule(p)) != isFree) return "the free map disagrees with a block";
+    if (freeStarts_.test(granule(p)) != isFree) return "the free map disagrees with a block";
     if (isFree) {
       if (previousWasFree) return "two free blocks touch";
       if (b != expectedFree) return "the free list is out of address order";
@@ -349,9 +313,8 @@ PLIMORA_HEAP_INTERNAL const char* MemoryManager::checkConsistency() const {
   if (blocks != blockCount_) return "the block count is wrong";
   if (frees != freeCount_) return "the free count is wrong";
   if (used != m_heapUsed) return "the used bytes are wrong";
-  if (CountBits(blockStarts_) != static_cast<size_t>(blocks))
+  if (blockStarts_.count() != static_cast<size_t>(blocks))
     return "the block map marks a start inside a block";
-  if (CountBits(freeStarts_) != static_cast<size_t>(frees))
-    return "the free map marks a used block";
+  if (freeStarts_.count() != static_cast<size_t>(frees)) return "the free map marks a used block";
   return nullptr;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/thread.h"
+#include "runtime/block_map.h"
 
 class MemoryManager;
 
@@ -145,7 +146,7 @@ class MemoryManager {
   HeapCollector* collector_ = nullptr;
   // One bit per word of the arena: set where a block starts, and where a free block starts.
   // They find the block around any address and a block's free neighbours without a walk.
-  std::vector<uint64_t> blockStarts_;
-  std::vector<uint64_t> freeStarts_;
+  BlockMap blockStarts_;
+  BlockMap freeStarts_;
   mutable host::RecursiveLock lock_;
 };

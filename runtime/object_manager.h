@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/thread.h"
+#include "runtime/class_ids.h"
 #include "runtime/memory_manager.h"
 
 class Application;
@@ -65,7 +66,7 @@ class ObjectManager final : public HeapCollector {
 
   // A collection; flags as the kGc constants above.
   void gc(int32_t flags);
-  // Marks object and everything reachable from it (iterative depth first).
+  // Marks object and everything reachable from it.
   void mark(Object* object);
   // Conservative scan: marks the object around every word in [from, to) that points into
   // one, interior pointers included.
@@ -87,9 +88,11 @@ class ObjectManager final : public HeapCollector {
   void compactForAllocation(MemoryManager* heap, int32_t need) override;
 
  private:
-  struct MarkFrame {
-    Object* container;
-    int32_t position;  // the next child to visit
+  // Where the instances of one class hold references, read from the class table once per
+  // collection.
+  struct ClassReferences {
+    const int32_t* offsets;
+    int32_t count;
   };
   struct RootTable {
     Object** const* slots;
@@ -112,9 +115,13 @@ class ObjectManager final : public HeapCollector {
 
   void collect(int32_t flags, const void* stackTop);
   void clearMarks();
+  void loadClassReferences();
   void markRoots(int32_t flags);
-  void mark(Object* object, Class* classes);
+  void markFrom(Object* object);
+  void visit(Object* child);
   void setMark(Object* object);
+  bool holdsReferences(const Object* object) const;
+  void scanWords(const void* from, const void* to);
   Class* classTable() const;
   void sweep();
 
@@ -131,7 +138,8 @@ class ObjectManager final : public HeapCollector {
   bool collecting_ = false;  // written only under the collector lock
   std::atomic<uint32_t> lastCollection_;
 
-  std::vector<MarkFrame> markStack_;
+  ClassReferences classReferences_[kClassCount] = {};
+  std::vector<Object*> markStack_;      // marked objects whose references are still to visit
   std::vector<Object*> outsideMarked_;  // objects off the object heap that this collection marked
   std::vector<RootTable> rootTables_;
 
