@@ -369,8 +369,14 @@ TEST_F(ArrayTest, BodiesKeepTheirExactContentsThroughACompaction) {
   ObjectArray* references = static_cast<ObjectArray*>(kept[0]);
   for (int32_t i = 0; i < references->length; i++) references->elements()[i] = kept[i % kClasses];
   for (Array* array : dropped) array->finalize();
+  void* bodies[kClasses];
+  for (int c = 0; c < kClasses; c++) bodies[c] = kept[c]->body;
 
   ForceDataHeapCompaction();
+
+  int moved = 0;
+  for (int c = 0; c < kClasses; c++) moved += kept[c]->body != bodies[c];
+  EXPECT_GT(moved, 0);  // the compaction did move bodies under their arrays
 
   for (int c = 0; c < kClasses; c++) {
     SCOPED_TRACE(kAllClasses[c].name);

@@ -130,7 +130,9 @@ TEST_F(StringBufferTest, BufferKeepsItsContentsThroughACompaction) {
   Append(dropped, u"garbage");
   Append(buffer, u"over several blocks");
   dropped->finalize();
+  const char16_t* before = buffer->characters;
   ForceDataHeapCompaction();
+  EXPECT_NE(buffer->characters, before);
   EXPECT_EQ(UnitsOf(buffer), u"grown over several blocks");
   Append(buffer, u"!");
   EXPECT_EQ(UnitsOf(buffer->toString()), u"grown over several blocks!");

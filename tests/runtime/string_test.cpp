@@ -426,8 +426,12 @@ TEST_F(StringTest, StringsKeepTheirExactContentsThroughACompaction) {
   StringBuffer* buffer = NewObject<StringBuffer>(0);
   for (char16_t unit : std::u16string(u"buffered units \u00E9\u3042")) buffer->append(unit);
   for (String* string : dropped) string->finalize();
+  const char16_t* bodies[] = {kept[0]->characters, wide->characters, buffer->characters};
 
   ForceDataHeapCompaction();
+
+  EXPECT_TRUE(kept[0]->characters != bodies[0] || wide->characters != bodies[1] ||
+              buffer->characters != bodies[2]);  // the compaction did move bodies
 
   for (int i = 0; i < kCount; i++) {
     snprintf(text, sizeof text, i % 2 ? "kept %d" : "kept text number %d, also long enough", i);
