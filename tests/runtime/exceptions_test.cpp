@@ -7,6 +7,7 @@
 #include "runtime/string.h"
 #include "runtime/thread_state.h"
 #include "tests/support/runtime_fixture.h"
+#include "tests/support/string_text.h"
 
 namespace {
 
@@ -20,12 +21,6 @@ class ExceptionsTest : public RuntimeTest {
   }
 };
 
-std::string Text(String* s) {
-  std::string out;
-  for (int32_t i = 0; i < s->length(); i++) out += static_cast<char>(s->characters[i]);
-  return out;
-}
-
 TEST_F(ExceptionsTest, NothingPendingLeavesTheCatchSiteAlone) {
   CurrentThreadState().catchSite = 42;
   EXPECT_EQ(TestPendingException(7), 0);
@@ -36,7 +31,7 @@ TEST_F(ExceptionsTest, ThrowMakesPendingAndFillsTheTraceText) {
   auto* e = Make(cid::java_io_IOException);
   ThrowException(e);
   EXPECT_EQ(GetPendingException(), e);
-  EXPECT_EQ(Text(e->traceText), "stacktrace:\n");
+  EXPECT_EQ(TextOf(e->traceText), "stacktrace:\n");
   EXPECT_EQ(TestPendingException(7), 1);
   EXPECT_EQ(CurrentThreadState().catchSite, 7);
 
@@ -51,7 +46,7 @@ TEST_F(ExceptionsTest, TraceTextListsTheMethodsNewestFirst) {
   MethodTraceScope inner("Inner::step()");
   auto* e = Make(cid::java_lang_Exception);
   ThrowException(e);
-  EXPECT_EQ(Text(e->traceText), "stacktrace:\nInner::step()\nOuter::run()\n");
+  EXPECT_EQ(TextOf(e->traceText), "stacktrace:\nInner::step()\nOuter::run()\n");
 }
 
 struct CatchCase {

@@ -7,14 +7,9 @@
 #include "javame/thread.h"
 #include "runtime/string.h"
 #include "tests/support/runtime_fixture.h"
+#include "tests/support/string_text.h"
 
 namespace {
-
-std::string Utf8(String* s) {
-  std::string out;
-  for (int32_t i = 0; i < s->length(); i++) out += static_cast<char>(s->characters[i]);
-  return out;
-}
 
 // A class whose constructor sets only some fields: the rest must stay zero, and the header
 // written before construction must survive it.
@@ -65,7 +60,7 @@ TEST_F(ObjectTest, ToStringGivesClassIdAndStableAddress) {
   auto* vector = NewObject<PartlyInitialised>(0);
   char expected[64];
   snprintf(expected, sizeof expected, "Object_id=70 @0x%x", ObjectAddress32(vector));
-  EXPECT_EQ(Utf8(vector->toString()), expected);
+  EXPECT_EQ(TextOf(vector->toString()), expected);
   EXPECT_EQ(static_cast<uint32_t>(vector->hashCode()), ObjectAddress32(vector));
 }
 
