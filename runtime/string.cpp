@@ -1,5 +1,5 @@
-// String storage and construction from strings, characters and buffers, and the Object
-// operations of String.
+// String storage, construction from strings, characters and buffers, the conversion to a
+// native 8-bit text, and the Object operations of String.
 #include "runtime/string.h"
 
 #include <algorithm>
@@ -106,6 +106,13 @@ String* NewJavaString(const char* text) {
   String* string = NewObject<String>();
   if (string) MakeStringFromChars(string, text);
   return string;
+}
+
+std::string StringToCString(String* string) {
+  if (!NullCheck(string)) return {};
+  std::string text(static_cast<size_t>(string->length()), '\0');
+  for (int32_t i = 0; i < string->length(); i++) text[i] = static_cast<char>(string->characters[i]);
+  return text;
 }
 
 // ---- Object operations --------------------------------------------------------------------

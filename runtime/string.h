@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "runtime/object.h"
 
@@ -153,3 +154,8 @@ void MakeStringFromWide(String* string, const char16_t* text);
 
 // A new string from a zero-terminated 8-bit text; null when the object cannot be made.
 String* NewJavaString(const char* text);
+
+// The string as a native 8-bit text: each unit's low 8 bits (a zero unit stays a zero byte).
+// It is the caller's own copy, so no allocation can move or free it. Empty for null, after
+// the null check's trace.
+std::string StringToCString(String* string);

@@ -2,9 +2,9 @@
 // family. Each new string's characters are written by String::newFilled after its storage
 // is made, so the sources' bodies are read where they are then.
 #include <algorithm>
-#include <cstdio>
 
 #include "runtime/exceptions.h"
+#include "runtime/number_format.h"
 #include "runtime/range_check.h"
 #include "runtime/string.h"
 #include "runtime/trace.h"
@@ -21,12 +21,6 @@ String* CopyMapped(String* source, int32_t begin, int32_t end, Map map) {
 
 char16_t Same(char16_t unit) {
   return unit;
-}
-
-String* Formatted(const char* format, auto value) {
-  char text[400];  // wide enough for "%f" of the largest double (309 digits and 7 more)
-  snprintf(text, sizeof text, format, value);
-  return NewJavaString(text);
 }
 
 }  // namespace
@@ -91,17 +85,17 @@ String* String::valueOf(char16_t unit) {
 }
 
 String* String::valueOf(int32_t value) {
-  return Formatted("%d", value);
+  return NewJavaString(FormatDecimal(value).text);
 }
 
 String* String::valueOf(int64_t value) {
-  return Formatted("%d", static_cast<int32_t>(value));
+  return NewJavaString(FormatLong(value).text);
 }
 
 String* String::valueOf(float value) {
-  return Formatted("%f", static_cast<double>(value));
+  return NewJavaString(FormatFixed(value).text);
 }
 
 String* String::valueOf(double value) {
-  return Formatted("%f", value);
+  return NewJavaString(FormatFixed(value).text);
 }

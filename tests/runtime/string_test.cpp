@@ -407,6 +407,28 @@ TEST_F(StringTest, ValueOfEveryType) {
   EXPECT_EQ(widest.substr(widest.size() - 7), ".000000");
 }
 
+TEST_F(StringTest, StringToCStringKeepsEachUnitsLowByte) {
+  struct Row {
+    std::u16string units;
+    std::string bytes;
+  };
+  const Row rows[] = {
+      {u"", ""},
+      {u"12ab", "12ab"},
+      {u"\u00E9\u0141\u3042", "\xE9\x41\x42"},
+      {std::u16string(u"a\0b", 3), std::string("a\0b", 3)},
+      {u"a text long enough to live in a body block", "a text long enough to live in a body block"},
+  };
+  for (const Row& row : rows) {
+    String* string = NewObject<String>();
+    string->initFromUnits(row.units.data(), 0, static_cast<int32_t>(row.units.size()));
+    EXPECT_EQ(StringToCString(string), row.bytes);
+  }
+  TraceCapture trace;
+  EXPECT_EQ(StringToCString(nullptr), "");
+  EXPECT_TRUE(trace.contains("NullPointer"));
+}
+
 // ---- Compaction ------------------------------------------------------------------------------
 
 TEST_F(StringTest, StringsKeepTheirExactContentsThroughACompaction) {
