@@ -1,6 +1,6 @@
-// Array construction, bodies, element accessors, fills, CharArray::toString and arraycopy.
-// A body is re-read from its array after any call that may allocate, because the data heap
-// may move it; an index outside the array is reported and made harmless.
+// Array construction, bodies, element accessors, fills, unit copies into char arrays and
+// arraycopy. A body is re-read from its array after any call that may allocate, because the
+// data heap may move it; an index outside the array is reported and made harmless.
 #include "runtime/array.h"
 
 #include <algorithm>
@@ -161,12 +161,22 @@ IntArray* FillIntArrayFrom(IntArray* array, int32_t count, const int32_t* values
   return FillFrom(array, count, values, given, "FillIntArray");
 }
 
-// ---- CharArray::toString ------------------------------------------------------------------
+// ---- CharArray::toString and CopyUnitsInto ------------------------------------------------
 
 String* CharArray::toString() {
   int32_t n = 0;
   while (n < length && elements()[n] != 0) n++;
   return NewObject<String>(this, 0, n);
+}
+
+void CopyUnitsInto(const char* operation, const char16_t* units, int32_t unitLength, int32_t begin,
+                   int32_t end, CharArray* destination, int32_t destinationBegin) {
+  if (!NullCheck(destination)) return;
+  Span from = ClampRange(operation, begin, end, unitLength);
+  Span to = ClampRange(operation, destinationBegin,
+                       static_cast<int64_t>(destinationBegin) + from.size(), destination->length);
+  if (to.begin != destinationBegin) return;
+  std::copy_n(units + from.begin, to.size(), destination->elements() + to.begin);
 }
 
 // ---- java_lang_System::arraycopy ----------------------------------------------------------

@@ -84,6 +84,12 @@ class CharArray : public ArrayOf<char16_t, cid::CharArray> {
   String* toString() override;
 };
 
+// Copies units begin .. end - 1 of a native text of unitLength units into destination from
+// destinationBegin: the null check on destination, then both ranges clamped with one trace
+// line naming operation (a start outside the destination copies nothing).
+void CopyUnitsInto(const char* operation, const char16_t* units, int32_t unitLength, int32_t begin,
+                   int32_t end, CharArray* destination, int32_t destinationBegin);
+
 class ShortArray : public ArrayOf<int16_t, cid::ShortArray> {
  public:
   using ArrayOf::ArrayOf;

@@ -106,7 +106,7 @@ int32_t DecodeSjis(ByteArray* bytes, Span span, StringBuffer* out) {
     uint8_t b = ByteAt(bytes, i);
     bool lead = b >= 0x80 && (b < 0xA0 || b >= 0xE0);
     if (!lead) {
-      out->append(b);
+      out->append(static_cast<char16_t>(b));
       continue;
     }
     if (i + 1 == span.end) return 1;

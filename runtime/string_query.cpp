@@ -126,12 +126,8 @@ int32_t String::indexOf(String* text) {
 
 void String::getChars(int32_t begin, int32_t end, CharArray* destination,
                       int32_t destinationBegin) {
-  if (!NullCheck(destination)) return;
-  Span from = ClampRange("String::getChars", begin, end, length());
-  Span to = ClampRange("String::getChars", destinationBegin,
-                       static_cast<int64_t>(destinationBegin) + from.size(), destination->length);
-  if (to.begin != destinationBegin) return;  // a start outside the destination copies nothing
-  std::copy_n(characters + from.begin, to.size(), destination->elements() + to.begin);
+  CopyUnitsInto("String::getChars", characters, length(), begin, end, destination,
+                destinationBegin);
 }
 
 CharArray* String::toCharArray() {
