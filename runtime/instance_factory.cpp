@@ -8,6 +8,8 @@
 #include "engine/mqlib_player.h"
 #include "game/board/actor.h"
 #include "game/shell/cgame.h"
+#include "javame/boxed.h"
+#include "javame/console_output_stream.h"
 #include "javame/hashtable.h"
 #include "javame/record_enumeration.h"
 #include "javame/timer.h"
@@ -56,6 +58,8 @@ constexpr Maker kMakers[] = {
     {cid::Object, &Make<Object>},
     {cid::String, &Make<String>},
     {cid::StringBuffer, &Make<StringBuffer>},
+    {cid::java_io_ConsoleOutputStream, &Make<java_io_ConsoleOutputStream>},
+    {cid::java_lang_Integer, &Make<java_lang_Integer>},
     {cid::java_lang_Thread, &Make<java_lang_Thread>},
     {cid::java_util_Hashtable_HashtableEnumerator, &Make<java_util_Hashtable_HashtableEnumerator>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},

@@ -1,0 +1,16 @@
+// java.io.ConsoleOutputStream: the stream behind System.out and System.err. What is written
+// to it is discarded, as on the device; the trace is the system's log.
+#pragma once
+
+#include "runtime/object.h"
+
+class ByteArray;
+
+class java_io_ConsoleOutputStream : public Object {
+ public:
+  static constexpr int16_t kClassId = cid::java_io_ConsoleOutputStream;
+
+  // ---- Natives: runtime/system_natives.cpp ----
+  // Takes the bytes (after the null check on the array) and writes nothing.
+  void write(ByteArray* bytes);
+};

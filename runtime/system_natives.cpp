@@ -1,0 +1,44 @@
+// The time, property, collection and console natives of java_lang_System and
+// java_io_ConsoleOutputStream.
+#include <cstring>
+#include <ctime>
+
+#include "host/clock.h"
+#include "javame/console_output_stream.h"
+#include "runtime/application.h"
+#include "runtime/exceptions.h"
+#include "runtime/object_manager.h"
+#include "runtime/string.h"
+#include "runtime/system.h"
+
+namespace {
+
+// True when the string is exactly the 8-bit text (equalsChars alone is a prefix test).
+bool IsText(String* string, const char* text) {
+  return string->length() == static_cast<int32_t>(strlen(text)) && string->equalsChars(text);
+}
+
+}  // namespace
+
+int64_t java_lang_System::currentTimeMillis() {
+  return static_cast<int64_t>(host::TickCount());
+}
+
+int64_t WallClockMillis() {
+  return static_cast<int64_t>(time(nullptr)) * 1000;
+}
+
+// The system-property table, a Hashtable of the runtime, comes with the collection classes;
+// until then it holds nothing, so every other key reads as empty.
+String* java_lang_System::getProperty(String* key) {
+  if (NullCheck(key) && IsText(key, "microedition.media.version")) return NewJavaString("1.0");
+  return NewJavaString("PROPERTY VALUE EMPTY");
+}
+
+void java_lang_System::gc() {
+  GetApplication()->getObjectManager()->gc(kGcThrottled);
+}
+
+void java_io_ConsoleOutputStream::write(ByteArray* bytes) {
+  NullCheck(bytes);
+}
