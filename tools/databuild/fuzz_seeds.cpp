@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/modified_utf8.h"
 #include "tools/databuild/string_constants.h"
 
@@ -43,12 +44,44 @@ std::vector<Seed> ModifiedUtf8Seeds() {
   return seeds;
 }
 
+// Payloads of the builder's LZMA writer: small texts, runs and mixed bytes under several
+// coder settings, and a long one cut short (its end reads as 0xFF).
+std::vector<Seed> LzmaSeeds() {
+  std::string text;
+  for (const StringConstant& constant : StringConstantTable()) {
+    for (const char16_t unit : constant.text) text.push_back(static_cast<char>(unit));
+    text.push_back('\n');
+    if (text.size() > 2000) break;
+  }
+  Seed runs;
+  for (int i = 0; i < 600; i++) runs.push_back(static_cast<uint8_t>(i / 37 % 3 == 0 ? 0 : i % 7));
+  Seed mixed;
+  uint32_t state = 1;
+  for (int i = 0; i < 300; i++) {
+    state = state * 1664525 + 1013904223;
+    mixed.push_back(static_cast<uint8_t>(state >> 24));
+  }
+  const std::vector<Seed> inputs = {{}, {'A'}, Seed(text.begin(), text.end()), runs, mixed};
+  constexpr LzmaSettings kSettings[] = {{3, 0, 2, 1 << 16}, {0, 2, 0, 4096}, {1, 1, 4, 4096}};
+  std::vector<Seed> seeds;
+  for (const Seed& input : inputs) {
+    for (const LzmaSettings& settings : kSettings) {
+      seeds.push_back(WriteLzmaPayload(input, settings));
+    }
+  }
+  Seed cut = WriteLzmaPayload(Seed(text.begin(), text.end()));
+  cut.resize(cut.size() / 2);
+  seeds.push_back(cut);
+  return seeds;
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
 };
 
 constexpr SeedSource kSeedSources[] = {
+    {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
 };
 

@@ -45,6 +45,7 @@ TEST(DatabuildTest, WritesASeedFolderForEachFuzzTarget) {
   ScratchDir dir;
   ASSERT_EQ(RunDatabuild("--seeds '" + dir.path().string() + "'"), 0);
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "modified_utf8_round_trip"));
+  EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "lzma_decode"));
 }
 
 TEST(DatabuildTest, RefusesUnknownArguments) {
