@@ -7,6 +7,8 @@
 
 #include "runtime/object.h"
 
+class java_io_InputStream;
+
 // Byte offsets, from the start of an instance, of the fields that hold references. A list
 // is never changed once published; a longer one replaces it and the old one is kept until
 // shut-down, so a reader never sees a list being written.
@@ -34,6 +36,9 @@ class Class : public Object {
   static bool isInstance(Class* record, Object* object);
   static Class* forName(String* name);
   static String* getName(Class* record);
+  // A stream over the resource of that name (one leading "/" ignored), or null when there
+  // is none (platform/resource_stream.cpp).
+  static java_io_InputStream* getResourceAsStream(String* name);
 
   // Adds the given field addresses of a new instance, as offsets, to the list of the
   // instance's class. Each constructor in a class chain registers its own fields, so the
