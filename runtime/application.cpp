@@ -27,7 +27,7 @@ void Application::init(int32_t objectHeapSize, int32_t dataHeapSize) {
   DebugLog("new StaticClass");
   staticClass = new StaticClass();
   DebugLog("Application::init");
-  staticClass->fillClassTable();
+  staticClass->initializeCore(objectManager);
 }
 
 void Application::close() {

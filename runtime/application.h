@@ -21,8 +21,9 @@ constexpr int32_t kDataHeapSize = 16 * 1024 * 1024;
 
 class Application {
  public:
-  // Makes the heaps, the object manager and the static block, and fills the class table.
-  // The calling thread becomes the Java thread that collects.
+  // Makes the heaps, the object manager and the static block, and runs the block's core
+  // start-up (StaticClass::initializeCore). The calling thread becomes the Java thread that
+  // collects.
   void init(int32_t objectHeapSize = kObjectHeapSize, int32_t dataHeapSize = kDataHeapSize);
   // Frees every object, then releases everything init made.
   void close();

@@ -7,9 +7,12 @@
 
 #include "engine/mqlib_player.h"
 #include "game/board/actor.h"
+#include "game/board/bubble.h"
 #include "game/shell/cgame.h"
 #include "javame/boxed.h"
 #include "javame/console_output_stream.h"
+#include "javame/data_input_stream.h"
+#include "javame/exception_classes.h"
 #include "javame/hashtable.h"
 #include "javame/record_enumeration.h"
 #include "javame/timer.h"
@@ -59,11 +62,15 @@ constexpr Maker kMakers[] = {
     {cid::String, &Make<String>},
     {cid::StringBuffer, &Make<StringBuffer>},
     {cid::java_io_ConsoleOutputStream, &Make<java_io_ConsoleOutputStream>},
+    {cid::java_io_DataInputStream, &Make<java_io_DataInputStream>},
+    {cid::java_io_EOFException, &Make<java_io_EOFException>},
+    {cid::java_io_UTFDataFormatException, &Make<java_io_UTFDataFormatException>},
     {cid::java_lang_Integer, &Make<java_lang_Integer>},
     {cid::java_lang_Thread, &Make<java_lang_Thread>},
     {cid::java_util_Hashtable_HashtableEnumerator, &Make<java_util_Hashtable_HashtableEnumerator>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},
     {cid::javax_microedition_rms_RecordEnumerationImpl, &Make<javax_microedition_rms_RecordEnumerationImpl>},
+    {cid::Bubble, &Make<Bubble>},
     {cid::cActor, &Make<cActor>},
     {cid::cGame, &Make<cGame>},
     {cid::MQLibPlayer, &Make<MQLibPlayer>},

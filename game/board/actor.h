@@ -11,4 +11,8 @@ class cActor : public Object {
   void* getInterface(int32_t interfaceId) override {
     return interfaceId == cid::IActorData ? static_cast<void*>(this) : nullptr;
   }
+
+  // ---- Class initialiser: game/board/actor_static_init.cpp ----
+  // Makes the empty layer heads, the empty pool list and the spawn parameters.
+  static void staticInit();
 };

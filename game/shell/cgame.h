@@ -57,4 +57,8 @@ class cGame : public javax_microedition_lcdui_Canvas, public java_lang_Runnable 
   static ByteArray* lzmaInput;   // the range-coded data
   static ShortArray* lzmaProbs;  // every probability, 11 bits each
   static ByteArray* lzmaOutput;  // the result, also the dictionary that matches copy from
+
+  // ---- Static initialisation: game/shell/static_init.cpp ----
+  // The shell's start-up values: the canvas size that later initialisers derive sizes from.
+  static void clinitTables();
 };

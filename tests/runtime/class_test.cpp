@@ -196,7 +196,8 @@ TEST_F(ClassTest, FactoryMakesOnlyListedClassesThatExist) {
   };
   const Row rows[] = {
       {cid::Object, true}, {cid::String, true}, {cid::StringBuffer, true}, {cid::java_lang_Thread, true},
-      {cid::cGame, true},
+      {cid::cGame, true}, {cid::Bubble, true}, {cid::java_io_DataInputStream, true},
+      {cid::java_io_EOFException, true}, {cid::java_io_UTFDataFormatException, true},
       {cid::cActor, true}, {cid::MQLibPlayer, true}, {cid::java_util_TimerThread, true},
       {cid::java_util_Hashtable_HashtableEnumerator, true}, {cid::javax_microedition_rms_RecordEnumerationImpl, true},
       // Not listed, although the classes exist.

@@ -1,0 +1,19 @@
+// cGame's class initialisers: the start-up values of the game's statics.
+#include "game/shell/cgame.h"
+
+#include "runtime/application.h"
+#include "runtime/static_class.h"
+
+namespace {
+
+// The logical canvas of the game, in pixels (portrait).
+constexpr int32_t kCanvasWidth = 480;
+constexpr int32_t kCanvasHeight = 800;
+
+}  // namespace
+
+void cGame::clinitTables() {
+  StaticClass* s = GetApplication()->getStaticClass();
+  s->cGame_canvasWidth = kCanvasWidth;
+  s->cGame_canvasHeight = kCanvasHeight;
+}

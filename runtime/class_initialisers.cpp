@@ -1,0 +1,49 @@
+// The order of the class initialisers. The steps named after a group of values set the game's
+// inline initial values. A step without a function belongs to a class that is not built yet:
+// it keeps its place in the order until that class fills it in.
+#include "runtime/class_initialisers.h"
+
+#include "game/board/actor.h"
+#include "game/board/bubble.h"
+#include "game/shell/cgame.h"
+#include "runtime/trace.h"
+
+namespace {
+
+struct ClassInitialiser {
+  const char* name;
+  void (*run)();
+};
+
+constexpr ClassInitialiser kClassInitialisers[] = {
+    {"game: sound and animation defaults", nullptr},
+    {"cGame::clinitTables", &cGame::clinitTables},
+    // Both read the canvas size that cGame::clinitTables sets.
+    {"Bubble::staticInit", &Bubble::staticInit},
+    {"cActor::staticInit", &cActor::staticInit},
+    {"game: two small int tables", nullptr},
+    {"cGame::clinitColours", nullptr},
+    {"game: four derived values", nullptr},
+    {"cGame::clinitLayout", nullptr},
+    {"cGame::clinitPanelRect", nullptr},
+    {"game: three two-element int tables", nullptr},
+    {"java_lang_System::clinit", nullptr},
+    {"java_lang_Boolean::clinit", nullptr},
+    {"cGame::clinitFlags", nullptr},
+    {"game: three further values", nullptr},
+    {"cGame::clinitStringTables", nullptr},
+    {"ASprite::staticInit", nullptr},
+    {"game: two values from the loaded tables", nullptr},
+    {"game: three layout values", nullptr},
+    {"java_lang_Runtime::clinit", nullptr},
+};
+
+}  // namespace
+
+void RunClassInitialisers() {
+  for (const ClassInitialiser& step : kClassInitialisers) {
+    if (!step.run) continue;
+    MethodTraceScope scope(step.name);
+    step.run();
+  }
+}
