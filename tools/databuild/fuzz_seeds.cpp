@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "tools/databuild/constants_writer.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/modified_utf8.h"
 #include "tools/databuild/string_constants.h"
@@ -75,12 +76,23 @@ std::vector<Seed> LzmaSeeds() {
   return seeds;
 }
 
+// The data set's own constants.bin, whole and cut inside a string, and small pools: none,
+// and one with U+0000 and U+20AC.
+std::vector<Seed> ConstantPoolSeeds() {
+  const Seed whole = WriteConstantsFile(StringConstantTable());
+  const StringConstant small[] = {{0, std::u16string_view(u"\0 and \u20AC", 7), "seed"},
+                                  {1, u"", "seed"}};
+  return {whole, Seed(whole.begin(), whole.begin() + whole.size() / 2), WriteConstantsFile({}),
+          WriteConstantsFile(small)};
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
 };
 
 constexpr SeedSource kSeedSources[] = {
+    {"constant_pool_loader", ConstantPoolSeeds},
     {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
 };

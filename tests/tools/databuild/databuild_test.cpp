@@ -46,6 +46,7 @@ TEST(DatabuildTest, WritesASeedFolderForEachFuzzTarget) {
   ASSERT_EQ(RunDatabuild("--seeds '" + dir.path().string() + "'"), 0);
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "modified_utf8_round_trip"));
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "lzma_decode"));
+  EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "constant_pool_loader"));
 }
 
 TEST(DatabuildTest, RefusesUnknownArguments) {

@@ -1,0 +1,78 @@
+// Fuzz target: the string-constant pool loader over any bytes as "/constants.bin". Whatever
+// the bytes, the load completes, the pool is an array holding only never-collected strings,
+// and it never holds more strings than the bytes after the count could encode.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "host/file_roots.h"
+#include "runtime/application.h"
+#include "runtime/array.h"
+#include "runtime/constant_pool.h"
+#include "runtime/object_manager.h"
+#include "runtime/static_class.h"
+#include "runtime/trace.h"
+
+namespace {
+
+void Check(bool holds) {
+  if (!holds) std::abort();
+}
+
+// A runtime over a data root of its own, made once for the whole run.
+class PoolRuntime {
+ public:
+  PoolRuntime() {
+    std::random_device random;
+    do {
+      root_ = std::filesystem::temp_directory_path() /
+              ("plimora-pool-fuzz-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(root_));
+    host::SetDataRoot(root_.string());
+    host::SetSaveRoot("");
+    SetTraceSink([](const char*, void*) {}, nullptr);  // the loader's fault lines are expected
+    SetApplication(&application_);
+    application_.init();
+  }
+  ~PoolRuntime() {
+    application_.close();
+    SetApplication(nullptr);
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
+
+  void plant(const uint8_t* data, size_t size) {
+    std::ofstream(root_ / "constants.bin", std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  }
+  StaticClass* block() { return application_.getStaticClass(); }
+  ObjectManager* manager() { return application_.getObjectManager(); }
+
+ private:
+  std::filesystem::path root_;
+  Application application_{};
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static PoolRuntime runtime;
+  runtime.plant(data, size);
+  StaticClass* block = runtime.block();
+  Check(LoadConstantPool(block));
+  ObjectArray* pool = block->constantPool;
+  Check(pool != nullptr);
+  Check(pool->length >= 0 && static_cast<size_t>(pool->length) * 2 <= (size < 4 ? 0 : size - 4));
+  for (int32_t n = 0; n < pool->length; n++) {
+    Object* text = pool->elements()[n];
+    Check(text && text->classId == cid::String && text->collectable == 0);
+    text->collectable = 1;  // so this run's strings go with the next collection
+  }
+  block->constantPool = nullptr;
+  runtime.manager()->gc(kGcForced);
+  return 0;
+}
