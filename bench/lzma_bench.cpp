@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/shell/cgame.h"
+#include "runtime/static_class.h"
 #include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/object_manager.h"
@@ -170,8 +171,8 @@ ByteArray* PayloadArray(size_t i) {
 // Our decoding of entry i, its output taken as the pack reader takes it.
 ByteArray* DecodeOurs(size_t i) {
   cGame::lzmaDecode(PayloadArray(i));
-  ByteArray* output = cGame::lzmaOutput;
-  cGame::lzmaOutput = nullptr;
+  ByteArray* output = Statics()->cGame_lzmaOutput;
+  Statics()->cGame_lzmaOutput = nullptr;
   return output;
 }
 

@@ -7,12 +7,9 @@
 #include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/memory_manager.h"
+#include "runtime/static_class.h"
 #include "runtime/system.h"
 #include "runtime/trace.h"
-
-ByteArray* cGame::lzmaInput = nullptr;
-ShortArray* cGame::lzmaProbs = nullptr;
-ByteArray* cGame::lzmaOutput = nullptr;
 
 namespace {
 
@@ -268,11 +265,11 @@ bool cGame::lzmaDecodeData(int32_t probBytes, int32_t lc, int32_t lp, int32_t pb
   const int32_t probCount = ProbabilityCount(lc, lp);
   if (probBytes < 2 * probCount) return true;
   LzmaRangeDecoder rc;
-  rc.probs = reinterpret_cast<uint16_t*>(lzmaProbs->elements());
+  rc.probs = reinterpret_cast<uint16_t*>(Statics()->cGame_lzmaProbs->elements());
   for (int32_t i = 0; i < probCount; i++) rc.probs[i] = kProbabilityStart;
   lzmaInitRange(rc, data, data->length);
 
-  uint8_t* out = reinterpret_cast<uint8_t*>(lzmaOutput->elements());
+  uint8_t* out = reinterpret_cast<uint8_t*>(Statics()->cGame_lzmaOutput->elements());
   const uint32_t end = static_cast<uint32_t>(unpackedSize);
   const uint32_t pbMask = (1u << pb) - 1;
   const uint32_t lpMask = (1u << lp) - 1;
@@ -407,15 +404,16 @@ bool Allocated(const Array* array, int32_t length, const char* what) {
 
 // Only the output survives a decode: the other arrays are dropped and a collection asked for.
 void ReleaseDecoderArrays() {
-  cGame::lzmaProbs = nullptr;
-  cGame::lzmaInput = nullptr;
+  StaticClass* s = Statics();
+  s->cGame_lzmaProbs = nullptr;
+  s->cGame_lzmaInput = nullptr;
   java_lang_System::gc();
 }
 
 }  // namespace
 
 void cGame::lzmaDecode(ByteArray* payload) {
-  lzmaOutput = nullptr;
+  Statics()->cGame_lzmaOutput = nullptr;
   if (!NullCheck(payload)) return;
   if (payload->length < kHeaderSize) {
     DebugLog("cGame::lzmaDecode(): payload of %d bytes is shorter than its %d-byte header",
@@ -439,11 +437,12 @@ void cGame::lzmaDecode(ByteArray* payload) {
   ShortArray* probs = NewShortArray(probCount);
   if (!Allocated(probs, probCount, "probabilities")) return;
 
-  lzmaInput = input;
-  lzmaProbs = probs;
-  lzmaOutput = output;
+  StaticClass* s = Statics();
+  s->cGame_lzmaInput = input;
+  s->cGame_lzmaProbs = probs;
+  s->cGame_lzmaOutput = output;
   if (!lzmaDecodeData(2 * probCount, fields.lc, fields.lp, fields.pb, input, fields.unpackedSize)) {
-    lzmaOutput = nullptr;
+    s->cGame_lzmaOutput = nullptr;
   }
   ReleaseDecoderArrays();
 }

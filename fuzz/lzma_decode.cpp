@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "game/shell/cgame.h"
+#include "runtime/static_class.h"
 #include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/trace.h"
@@ -43,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > 0) std::memcpy(payload->elements(), data, size);
   traceLines = 0;
   cGame::lzmaDecode(payload);
-  ByteArray* output = cGame::lzmaOutput;
-  cGame::lzmaOutput = nullptr;
+  ByteArray* output = Statics()->cGame_lzmaOutput;
+  Statics()->cGame_lzmaOutput = nullptr;
   if (output) {
     Check(size >= 13);
     const uint32_t unpackedSize =
@@ -53,6 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else {
     Check(traceLines > 0);
   }
-  Check(cGame::lzmaProbs == nullptr && cGame::lzmaInput == nullptr);
+  Check(Statics()->cGame_lzmaProbs == nullptr && Statics()->cGame_lzmaInput == nullptr);
   return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/class_initialisers.h"
 #include "runtime/class_table_data.h"
@@ -47,3 +48,5 @@ void StaticClass::fillRootTable() {
 #undef PLIMORA_ROOT_SLOT
   constantPoolRoot = &constantPool.object;
 }
+
+StaticClass* Statics() { return GetApplication()->getStaticClass(); }

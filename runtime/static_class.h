@@ -39,3 +39,6 @@ class StaticClass : public StaticFields {
   void fillClassTable();
   void fillRootTable();
 };
+
+// The static block of the current application.
+StaticClass* Statics();

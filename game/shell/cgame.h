@@ -53,11 +53,6 @@ class cGame : public javax_microedition_lcdui_Canvas, public java_lang_Runnable 
   static int32_t lzmaDecodeLength(LzmaRangeDecoder& rc, int32_t base, int32_t posState);
   static uint32_t lzmaDecodeDirectBits(LzmaRangeDecoder& rc, int32_t bitCount);
 
-  // The arrays of one decode; only lzmaOutput outlives it.
-  static ByteArray* lzmaInput;   // the range-coded data
-  static ShortArray* lzmaProbs;  // every probability, 11 bits each
-  static ByteArray* lzmaOutput;  // the result, also the dictionary that matches copy from
-
   // ---- Static initialisation: game/shell/static_init.cpp ----
   // The shell's start-up values: the canvas size that later initialisers derive sizes from.
   static void clinitTables();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/shell/cgame.h"
+#include "runtime/static_class.h"
 #include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/memory_manager.h"
@@ -98,8 +99,8 @@ ByteArray* ManagedBytes(const Bytes& bytes) {
 // The decoder's output taken as the pack reader takes it, or nullopt for null.
 std::optional<Bytes> Decode(const Bytes& payload) {
   cGame::lzmaDecode(ManagedBytes(payload));
-  ByteArray* output = cGame::lzmaOutput;
-  cGame::lzmaOutput = nullptr;
+  ByteArray* output = Statics()->cGame_lzmaOutput;
+  Statics()->cGame_lzmaOutput = nullptr;
   if (!output) return std::nullopt;
   const auto* body = reinterpret_cast<const uint8_t*>(output->elements());
   return Bytes(body, body + output->length);
@@ -148,8 +149,8 @@ TEST_F(LzmaTest, RoundTripsOverSettingsAndInputs) {
     const Bytes payload =
         databuild::WriteLzmaPayload(input, LzmaSettings{c.lc, c.lp, c.pb, c.dictionarySize});
     EXPECT_EQ(Decode(payload), input);
-    EXPECT_EQ(cGame::lzmaProbs, nullptr);
-    EXPECT_EQ(cGame::lzmaInput, nullptr);
+    EXPECT_EQ(Statics()->cGame_lzmaProbs, nullptr);
+    EXPECT_EQ(Statics()->cGame_lzmaInput, nullptr);
   }
   EXPECT_TRUE(trace.lines().empty());
 }
@@ -248,15 +249,15 @@ TEST_F(LzmaTest, BadPayloadsGiveNullAndOneTraceLine) {
     TraceCapture trace;
     EXPECT_EQ(Decode(bad.payload), std::nullopt);
     EXPECT_EQ(trace.lines(), std::vector<std::string>{bad.line});
-    EXPECT_EQ(cGame::lzmaProbs, nullptr);
-    EXPECT_EQ(cGame::lzmaInput, nullptr);
+    EXPECT_EQ(Statics()->cGame_lzmaProbs, nullptr);
+    EXPECT_EQ(Statics()->cGame_lzmaInput, nullptr);
   }
 }
 
 TEST_F(LzmaTest, ANullPayloadIsTheNullCheck) {
   TraceCapture trace;
   cGame::lzmaDecode(nullptr);
-  EXPECT_EQ(cGame::lzmaOutput, nullptr);
+  EXPECT_EQ(Statics()->cGame_lzmaOutput, nullptr);
   EXPECT_TRUE(trace.contains("NullPointer"));
 }
 
@@ -301,8 +302,8 @@ TEST_F(LzmaTest, Properties0x5DAllocates7990Probabilities) {
   const int32_t usedBefore = heap->usedBytes();
   ASSERT_LT(heap->peakUsed(), usedBefore + 2 * 7990);
   cGame::lzmaDecode(managed);
-  ASSERT_NE(cGame::lzmaOutput, nullptr);
-  cGame::lzmaOutput = nullptr;
+  ASSERT_NE(Statics()->cGame_lzmaOutput, nullptr);
+  Statics()->cGame_lzmaOutput = nullptr;
   const int32_t grown = heap->peakUsed() - usedBefore;
   constexpr int32_t kBlockOverheads = 128;  // two block headers and their rounding
   EXPECT_GE(grown, 2 * 7990 + 5);
@@ -354,8 +355,8 @@ TEST_F(LzmaTightHeapTest, DecodesWhileItsAllocationsCollect) {
   const int32_t filled = application_.objectManager->objectCount();
   cGame::lzmaDecode(payload);
   EXPECT_LT(application_.objectManager->objectCount(), filled - (filled - before) / 2);
-  ByteArray* output = cGame::lzmaOutput;
-  cGame::lzmaOutput = nullptr;
+  ByteArray* output = Statics()->cGame_lzmaOutput;
+  Statics()->cGame_lzmaOutput = nullptr;
   ASSERT_NE(output, nullptr);
   const auto* body = reinterpret_cast<const uint8_t*>(output->elements());
   EXPECT_EQ(Bytes(body, body + output->length), input);

@@ -30,6 +30,12 @@ if [ ! -s "$dir/display" ]; then
   exit 1
 fi
 export DISPLAY=":$(cat "$dir/display")" SDL_VIDEODRIVER=x11 PLIMORA_XVFB_SCREEN="$dir/Xvfb_screen0"
+# On a loaded machine the server can name its display before it takes connections: wait
+# until a client gets through.
+for _ in $(seq 100); do
+  xwininfo -root >/dev/null 2>&1 && break
+  sleep 0.1
+done
 # The X11 client libraries and D-Bus that SDL loads keep allocations for the life of the
 # process and are unloaded before the leak report, which then cannot name them. Leaks of our
 # own code are checked by the tests on SDL's dummy driver.
