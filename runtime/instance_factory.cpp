@@ -14,6 +14,7 @@
 #include "javame/data_input_stream.h"
 #include "javame/exception_classes.h"
 #include "javame/hashtable.h"
+#include "javame/image.h"
 #include "javame/record_enumeration.h"
 #include "javame/timer.h"
 #include "runtime/string.h"
@@ -69,6 +70,7 @@ constexpr Maker kMakers[] = {
     {cid::java_lang_Thread, &Make<java_lang_Thread>},
     {cid::java_util_Hashtable_HashtableEnumerator, &Make<java_util_Hashtable_HashtableEnumerator>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},
+    {cid::javax_microedition_lcdui_Image, &Make<javax_microedition_lcdui_Image>},
     {cid::javax_microedition_rms_RecordEnumerationImpl, &Make<javax_microedition_rms_RecordEnumerationImpl>},
     {cid::Bubble, &Make<Bubble>},
     {cid::cActor, &Make<cActor>},
