@@ -1,11 +1,33 @@
 // The blitter family. Every blitter is one per-pixel rule run by the same descriptor walk;
 // a row whose destination pixels lie side by side (no transform across the row) takes a
-// contiguous loop the compiler can unroll and vectorise.
+// contiguous loop, and the plain and keyed RGB565 copies copy such rows eight pixels at a time.
 #include "platform/graphics_blit.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace {
+
+// Eight RGB565 pixels in one 16-byte vector (a GCC and Clang extension; SSE2 on x86-64).
+using Pixels8 = uint16_t __attribute__((vector_size(16)));
+
+// One contiguous row of the keyed copy: each vector keeps the old pixels where the source is
+// the key and takes the source elsewhere.
+void CopyKeyedRow(const uint16_t* s, uint16_t* o, int32_t w) {
+  const Pixels8 key = Pixels8{} + kColourKey565;
+  int32_t i = 0;
+  for (; i + 8 <= w; i += 8) {
+    Pixels8 source, old;
+    memcpy(&source, s + i, sizeof source);
+    memcpy(&old, o + i, sizeof old);
+    const auto isKey = reinterpret_cast<Pixels8>(source == key);
+    const Pixels8 merged = (old & isKey) | (source & ~isKey);
+    memcpy(o + i, &merged, sizeof merged);
+  }
+  for (; i < w; i++) {
+    if (s[i] != kColourKey565) o[i] = s[i];
+  }
+}
 
 // Runs pixel(source element, destination element) over the descriptor. Offsets are formed
 // per row and per pixel, so no address outside the walked pixels is ever computed.
@@ -28,11 +50,26 @@ void Walk(const BlitDescriptor& d, const uint8_t* src, uint8_t* dst, Pixel pixel
 }  // namespace
 
 void BlitCopy(const BlitDescriptor& d, const uint8_t* src, uint8_t* dst) {
+  if (d.dstPixelStep == 2) {
+    for (int32_t row = 0; row < d.height; row++) {
+      memmove(dst + static_cast<ptrdiff_t>(row) * d.dstRowStep,
+              src + static_cast<ptrdiff_t>(row) * d.srcRowStep, static_cast<size_t>(d.width) * 2);
+    }
+    return;
+  }
   Walk<uint16_t, uint16_t>(d, src, dst, [](uint16_t s, uint16_t& o) { o = s; });
 }
 
 void BlitCopyKeyed(const BlitDescriptor& d, const uint8_t* src, uint8_t* dst) {
-  // The store is unconditional (the old value for a key pixel) so the row loop vectorises.
+  if (d.dstPixelStep == 2) {
+    for (int32_t row = 0; row < d.height; row++) {
+      CopyKeyedRow(
+          reinterpret_cast<const uint16_t*>(src + static_cast<ptrdiff_t>(row) * d.srcRowStep),
+          reinterpret_cast<uint16_t*>(dst + static_cast<ptrdiff_t>(row) * d.dstRowStep), d.width);
+    }
+    return;
+  }
+  // An unconditional store (the old pixel back for a key) leaves no branch to mispredict.
   Walk<uint16_t, uint16_t>(d, src, dst,
                            [](uint16_t s, uint16_t& o) { o = s == kColourKey565 ? o : s; });
 }

@@ -108,6 +108,32 @@ TEST(GraphicsBlitTest, PaletteBlittersSkipKeyEntries) {
   EXPECT_EQ(out4[1][3], 0x20E);
 }
 
+// Rows of 19 pixels: two whole vectors of eight and a tail of three, keys anywhere.
+TEST(GraphicsBlitTest, LongRowsCopyEveryPixelAndSkipEveryKey) {
+  constexpr int kWidth = 19, kHeight = 3, kPitch = 24;
+  uint16_t source[kHeight][kPitch] = {};
+  for (int y = 0; y < kHeight; y++) {
+    for (int x = 0; x < kWidth; x++) {
+      source[y][x] = (x * 7 + y) % 5 == 0 ? kColourKey565 : static_cast<uint16_t>(100 * y + x);
+    }
+  }
+  const BlitDescriptor d{kWidth, kHeight, kPitch * 2, 2, kPitch * 2};
+  uint16_t keyed[kHeight][kPitch], plain[kHeight][kPitch];
+  for (int y = 0; y < kHeight; y++) {
+    for (int x = 0; x < kPitch; x++) keyed[y][x] = plain[y][x] = 0x5555;
+  }
+  BlitCopyKeyed(d, Bytes(source), Bytes(keyed));
+  BlitCopy(d, Bytes(source), Bytes(plain));
+  for (int y = 0; y < kHeight; y++) {
+    for (int x = 0; x < kPitch; x++) {
+      const bool inside = x < kWidth;
+      const uint16_t s = source[y][x];
+      EXPECT_EQ(keyed[y][x], inside && s != kColourKey565 ? s : 0x5555) << x << "," << y;
+      EXPECT_EQ(plain[y][x], inside ? s : 0x5555) << x << "," << y;
+    }
+  }
+}
+
 TEST(GraphicsBlitTest, NegativeStepsWalkBackwards) {
   // 3 x 2 source into a 2 x 3 destination, turned a quarter clockwise.
   const uint16_t source[2][3] = {{1, 2, 3}, {4, 5, 6}};

@@ -63,6 +63,21 @@ TEST_F(GraphicsShapesTest, FillRect) {
   RunCases(6, 4, cases, std::size(cases));
 }
 
+// Rows long enough for whole 16-byte stores, starting at odd and even pixels.
+TEST_F(GraphicsShapesTest, LongFillRowsStopAtTheirEnds) {
+  for (int32_t x : {0, 1, 2, 3}) {
+    for (int32_t w : {8, 9, 16, 19}) {
+      Canvas canvas(24, 2);
+      canvas.graphics->setColor(0xFFFFFF);
+      canvas.graphics->fillRect(x, 1, w, 1);
+      for (int32_t i = 0; i < 24; i++) {
+        EXPECT_EQ(canvas.at(i, 0), 0);
+        EXPECT_EQ(canvas.at(i, 1), i >= x && i < x + w ? 0xFFFF : 0) << x << " " << w << " " << i;
+      }
+    }
+  }
+}
+
 TEST_F(GraphicsShapesTest, ANewGraphicsDrawsNothingUntilItsColourIsSet) {
   Canvas canvas(5, 3);
   canvas.fill(0x1234);
