@@ -8,6 +8,7 @@
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/modified_utf8.h"
+#include "tools/databuild/png_writer.h"
 #include "tools/databuild/string_constants.h"
 
 namespace databuild {
@@ -86,6 +87,41 @@ std::vector<Seed> ConstantPoolSeeds() {
           WriteConstantsFile(small)};
 }
 
+// image_natives reads its whole input as PNG bytes and its last 128 bytes as 32 little-endian
+// int32 arguments: 0 colour (and pixel type % 3 of its own source), 1-4 setClip, 5-6
+// translate, 7-14 drawRegion, 15 the drawRGB array's length, 16-22 drawRGB, 23 the getRGB
+// array's length, 24-29 getRGB, 30-31 arc angles. Seeds are small PNGs of every colour type,
+// each followed by argument sets that draw, turn, clip and read back.
+std::vector<Seed> ImageNativesSeeds() {
+  const std::vector<PngPicture> pictures = {
+      {3, 2, 2, {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 0, 255, 9, 9, 9, 200, 100, 50}, {}, {}},
+      {2, 2, 3, {0, 1, 2, 1}, {255, 0, 0, 0, 255, 0, 0, 0, 255}, {0, 128}},
+      {2, 2, 6, {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 40, 40, 40, 255}, {}, {}},
+      {4, 1, 0, {0, 85, 170, 255}, {}, {}},
+      {2, 1, 4, {200, 0, 100, 255}, {}, {}},
+      {5, 3, 2, std::vector<uint8_t>(45, 0x7F), {}, {}},
+  };
+  const std::vector<std::vector<int32_t>> argumentSets = {
+      {0xFFFFFF, 0, 0, 32, 24, 1, 1, 0,  0, 2, 2, 0, 4, 4, 0, 16,
+       0,        4, 2, 2,  4,  4, 1, 16, 0, 2, 0, 0, 2, 2, 0, 360},
+      {0x00FF00, -3, 2,  20, 30, 0, -1, 0, 0, 2,  1, 5, 30, 20, 40, 24,
+       20,       -4, -1, 0,  4,  3, 0,  8, 6, -2, 0, 0, 1,  1,  90, 180},
+  };
+  std::vector<Seed> seeds;
+  for (const PngPicture& picture : pictures) {
+    for (const std::vector<int32_t>& arguments : argumentSets) {
+      Seed seed = EncodePng(picture);
+      for (const int32_t value : arguments) {
+        for (int shift = 0; shift < 32; shift += 8) {
+          seed.push_back(static_cast<uint8_t>(value >> shift));
+        }
+      }
+      seeds.push_back(std::move(seed));
+    }
+  }
+  return seeds;
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -93,6 +129,7 @@ struct SeedSource {
 
 constexpr SeedSource kSeedSources[] = {
     {"constant_pool_loader", ConstantPoolSeeds},
+    {"image_natives", ImageNativesSeeds},
     {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
 };
