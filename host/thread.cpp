@@ -2,8 +2,13 @@
 #include "host/thread.h"
 
 #include <pthread.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 
 namespace host {
@@ -12,6 +17,10 @@ namespace {
 static_assert(sizeof(pthread_t) == sizeof(unsigned long), "thread handles are kept as unsigned long");
 
 std::atomic<uint32_t> nextThreadId{1};
+std::atomic<bool> failNextStart{false};
+
+// One device priority level is two steps of the system's nice value; normal is nice 0.
+constexpr int kNicePerLevel = 2;
 
 struct StartRecord {
   Thread::Entry entry;
@@ -42,12 +51,30 @@ void* CurrentStackBase() {
   return static_cast<char*>(low) + size;
 }
 
+int32_t CurrentSystemThreadId() { return static_cast<int32_t>(syscall(SYS_gettid)); }
+
+bool SetThreadPriority(int32_t systemThreadId, int32_t level) {
+  level = std::clamp(level, kHighestPriority, kLowestPriority);
+  const int nice = (level - kNormalPriority) * kNicePerLevel;
+  return setpriority(PRIO_PROCESS, static_cast<id_t>(systemThreadId), nice) == 0;
+}
+
+int32_t ThreadPriority(int32_t systemThreadId) {
+  errno = 0;
+  const int nice = getpriority(PRIO_PROCESS, static_cast<id_t>(systemThreadId));
+  if (errno != 0) return kNormalPriority;
+  return std::clamp(kNormalPriority + nice / kNicePerLevel, kHighestPriority, kLowestPriority);
+}
+
+void ArmThreadStartFault() { failNextStart.store(true); }
+
 Thread::~Thread() {
   if (started_) join();
 }
 
 bool Thread::start(Entry entry, void* arg) {
   if (started_) return false;
+  if (failNextStart.exchange(false)) return false;
   auto* record = new StartRecord{entry, arg};
   pthread_t handle;
   if (pthread_create(&handle, nullptr, Trampoline, record) != 0) {

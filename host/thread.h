@@ -16,6 +16,23 @@ uint32_t CurrentThreadId();
 // The highest address of the calling thread's stack (stacks grow downwards here).
 void* CurrentStackBase();
 
+// The system's own id of the calling thread, through which its priority is set.
+int32_t CurrentSystemThreadId();
+
+// Thread priorities on the device's scale: 0 is the highest, 3 normal, 7 the lowest.
+constexpr int32_t kHighestPriority = 0;
+constexpr int32_t kNormalPriority = 3;
+constexpr int32_t kLowestPriority = 7;
+// Sets the priority of the thread with that system id (levels outside 0..7 are clamped);
+// false when the system refuses (raising a priority above normal may need privileges).
+bool SetThreadPriority(int32_t systemThreadId, int32_t level);
+// The priority level of the thread with that system id; kNormalPriority when unknown.
+int32_t ThreadPriority(int32_t systemThreadId);
+
+// Makes the next Thread::start fail as if the system had refused the thread (tests use it
+// to reach the failure path of whatever starts threads).
+void ArmThreadStartFault();
+
 // A joinable operating-system thread running entry(arg).
 class Thread {
  public:

@@ -93,4 +93,35 @@ TEST(ThreadTest, EventWakesAWaiterOnAnotherThread) {
   EXPECT_TRUE(woke.load());
 }
 
+// Lowering a thread's priority needs no privilege, so the lowest level always takes; the
+// level reads back as set.
+TEST(ThreadTest, APriorityLevelIsAppliedToTheThreadWithThatSystemId) {
+  struct Result {
+    bool applied;
+    int32_t level;
+  } result{};
+  host::Thread thread;
+  thread.start(
+      [](void* p) {
+        auto* r = static_cast<Result*>(p);
+        const int32_t self = host::CurrentSystemThreadId();
+        r->applied = host::SetThreadPriority(self, host::kLowestPriority + 5);  // clamped to 7
+        r->level = host::ThreadPriority(self);
+      },
+      &result);
+  thread.join();
+  EXPECT_TRUE(result.applied);
+  EXPECT_EQ(result.level, host::kLowestPriority);
+}
+
+TEST(ThreadTest, AnArmedStartFaultFailsTheNextStartOnly) {
+  host::ArmThreadStartFault();
+  host::Thread refused;
+  EXPECT_FALSE(refused.start([](void*) {}, nullptr));
+  EXPECT_FALSE(refused.started());
+  host::Thread next;
+  EXPECT_TRUE(next.start([](void*) {}, nullptr));
+  next.join();
+}
+
 }  // namespace
