@@ -11,7 +11,7 @@
 
 #include "javame/graphics.h"
 #include "javame/image.h"
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ uint16_t TranslucentPixel(int x, int y) {
 // Both sides' surfaces with the same pixels. Nothing allocates managed memory after this, so
 // no collection runs during the timings.
 struct Scene {
-  Application application{};
+  ApplicationImpl context;
   Image* screen;
   Graphics* graphics;
   Image* keyed;
@@ -48,8 +48,7 @@ struct Scene {
   SDL_Surface* sdlTranslucent;
 
   Scene() {
-    SetApplication(&application);
-    application.init();
+    context.init();
     screen = Image::createImage(kScreenWidth, kScreenHeight);
     graphics = screen->getGraphics();
     keyed = MakeImage(Image::kRgb565Keyed, KeyedPixel);

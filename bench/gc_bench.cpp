@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/class.h"
 #include "runtime/object_manager.h"
@@ -132,9 +132,9 @@ int main() {
   GC_INIT();
 
   SetTraceFile(stderr);  // the results alone go to the standard output
-  Application application{};
-  SetApplication(&application);
-  application.init(kBenchObjectHeapSize, kBenchDataHeapSize);
+  ApplicationImpl context;
+  context.init(kBenchObjectHeapSize, kBenchDataHeapSize);
+  Application& application = *context.application;
   for (int g = 0; g < kGroups; g++) rootSlots[g] = &groupRoots[g];
   application.objectManager->registerRootSlots(rootSlots, kGroups);
   BuildGraph();
@@ -153,8 +153,7 @@ int main() {
     return 1;
   }
 
-  application.close();
-  SetApplication(nullptr);
+  context.close();
 
   printf("live graph: %d objects, %.2f MB of object heap (%d arrays of %d lists of %d nodes)\n",
          objects, megabytes, kGroups, kListsPerGroup, kListLength);

@@ -15,7 +15,7 @@
 
 #include "game/shell/cgame.h"
 #include "runtime/static_class.h"
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/object_manager.h"
 #include "tools/databuild/lzma_writer.h"
@@ -235,9 +235,9 @@ int main() {
               unpacked, corpus.size(), kKindNames[0], kindBytes[0], kKindNames[1], kindBytes[1],
               kKindNames[2], kindBytes[2], packed);
 
-  Application application{};
-  SetApplication(&application);
-  application.init();
+  ApplicationImpl context;
+  context.init();
+  Application& application = *context.application;
   MakePayloadArrays(application, corpus);
 
   Bytes out(largest);
@@ -266,8 +266,7 @@ int main() {
     PrintTiming(kKindNames[kind], TimeBoth(corpus, picked, out), kindBytes[kind], picked.size());
   }
 
-  application.close();
-  SetApplication(nullptr);
+  context.close();
   std::printf("ratio_vs_liblzma: %.2f\n", mixed.liblzma / mixed.ours);
   return 0;
 }

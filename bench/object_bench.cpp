@@ -2,19 +2,17 @@
 #include <benchmark/benchmark.h>
 
 #include "javame/timer.h"
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/class.h"
 
 namespace {
 
 void BM_InstanceOfSuperclassChain(benchmark::State& state) {
-  Application application{};
-  SetApplication(&application);
-  application.init();
+  ApplicationImpl context;
+  context.init();
   Object* thread = NewObject<java_util_TimerThread>();
   for (auto _ : state) benchmark::DoNotOptimize(InstanceOf(thread, cid::Object));
-  application.close();
-  SetApplication(nullptr);
+  context.close();
 }
 BENCHMARK(BM_InstanceOfSuperclassChain);
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "host/file_roots.h"
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "runtime/object_manager.h"
@@ -35,12 +35,10 @@ class PoolRuntime {
     host::SetDataRoot(root_.string());
     host::SetSaveRoot("");
     SetTraceSink([](const char*, void*) {}, nullptr);  // the loader's fault lines are expected
-    SetApplication(&application_);
-    application_.init();
+    context_.init();
   }
   ~PoolRuntime() {
-    application_.close();
-    SetApplication(nullptr);
+    context_.close();
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);
   }
@@ -54,7 +52,8 @@ class PoolRuntime {
 
  private:
   std::filesystem::path root_;
-  Application application_{};
+  ApplicationImpl context_;
+  Application& application_ = *context_.application;
 };
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 #include "javame/graphics.h"
 #include "javame/image.h"
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/object_manager.h"
 #include "runtime/trace.h"
 
@@ -35,12 +35,12 @@ void CountLine(const char*, void* user) {
 
 int traceLines = 0;
 
+// Made once for the whole run and never closed.
 Application* StartRuntime() {
-  static Application application{};
+  static ApplicationImpl& context = *new ApplicationImpl();
   SetTraceSink(CountLine, &traceLines);
-  SetApplication(&application);
-  application.init(kObjectHeapSize, kFuzzDataHeapSize);
-  return &application;
+  context.init(kObjectHeapSize, kFuzzDataHeapSize);
+  return context.application;
 }
 
 struct Arguments {

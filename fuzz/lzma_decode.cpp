@@ -8,7 +8,7 @@
 
 #include "game/shell/cgame.h"
 #include "runtime/static_class.h"
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/trace.h"
 
@@ -27,12 +27,12 @@ void CountLine(const char*, void* user) {
 
 int traceLines = 0;
 
+// Made once for the whole run and never closed.
 Application* StartRuntime() {
-  static Application application{};
+  static ApplicationImpl& context = *new ApplicationImpl();
   SetTraceSink(CountLine, &traceLines);
-  SetApplication(&application);
-  application.init(kObjectHeapSize, kFuzzDataHeapSize);
-  return &application;
+  context.init(kObjectHeapSize, kFuzzDataHeapSize);
+  return context.application;
 }
 
 }  // namespace

@@ -9,14 +9,6 @@
 #include "runtime/string.h"
 #include "runtime/trace.h"
 
-namespace {
-Application* currentApplication = nullptr;
-}
-
-Application* GetApplication() { return currentApplication; }
-
-void SetApplication(Application* application) { currentApplication = application; }
-
 void Application::init(int32_t objectHeapSize, int32_t dataHeapSize) {
   memset(static_cast<void*>(this), 0, sizeof *this);
   DebugLog("new MemoryManagers");

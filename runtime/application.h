@@ -22,8 +22,8 @@ constexpr int32_t kDataHeapSize = 16 * 1024 * 1024;
 class Application {
  public:
   // Makes the heaps, the object manager and the static block, and runs the block's core
-  // start-up (StaticClass::initializeCore). The calling thread becomes the Java thread that
-  // collects.
+  // start-up (StaticClass::initializeCore). The runtime context (ApplicationImpl) calls it
+  // after registering the calling thread as the main Java thread.
   void init(int32_t objectHeapSize = kObjectHeapSize, int32_t dataHeapSize = kDataHeapSize);
   // Frees every object, then releases everything init made.
   void close();
@@ -52,6 +52,5 @@ class Application {
   uint8_t paused;            // 1 while paused through Application::pause
 };
 
-// The current application; null before one is installed.
+// The current context's application (runtime/application_impl.cpp); null before one exists.
 Application* GetApplication();
-void SetApplication(Application* application);

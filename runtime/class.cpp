@@ -51,6 +51,11 @@ Class* Class::findById(int32_t classId) {
 
 Class* Class::ofObject(Object* object) { return object ? findById(object->classId) : nullptr; }
 
+const char* Class::nameOf(Object* object) {
+  Class* record = ofObject(object);
+  return record ? record->name : "?";
+}
+
 bool Class::isSubclassOf(Class* record, Class* other) {
   if (!record || !other) return false;
   // The chain is at most as long as the table; the bound guards against a corrupt table.

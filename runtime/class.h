@@ -32,6 +32,8 @@ class Class : public Object {
 
   static Class* findById(int32_t classId);
   static Class* ofObject(Object* object);
+  // The name of the object's class for trace lines; "?" when it has no class record.
+  static const char* nameOf(Object* object);
   static bool isSubclassOf(Class* record, Class* other);
   static bool isInstance(Class* record, Object* object);
   static Class* forName(String* name);

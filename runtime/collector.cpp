@@ -1,13 +1,16 @@
 // The mark-and-sweep collector of the ObjectManager: clear every mark, mark from the roots
 // (root slot tables, the application's current objects, every thread's pending exception,
-// the Java threads' stacks), then sweep the list, finalising and freeing what is unmarked.
+// the Java threads' objects and stacks), then sweep the list, finalising and freeing what
+// is unmarked and releasing the monitor records of what it frees.
 #include <mutex>
 
 #include "host/clock.h"
 #include "host/registers.h"
 #include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/class.h"
+#include "runtime/monitor.h"
 #include "runtime/object_manager.h"
 #include "runtime/thread_state.h"
 #include "runtime/trace.h"
@@ -71,42 +74,34 @@ void ObjectManager::forceDataHeapCompaction() {
   leaveCollection();
 }
 
+// Stopping the world is what makes collections take turns: a thread that asks while
+// another collects waits parked inside the stop, so the collector scans its stack. The
+// collector lock, taken only by the stopping thread, then never blocks; it guards the state
+// of the collection and the root tables.
 bool ObjectManager::enterCollection(const char* request) {
   if (!isJavaThread()) {
     DebugLog("%s: thread 0x%X is not a Java thread; refused", request, host::CurrentThreadId());
     return false;
   }
+  context_->stopTheWorld();
   collectorLock_.lock();
   if (collecting_) {
     collectorLock_.unlock();
+    context_->resumeTheWorld();
     return false;
   }
   collecting_ = true;
-  stopTheWorld();
   return true;
 }
 
 void ObjectManager::leaveCollection() {
-  resumeTheWorld();
   collecting_ = false;
   collectorLock_.unlock();
+  context_->resumeTheWorld();
 }
-
-// ---------------------------------------------------------------------------------------
-// Java threads. Until the thread table exists, the thread that made this manager is the one
-// Java thread: no other thread runs Java code, so there is nothing to stop or resume, and
-// its own stack is the only one to scan.
 
 bool ObjectManager::isJavaThread() const {
-  return host::CurrentThreadId() == javaThreadId_;
-}
-
-void ObjectManager::stopTheWorld() {}
-
-void ObjectManager::resumeTheWorld() {}
-
-void ObjectManager::scanThreadStacks() {
-  scanWords(callerStackTop_, stackBase_);
+  return context_ && context_->findThreadById(host::CurrentThreadId()) >= 0;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -144,7 +139,7 @@ void ObjectManager::markRoots(int32_t flags) {
         static_cast<ObjectManager*>(manager)->markFrom(state.pendingException);
       },
       this);
-  scanThreadStacks();
+  context_->scanThreadStacks(this, callerStackTop_);
   if ((flags & kGcKeepNewest) && count_ > 0) markFrom(objects_[count_ - 1]);
 }
 
@@ -228,6 +223,8 @@ void ObjectManager::sweep() {
     objects_[i] = objects_[count_ - 1];
     objects_[--count_] = nullptr;
     object->finalize();
+    if (object->flags & (kMonitorFlag | kSharedMonitorFlag))
+      context_->monitorTable()->release(object);
     object->classId = kReleasedClassId;
     objectHeap_->Free(object);
   }

@@ -13,7 +13,9 @@
 
 class String;
 
-constexpr uint8_t kMarkMask = 0x0F;  // low nibble of the flags byte; non-zero = marked
+constexpr uint8_t kMarkMask = 0x0F;           // low nibble of the flags byte; non-zero = marked
+constexpr uint8_t kMonitorFlag = 0x10;        // bit 4: the object owns a monitor record
+constexpr uint8_t kSharedMonitorFlag = 0x20;  // bit 5: its monitor is the shared record
 
 // Managed objects live in the object heap, are freed as raw memory by the collector, and
 // hold no members with C++ destructors: finalize() is their only clean-up. Every stored
@@ -39,7 +41,7 @@ class Object {
 
   int16_t classId;
   uint8_t collectable;  // 1: the collector may release it when unreachable
-  uint8_t flags;        // bits 0-3 mark nibble; bits 4-7 kept as they are
+  uint8_t flags;        // bits 0-3 mark nibble; bits 4-5 monitor; marking keeps bits 4-7
 };
 static_assert(sizeof(Object) == 2 * sizeof(void*), "the object header is two pointers wide");
 

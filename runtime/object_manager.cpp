@@ -10,6 +10,7 @@
 
 #include "host/clock.h"
 #include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/object.h"
 #include "runtime/static_class.h"
@@ -105,11 +106,10 @@ void OperatorNewFailed() {
 
 ObjectManager::ObjectManager(Application* application)
     : application_(application),
+      context_(GetApplicationImpl()),
       objectHeap_(application->objectHeap),
       dataHeap_(application->dataHeap),
-      lastCollection_(host::TickCount()),
-      javaThreadId_(host::CurrentThreadId()),
-      stackBase_(host::CurrentStackBase()) {
+      lastCollection_(host::TickCount()) {
   objectHeap_->setCollector(this);
   dataHeap_->setCollector(this);
   markStack_.reserve(kFirstMarkStackCapacity);

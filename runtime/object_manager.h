@@ -13,6 +13,7 @@
 #include "runtime/memory_manager.h"
 
 class Application;
+class ApplicationImpl;
 class Class;
 class Object;
 
@@ -53,8 +54,8 @@ constexpr uint32_t kGcInterval = 2000;   // milliseconds between throttled colle
 
 class ObjectManager final : public HeapCollector {
  public:
-  // An empty list over the application's heaps, which it becomes the collector of. The
-  // calling thread is the Java thread (see isJavaThread).
+  // An empty list over the application's heaps, which it becomes the collector of. Its
+  // threads are those of the current runtime context: only they may collect.
   explicit ObjectManager(Application* application);
   ~ObjectManager();
   ObjectManager(const ObjectManager&) = delete;
@@ -99,17 +100,11 @@ class ObjectManager final : public HeapCollector {
     int32_t count;
   };
 
-  // The Java threads, as far as the collector knows them. Until the thread table exists
-  // the thread that made this manager is the one Java thread, and the world is stopped as
-  // soon as it collects.
   bool isJavaThread() const;
-  void stopTheWorld();
-  void resumeTheWorld();
-  void scanThreadStacks();
 
-  // Enters a collection: the collector lock taken, the world stopped. Refused (false) when
-  // the calling thread is not a Java thread (with a trace line naming request) or when it is
-  // already collecting (a finaliser's request from inside the sweep).
+  // Enters a collection: the world stopped, then the collector lock taken. Refused (false)
+  // when the calling thread is not a Java thread (with a trace line naming request) or when
+  // it is already collecting (a finaliser's request from inside the sweep).
   bool enterCollection(const char* request);
   void leaveCollection();
 
@@ -126,6 +121,7 @@ class ObjectManager final : public HeapCollector {
   void sweep();
 
   Application* application_;
+  ApplicationImpl* context_;  // the thread table's owner; null: no thread may collect
   MemoryManager* objectHeap_;
   MemoryManager* dataHeap_;
 
@@ -143,7 +139,5 @@ class ObjectManager final : public HeapCollector {
   std::vector<Object*> outsideMarked_;  // objects off the object heap that this collection marked
   std::vector<RootTable> rootTables_;
 
-  uint32_t javaThreadId_;
-  void* stackBase_;
   const void* callerStackTop_ = nullptr;  // the collecting thread's live stack starts here
 };

@@ -11,7 +11,7 @@
 
 #include "game/shell/cgame.h"
 #include "runtime/static_class.h"
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/memory_manager.h"
 #include "runtime/object_manager.h"
@@ -316,15 +316,10 @@ TEST_F(LzmaTest, Properties0x5DAllocates7990Probabilities) {
 template <int32_t DataHeapSize>
 class HeapSizedTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetApplication(&application_);
-    application_.init(kObjectHeapSize, DataHeapSize);
-  }
-  void TearDown() override {
-    application_.close();
-    SetApplication(nullptr);
-  }
-  Application application_{};
+  void SetUp() override { context_.init(kObjectHeapSize, DataHeapSize); }
+  void TearDown() override { context_.close(); }
+  ApplicationImpl context_;
+  Application& application_ = *context_.application;
 };
 
 using LzmaSmallHeapTest = HeapSizedTest<64 * 1024>;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/memory_manager.h"
 #include "tests/platform/canvas.h"
 #include "tests/platform/png_fixture.h"
@@ -327,15 +327,10 @@ TEST_F(ImagePngTest, LibpngErrorsAfterAGoodHeaderLeaveABlankImage) {
 // the data heap and moves the bytes, the decoder must read them where they now are.
 class ImagePngMovingDataTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetApplication(&application_);
-    application_.init(kObjectHeapSize, 256 * 1024);
-  }
-  void TearDown() override {
-    application_.close();
-    SetApplication(nullptr);
-  }
-  Application application_{};
+  void SetUp() override { context_.init(kObjectHeapSize, 256 * 1024); }
+  void TearDown() override { context_.close(); }
+  ApplicationImpl context_;
+  Application& application_ = *context_.application;
 };
 
 void DropBody(ByteArray* array) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "host/clock.h"
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "runtime/class.h"
 #include "runtime/exceptions.h"
 #include "runtime/object_manager.h"
@@ -63,20 +63,19 @@ class CollectorFixture : public ::testing::Test {
   void SetUp() override {
     finalizedIds.clear();
     host::UseClock(&clock_);
-    SetApplication(&application_);
-    application_.init(objectHeapSize_, dataHeapSize_);
+    context_.init(objectHeapSize_, dataHeapSize_);
   }
   void TearDown() override {
     ClearPendingException();
-    application_.close();
-    SetApplication(nullptr);
+    context_.close();
     host::UseClock(nullptr);
   }
 
   ObjectManager* manager() { return application_.objectManager; }
 
   host::ManualClock clock_{100000};
-  Application application_{};
+  ApplicationImpl context_;
+  Application& application_ = *context_.application;
 
  private:
   int32_t objectHeapSize_;

@@ -21,18 +21,17 @@ using ObjectManagerTest = CollectorFixture;
 
 TEST(ApplicationHeapsTest, InitMakesTheHeapsThenTheManagerThenTheStaticBlock) {
   TraceCapture trace;
-  Application application{};
-  SetApplication(&application);
-  application.init();
+  ApplicationImpl context;
+  context.init();
   EXPECT_EQ(trace.lines(), (std::vector<std::string>{"new MemoryManagers", "new ObjectManager",
                                                      "new StaticClass", "Application::init"}));
+  Application& application = *context.application;
   EXPECT_EQ(application.objectHeap->heapSize(), kObjectHeapSize);
   EXPECT_FALSE(application.objectHeap->compacting());
   EXPECT_EQ(application.dataHeap->heapSize(), kDataHeapSize);
   EXPECT_TRUE(application.dataHeap->compacting());
   EXPECT_EQ(std::get_new_handler(), &OperatorNewFailed);
-  application.close();
-  SetApplication(nullptr);
+  context.close();
 }
 
 TEST_F(ObjectManagerTest, ObjectsComeZeroFilledFromTheObjectHeapAndAreListed) {

@@ -6,14 +6,12 @@
 
 void RuntimeWithDataTest::SetUp() {
   FileRootsTest::SetUp();
-  SetApplication(&application_);
-  application_.init();
+  context_.init();
 }
 
 void RuntimeWithDataTest::TearDown() {
   ClearPendingException();
-  application_.close();
-  SetApplication(nullptr);
+  context_.close();
   FileRootsTest::TearDown();
 }
 

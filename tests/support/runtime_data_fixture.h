@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 #include "tests/support/file_roots_fixture.h"
 
 class RuntimeWithDataTest : public FileRootsTest {
@@ -21,5 +21,6 @@ class RuntimeWithDataTest : public FileRootsTest {
   // The bytes the builder writes for texts.
   static std::vector<uint8_t> PoolBytes(const std::vector<std::u16string>& texts);
 
-  Application application_{};
+  ApplicationImpl context_;
+  Application& application_ = *context_.application;
 };

@@ -17,13 +17,9 @@ bool TraceCapture::contains(const std::string& line) const {
   return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
 }
 
-void RuntimeTest::SetUp() {
-  SetApplication(&application_);
-  application_.init();
-}
+void RuntimeTest::SetUp() { context_.init(); }
 
 void RuntimeTest::TearDown() {
   ClearPendingException();
-  application_.close();
-  SetApplication(nullptr);
+  context_.close();
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/application.h"
+#include "runtime/application_impl.h"
 
 // Collects every trace line written while it lives.
 class TraceCapture {
@@ -25,11 +25,12 @@ class TraceCapture {
   std::vector<std::string> lines_;
 };
 
-// Brings up an Application before each test and closes it after.
+// Brings up a runtime context (and its Application) before each test and closes it after.
 class RuntimeTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  Application application_{};
+  ApplicationImpl context_;
+  Application& application_ = *context_.application;
 };
