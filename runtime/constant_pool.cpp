@@ -109,3 +109,9 @@ String* GetConstantString(int32_t n) {
   }
   return static_cast<String*>(pool->elements()[n]);
 }
+
+String* LoadedConstantString(int32_t n) {
+  ObjectArray* pool = GetApplication()->getStaticClass()->constantPool;
+  if (!pool || n < 0 || n >= pool->length) return nullptr;
+  return static_cast<String*>(pool->elements()[n]);
+}

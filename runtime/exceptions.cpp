@@ -7,7 +7,7 @@
 #include "runtime/trace.h"
 
 void ThrowException(java_lang_Throwable* exception) {
-  if (exception) exception->traceText = GetApplication()->getStackTraceString();
+  if (exception) exception->stackTrace = GetApplication()->getStackTraceString();
   CurrentThreadState().pendingException = exception;
 }
 

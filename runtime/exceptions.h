@@ -8,16 +8,22 @@
 #include "runtime/class.h"
 #include "runtime/object.h"
 
-// Every exception class derives from this layout: the message, then the trace text that
-// ThrowException fills in.
+// Every exception class derives from this layout and shares its operations: the message, then
+// the stack-trace text that ThrowException fills in. The constructors and operations are in
+// javame/exception_classes.cpp.
 class java_lang_Throwable : public Object {
  public:
   static constexpr int16_t kClassId = cid::java_lang_Throwable;
-  java_lang_Throwable() { RegisterReferenceFields(this, &message, &traceText); }
-  explicit java_lang_Throwable(String* text) : java_lang_Throwable() { message = text; }
+  // The message is string constant 46, the empty string.
+  java_lang_Throwable();
+  explicit java_lang_Throwable(String* text);
 
-  String* message;    // may be null
-  String* traceText;  // "stacktrace:\n..." at the moment of the throw
+  // The message alone, without the class name.
+  String* toString() override;
+  String* getMessage() { return message; }
+
+  String* message;     // may be null when made with a null text
+  String* stackTrace;  // "stacktrace:\n..." at the moment of the throw; null until then
 };
 
 // One catch-table entry; a table is a sequence of them ended by caughtClassId 0. An entry

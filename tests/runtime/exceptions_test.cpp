@@ -31,7 +31,7 @@ TEST_F(ExceptionsTest, ThrowMakesPendingAndFillsTheTraceText) {
   auto* e = Make(cid::java_io_IOException);
   ThrowException(e);
   EXPECT_EQ(GetPendingException(), e);
-  EXPECT_EQ(TextOf(e->traceText), "stacktrace:\n");
+  EXPECT_EQ(TextOf(e->stackTrace), "stacktrace:\n");
   EXPECT_EQ(TestPendingException(7), 1);
   EXPECT_EQ(CurrentThreadState().catchSite, 7);
 
@@ -46,7 +46,7 @@ TEST_F(ExceptionsTest, TraceTextListsTheMethodsNewestFirst) {
   MethodTraceScope inner("Inner::step()");
   auto* e = Make(cid::java_lang_Exception);
   ThrowException(e);
-  EXPECT_EQ(TextOf(e->traceText), "stacktrace:\nInner::step()\nOuter::run()\n");
+  EXPECT_EQ(TextOf(e->stackTrace), "stacktrace:\nInner::step()\nOuter::run()\n");
 }
 
 struct CatchCase {
