@@ -10,6 +10,7 @@
 #include <string>
 
 #include "host/file_roots.h"
+#include "fuzz/support/fuzz_runtime.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
@@ -18,10 +19,6 @@
 #include "runtime/trace.h"
 
 namespace {
-
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
 
 // A runtime over a data root of its own, made once for the whole run.
 class PoolRuntime {
@@ -62,13 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static PoolRuntime runtime;
   runtime.plant(data, size);
   StaticClass* block = runtime.block();
-  Check(LoadConstantPool(block));
+  FuzzCheck(LoadConstantPool(block));
   ObjectArray* pool = block->constantPool;
-  Check(pool != nullptr);
-  Check(pool->length >= 0 && static_cast<size_t>(pool->length) * 2 <= (size < 4 ? 0 : size - 4));
+  FuzzCheck(pool != nullptr);
+  FuzzCheck(pool->length >= 0 && static_cast<size_t>(pool->length) * 2 <= (size < 4 ? 0 : size - 4));
   for (int32_t n = 0; n < pool->length; n++) {
     Object* text = pool->elements()[n];
-    Check(text && text->classId == cid::String && text->collectable == 0);
+    FuzzCheck(text && text->classId == cid::String && text->collectable == 0);
     text->collectable = 1;  // so this run's strings go with the next collection
   }
   block->constantPool = nullptr;

@@ -5,12 +5,11 @@
 // the heap arenas) or hang; a refused PNG leaves a trace line, a decoded one a sane image.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "javame/graphics.h"
 #include "javame/image.h"
-#include "runtime/application_impl.h"
+#include "fuzz/support/fuzz_runtime.h"
 #include "runtime/object_manager.h"
 #include "runtime/trace.h"
 
@@ -25,23 +24,7 @@ constexpr size_t kArgumentBytes = kArgumentCount * 4;
 constexpr int32_t kFuzzDataHeapSize = 1024 * 1024;
 constexpr int kRunsPerCollection = 64;
 
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
-
-void CountLine(const char*, void* user) {
-  ++*static_cast<int*>(user);
-}
-
 int traceLines = 0;
-
-// Made once for the whole run and never closed.
-Application* StartRuntime() {
-  static ApplicationImpl& context = *new ApplicationImpl();
-  SetTraceSink(CountLine, &traceLines);
-  context.init(kObjectHeapSize, kFuzzDataHeapSize);
-  return context.application;
-}
 
 struct Arguments {
   int32_t value[kArgumentCount] = {};
@@ -62,7 +45,7 @@ struct Arguments {
 // A 5 x 3 source of the pixel type the arguments pick, with key pixels among the others.
 javax_microedition_lcdui_Image* OwnSource(int32_t pixelType) {
   auto* image = NewObject<javax_microedition_lcdui_Image>();
-  Check(image->initPixels(5, 3, pixelType, 0));
+  FuzzCheck(image->initPixels(5, 3, pixelType, 0));
   auto* pixels = static_cast<ShortArray*>(image->pixels);
   for (int32_t i = 0; i < pixels->length; i++) {
     pixels->elements()[i] = static_cast<int16_t>(i % 4 == 0 ? 0xF81F : i * 0x1357);
@@ -102,7 +85,7 @@ void Draw(javax_microedition_lcdui_Graphics* g, javax_microedition_lcdui_Image* 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Application* application = StartRuntime();
+  static Application* application = StartFuzzRuntime(kFuzzDataHeapSize, &traceLines);
   static int runs = 0;
   ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
   if (size > 0) memcpy(bytes->elements(), data, size);
@@ -110,11 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   traceLines = 0;
   javax_microedition_lcdui_Image* decoded =
       javax_microedition_lcdui_Image::createImage(bytes, 0, static_cast<int32_t>(size));
-  if (!decoded) Check(traceLines > 0);
+  if (!decoded) FuzzCheck(traceLines > 0);
   if (decoded) {
-    Check(decoded->width >= 1 && decoded->width <= 4096);
-    Check(decoded->height >= 1 && decoded->height <= 4096);
-    Check(decoded->m_pixelType >= 0 && decoded->m_pixelType <= 2);
+    FuzzCheck(decoded->width >= 1 && decoded->width <= 4096);
+    FuzzCheck(decoded->height >= 1 && decoded->height <= 4096);
+    FuzzCheck(decoded->m_pixelType >= 0 && decoded->m_pixelType <= 2);
   }
 
   const Arguments a(data, size);

@@ -3,12 +3,11 @@
 // writes outside its arrays (the sanitizers watch the heap arenas) and never hangs.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "game/shell/cgame.h"
 #include "runtime/static_class.h"
-#include "runtime/application_impl.h"
+#include "fuzz/support/fuzz_runtime.h"
 #include "runtime/array.h"
 #include "runtime/trace.h"
 
@@ -17,28 +16,12 @@ namespace {
 // A small data heap keeps every unpacked size, and so every run, short.
 constexpr int32_t kFuzzDataHeapSize = 2 * 1024 * 1024;
 
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
-
-void CountLine(const char*, void* user) {
-  ++*static_cast<int*>(user);
-}
-
 int traceLines = 0;
-
-// Made once for the whole run and never closed.
-Application* StartRuntime() {
-  static ApplicationImpl& context = *new ApplicationImpl();
-  SetTraceSink(CountLine, &traceLines);
-  context.init(kObjectHeapSize, kFuzzDataHeapSize);
-  return context.application;
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static Application* application = StartRuntime();
+  static Application* application = StartFuzzRuntime(kFuzzDataHeapSize, &traceLines);
   (void)application;
   ByteArray* payload = NewByteArray(static_cast<int32_t>(size));
   if (size > 0) std::memcpy(payload->elements(), data, size);
@@ -47,13 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteArray* output = Statics()->cGame_lzmaOutput;
   Statics()->cGame_lzmaOutput = nullptr;
   if (output) {
-    Check(size >= 13);
+    FuzzCheck(size >= 13);
     const uint32_t unpackedSize =
         data[5] | data[6] << 8 | data[7] << 16 | static_cast<uint32_t>(data[8]) << 24;
-    Check(static_cast<uint32_t>(output->length) == unpackedSize);
+    FuzzCheck(static_cast<uint32_t>(output->length) == unpackedSize);
   } else {
-    Check(traceLines > 0);
+    FuzzCheck(traceLines > 0);
   }
-  Check(Statics()->cGame_lzmaProbs == nullptr && Statics()->cGame_lzmaInput == nullptr);
+  FuzzCheck(Statics()->cGame_lzmaProbs == nullptr && Statics()->cGame_lzmaInput == nullptr);
   return 0;
 }

@@ -4,16 +4,12 @@
 // take or refuse without reading past them, and whose text must survive a second round.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <span>
 
+#include "fuzz/support/fuzz_runtime.h"
 #include "tools/databuild/modified_utf8.h"
 
 namespace {
-
-void Check(bool holds) {
-  if (!holds) std::abort();
-}
 
 void RoundTripUnits(std::span<const uint8_t> data) {
   std::u16string text;
@@ -21,14 +17,14 @@ void RoundTripUnits(std::span<const uint8_t> data) {
     text.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
   }
   const std::vector<uint8_t> encoded = databuild::EncodeModifiedUtf8(text);
-  for (const uint8_t byte : encoded) Check(byte != 0);
-  Check(databuild::DecodeModifiedUtf8(encoded) == text);
+  for (const uint8_t byte : encoded) FuzzCheck(byte != 0);
+  FuzzCheck(databuild::DecodeModifiedUtf8(encoded) == text);
 }
 
 void DecodeBytes(std::span<const uint8_t> data) {
   const std::optional<std::u16string> text = databuild::DecodeModifiedUtf8(data);
   if (!text) return;
-  Check(databuild::DecodeModifiedUtf8(databuild::EncodeModifiedUtf8(*text)) == *text);
+  FuzzCheck(databuild::DecodeModifiedUtf8(databuild::EncodeModifiedUtf8(*text)) == *text);
 }
 
 }  // namespace
