@@ -6,6 +6,7 @@
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/shell/cgame.h"
+#include "javame/boxed.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -28,7 +29,7 @@ constexpr ClassInitialiser kClassInitialisers[] = {
     {"cGame::clinitPanelRect", nullptr},
     {"game: three two-element int tables", nullptr},
     {"java_lang_System::clinit", nullptr},
-    {"java_lang_Boolean::clinit", nullptr},
+    {"java_lang_Boolean::clinit", &java_lang_Boolean::clinit},
     {"cGame::clinitFlags", nullptr},
     {"game: three further values", nullptr},
     {"cGame::clinitStringTables", nullptr},

@@ -67,6 +67,7 @@ constexpr Maker kMakers[] = {
     {cid::java_io_EOFException, &Make<java_io_EOFException>},
     {cid::java_io_UTFDataFormatException, &Make<java_io_UTFDataFormatException>},
     {cid::java_lang_ArrayIndexOutOfBoundsException, &Make<java_lang_ArrayIndexOutOfBoundsException>},
+    {cid::java_lang_Boolean, &Make<java_lang_Boolean>},
     {cid::java_lang_IllegalArgumentException, &Make<java_lang_IllegalArgumentException>},
     {cid::java_lang_IllegalStateException, &Make<java_lang_IllegalStateException>},
     {cid::java_lang_IndexOutOfBoundsException, &Make<java_lang_IndexOutOfBoundsException>},
