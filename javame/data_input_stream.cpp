@@ -1,9 +1,12 @@
 // java.io.DataInputStream: the forwarded stream operations and the typed reads.
 #include "javame/data_input_stream.h"
 
+#include <algorithm>
+
 #include "javame/exception_classes.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
+#include "runtime/monitor.h"
 #include "runtime/range_check.h"
 #include "runtime/string.h"
 #include "runtime/trace.h"
@@ -86,6 +89,20 @@ void java_io_DataInputStream::close() {
   if (NullCheck(in)) in->close();
 }
 
+void java_io_DataInputStream::mark(int32_t readLimit) {
+  MonitorScope lock(this);
+  if (NullCheck(in)) in->mark(readLimit);
+}
+
+void java_io_DataInputStream::reset() {
+  MonitorScope lock(this);
+  if (NullCheck(in)) in->reset();
+}
+
+bool java_io_DataInputStream::markSupported() {
+  return NullCheck(in) && in->markSupported();
+}
+
 // ---- Typed reads --------------------------------------------------------------------------
 
 void java_io_DataInputStream::readFully(ByteArray* b, int32_t off, int32_t len) {
@@ -104,33 +121,78 @@ void java_io_DataInputStream::readFully(ByteArray* b, int32_t off, int32_t len) 
   }
 }
 
-int32_t java_io_DataInputStream::readUnsignedShort() {
-  const int32_t b1 = read();
-  const int32_t b2 = read();
-  if ((b1 | b2) < 0) {
-    Raise<java_io_EOFException>();
-    return 0;
+void java_io_DataInputStream::readFully(ByteArray* b) {
+  if (NullCheck(b)) readFully(b, 0, b->length);
+}
+
+int32_t java_io_DataInputStream::skipBytes(int32_t n) {
+  int32_t done = 0;
+  while (done < n) {
+    const int64_t skipped = skip(n - done);
+    if (skipped <= 0 || GetPendingException()) break;
+    done += static_cast<int32_t>(std::min<int64_t>(skipped, n - done));
   }
-  return (b1 << 8) + b2;
+  return done;
+}
+
+// The end of the stream raises java_io_EOFException; an exception of the stream itself
+// passes through as it is.
+int32_t java_io_DataInputStream::readByteOrEnd() {
+  const int32_t b = read();
+  if (b < 0 && !GetPendingException()) Raise<java_io_EOFException>();
+  return b;
+}
+
+uint64_t java_io_DataInputStream::readBigEndian(int32_t byteCount) {
+  uint64_t value = 0;
+  for (int32_t i = 0; i < byteCount; i++) {
+    const int32_t b = readByteOrEnd();
+    if (b < 0) return 0;
+    value = value << 8 | static_cast<uint64_t>(b);
+  }
+  return value;
+}
+
+bool java_io_DataInputStream::readBoolean() {
+  return readByteOrEnd() > 0;
+}
+
+int8_t java_io_DataInputStream::readByte() {
+  const int32_t b = readByteOrEnd();
+  return b < 0 ? 0 : static_cast<int8_t>(b);
+}
+
+int32_t java_io_DataInputStream::readUnsignedByte() {
+  const int32_t b = readByteOrEnd();
+  return b < 0 ? 0 : b;
+}
+
+int16_t java_io_DataInputStream::readShort() {
+  return static_cast<int16_t>(readUnsignedShort());
+}
+
+char16_t java_io_DataInputStream::readChar() {
+  return static_cast<char16_t>(readUnsignedShort());
+}
+
+int64_t java_io_DataInputStream::readLong() {
+  return static_cast<int64_t>(readBigEndian(8));
+}
+
+int32_t java_io_DataInputStream::readUnsignedShort() {
+  return static_cast<int32_t>(readBigEndian(2));
 }
 
 int32_t java_io_DataInputStream::readInt() {
-  const int32_t b1 = read();
-  const int32_t b2 = read();
-  const int32_t b3 = read();
-  const int32_t b4 = read();
-  if ((b1 | b2 | b3 | b4) < 0) {
-    Raise<java_io_EOFException>();
-    return 0;
-  }
-  return static_cast<int32_t>(static_cast<uint32_t>(b1) << 24 | b2 << 16 | b3 << 8 | b4);
+  return static_cast<int32_t>(readBigEndian(4));
 }
 
 String* java_io_DataInputStream::readUTF() {
   const int32_t utflen = readUnsignedShort();
   if (GetPendingException()) return nullptr;
   ByteArray* bytes = NewByteArray(utflen);
-  if (!NullCheck(bytes)) return nullptr;
+  // Without room for the bytes (reported by the allocator) there is no text to decode.
+  if (!bytes || bytes->length != utflen) return nullptr;
   readFully(bytes, 0, utflen);
   if (GetPendingException()) return nullptr;
   const int32_t units = DecodeModifiedUtf8(BytesOf(bytes), utflen, nullptr);

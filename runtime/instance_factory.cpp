@@ -10,12 +10,17 @@
 #include "game/board/bubble.h"
 #include "game/shell/cgame.h"
 #include "javame/boxed.h"
+#include "javame/byte_array_input_stream.h"
+#include "javame/byte_array_output_stream.h"
 #include "javame/console_output_stream.h"
 #include "javame/data_input_stream.h"
+#include "javame/data_output_stream.h"
 #include "javame/exception_classes.h"
 #include "javame/hashtable.h"
 #include "javame/image.h"
+#include "javame/print_stream.h"
 #include "javame/record_enumeration.h"
+#include "javame/resource_input_stream.h"
 #include "javame/timer.h"
 #include "runtime/string.h"
 #include "runtime/string_buffer.h"
@@ -62,9 +67,13 @@ constexpr Maker kMakers[] = {
     {cid::Object, &Make<Object>},
     {cid::String, &Make<String>},
     {cid::StringBuffer, &Make<StringBuffer>},
+    {cid::java_io_ByteArrayInputStream, &Make<java_io_ByteArrayInputStream>},
+    {cid::java_io_ByteArrayOutputStream, &Make<java_io_ByteArrayOutputStream>},
     {cid::java_io_ConsoleOutputStream, &Make<java_io_ConsoleOutputStream>},
     {cid::java_io_DataInputStream, &Make<java_io_DataInputStream>},
+    {cid::java_io_DataOutputStream, &Make<java_io_DataOutputStream>},
     {cid::java_io_EOFException, &Make<java_io_EOFException>},
+    {cid::java_io_PrintStream, &Make<java_io_PrintStream>},
     {cid::java_io_UTFDataFormatException, &Make<java_io_UTFDataFormatException>},
     {cid::java_lang_ArrayIndexOutOfBoundsException, &Make<java_lang_ArrayIndexOutOfBoundsException>},
     {cid::java_lang_Boolean, &Make<java_lang_Boolean>},
@@ -80,6 +89,7 @@ constexpr Maker kMakers[] = {
     {cid::java_util_Hashtable_HashtableEnumerator, &Make<java_util_Hashtable_HashtableEnumerator>},
     {cid::java_util_NoSuchElementException, &Make<java_util_NoSuchElementException>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},
+    {cid::javax_microedition_io_ResourceInputStream, &Make<javax_microedition_io_ResourceInputStream>},
     {cid::javax_microedition_lcdui_Image, &Make<javax_microedition_lcdui_Image>},
     {cid::javax_microedition_rms_InvalidRecordIDException, &Make<javax_microedition_rms_InvalidRecordIDException>},
     {cid::javax_microedition_rms_RecordEnumerationImpl, &Make<javax_microedition_rms_RecordEnumerationImpl>},

@@ -7,6 +7,7 @@
 #include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
+#include "runtime/modified_utf8.h"
 #include "runtime/range_check.h"
 #include "runtime/string.h"
 #include "runtime/string_buffer.h"
@@ -188,21 +189,32 @@ ByteArray* String::getBytes(String* encoding) {
     DebugLog("String::getBytes: encoding \"%s\" not supported", name);
     return nullptr;
   }
-  // 1 byte for 1..127, 2 for the zero unit and 128..2047, 3 from 2048.
-  int64_t size = 0;
-  for (int32_t i = 0; i < length(); i++) {
-    char16_t u = characters[i];
-    size += u >= 1 && u <= 127 ? 1 : u <= 2047 ? 2 : 3;
-  }
+  const int64_t size = ModifiedUtf8Length(characters, length());
   if (size > INT32_MAX) {
     DebugLog("String::getBytes: %lld bytes are too many", static_cast<long long>(size));
     return nullptr;
   }
   ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
   if (!bytes || bytes->length != size) return bytes;
-  auto* out = reinterpret_cast<uint8_t*>(bytes->elements());
-  for (int32_t i = 0; i < length(); i++) {
-    char16_t u = characters[i];
+  // Our characters are read after the array is made: making it may move them.
+  EncodeModifiedUtf8(characters, length(), reinterpret_cast<uint8_t*>(bytes->elements()));
+  return bytes;
+}
+
+// ---- Modified UTF-8 -----------------------------------------------------------------------
+
+int64_t ModifiedUtf8Length(const char16_t* units, int32_t count) {
+  int64_t size = 0;
+  for (int32_t i = 0; i < count; i++) {
+    const char16_t u = units[i];
+    size += u >= 1 && u <= 127 ? 1 : u <= 2047 ? 2 : 3;
+  }
+  return size;
+}
+
+void EncodeModifiedUtf8(const char16_t* units, int32_t count, uint8_t* out) {
+  for (int32_t i = 0; i < count; i++) {
+    const char16_t u = units[i];
     if (u >= 1 && u <= 127) {
       *out++ = static_cast<uint8_t>(u);
     } else if (u <= 2047) {
@@ -214,5 +226,4 @@ ByteArray* String::getBytes(String* encoding) {
       *out++ = static_cast<uint8_t>(0x80 | (u & 0x3F));
     }
   }
-  return bytes;
 }

@@ -39,6 +39,8 @@ void java_lang_System::gc() {
   GetApplication()->getObjectManager()->gc(kGcThrottled);
 }
 
+void java_io_ConsoleOutputStream::write(int32_t) {}
+
 void java_io_ConsoleOutputStream::write(ByteArray* bytes) {
   NullCheck(bytes);
 }
