@@ -2,9 +2,11 @@
 #include "tools/databuild/fuzz_seeds.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "tools/databuild/big_endian_writer.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/modified_utf8.h"
@@ -87,6 +89,44 @@ std::vector<Seed> ConstantPoolSeeds() {
           WriteConstantsFile(small)};
 }
 
+// data_input_stream reads a 16-bit limit, then operation bytes, each followed by what its read
+// takes: 0 readBoolean, 1 readShort, 2 readInt, 3 readLong, 4 skipBytes (a count byte),
+// 5 readFully (a length byte), 6 readUTF, 7 an array read. Seeds run every read over good
+// data, then the same cut short by the limit, and a text whose second byte is no continuation.
+std::vector<Seed> DataInputStreamSeeds() {
+  BigEndianWriter script;
+  script.writeU8(0);
+  script.writeU8(1);
+  script.writeU8(1);
+  script.writeU16(0xFFFE);
+  script.writeU8(2);
+  script.writeI32(-2);
+  script.writeU8(3);
+  script.writeI32(0x01020304);
+  script.writeI32(0x05060708);
+  script.writeU8(4);
+  script.writeU8(2);
+  script.writeU16(0);
+  script.writeU8(5);
+  script.writeU8(3);
+  script.writeBytes(std::vector<uint8_t>{7, 8, 9});
+  script.writeU8(6);
+  using namespace std::string_view_literals;  // u"\0"sv keeps its one unit
+  WriteUtf(script, u"Plimora \u20AC \0 \U0001F600"sv);
+  script.writeU8(7);
+  script.writeBytes(std::vector<uint8_t>(16, 0x5A));
+  const Seed& ops = script.bytes();
+
+  auto withLimit = [](uint16_t limit, std::span<const uint8_t> body) {
+    Seed seed = {static_cast<uint8_t>(limit >> 8), static_cast<uint8_t>(limit)};
+    seed.insert(seed.end(), body.begin(), body.end());
+    return seed;
+  };
+  const Seed malformed = {6, 0x00, 0x02, 0xC3, 0x28};
+  return {withLimit(0xFFFF, ops), withLimit(static_cast<uint16_t>(ops.size() / 2), ops),
+          withLimit(0xFFFF, malformed)};
+}
+
 // image_natives reads its whole input as PNG bytes and its last 128 bytes as 32 little-endian
 // int32 arguments: 0 colour (and pixel type % 3 of its own source), 1-4 setClip, 5-6
 // translate, 7-14 drawRegion, 15 the drawRGB array's length, 16-22 drawRGB, 23 the getRGB
@@ -129,6 +169,7 @@ struct SeedSource {
 
 constexpr SeedSource kSeedSources[] = {
     {"constant_pool_loader", ConstantPoolSeeds},
+    {"data_input_stream", DataInputStreamSeeds},
     {"image_natives", ImageNativesSeeds},
     {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
