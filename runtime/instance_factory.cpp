@@ -22,6 +22,7 @@
 #include "javame/record_enumeration.h"
 #include "javame/resource_input_stream.h"
 #include "javame/timer.h"
+#include "javame/vector.h"
 #include "runtime/string.h"
 #include "runtime/string_buffer.h"
 
@@ -87,8 +88,11 @@ constexpr Maker kMakers[] = {
     {cid::java_lang_Thread, &Make<java_lang_Thread>},
     {cid::java_util_EmptyStackException, &Make<java_util_EmptyStackException>},
     {cid::java_util_Hashtable_HashtableEnumerator, &Make<java_util_Hashtable_HashtableEnumerator>},
+    {cid::java_util_Hashtable, &Make<java_util_Hashtable>},
+    {cid::java_util_HashtableEntry, &Make<java_util_HashtableEntry>},
     {cid::java_util_NoSuchElementException, &Make<java_util_NoSuchElementException>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},
+    {cid::java_util_Vector, &Make<java_util_Vector>},
     {cid::javax_microedition_io_ResourceInputStream, &Make<javax_microedition_io_ResourceInputStream>},
     {cid::javax_microedition_lcdui_Image, &Make<javax_microedition_lcdui_Image>},
     {cid::javax_microedition_rms_InvalidRecordIDException, &Make<javax_microedition_rms_InvalidRecordIDException>},

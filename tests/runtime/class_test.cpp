@@ -200,6 +200,7 @@ TEST_F(ClassTest, FactoryMakesOnlyListedClassesThatExist) {
       {cid::java_io_EOFException, true}, {cid::java_io_UTFDataFormatException, true},
       {cid::cActor, true}, {cid::MQLibPlayer, true}, {cid::java_util_TimerThread, true},
       {cid::java_util_Hashtable_HashtableEnumerator, true}, {cid::javax_microedition_rms_RecordEnumerationImpl, true},
+      {cid::java_util_Vector, true}, {cid::java_util_Hashtable, true}, {cid::java_util_HashtableEntry, true},
       // Not listed, although the classes exist.
       {cid::Class, false}, {cid::ObjectArray, false}, {cid::java_lang_Throwable, false},
       {cid::javax_microedition_lcdui_Canvas, false}, {cid::MarqPLIM, false},

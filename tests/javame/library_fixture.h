@@ -1,0 +1,38 @@
+// Class-library tests: a runtime whose string-constant pool is the data builder's own table,
+// so messages built from string constants read as the game shows them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "runtime/constant_pool.h"
+#include "runtime/exceptions.h"
+#include "runtime/static_class.h"
+#include "tests/support/runtime_data_fixture.h"
+#include "tests/support/string_text.h"
+#include "tools/databuild/string_constants.h"
+
+class LibraryTest : public RuntimeWithDataTest {
+ protected:
+  void SetUp() override {
+    RuntimeWithDataTest::SetUp();
+    std::vector<std::u16string> texts;
+    for (const databuild::StringConstant& constant : databuild::StringConstantTable()) {
+      texts.emplace_back(constant.text);
+    }
+    PlantPool(texts);
+    ASSERT_TRUE(LoadConstantPool(Statics()));
+  }
+
+  // The pending exception's class id and message, cleared; class 0 when none is pending.
+  struct Raised {
+    int32_t classId = 0;
+    std::string message;
+  };
+  static Raised TakePending() {
+    auto* pending = static_cast<java_lang_Throwable*>(GetPendingException());
+    ClearPendingException();
+    if (!pending) return {};
+    return {pending->classId, TextOf(pending->message)};
+  }
+};
