@@ -7,6 +7,7 @@
 #include "game/board/bubble.h"
 #include "game/shell/cgame.h"
 #include "javame/boxed.h"
+#include "runtime/system.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -28,7 +29,7 @@ constexpr ClassInitialiser kClassInitialisers[] = {
     {"cGame::clinitLayout", nullptr},
     {"cGame::clinitPanelRect", nullptr},
     {"game: three two-element int tables", nullptr},
-    {"java_lang_System::clinit", nullptr},
+    {"java_lang_System::clinit", &java_lang_System::clinit},
     {"java_lang_Boolean::clinit", &java_lang_Boolean::clinit},
     {"cGame::clinitFlags", nullptr},
     {"game: three further values", nullptr},

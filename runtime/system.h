@@ -29,6 +29,11 @@ class java_lang_System {
   static String* getProperty(String* key);
   // A throttled collection: at most one per kGcInterval milliseconds.
   static void gc();
+
+  // runtime/system_clinit.cpp
+  // The class initialiser: the system-property table of 11 buckets holding its one entry,
+  // string constant 358 -> 359.
+  static void clinit();
 };
 
 // The calendar time in whole seconds, times 1000: the time source of the calendar classes.

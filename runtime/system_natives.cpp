@@ -5,9 +5,11 @@
 
 #include "host/clock.h"
 #include "javame/console_output_stream.h"
+#include "javame/hashtable.h"
 #include "runtime/application.h"
 #include "runtime/exceptions.h"
 #include "runtime/object_manager.h"
+#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/system.h"
 
@@ -28,11 +30,12 @@ int64_t WallClockMillis() {
   return static_cast<int64_t>(time(nullptr)) * 1000;
 }
 
-// The system-property table, a Hashtable of the runtime, comes with the collection classes;
-// until then it holds nothing, so every other key reads as empty.
 String* java_lang_System::getProperty(String* key) {
-  if (NullCheck(key) && IsText(key, "microedition.media.version")) return NewJavaString("1.0");
-  return NewJavaString("PROPERTY VALUE EMPTY");
+  if (!NullCheck(key)) return NewJavaString("PROPERTY VALUE EMPTY");
+  if (IsText(key, "microedition.media.version")) return NewJavaString("1.0");
+  java_util_Hashtable* properties = Statics()->java_lang_System_properties;
+  Object* value = properties ? properties->get(key) : nullptr;
+  return value ? String::valueOf(value) : NewJavaString("PROPERTY VALUE EMPTY");
 }
 
 void java_lang_System::gc() {

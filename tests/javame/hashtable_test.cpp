@@ -8,7 +8,7 @@
 
 #include "runtime/array.h"
 #include "runtime/monitor.h"
-#include "tests/javame/library_fixture.h"
+#include "tests/support/library_fixture.h"
 #include "tests/runtime/thread_fixture.h"
 
 namespace {

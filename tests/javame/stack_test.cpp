@@ -4,7 +4,7 @@
 
 #include "runtime/array.h"
 #include "runtime/class.h"
-#include "tests/javame/library_fixture.h"
+#include "tests/support/library_fixture.h"
 
 namespace {
 
