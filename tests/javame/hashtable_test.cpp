@@ -2,22 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <vector>
 
 #include "runtime/array.h"
 #include "runtime/monitor.h"
-#include "tests/support/library_fixture.h"
 #include "tests/runtime/thread_fixture.h"
+#include "tests/support/library_fixture.h"
 
 namespace {
 
 // A key with a chosen hash code, equal to every key of the same id; its text is its id.
-class Key : public Object {
+class Key : public Tracked {
  public:
-  static constexpr int16_t kClassId = cid::Object;
-  Key(int32_t keyId, int32_t keyHash) : id(keyId), hash(keyHash) {}
+  Key(int32_t keyId, int32_t keyHash) : Tracked(keyId), hash(keyHash) {}
   bool equals(Object* other) override {
     auto* key = dynamic_cast<Key*>(other);
     return key && key->id == id;
@@ -25,7 +25,6 @@ class Key : public Object {
   int32_t hashCode() override { return hash; }
   String* toString() override { return String::valueOf(id); }
 
-  int32_t id;
   int32_t hash;
 };
 
@@ -219,6 +218,47 @@ TEST_F(HashtableTest, ANegativeCapacityThrowsAndTheFirstPutGrowsTheTable) {
   t->put(K(1), S("one"));
   EXPECT_EQ(Buckets(t), 3);
   EXPECT_EQ(TextOf(static_cast<String*>(t->get(K(1)))), "one");
+}
+
+// Entries are reachable only through the bucket array and the chains; a removed entry is not.
+TEST_F(HashtableTest, EntriesLiveAsLongAsTheTableHoldsThem) {
+  java_util_Hashtable* t = nullptr;
+  Deep([&] {
+    t = NewObject<java_util_Hashtable>(1);  // rehashes along the way
+    for (int32_t i = 0; i < 20; i++) t->put(K(i, i % 3), NewObject<Tracked>(100 + i));
+    t->remove(K(7, 7 % 3));
+  });
+  CollectNow();
+  std::vector<int32_t> freed = Tracked::freedIds();
+  std::sort(freed.begin(), freed.end());
+  // The removed key and value, and the equal key the removal looked up with.
+  EXPECT_EQ(freed, (std::vector<int32_t>{7, 7, 107}));
+  for (int32_t i = 0; i < 20; i++) {
+    auto* value = static_cast<Tracked*>(t->get(K(i, i % 3)));
+    if (i == 7) {
+      EXPECT_EQ(value, nullptr);
+    } else {
+      ASSERT_NE(value, nullptr) << i;
+      EXPECT_EQ(value->id, 100 + i);
+    }
+  }
+}
+
+// An enumerator keeps the table it walks reachable.
+TEST_F(HashtableTest, AnEnumeratorKeepsItsEntriesAlive) {
+  java_util_Hashtable_HashtableEnumerator* walk = nullptr;
+  Deep([&] {
+    auto* t = NewObject<java_util_Hashtable>();
+    for (int32_t i = 0; i < 5; i++) t->put(K(i), NewObject<Tracked>(100 + i));
+    walk = t->elements();
+    walk->hasMoreElements();  // holds an entry now, besides the table
+  });
+  CollectNow();
+  EXPECT_TRUE(Tracked::freedIds().empty());
+  std::vector<int32_t> ids;
+  while (walk->hasMoreElements()) ids.push_back(static_cast<Tracked*>(walk->nextElement())->id);
+  std::sort(ids.begin(), ids.end());
+  EXPECT_EQ(ids, (std::vector<int32_t>{100, 101, 102, 103, 104}));
 }
 
 // A locked operation waits while another thread holds the table's monitor.

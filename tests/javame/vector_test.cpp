@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <vector>
 
 #include "runtime/array.h"
 #include "runtime/monitor.h"
-#include "tests/support/library_fixture.h"
 #include "tests/runtime/thread_fixture.h"
+#include "tests/support/library_fixture.h"
 
 namespace {
 
@@ -239,6 +240,25 @@ TEST_F(VectorTest, ANegativeCapacityThrowsAndLeavesAnEmptyVector) {
   v->addElement(v);
   EXPECT_EQ(v->capacity(), 1);
   EXPECT_EQ(v->size(), 1);
+}
+
+// Elements are reachable only through the element array; a removed one is not.
+TEST_F(VectorTest, ElementsLiveAsLongAsTheVectorHoldsThem) {
+  java_util_Vector* v = nullptr;
+  Deep([&] {
+    v = NewObject<java_util_Vector>(0, 0);
+    for (int32_t i = 0; i < 20; i++) v->addElement(NewObject<Tracked>(i));
+    v->removeElementAt(19);  // the last: its slot is cleared, nothing moves
+    v->removeElementAt(4);
+  });
+  CollectNow();
+  std::vector<int32_t> freed = Tracked::freedIds();
+  std::sort(freed.begin(), freed.end());
+  EXPECT_EQ(freed, (std::vector<int32_t>{4, 19}));
+  ASSERT_EQ(v->size(), 18);
+  for (int32_t i = 0; i < 18; i++) {
+    EXPECT_EQ(static_cast<Tracked*>(v->elementAt(i))->id, i < 4 ? i : i + 1);
+  }
 }
 
 // A locked operation waits while another thread holds the Vector's monitor.
