@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "javame/boxed.h"
 #include "runtime/array.h"
 #include "runtime/monitor.h"
 #include "tests/runtime/thread_fixture.h"
@@ -72,6 +73,20 @@ TEST_F(HashtableTest, PutGetAndRemoveByEqualKeys) {
   EXPECT_EQ(t->size(), 0);
   EXPECT_EQ(t->get(S("two")), nullptr);
   EXPECT_EQ(TakePending().classId, 0);
+}
+
+// The game's key-code tables: Integer keys hash to their value and match by value.
+TEST_F(HashtableTest, IntegerKeysFindTheirEntriesByValue) {
+  auto* t = NewObject<java_util_Hashtable>();
+  for (int32_t code : {-5, -1, 35, 42}) {
+    t->put(NewObject<java_lang_Integer>(code), NewObject<java_lang_Integer>(code * 10));
+  }
+  EXPECT_EQ(static_cast<java_lang_Integer*>(t->get(NewObject<java_lang_Integer>(-5)))->value, -50);
+  EXPECT_EQ(static_cast<java_lang_Integer*>(t->get(NewObject<java_lang_Integer>(42)))->value, 420);
+  EXPECT_EQ(t->get(NewObject<java_lang_Integer>(7)), nullptr);
+  auto* head = static_cast<java_util_HashtableEntry*>(t->table->elements()[35 % 11]);
+  ASSERT_NE(head, nullptr);
+  EXPECT_EQ(static_cast<java_lang_Integer*>(head->key)->value, 35);
 }
 
 TEST_F(HashtableTest, ThePutThatReachesTheThresholdRehashesFirst) {

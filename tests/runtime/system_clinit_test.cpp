@@ -10,8 +10,8 @@ namespace {
 
 using SystemClinitTest = LibraryTest;
 
+// Start-up ran the initialiser.
 TEST_F(SystemClinitTest, ThePropertyTableHoldsThePlatformName) {
-  java_lang_System::clinit();
   java_util_Hashtable* properties = Statics()->java_lang_System_properties;
   ASSERT_NE(properties, nullptr);
   EXPECT_EQ(properties->table->length, 11);

@@ -1,19 +1,16 @@
-// Class-library tests: a runtime whose string-constant pool is the data builder's own table,
-// so messages built from string constants read as the game shows them, and objects that
-// record when the collector frees them.
+// Class-library tests: a runtime started as the game starts it, so messages built from string
+// constants read as the game shows them; the pending exception read back; objects that record
+// when the collector frees them.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "runtime/application.h"
-#include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"
 #include "runtime/object_manager.h"
-#include "runtime/static_class.h"
-#include "tests/support/runtime_data_fixture.h"
+#include "tests/support/started_runtime_fixture.h"
 #include "tests/support/string_text.h"
-#include "tools/databuild/string_constants.h"
 
 // An object that records its id when the collector frees it.
 class Tracked : public Object {
@@ -29,16 +26,10 @@ class Tracked : public Object {
   int32_t id;
 };
 
-class LibraryTest : public RuntimeWithDataTest {
+class LibraryTest : public StartedRuntimeTest {
  protected:
   void SetUp() override {
-    RuntimeWithDataTest::SetUp();
-    std::vector<std::u16string> texts;
-    for (const databuild::StringConstant& constant : databuild::StringConstantTable()) {
-      texts.emplace_back(constant.text);
-    }
-    PlantPool(texts);
-    ASSERT_TRUE(LoadConstantPool(Statics()));
+    StartedRuntimeTest::SetUp();
     Tracked::freedIds().clear();
   }
 
