@@ -84,6 +84,11 @@ TEST_F(HashtableTest, IntegerKeysFindTheirEntriesByValue) {
   EXPECT_EQ(static_cast<java_lang_Integer*>(t->get(NewObject<java_lang_Integer>(-5)))->value, -50);
   EXPECT_EQ(static_cast<java_lang_Integer*>(t->get(NewObject<java_lang_Integer>(42)))->value, 420);
   EXPECT_EQ(t->get(NewObject<java_lang_Integer>(7)), nullptr);
+  // A look-up allocates nothing: the tables are read on every key event.
+  java_lang_Integer* probe = NewObject<java_lang_Integer>(35);
+  const int32_t objects = GetApplication()->getObjectManager()->objectCount();
+  EXPECT_NE(t->get(probe), nullptr);
+  EXPECT_EQ(GetApplication()->getObjectManager()->objectCount(), objects);
   auto* head = static_cast<java_util_HashtableEntry*>(t->table->elements()[35 % 11]);
   ASSERT_NE(head, nullptr);
   EXPECT_EQ(static_cast<java_lang_Integer*>(head->key)->value, 35);
