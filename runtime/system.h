@@ -31,8 +31,8 @@ class java_lang_System {
   static void gc();
 
   // runtime/system_clinit.cpp
-  // The class initialiser: the system-property table of 11 buckets holding its one entry,
-  // string constant 358 -> 359.
+  // The class initialiser: one PrintStream over a ConsoleOutputStream as both out and err,
+  // then the system-property table of 11 buckets with its one entry (constant 358 -> 359).
   static void clinit();
 };
 

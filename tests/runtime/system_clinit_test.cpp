@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "javame/hashtable.h"
+#include "javame/print_stream.h"
 #include "runtime/array.h"
 #include "runtime/static_class.h"
 #include "runtime/system.h"
 #include "tests/support/library_fixture.h"
+#include "tests/support/runtime_fixture.h"
 
 namespace {
 
@@ -30,6 +32,20 @@ TEST_F(SystemClinitTest, ThePropertyTableHoldsThePlatformName) {
   for (const Row& row : rows) {
     EXPECT_EQ(TextOf(java_lang_System::getProperty(NewJavaString(row.key))), row.value) << row.key;
   }
+  EXPECT_EQ(TakePending().classId, 0);
+}
+
+TEST_F(SystemClinitTest, OutAndErrAreOnePrintStreamOverTheConsole) {
+  java_io_PrintStream* out = Statics()->java_lang_System_out;
+  ASSERT_NE(out, nullptr);
+  EXPECT_EQ(static_cast<java_io_PrintStream*>(Statics()->java_lang_System_err), out);
+  ASSERT_NE(out->out, nullptr);
+  EXPECT_EQ(out->out->classId, cid::java_io_ConsoleOutputStream);
+  // What is printed goes nowhere: not even to the trace.
+  TraceCapture trace;
+  out->println(NewJavaString("discarded"));
+  out->print(static_cast<Object*>(nullptr));
+  EXPECT_TRUE(trace.lines().empty());
   EXPECT_EQ(TakePending().classId, 0);
 }
 
