@@ -2,7 +2,9 @@
 // of its own (ArrayIndexOutOfBoundsException's, which builds its message from the index).
 #include "javame/exception_classes.h"
 
+#include "javame/print_stream.h"
 #include "runtime/constant_pool.h"
+#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/string_buffer.h"
 
@@ -28,6 +30,11 @@ java_lang_Throwable::java_lang_Throwable(String* text) {
 
 String* java_lang_Throwable::toString() {
   return message;
+}
+
+void java_lang_Throwable::printStackTrace() {
+  java_io_PrintStream* err = Statics()->java_lang_System_err;
+  if (NullCheck(err)) err->println(stackTrace);
 }
 
 // Without room for the text the message stays the empty string.

@@ -21,6 +21,9 @@ class java_lang_Throwable : public Object {
   // The message alone, without the class name.
   String* toString() override;
   String* getMessage() { return message; }
+  // Prints the stack-trace text and a line end on java_lang_System's err, which discards
+  // them; an IOException of that stream is dropped.
+  void printStackTrace();
 
   String* message;     // may be null when made with a null text
   String* stackTrace;  // "stacktrace:\n..." at the moment of the throw; null until then

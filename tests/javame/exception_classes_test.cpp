@@ -5,9 +5,13 @@
 #include <type_traits>
 #include <vector>
 
+#include "javame/print_stream.h"
 #include "runtime/class.h"
 #include "runtime/constant_pool.h"
+#include "runtime/static_class.h"
 #include "runtime/string.h"
+#include "runtime/trace.h"
+#include "tests/javame/stream_fixture.h"
 #include "tests/support/runtime_fixture.h"
 #include "tests/support/started_runtime_fixture.h"
 #include "tests/support/string_text.h"
@@ -134,6 +138,31 @@ TEST_F(ExceptionClassesTest, HandlersCatchAlongTheClassChain) {
     EXPECT_EQ(FindCatchHandler(table), c.caught ? 0 : -1) << c.thrown->classId;
     ClearPendingException();
   }
+}
+
+TEST_F(ExceptionClassesTest, PrintStackTraceWritesTheTraceTextAndALineEndOnErr) {
+  auto* e = NewObject<java_io_IOException>();
+  {
+    MethodTraceScope scope("Game::run()");
+    ThrowException(e);
+  }
+  ClearPendingException();
+  // The console under err discards the text.
+  TraceCapture trace;
+  e->printStackTrace();
+  EXPECT_TRUE(trace.lines().empty());
+
+  auto* sink = NewObject<RecordingStream>();
+  Statics()->java_lang_System_err = NewObject<java_io_PrintStream>(sink);
+  e->printStackTrace();
+  const std::vector<uint8_t> bytes = sink->bytes();
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "stacktrace:\nGame::run()\n\n");
+
+  sink->failWith = NewObject<java_io_EOFException>();
+  sink->writes = 0;
+  e->printStackTrace();
+  EXPECT_EQ(GetPendingException(), nullptr);
+  EXPECT_EQ(sink->writes, 2);  // the text and the line end, each failing
 }
 
 // Before the pool is loaded (its loader's own read errors) there is no constant 46.
