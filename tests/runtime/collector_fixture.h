@@ -12,6 +12,7 @@
 #include "runtime/class.h"
 #include "runtime/exceptions.h"
 #include "runtime/object_manager.h"
+#include "tests/support/test_class_ids.h"
 
 // Ids of the nodes finalised so far, in order.
 inline std::vector<int32_t> finalizedIds;
@@ -19,7 +20,7 @@ inline std::vector<int32_t> finalizedIds;
 // A small object with two reference fields; finalize records its id.
 class Node : public Object {
  public:
-  static constexpr int16_t kClassId = cid::java_util_HashtableEntry;
+  static constexpr int16_t kClassId = test_class_id::kNode;
   explicit Node(int32_t nodeId) : id(nodeId) { RegisterReferenceFields(this, &next, &other); }
   void finalize() override { finalizedIds.push_back(id); }
 

@@ -8,6 +8,7 @@
 #include "runtime/thread_state.h"
 #include "tests/runtime/collector_fixture.h"
 #include "tests/support/runtime_fixture.h"
+#include "tests/support/test_class_ids.h"
 
 namespace {
 
@@ -150,14 +151,14 @@ TEST_F(CollectorTest, APendingExceptionOfAnotherThreadIsARoot) {
 
 class WithField : public Object {
  public:
-  static constexpr int16_t kClassId = cid::java_util_Hashtable;
+  static constexpr int16_t kClassId = test_class_id::kWithField;
   WithField() { RegisterReferenceFields(this, &inherited); }
   Object* inherited;
 };
 
 class WithOwnField : public WithField {
  public:
-  static constexpr int16_t kClassId = cid::java_util_Stack;
+  static constexpr int16_t kClassId = test_class_id::kWithOwnField;
   WithOwnField() { RegisterReferenceFields(this, &own); }
   Object* own;
 };

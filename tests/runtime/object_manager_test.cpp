@@ -111,7 +111,7 @@ TEST_F(ObjectManagerTest, MemoryReportSumsBlocksAndBodiesPerClass) {
       "Memory allocation:",
       "\tStringBuffer: " + std::to_string(bufferBytes) + " (1)",
       "\tIntArray: " + std::to_string(intBytes) + " (1)",
-      "\tjava_util_HashtableEntry: " + std::to_string(nodeBytes) + " (2)",
+      "\tIBossMonkey: " + std::to_string(nodeBytes) + " (2)",
       "\tStaticClass: " + std::to_string(staticBytes),
       "\tTOTAL: " + std::to_string(nodeBytes + intBytes + bufferBytes + staticBytes) + " (4)",
   };

@@ -16,6 +16,7 @@
 #include "runtime/string.h"
 #include "runtime/trace.h"
 #include "tests/runtime/thread_fixture.h"
+#include "tests/support/test_class_ids.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ constexpr int32_t kStressDataHeapSize = 1024 * 1024;
 
 class Parcel : public Object {
  public:
-  static constexpr int16_t kClassId = cid::java_util_Date;
+  static constexpr int16_t kClassId = test_class_id::kParcel;
   Parcel() { RegisterReferenceFields(this, &payload, &text); }
   IntArray* payload;
   String* text;
@@ -40,7 +41,7 @@ class Parcel : public Object {
 // One parcel at a time; its monitor guards the slot.
 class Mailbox : public Object {
  public:
-  static constexpr int16_t kClassId = cid::java_util_Calendar;
+  static constexpr int16_t kClassId = test_class_id::kMailbox;
   Mailbox() { RegisterReferenceFields(this, &slot); }
   Parcel* slot;
 };
