@@ -1,13 +1,17 @@
-// The program's entry point: brings the runtime up, reports it, and shuts it down.
-#include "runtime/application_impl.h"
-#include "runtime/static_class.h"
-#include "runtime/trace.h"
+// The program's entry point: reads the options, sets the host up and runs the shell.
+#include <cstdio>
 
-int main() {
-  ApplicationImpl context;
-  context.init();
-  const bool started = context.application->getStaticClass()->initialize();
-  if (started) DebugLog("Plimora: runtime started");
-  context.close();
-  return started ? 0 : 1;
+#include "platform/program_options.h"
+#include "platform/shell.h"
+
+int main(int argc, char** argv) {
+  ProgramOptions options;
+  std::string error;
+  if (!ParseProgramOptions(argc, argv, &options, &error) || !ApplyProgramOptions(options, &error)) {
+    fprintf(stderr, "plimora: %s\n%s", error.c_str(), kProgramUsage);
+    return 2;
+  }
+  const int code = WinMain(options);
+  ReleaseProgramOptions();
+  return code;
 }

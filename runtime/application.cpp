@@ -24,6 +24,7 @@ void Application::init(int32_t objectHeapSize, int32_t dataHeapSize) {
 
 void Application::close() {
   DebugLog("Application::close");
+  destoryMIDlet();
   m_midlet = nullptr;
   currentDisplayable = nullptr;
   screenImage = nullptr;

@@ -25,8 +25,30 @@ class Application {
   // start-up (StaticClass::initializeCore). The runtime context (ApplicationImpl) calls it
   // after registering the calling thread as the main Java thread.
   void init(int32_t objectHeapSize = kObjectHeapSize, int32_t dataHeapSize = kDataHeapSize);
-  // Frees every object, then releases everything init made.
+  // Destroys the MIDlet, forgets the current objects, frees every object (finalisers still
+  // find the static block), then releases everything init made.
   void close();
+
+  // ---- Lifecycle: platform/application_lifecycle.cpp ----
+  // Makes the application object, records it as the running MIDlet and starts it.
+  void startApp();
+  // Pause and resume through the MIDlet and the current Displayable; each only when both
+  // exist and the paused flag says it has not happened yet.
+  void pause();
+  void resume();
+  // Destroys the running MIDlet (destroyApp(true)); traced.
+  void destoryMIDlet();
+  // The current Displayable's keyPressed or keyReleased with a MIDP key code; dropped when
+  // there is none.
+  void keyPressed(int32_t code);
+  void keyReleased(int32_t code);
+
+  // ---- Frame paint: platform/application_paint.cpp ----
+  // Takes the screen image and makes the screen graphics on it.
+  void setScreenGraphics(javax_microedition_lcdui_Image* image);
+  // One frame: resets the screen graphics (translation 0, 0, clip the whole screen, colour
+  // white), paints the current Displayable with it and asks for a collection.
+  void paint();
 
   StaticClass* getStaticClass() { return staticClass; }
   ObjectManager* getObjectManager() { return objectManager; }

@@ -7,6 +7,7 @@
 #include "host/clock.h"
 #include "host/thread.h"
 #include "javame/thread.h"
+#include "platform/display_backends.h"
 #include "runtime/monitor.h"
 #include "runtime/object_manager.h"
 #include "runtime/safe_region.h"
@@ -54,8 +55,12 @@ Application* GetApplication() {
 
 ApplicationImpl::ApplicationImpl()
     : application(new Application()),
+      display(nullptr),
       backBuffer(nullptr),
+      pocketPC(0),
       running(1),
+      paintState(0),
+      paintingEnabled(false),
       threads_(new ThreadTable()),
       monitors_(new MonitorTable()),
       mainThread_(nullptr),
@@ -76,8 +81,8 @@ int32_t ApplicationImpl::init(int32_t objectHeapSize, int32_t dataHeapSize) {
   threads_->attach(slot);
   threads_->unpark(slot);
   application->init(objectHeapSize, dataHeapSize);
-  // No display back-end exists yet: the back buffer stays null, and with it the screen image
-  // that would be laid over it, its screen graphics and the start of the MIDlet.
+  // The screen image, its graphics and the MIDlet's start follow in initApplication, once the
+  // static block can start (it needs the game's data).
   return 1;
 }
 
@@ -97,6 +102,13 @@ void ApplicationImpl::close() {
   }
   delete application;
   application = nullptr;
+  // The screen image over the back buffer went with the objects; the buffer may go now.
+  if (display) {
+    display->close();
+    delete display;
+    display = nullptr;
+  }
+  backBuffer = nullptr;
   releaseTables();
 }
 

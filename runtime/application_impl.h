@@ -9,6 +9,8 @@
 #include "runtime/application.h"
 
 class MonitorTable;
+class NativeDisplay;
+class Object;
 class ObjectManager;
 class ThreadTable;
 class java_lang_Thread;
@@ -31,8 +33,42 @@ class ApplicationImpl {
   // Application with heaps of the given sizes. Returns 1.
   int32_t init(int32_t objectHeapSize = kObjectHeapSize, int32_t dataHeapSize = kDataHeapSize);
   // Stops the world for good, closes the Application (its final collection frees every
-  // object), then releases the tables. Runs once; later calls do nothing.
+  // object), closes and deletes the display back-end, then releases the tables. Runs once;
+  // later calls do nothing.
   void close();
+
+  // platform/application_startup.cpp
+  // The rest of start-up, once init has run and a display is open: the static block's
+  // initialisers, the screen image over the back buffer, the screen graphics, then
+  // Application::startApp. 1, or 0 when the static block could not start (traced).
+  int32_t initApplication();
+
+  // platform/open_display.cpp
+  // Opens the display back-end named by mode ("GDI", "DDRAW" or "AUTO") on the game window
+  // and keeps it in display; 1 when one is open.
+  int32_t openDisplay(const char* mode);
+
+  // platform/main_loop.cpp (main thread)
+  // The main loop: runs until running is cleared, then shuts the runtime down.
+  void run();
+  // One pass of the main loop's body, then a sleep of ms milliseconds.
+  void sleepPumping(int32_t ms);
+  // Any thread: the main loop ends after its current pass.
+  void exit();
+
+  // platform/application_paint.cpp
+  // Paints one frame and presents it, only while the window is active and in front and the
+  // orientation guard shows no message; never two at once (a second one is skipped).
+  void repaintNow();
+
+  // platform/volume_keys.cpp
+  // The master volume's channels one tenth of full up or down.
+  void volumeUp();
+  void volumeDown();
+
+  // platform/application_lifecycle.cpp: natives with no effect.
+  static void noop1(Object* argument);
+  static void noop2();
 
   // runtime/thread_table.cpp's table, run through these:
   // The slot of the thread object (its first free slot for a new one), or -1 when all are
@@ -52,9 +88,15 @@ class ApplicationImpl {
   MonitorTable* monitorTable() { return monitors_; }
   java_lang_Thread* mainThread() { return mainThread_; }
 
-  Application* application;  // made with the context, initialised by init, deleted by close
-  uint16_t* backBuffer;      // the display's RGB565 back buffer; null until a display exists
-  uint8_t running;           // 1 from construction until close
+  Application* application;      // made with the context, initialised by init, deleted by close
+  NativeDisplay* display;        // the display back-end (openDisplay); closed and deleted by close
+  uint16_t* backBuffer;          // the display's RGB565 back buffer; null until a display exists
+  uint8_t pocketPC;              // 1 on a Pocket PC: never here
+  std::atomic<uint8_t> running;  // 1 from construction until close or exit
+  // Written by the main thread, read by the game thread before each paint: a stale value
+  // costs at most one frame painted or skipped.
+  std::atomic<int32_t> paintState;    // 1 while the orientation guard shows its message
+  std::atomic<bool> paintingEnabled;  // the window is active
 
  private:
   void releaseTables();
@@ -67,3 +109,6 @@ class ApplicationImpl {
 
 // The current context, or null.
 ApplicationImpl* GetApplicationImpl();
+
+// A native with no effect (platform/application_lifecycle.cpp).
+void EmptyNative(void* a, void* b);

@@ -29,7 +29,7 @@ TEST_F(ApplicationImplTest, AfterInitTheMainThreadIsTheCurrentAndOnlyThread) {
             static_cast<java_lang_Runnable*>(mainThread));
   EXPECT_EQ(GetApplicationImpl(), &context_);
   EXPECT_EQ(GetApplication(), context_.application);
-  EXPECT_EQ(context_.running, 1);
+  EXPECT_EQ(context_.running.load(), 1);
   EXPECT_EQ(context_.backBuffer, nullptr);  // headless: no display back-end yet
 }
 
@@ -48,7 +48,7 @@ TEST(ApplicationImplLifeTest, CloseRunsOnceAndLeavesNoContextBehind) {
     ApplicationImpl context;
     context.init();
     context.close();
-    EXPECT_EQ(context.running, 0);
+    EXPECT_EQ(context.running.load(), 0);
     EXPECT_EQ(context.application, nullptr);
     EXPECT_EQ(GetApplication(), nullptr);
     EXPECT_EQ(java_lang_Thread::currentThread(), nullptr);

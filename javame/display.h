@@ -1,0 +1,17 @@
+// javax.microedition.lcdui.Display: the handle through which a Displayable is made current.
+// It has no fields; setCurrent is a native of the platform (platform/display_natives.cpp).
+#pragma once
+
+#include "runtime/object.h"
+
+class javax_microedition_lcdui_Displayable;
+
+class javax_microedition_lcdui_Display : public Object {
+ public:
+  static constexpr int16_t kClassId = cid::javax_microedition_lcdui_Display;
+
+  // Makes the displayable the application's current one (it then receives paint, keys and
+  // stylus events). Works through any Display object, null included.
+  static void setCurrent(javax_microedition_lcdui_Display* display,
+                         javax_microedition_lcdui_Displayable* displayable);
+};

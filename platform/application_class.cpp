@@ -1,0 +1,9 @@
+// The application class: the stand-in test-pattern MIDlet until the game's application class
+// exists; then this returns a new MarqPLIM.
+#include "platform/application_class.h"
+
+#include "platform/test_pattern_canvas.h"
+
+javax_microedition_midlet_MIDlet* NewApplicationObject() {
+  return NewObject<TestPatternMidlet>();
+}

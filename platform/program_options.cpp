@@ -1,0 +1,103 @@
+// Reading the program's options and setting the host up from them.
+#include "platform/program_options.h"
+
+#include <charconv>
+#include <cstring>
+
+#include "host/clock.h"
+#include "host/file_roots.h"
+#include "host/termination_signal.h"
+#include "platform/frame_driver.h"
+
+const char* const kProgramUsage =
+    "usage: plimora [--headless] [--frames N] [--screenshot FILE.png] [--input FILE]\n"
+    "               [--data DIR] [--save DIR] [--scale N] [--trace FILE] [--fixed-clock]\n";
+
+namespace {
+
+constexpr int64_t kMostFrames = int64_t{1} << 48;
+constexpr int32_t kLargestScale = 8;
+
+// The clock of --fixed-clock; it lives as long as the process.
+host::ManualClock fixedClock;
+
+bool ParseCount(const char* text, int64_t max, int64_t* out) {
+  const char* end = text + strlen(text);
+  int64_t value = 0;
+  auto [next, error] = std::from_chars(text, end, value);
+  if (error != std::errc() || next != end || value < 1 || value > max) return false;
+  *out = value;
+  return true;
+}
+
+}  // namespace
+
+bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* options,
+                         std::string* error) {
+  for (int i = 1; i < argc; i++) {
+    const std::string name = argv[i];
+    if (name == "--headless") {
+      options->headless = true;
+      continue;
+    }
+    if (name == "--fixed-clock") {
+      options->fixedClock = true;
+      continue;
+    }
+    std::string* text = name == "--screenshot" ? &options->screenshot
+                        : name == "--input"    ? &options->input
+                        : name == "--data"     ? &options->data
+                        : name == "--save"     ? &options->save
+                        : name == "--trace"    ? &options->trace
+                                               : nullptr;
+    const bool counted = name == "--frames" || name == "--scale";
+    if (!text && !counted) {
+      *error = "unknown option " + name;
+      return false;
+    }
+    if (i + 1 == argc || argv[i + 1][0] == '\0') {
+      *error = name + " needs a value";
+      return false;
+    }
+    const char* value = argv[++i];
+    if (text) {
+      *text = value;
+      continue;
+    }
+    int64_t count = 0;
+    const bool frames = name == "--frames";
+    if (!ParseCount(value, frames ? kMostFrames : kLargestScale, &count)) {
+      *error =
+          name + (frames ? " takes a whole number from 1" : " takes a whole number from 1 to 8");
+      return false;
+    }
+    if (frames) {
+      options->frames = count;
+    } else {
+      options->scale = static_cast<int32_t>(count);
+    }
+  }
+  return true;
+}
+
+bool ApplyProgramOptions(const ProgramOptions& options, std::string* error) {
+  FrameDriverSettings settings;
+  if (!options.input.empty() && !LoadInputScript(options.input, &settings.script)) {
+    *error = "cannot read the input script " + options.input;
+    return false;
+  }
+  if (!options.data.empty()) host::SetDataRoot(options.data);
+  if (!options.save.empty()) host::SetSaveRoot(options.save);
+  if (options.fixedClock) {
+    host::UseClock(&fixedClock);
+    settings.fixedClock = &fixedClock;
+  }
+  settings.frameLimit = options.frames;
+  ConfigureFrameDriver(std::move(settings));
+  host::CatchTerminationSignals();
+  return true;
+}
+
+void ReleaseProgramOptions() {
+  host::UseClock(nullptr);
+}
