@@ -13,8 +13,8 @@ constexpr Column kCzech = {
     u"Uvolnení potrebné pameti se nezdarilo.\nZkus zavrít všechny aplikace a spustit hru znovu.",
     u"Chceš zachovat svá uložená data?",
     u"Please wait",
-    u"Nelze nainstalovat hru. Potrebuješ alespon %.2f MB volného místa v telefonu pro instalaci "
-    u"hry.",
+    (u"Nelze nainstalovat hru. Potrebuješ alespon %.2f MB volného místa v telefonu pro instalaci "
+     u"hry."),
 };
 
 constexpr Column kGerman = {
@@ -22,8 +22,8 @@ constexpr Column kGerman = {
     u"Spiel konnte nicht gestartet werden.\nVersuche, es vom Spiele-Ordner aus zu starten.",
     u"Hinweis",
     u"Wirklich beenden?",
-    u"Es gibt nicht genügend freien Speicherplatz für das Spiel.\nBeende bitte alle Anwendungen "
-    u"und starte das Spiel erneut.",
+    (u"Es gibt nicht genügend freien Speicherplatz für das Spiel.\nBeende bitte alle Anwendungen "
+     u"und starte das Spiel erneut."),
     u"Möchtest du deine gespeicherten Daten behalten?",
     u"Bitte warten",
     u"Cannot install the game. You need at least %.2f of free storage space.",
@@ -34,12 +34,12 @@ constexpr Column kSpanish = {
     u"No se pudo ejecutar el juego.\nPor favor ejecutalo desde la carpeta Juegos o Games.",
     u"Advertencia",
     u"¿Estas seguro que quieres salir?",
-    u"No se ha podido liberar el espacio de memoria requerido para ejecutar el juego.\nPor "
-    u"favor, intenta cerrar todas las aplicaciones y vuelve a abrir el juego.",
+    (u"No se ha podido liberar el espacio de memoria requerido para ejecutar el juego.\nPor "
+     u"favor, intenta cerrar todas las aplicaciones y vuelve a abrir el juego."),
     u"¿Quieres conservar tus datos guardados?",
     u"Aguarde",
-    u"No puedo instalar el juego. Usted necesita de por lo menos %.2f MB de espacio de "
-    u"almecenamiento libre en el teléfono para poder instalarlo.",
+    (u"No puedo instalar el juego. Usted necesita de por lo menos %.2f MB de espacio de "
+     u"almecenamiento libre en el teléfono para poder instalarlo."),
 };
 
 constexpr Column kFrench = {
@@ -47,8 +47,8 @@ constexpr Column kFrench = {
     u"Impossible de lancer le jeu.\nVeuillez le lancer à partir du dossier Jeux.",
     u"Avertissement",
     u"Etes-vous sûr de vouloir quitter?",
-    u"Impossible de libérer la mémoire requise pour lancer le jeu.\nFermez toutes les "
-    u"applications en cours et relancez le jeu.",
+    (u"Impossible de libérer la mémoire requise pour lancer le jeu.\nFermez toutes les "
+     u"applications en cours et relancez le jeu."),
     u"Voulez-vous conserver les données sauvegardées?",
     u"Merci de patienter",
     u"Cannot install the game. You need at least %.2f of free storage space.",
@@ -59,8 +59,8 @@ constexpr Column kPortuguese = {
     u"Não foi possível iniciar o jogo.\nFavor iniciá-lo da pasta de jogos.",
     u"Aviso",
     u"Tenz a certeza que queres sair?",
-    u"Não foi possivel obter a memória requerida para que o jogo funcione.\nPor favor, tenta "
-    u"fechar todas as aplicações e inicia o jogo de novo.",
+    (u"Não foi possivel obter a memória requerida para que o jogo funcione.\nPor favor, tenta "
+     u"fechar todas as aplicações e inicia o jogo de novo."),
     u"Queres manter os teus dados guardados?",
     u"Aguarde",
     u"Cannot install the game. You need at least %.2f of free storage space.",
@@ -71,12 +71,12 @@ constexpr Column kEnglish = {
     u"Could not launch the game.\nPlease launch it from Games folder.",
     u"Notice",
     u"Are you sure you want to quit?",
-    u"Could not free the required memory to run the game.\nPlease try closing all running "
-    u"applications and launch the game again.",
+    (u"Could not free the required memory to run the game.\nPlease try closing all running "
+     u"applications and launch the game again."),
     u"Do you want to keep your saved data?",
     u"Please wait",
-    u"Cannot install the game. You need at least %.2f MB of free storage space on the device to "
-    u"install the game.",
+    (u"Cannot install the game. You need at least %.2f MB of free storage space on the device to "
+     u"install the game."),
 };
 
 const char16_t* const* selected = kEnglish;
