@@ -149,9 +149,9 @@ TEST_F(CollectorTest, APendingExceptionOfAnotherThreadIsARoot) {
 
 // ---- Marking ------------------------------------------------------------------------------
 
+// Only ever made as the base of WithOwnField, so it needs no class id of its own.
 class WithField : public Object {
  public:
-  static constexpr int16_t kClassId = test_class_id::kWithField;
   WithField() { RegisterReferenceFields(this, &inherited); }
   Object* inherited;
 };

@@ -11,7 +11,6 @@ enum : int16_t {
   kNode = cid::IBossMonkey,
   kParcel = cid::IBossSpider,
   kMailbox = cid::ICheats,
-  kWithField = cid::IExtraLevels,
-  kWithOwnField = cid::IItemDrop,
+  kWithOwnField = cid::IExtraLevels,
 };
 }  // namespace test_class_id
