@@ -26,18 +26,13 @@ ThreadTable* Threads() {
   return context ? context->threadTable() : nullptr;
 }
 
-// Calls run through the Runnable interface of the target, or of the thread itself.
+// With a target, Thread's own run (which runs the target's) whatever the thread's class;
+// otherwise the thread's run.
 void RunThread(java_lang_Thread* thread) {
-  java_lang_Runnable* runnable = thread;
   if (thread->target) {
-    runnable =
-        static_cast<java_lang_Runnable*>(thread->target->getInterface(cid::java_lang_Runnable));
-  }
-  if (runnable) {
-    runnable->run();
+    thread->java_lang_Thread::run();
   } else {
-    DebugLog("java_lang_Thread::run0(): the target of thread 0x%X is a %s, not a Runnable",
-             host::CurrentThreadId(), Class::nameOf(thread->target));
+    thread->run();
   }
 }
 

@@ -12,5 +12,6 @@ enum : int16_t {
   kParcel = cid::IBossSpider,
   kMailbox = cid::ICheats,
   kWithOwnField = cid::IExtraLevels,
+  kRunnableBody = cid::ILoading,
 };
 }  // namespace test_class_id
