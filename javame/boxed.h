@@ -60,6 +60,15 @@ class java_lang_Character : public Object {
   int32_t hashCode() override;  // the character's code
   char16_t charValue() const { return value; }
 
+  // ---- Static character operations: javame/character_ops.cpp ----
+  // The Latin-1 rules of com_sun_cldc_i18n_uclc_DefaultCaseConverter (javame/character_case.h).
+  static bool isLowerCase(char16_t c);
+  static bool isUpperCase(char16_t c);
+  static bool isDigit(char16_t c);
+  static int32_t digit(char16_t c, int32_t radix);  // -1 when c is no digit of the radix
+  static char16_t toLowerCase(char16_t c);
+  static char16_t toUpperCase(char16_t c);
+
   char16_t value;
 };
 
