@@ -7,6 +7,7 @@
 #include "game/board/bubble.h"
 #include "game/shell/cgame.h"
 #include "javame/boxed.h"
+#include "javame/runtime.h"
 #include "runtime/system.h"
 #include "runtime/trace.h"
 
@@ -37,7 +38,7 @@ constexpr ClassInitialiser kClassInitialisers[] = {
     {"ASprite::staticInit", nullptr},
     {"game: two values from the loaded tables", nullptr},
     {"game: three layout values", nullptr},
-    {"java_lang_Runtime::clinit", nullptr},
+    {"java_lang_Runtime::clinit", &java_lang_Runtime::clinit},
 };
 
 }  // namespace

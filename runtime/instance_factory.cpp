@@ -21,6 +21,7 @@
 #include "javame/print_stream.h"
 #include "javame/record_enumeration.h"
 #include "javame/resource_input_stream.h"
+#include "javame/runtime.h"
 #include "javame/timer.h"
 #include "javame/vector.h"
 #include "runtime/string.h"
@@ -84,6 +85,7 @@ constexpr Maker kMakers[] = {
     {cid::java_lang_Integer, &Make<java_lang_Integer>},
     {cid::java_lang_NullPointerException, &Make<java_lang_NullPointerException>},
     {cid::java_lang_NumberFormatException, &Make<java_lang_NumberFormatException>},
+    {cid::java_lang_Runtime, &Make<java_lang_Runtime>},
     {cid::java_lang_RuntimeException, &Make<java_lang_RuntimeException>},
     {cid::java_lang_Thread, &Make<java_lang_Thread>},
     {cid::java_util_EmptyStackException, &Make<java_util_EmptyStackException>},
