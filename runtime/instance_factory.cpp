@@ -19,6 +19,7 @@
 #include "javame/hashtable.h"
 #include "javame/image.h"
 #include "javame/print_stream.h"
+#include "javame/random.h"
 #include "javame/record_enumeration.h"
 #include "javame/resource_input_stream.h"
 #include "javame/runtime.h"
@@ -93,6 +94,7 @@ constexpr Maker kMakers[] = {
     {cid::java_util_Hashtable, &Make<java_util_Hashtable>},
     {cid::java_util_HashtableEntry, &Make<java_util_HashtableEntry>},
     {cid::java_util_NoSuchElementException, &Make<java_util_NoSuchElementException>},
+    {cid::java_util_Random, &Make<java_util_Random>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},
     {cid::java_util_Vector, &Make<java_util_Vector>},
     {cid::javax_microedition_io_ResourceInputStream, &Make<javax_microedition_io_ResourceInputStream>},
