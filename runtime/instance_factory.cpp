@@ -16,6 +16,7 @@
 #include "javame/data_input_stream.h"
 #include "javame/data_output_stream.h"
 #include "javame/exception_classes.h"
+#include "javame/file.h"
 #include "javame/hashtable.h"
 #include "javame/image.h"
 #include "javame/print_stream.h"
@@ -97,6 +98,7 @@ constexpr Maker kMakers[] = {
     {cid::java_util_Random, &Make<java_util_Random>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},
     {cid::java_util_Vector, &Make<java_util_Vector>},
+    {cid::javax_microedition_io_File, &Make<javax_microedition_io_File>},
     {cid::javax_microedition_io_ResourceInputStream, &Make<javax_microedition_io_ResourceInputStream>},
     {cid::javax_microedition_lcdui_Image, &Make<javax_microedition_lcdui_Image>},
     {cid::javax_microedition_rms_InvalidRecordIDException, &Make<javax_microedition_rms_InvalidRecordIDException>},
