@@ -38,8 +38,9 @@ class Class : public Object {
   static bool isInstance(Class* record, Object* object);
   static Class* forName(String* name);
   static String* getName(Class* record);
-  // A stream over the resource of that name (one leading "/" ignored), or null when there
-  // is none (platform/resource_stream.cpp).
+  // A stream over the resource of that name: a ".bar" name that opens as a file gives the
+  // file, any other the archive entry (one leading "/" ignored); null when there is none
+  // (platform/resources.cpp).
   static java_io_InputStream* getResourceAsStream(String* name);
 
   // Adds the given field addresses of a new instance, as offsets, to the list of the
