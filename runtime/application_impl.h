@@ -12,6 +12,7 @@ class MonitorTable;
 class NativeDisplay;
 class Object;
 class ObjectManager;
+class String;
 class ThreadTable;
 class java_lang_Thread;
 
@@ -83,6 +84,11 @@ class ApplicationImpl {
   // Marks each registered thread's object and scans its stack: a parked thread's from its
   // saved stack pointer to its base, the calling thread's from callerStackTop.
   void scanThreadStacks(ObjectManager* manager, const void* callerStackTop);
+
+  // platform/app_descriptor.cpp
+  // The whole "app.jad" resource as text, one unit per byte (ISO-8859-1); null when there is
+  // no such resource.
+  static String* readAppDescriptor();
 
   ThreadTable* threadTable() { return threads_; }
   MonitorTable* monitorTable() { return monitors_; }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "tools/databuild/app_descriptor_writer.h"
+#include "tools/databuild/app_properties.h"
 #include "tools/databuild/big_endian_writer.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/lzma_writer.h"
@@ -162,12 +164,30 @@ std::vector<Seed> ImageNativesSeeds() {
   return seeds;
 }
 
+// The data set's own "app.jad", and descriptors with what the reader must get through: LF
+// and bare CR line ends, no last line end, blank lines, lines without ':', colons in a value,
+// a repeated key, an empty key or value, and bytes above 127.
+std::vector<Seed> AppDescriptorSeeds() {
+  const Seed written = WriteAppDescriptor(AppPropertyTable());
+  const std::string_view texts[] = {
+      "MIDlet-Name: Game\nMIDlet-Version:1.0",
+      "\n\nno colon here\r\nTime: 10:30\r\n\r\n",
+      "Key: first\nKey: second\n : empty key\nEmpty:\n",
+      "a:b\rc:d\n\te\t:\t f \t\n",
+      "Caf\xE9: cr\xE8me \xFF\n:",
+  };
+  std::vector<Seed> seeds = {written};
+  for (const std::string_view text : texts) seeds.emplace_back(text.begin(), text.end());
+  return seeds;
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
 };
 
 constexpr SeedSource kSeedSources[] = {
+    {"app_descriptor", AppDescriptorSeeds},
     {"constant_pool_loader", ConstantPoolSeeds},
     {"data_input_stream", DataInputStreamSeeds},
     {"image_natives", ImageNativesSeeds},

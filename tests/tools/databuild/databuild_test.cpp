@@ -7,6 +7,8 @@
 #include <map>
 
 #include "tests/tools/databuild/scratch_dir.h"
+#include "tools/databuild/app_descriptor_writer.h"
+#include "tools/databuild/app_properties.h"
 #include "tools/databuild/constants_writer.h"
 
 namespace {
@@ -39,6 +41,8 @@ TEST(DatabuildTest, TwoRunsWriteTheSameBytes) {
   ASSERT_TRUE(tree.contains("constants.bin"));
   EXPECT_EQ(tree.at("constants.bin"),
             databuild::WriteConstantsFile(databuild::StringConstantTable()));
+  ASSERT_TRUE(tree.contains("app.jad"));
+  EXPECT_EQ(tree.at("app.jad"), databuild::WriteAppDescriptor(databuild::AppPropertyTable()));
 }
 
 TEST(DatabuildTest, WritesASeedFolderForEachFuzzTarget) {
@@ -47,6 +51,7 @@ TEST(DatabuildTest, WritesASeedFolderForEachFuzzTarget) {
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "modified_utf8_round_trip"));
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "lzma_decode"));
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "constant_pool_loader"));
+  EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "app_descriptor"));
 }
 
 TEST(DatabuildTest, RefusesUnknownArguments) {
