@@ -153,6 +153,16 @@ PLIMORA_HEAP_INTERNAL int32_t MemoryManager::freeBytes() const {
   return static_cast<int32_t>(total);
 }
 
+PLIMORA_HEAP_INTERNAL std::vector<MemoryManager::FreeBlock> MemoryManager::freeBlocks() const {
+  std::lock_guard<host::RecursiveLock> guard(lock_);
+  std::vector<FreeBlock> blocks;
+  blocks.reserve(static_cast<size_t>(freeCount_));
+  for (const Block* f = freeHead_; f; f = f->next) {
+    blocks.push_back({dataOf(f), static_cast<int32_t>(f->size)});
+  }
+  return blocks;
+}
+
 // ---------------------------------------------------------------------------------------
 // Free-list primitives (lock held)
 

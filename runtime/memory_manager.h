@@ -90,6 +90,13 @@ class MemoryManager {
   int32_t peakUsed() const;
   // Total bytes of the free blocks.
   int32_t freeBytes() const;
+  // The free blocks in address order: where each one's data would start, and its size in
+  // bytes with the header.
+  struct FreeBlock {
+    const void* data;
+    int32_t size;
+  };
+  std::vector<FreeBlock> freeBlocks() const;
 
   // Walks the arena and the free list and returns the first broken invariant, or null: the
   // blocks tile the arena, the free list is address-ordered and doubly linked, no two free

@@ -153,22 +153,17 @@ void ObjectManager::registerRootSlots(Object** const* slots, int32_t count) {
 // ---------------------------------------------------------------------------------------
 // Memory report
 
-namespace {
-
-// The bytes of an object's body outside its own block: out-of-line string characters,
-// string-buffer characters in use and array elements. Departure: characters count in bytes,
-// like everything else in the report.
-int64_t BodyBytes(Object* object) {
-  int16_t id = object->classId;
+ObjectBody BodyOf(Object* object) {
+  const int16_t id = object->classId;
   if (id == cid::String) {
     auto* string = static_cast<String*>(object);
-    bool inlineText = string->characters == string->inlineChars;
-    return inlineText ? 0 : int64_t{string->length()} * static_cast<int64_t>(sizeof(char16_t));
+    if (string->characters == string->inlineChars) return {nullptr, 0};
+    return {string->characters, int64_t{string->length()} * int64_t{sizeof(char16_t)}};
   }
   if (id == cid::StringBuffer) {
     auto* buffer = static_cast<StringBuffer*>(object);
-    return buffer->characters ? int64_t{buffer->length()} * static_cast<int64_t>(sizeof(char16_t))
-                              : 0;
+    if (!buffer->characters) return {nullptr, 0};
+    return {buffer->characters, int64_t{buffer->length()} * int64_t{sizeof(char16_t)}};
   }
   static constexpr int32_t kElementSize[] = {
       sizeof(ObjectArray::ElementType), sizeof(BoolArray::ElementType),
@@ -176,14 +171,11 @@ int64_t BodyBytes(Object* object) {
       sizeof(ShortArray::ElementType),  sizeof(IntArray::ElementType),
       sizeof(Long64Array::ElementType), sizeof(FloatArray::ElementType),
       sizeof(DoubleArray::ElementType)};
-  if (id < cid::ObjectArray || id > cid::DoubleArray) return 0;
+  if (id < cid::ObjectArray || id > cid::DoubleArray) return {nullptr, 0};
   auto* array = static_cast<Array*>(object);
-  return array->body && array->length > 0
-             ? int64_t{array->length} * kElementSize[id - cid::ObjectArray]
-             : 0;
+  if (!array->body || array->length <= 0) return {nullptr, 0};
+  return {array->body, int64_t{array->length} * kElementSize[id - cid::ObjectArray]};
 }
-
-}  // namespace
 
 void ObjectManager::memoryReport() {
   std::lock_guard<host::RecursiveLock> guard(listLock_);
@@ -193,7 +185,8 @@ void ObjectManager::memoryReport() {
   for (int32_t i = 0; i < count_; i++) {
     Object* object = objects_[i];
     if (object->classId < 0 || object->classId >= kClassCount) continue;
-    int64_t size = objectHeap_->GetBlockSize(object) + BodyBytes(object);
+    // Departure: characters count in bytes, like everything else in the report.
+    int64_t size = objectHeap_->GetBlockSize(object) + BodyOf(object).bytes;
     bytes[object->classId] += size;
     counts[object->classId]++;
     total += size;

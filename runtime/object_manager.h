@@ -44,6 +44,15 @@ uint32_t ObjectAddress32(const void* object);
 // of store." and ends the process. Installed as the handler of operator new.
 [[noreturn]] void OperatorNewFailed();
 
+// The body of an object outside its own block: out-of-line string characters, string-buffer
+// characters, array elements. Null address and 0 bytes for every other object. bytes counts
+// the characters in use (2 each) or the elements.
+struct ObjectBody {
+  const void* address;
+  int64_t bytes;
+};
+ObjectBody BodyOf(Object* object);
+
 // Flags of ObjectManager::gc.
 constexpr int32_t kGcThrottled = 0;      // collect only when kGcInterval ms have passed
 constexpr int32_t kGcReleaseAll = 2;     // free every object, collectable or not (at close)
@@ -83,6 +92,9 @@ class ObjectManager final : public HeapCollector {
 
   // Writes per class the bytes and count of live objects (with their bodies) with DebugLog.
   void memoryReport();
+  // Writes the class names, every listed object with its body, and both heaps' free lists
+  // to the file "memdump.dat" (runtime/memory_dump.cpp).
+  void dumpMemory();
 
   // HeapCollector.
   void collectForAllocation() override;
