@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
-  libsdl2-dev libpng-dev zlib1g-dev libvorbisidec-dev liblzma-dev
+  libsdl2-dev libpng-dev zlib1g-dev libvorbisidec-dev liblzma-dev libvorbis-dev libogg-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgc-dev
   xvfb x11-utils
 )

@@ -1,4 +1,5 @@
-// One seed source per fuzz target, listed in kSeedSources under the target's name.
+// One seed source per fuzz target, listed in kSeedSources under the target's name; the Ogg
+// target's source needs the builder program's encoder and is added in BuildFuzzSeeds.
 #include "tools/databuild/fuzz_seeds.h"
 
 #include <algorithm>
@@ -13,7 +14,10 @@
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/modified_utf8.h"
 #include "tools/databuild/png_writer.h"
+#include "tools/databuild/sound_content.h"
+#include "tools/databuild/sound_synth.h"
 #include "tools/databuild/string_constants.h"
+#include "tools/databuild/wav_writer.h"
 
 namespace databuild {
 
@@ -181,6 +185,41 @@ std::vector<Seed> AppDescriptorSeeds() {
   return seeds;
 }
 
+// A short sound of each layout: 8-bit mono (a game effect), 16-bit mono, 16-bit stereo.
+std::vector<PcmSound> ShortSounds() {
+  std::vector<PcmSound> sounds = {GameSound(13)};
+  for (const uint16_t channels : {1, 2}) {
+    SoundMix mix(channels == 1 ? 44100 : 8000, channels);
+    mix.add({Wave::kSine, 440, 880, 20, 12000, 2, 5}, 0);
+    sounds.push_back(mix.take(16));
+  }
+  return sounds;
+}
+
+// wav_header reads its whole input as a sound file. Seeds: a WAV of each layout, one whose
+// PCM is empty, one whose data length runs past the file's end, one cut inside the header.
+std::vector<Seed> WavHeaderSeeds() {
+  std::vector<Seed> seeds;
+  for (const PcmSound& sound : ShortSounds()) seeds.push_back(WriteWav(sound));
+  seeds.push_back(WriteWav(PcmSound{}));
+  Seed overlong = seeds.back();
+  overlong[41] = 0x10;  // data length 4096, no bytes behind it
+  seeds.push_back(overlong);
+  seeds.push_back(Seed(seeds.front().begin(), seeds.front().begin() + 30));
+  return seeds;
+}
+
+// ogg_player reads its whole input as an Ogg Vorbis file. Seeds: the short sounds encoded by
+// the builder program's encoder, a stream without audio, and one cut short.
+std::vector<Seed> OggPlayerSeeds(OggEncoder encode) {
+  std::vector<Seed> seeds;
+  for (const PcmSound& sound : ShortSounds()) seeds.push_back(encode(sound));
+  seeds.push_back(encode(PcmSound{}));
+  const Seed& mono = seeds.front();
+  seeds.push_back(Seed(mono.begin(), mono.begin() + mono.size() * 3 / 4));
+  return seeds;
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -193,18 +232,22 @@ constexpr SeedSource kSeedSources[] = {
     {"image_natives", ImageNativesSeeds},
     {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
+    {"wav_header", WavHeaderSeeds},
 };
+
+void AddSeeds(std::vector<OutputFile>& files, std::string_view target,
+              const std::vector<Seed>& seeds) {
+  for (size_t i = 0; i < seeds.size(); i++) {
+    files.push_back({std::string(target) + "/" + std::to_string(i), seeds[i]});
+  }
+}
 
 }  // namespace
 
-std::vector<OutputFile> BuildFuzzSeeds() {
+std::vector<OutputFile> BuildFuzzSeeds(OggEncoder encode) {
   std::vector<OutputFile> files;
-  for (const SeedSource& source : kSeedSources) {
-    const std::vector<Seed> seeds = source.seeds();
-    for (size_t i = 0; i < seeds.size(); i++) {
-      files.push_back({std::string(source.target) + "/" + std::to_string(i), seeds[i]});
-    }
-  }
+  for (const SeedSource& source : kSeedSources) AddSeeds(files, source.target, source.seeds());
+  AddSeeds(files, "ogg_player", OggPlayerSeeds(encode));
   return files;
 }
 

@@ -4,11 +4,12 @@
 
 #include <vector>
 
+#include "tools/databuild/ogg_encoder.h"
 #include "tools/databuild/output_file.h"
 
 namespace databuild {
 
-// Paths are "<target>/<seed number>".
-std::vector<OutputFile> BuildFuzzSeeds();
+// Paths are "<target>/<seed number>". Ogg seeds come from the builder program's encoder.
+std::vector<OutputFile> BuildFuzzSeeds(OggEncoder encode);
 
 }  // namespace databuild

@@ -1,6 +1,8 @@
-// The data builder: writes the game's data set, or the seed corpora of the fuzz targets.
-//   databuild DATA_DIR            the data set, byte for byte the same on every run
-//   databuild --seeds SEEDS_DIR   one folder of seeds per fuzz target
+// The data builder: writes the game's data set, the seed corpora of the fuzz targets, or the
+// sound fixtures of the tests. It alone links the Ogg Vorbis encoder (ogg_writer.cpp).
+//   databuild DATA_DIR               the data set, byte for byte the same on every run
+//   databuild --seeds SEEDS_DIR      one folder of seeds per fuzz target
+//   databuild --fixtures FIXTURES    the sound files the tests read
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -8,11 +10,15 @@
 #include "tools/databuild/build_error.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/fuzz_seeds.h"
+#include "tools/databuild/ogg_writer.h"
+#include "tools/databuild/sound_fixtures.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: databuild DATA_DIR | databuild --seeds SEEDS_DIR\n");
+  std::fprintf(stderr,
+               "usage: databuild DATA_DIR | databuild --seeds SEEDS_DIR | "
+               "databuild --fixtures FIXTURES_DIR\n");
   return 2;
 }
 
@@ -20,11 +26,14 @@ int Usage() {
 
 int main(int argc, char** argv) {
   const bool seeds = argc == 3 && std::strcmp(argv[1], "--seeds") == 0;
-  if (argc != 2 && !seeds) return Usage();
+  const bool fixtures = argc == 3 && std::strcmp(argv[1], "--fixtures") == 0;
+  if (argc != 2 && !seeds && !fixtures) return Usage();
   const std::filesystem::path root = argv[argc - 1];
   try {
-    databuild::WriteOutputFiles(root,
-                                seeds ? databuild::BuildFuzzSeeds() : databuild::BuildDataSet());
+    databuild::WriteOutputFiles(root, seeds ? databuild::BuildFuzzSeeds(databuild::WriteOgg)
+                                      : fixtures
+                                          ? databuild::BuildSoundFixtures(databuild::WriteOgg)
+                                          : databuild::BuildDataSet());
   } catch (const databuild::BuildError& error) {
     std::fprintf(stderr, "databuild: %s\n", error.what());
     return 1;

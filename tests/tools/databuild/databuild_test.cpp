@@ -10,6 +10,8 @@
 #include "tools/databuild/app_descriptor_writer.h"
 #include "tools/databuild/app_properties.h"
 #include "tools/databuild/constants_writer.h"
+#include "tools/databuild/sound_content.h"
+#include "tools/databuild/wav_writer.h"
 
 namespace {
 
@@ -43,6 +45,8 @@ TEST(DatabuildTest, TwoRunsWriteTheSameBytes) {
             databuild::WriteConstantsFile(databuild::StringConstantTable()));
   ASSERT_TRUE(tree.contains("app.jad"));
   EXPECT_EQ(tree.at("app.jad"), databuild::WriteAppDescriptor(databuild::AppPropertyTable()));
+  ASSERT_TRUE(tree.contains("sounds/37.wav"));
+  EXPECT_EQ(tree.at("sounds/0.wav"), databuild::WriteWav(databuild::GameSound(0)));
 }
 
 TEST(DatabuildTest, WritesASeedFolderForEachFuzzTarget) {
@@ -52,6 +56,22 @@ TEST(DatabuildTest, WritesASeedFolderForEachFuzzTarget) {
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "lzma_decode"));
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "constant_pool_loader"));
   EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "app_descriptor"));
+  EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "wav_header"));
+  EXPECT_FALSE(std::filesystem::is_empty(dir.path() / "ogg_player"));
+}
+
+// The Ogg fixtures come from the program's own encoder, the same bytes on every run; each
+// starts with an Ogg page.
+TEST(DatabuildTest, WritesTheSoundFixturesTheSameEveryRun) {
+  ScratchDir first, second;
+  ASSERT_EQ(RunDatabuild("--fixtures '" + first.path().string() + "'"), 0);
+  ASSERT_EQ(RunDatabuild("--fixtures '" + second.path().string() + "'"), 0);
+  const Tree tree = ReadTree(first.path());
+  EXPECT_EQ(tree, ReadTree(second.path()));
+  for (const char* name : {"tone_mono.ogg", "tone_stereo.ogg", "no_audio.ogg"}) {
+    ASSERT_TRUE(tree.contains(name)) << name;
+    EXPECT_EQ(std::string(tree.at(name).begin(), tree.at(name).begin() + 4), "OggS") << name;
+  }
 }
 
 TEST(DatabuildTest, RefusesUnknownArguments) {
