@@ -45,7 +45,7 @@ TEST_F(AudioMixerTest, ToneAtAKnownGainGivesTheExpectedSamples) {
     host::SetVoiceVolume(voice, c.voiceVolume);
     host::SetMasterVolume(c.masterVolume);
     ASSERT_TRUE(host::WriteVoice(voice, 1));
-    std::vector<int16_t> mix = Step(100);
+    std::vector<int16_t> mix = StepMix(100);
     for (size_t i = 0; i < mix.size(); i += 2) {
       double factor[2] = {c.left, c.right};
       for (int ch = 0; ch < 2; ++ch) {
@@ -64,7 +64,7 @@ TEST_F(AudioMixerTest, ResamplingInterpolatesBetweenSourceFrames) {
   for (int i = 0; i < 10; ++i) ramp.push_back(static_cast<int16_t>(1000 * i + 1000));
   host::Voice* voice = Voice16(22050, 1, ramp);
   ASSERT_TRUE(host::WriteVoice(voice, 2));
-  std::vector<int16_t> mix = Step(41);
+  std::vector<int16_t> mix = StepMix(41);
   for (int i = 0; i < 20; ++i) {
     int expected = i == 19 ? 5500 : 1000 + 500 * i;  // frame 19 lies between 10000 and 1000
     EXPECT_EQ(mix[2 * i], expected) << i;
@@ -97,7 +97,7 @@ TEST_F(AudioMixerTest, ResampledLengthFollowsSourceAndPlaybackRates) {
                      : Voice8(c.rate, c.channels, std::vector<uint8_t>(c.frames * c.channels, 200));
     ASSERT_TRUE(host::SetVoicePlaybackRate(voice, c.playbackRate));
     ASSERT_TRUE(host::WriteVoice(voice, 1));
-    EXPECT_NEAR(SoundingFrames(Step(10000)), c.expected, c.tolerance);
+    EXPECT_NEAR(SoundingFrames(StepMix(10000)), c.expected, c.tolerance);
     EXPECT_TRUE(host::VoiceFinished(voice));
     Close(voice);
   }
@@ -118,7 +118,7 @@ TEST_F(AudioMixerTest, LoopCountPlaysOnceNTimesOrEndlessly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.loops);
     host::Voice* voice = Constant(100, 700, c.loops);
-    EXPECT_EQ(SoundingFrames(Step(1000)), c.sounding);
+    EXPECT_EQ(SoundingFrames(StepMix(1000)), c.sounding);
     EXPECT_EQ(host::VoiceFinished(voice), c.finished);
     Close(voice);
   }
@@ -142,7 +142,7 @@ TEST_F(AudioMixerTest, EightBitAndMonoSourcesComeOutAs16BitStereo) {
                              ? Voice8(44100, c.channels, {c.source.begin(), c.source.end()})
                              : Voice16(44100, c.channels, {c.source.begin(), c.source.end()});
     ASSERT_TRUE(host::WriteVoice(voice, 1));
-    std::vector<int16_t> mix = Step(static_cast<uint32_t>(c.expected.size() / 2));
+    std::vector<int16_t> mix = StepMix(static_cast<uint32_t>(c.expected.size() / 2));
     EXPECT_EQ(mix, c.expected);
     Close(voice);
   }
@@ -155,7 +155,7 @@ TEST_F(AudioMixerTest, VoicesAreSummedAndTheSumClampedTo16Bits) {
   for (const Case& c : cases) {
     host::Voice* first = Constant(10, c.a, 1);
     host::Voice* second = Constant(10, c.b, 1);
-    std::vector<int16_t> mix = Step(10);
+    std::vector<int16_t> mix = StepMix(10);
     EXPECT_EQ(mix, std::vector<int16_t>(20, c.expected));
     Close(first);
     Close(second);
@@ -166,12 +166,12 @@ TEST_F(AudioMixerTest, VoicesAreSummedAndTheSumClampedTo16Bits) {
 TEST_F(AudioMixerTest, MasterVolumeScalesTheWholeMixAndReadsBackAsSet) {
   EXPECT_EQ(host::GetMasterVolume(), host::kFullVolume);
   Constant(1000, 8000, 1);
-  EXPECT_EQ(Step(1), (std::vector<int16_t>{8000, 8000}));
+  EXPECT_EQ(StepMix(1), (std::vector<int16_t>{8000, 8000}));
   host::SetMasterVolume(Volume(0, 0x8000));
   EXPECT_EQ(host::GetMasterVolume(), Volume(0, 0x8000));
-  std::vector<int16_t> half = Step(1);
+  std::vector<int16_t> half = StepMix(1);
   EXPECT_EQ(half[0], 0);
   EXPECT_NEAR(half[1], 4000, 1);
   host::SetMasterVolume(0);
-  EXPECT_EQ(SoundingFrames(Step(100)), 0u);
+  EXPECT_EQ(SoundingFrames(StepMix(100)), 0u);
 }

@@ -26,14 +26,14 @@ TEST_F(NullAudioDeviceTest, ClockCatchUpLandsWhereHandSteppingDoes) {
 
   ASSERT_TRUE(host::WriteVoice(voice, 100));
   const uint32_t frames = 12345 * 441 / 10;
-  for (uint32_t done = 0; done < frames; done += 1000) Step(std::min(1000u, frames - done));
+  for (uint32_t done = 0; done < frames; done += 1000) StepMix(std::min(1000u, frames - done));
   EXPECT_EQ(host::VoicePosition(voice), byClock);
   EXPECT_NE(byClock, 0u);
 }
 
 TEST_F(NullAudioDeviceTest, HandStepsCountAsTimeThatHasPassed) {
   host::Voice* voice = Constant(44100, 100, 1);
-  Step(441);
+  StepMix(441);
   clock_.advance(10);
   EXPECT_EQ(host::VoicePosition(voice), 441u);
   clock_.advance(10);
@@ -62,7 +62,7 @@ TEST_F(NullAudioDeviceTest, OnlyTheEndlessLoopCountOutlastsADayOfClock) {
     ASSERT_TRUE(host::SetVoicePlaybackRate(voice, host::kMaxPlaybackRate));
     clock_.advance(24 * 3600 * 1000);
     EXPECT_EQ(host::VoiceFinished(voice), c.finished) << c.loops;
-    EXPECT_EQ(SoundingFrames(Step(10)), c.finished ? 0u : 10u);
+    EXPECT_EQ(SoundingFrames(StepMix(10)), c.finished ? 0u : 10u);
     Close(voice);
   }
 }

@@ -57,32 +57,32 @@ TEST_F(AudioVoiceTest, PrepareDropsAPartialFrameAndStopsTheVoice) {
   const uint8_t bytes[7] = {0x10, 0, 0x20, 0, 0x30, 0, 0x40};
   ASSERT_TRUE(host::PrepareVoice(voice, bytes, sizeof bytes));
   ASSERT_TRUE(host::WriteVoice(voice, 1));
-  EXPECT_EQ(Step(2), (std::vector<int16_t>{0x10, 0x20, 0, 0}));
+  EXPECT_EQ(StepMix(2), (std::vector<int16_t>{0x10, 0x20, 0, 0}));
   ASSERT_TRUE(host::WriteVoice(voice, host::kEndlessLoops));
   ASSERT_TRUE(host::PrepareVoice(voice, bytes, sizeof bytes));
-  EXPECT_EQ(SoundingFrames(Step(10)), 0u);
+  EXPECT_EQ(SoundingFrames(StepMix(10)), 0u);
   EXPECT_FALSE(host::VoiceFinished(voice));
   host::CloseVoice(voice);
 }
 
 TEST_F(AudioVoiceTest, ResetSilencesAtOnceWithoutMarkingTheVoiceFinished) {
   host::Voice* voice = Constant(10000, 5000, host::kEndlessLoops);
-  EXPECT_EQ(SoundingFrames(Step(10)), 10u);
+  EXPECT_EQ(SoundingFrames(StepMix(10)), 10u);
   host::ResetVoice(voice);
-  EXPECT_EQ(SoundingFrames(Step(10)), 0u);
+  EXPECT_EQ(SoundingFrames(StepMix(10)), 0u);
   EXPECT_FALSE(host::VoiceFinished(voice));
 }
 
 // The flag rises exactly when the last pass ends, and only then; a new write clears it.
 TEST_F(AudioVoiceTest, FinishedFlagFollowsTheEndOfTheLastPass) {
   host::Voice* voice = Constant(100, 5000, 2);
-  Step(199);
+  StepMix(199);
   EXPECT_FALSE(host::VoiceFinished(voice));
-  Step(1);
+  StepMix(1);
   EXPECT_TRUE(host::VoiceFinished(voice));
   ASSERT_TRUE(host::WriteVoice(voice, 1));
   EXPECT_FALSE(host::VoiceFinished(voice));
-  EXPECT_EQ(SoundingFrames(Step(200)), 100u);
+  EXPECT_EQ(SoundingFrames(StepMix(200)), 100u);
   EXPECT_TRUE(host::VoiceFinished(voice));
 }
 
@@ -101,7 +101,7 @@ TEST_F(AudioVoiceTest, PositionCountsSourceFramesOfTheCurrentPass) {
     ASSERT_TRUE(host::SetVoicePlaybackRate(voice, c.playbackRate));
     ASSERT_TRUE(host::WriteVoice(voice, c.loops));
     EXPECT_EQ(host::VoicePosition(voice), 0u);
-    Step(c.stepped);
+    StepMix(c.stepped);
     EXPECT_EQ(host::VoicePosition(voice), c.position);
     Close(voice);
   }
@@ -110,17 +110,17 @@ TEST_F(AudioVoiceTest, PositionCountsSourceFramesOfTheCurrentPass) {
 // Restart goes back to the start with every pass to play again; it starts no stopped voice.
 TEST_F(AudioVoiceTest, RestartRewindsWithTheFullLoopCount) {
   host::Voice* voice = Constant(100, 3000, 2);
-  Step(150);
+  StepMix(150);
   host::RestartVoice(voice);
   EXPECT_EQ(host::VoicePosition(voice), 0u);
-  EXPECT_EQ(SoundingFrames(Step(1000)), 200u);
+  EXPECT_EQ(SoundingFrames(StepMix(1000)), 200u);
   EXPECT_TRUE(host::VoiceFinished(voice));
 
   ASSERT_TRUE(host::WriteVoice(voice, 1));
-  Step(50);
+  StepMix(50);
   host::ResetVoice(voice);
   host::RestartVoice(voice);
-  EXPECT_EQ(SoundingFrames(Step(100)), 0u);
+  EXPECT_EQ(SoundingFrames(StepMix(100)), 0u);
 }
 
 TEST_F(AudioVoiceTest, VolumeAndRateReadBackAndRatesOutOfRangeAreRefused) {
@@ -140,7 +140,7 @@ TEST_F(AudioVoiceTest, VolumeAndRateReadBackAndRatesOutOfRangeAreRefused) {
 TEST_F(AudioVoiceTest, ClosingAPlayingVoiceTakesItOutOfTheMix) {
   host::Voice* closed = Constant(1000, 1000, host::kEndlessLoops);
   Constant(1000, 20, host::kEndlessLoops);
-  EXPECT_EQ(Step(1), (std::vector<int16_t>{1020, 1020}));
+  EXPECT_EQ(StepMix(1), (std::vector<int16_t>{1020, 1020}));
   Close(closed);
-  EXPECT_EQ(Step(1), (std::vector<int16_t>{20, 20}));
+  EXPECT_EQ(StepMix(1), (std::vector<int16_t>{20, 20}));
 }

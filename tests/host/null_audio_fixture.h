@@ -1,5 +1,5 @@
 // A null audio device on a ManualClock for one test, with helpers that open voices from sample
-// lists and step the mix by hand.
+// lists; the mix is stepped by hand with tests/support/audio_mix.h.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 
 #include "host/audio.h"
 #include "host/clock.h"
+#include "tests/support/audio_mix.h"
 
 class NullAudioTest : public ::testing::Test {
  protected:
@@ -50,20 +51,6 @@ class NullAudioTest : public ::testing::Test {
   void Close(host::Voice* voice) {
     std::erase(voices_, voice);
     host::CloseVoice(voice);
-  }
-
-  // The next `frames` frames of the mix, left and right interleaved.
-  static std::vector<int16_t> Step(uint32_t frames) {
-    std::vector<int16_t> out(2 * static_cast<size_t>(frames));
-    EXPECT_TRUE(host::StepNullAudio(frames, out.data()));
-    return out;
-  }
-
-  // Frames of a mix in which either channel is not zero.
-  static size_t SoundingFrames(const std::vector<int16_t>& mix) {
-    size_t count = 0;
-    for (size_t i = 0; i + 1 < mix.size(); i += 2) count += mix[i] != 0 || mix[i + 1] != 0;
-    return count;
   }
 
   host::ManualClock clock_{1000};
