@@ -4,6 +4,7 @@
 
 #include "javame/displayable.h"
 
+class javax_microedition_lcdui_Graphics;
 class javax_microedition_lcdui_Image;
 
 class javax_microedition_lcdui_game_GameCanvas : public javax_microedition_lcdui_Canvas {
@@ -12,6 +13,9 @@ class javax_microedition_lcdui_game_GameCanvas : public javax_microedition_lcdui
 
   // The off-screen image is a new mutable image of the screen's size.
   javax_microedition_lcdui_game_GameCanvas();
+
+  // A new Graphics on the off-screen image (javame/game_canvas.cpp); null when there is none.
+  javax_microedition_lcdui_Graphics* getGraphics();
 
   // Copies the off-screen image's rectangle (x, y, width, height) onto the screen's back
   // buffer; the screen graphics' clip is the same afterwards as before.

@@ -8,6 +8,8 @@
 #include "runtime/array.h"
 #include "runtime/object.h"
 
+class String;
+class java_io_InputStream;
 class javax_microedition_lcdui_Graphics;
 
 class javax_microedition_lcdui_Image : public Object {
@@ -34,6 +36,17 @@ class javax_microedition_lcdui_Image : public Object {
   // ---- Class side (javame/image.cpp) -------------------------------------------------------
   // A blank mutable RGB565 image; null (with a trace line) for a size that is refused.
   static javax_microedition_lcdui_Image* createImage(int32_t width, int32_t height);
+  // A new mutable image holding the source's region (x, y, width, height) drawn with the
+  // transform; the transforms that turn by 90 or 270 degrees (4 to 7) exchange its width and
+  // height.
+  static javax_microedition_lcdui_Image* createImage(javax_microedition_lcdui_Image* source,
+                                                     int32_t x, int32_t y, int32_t width,
+                                                     int32_t height, int32_t transform);
+  // The PNG image of the stream's bytes, read while it reports more available and a read
+  // gives some; null for a null stream, or with the exception pending when a read raises one.
+  static javax_microedition_lcdui_Image* createImage(java_io_InputStream* stream);
+  // The PNG image of the named resource (Class::getResourceAsStream); null when it is missing.
+  static javax_microedition_lcdui_Image* createImage(String* name);
 
   // ---- Pixel storage (platform/image.cpp) --------------------------------------------------
   // Allocates the pixels for typeAndFlags (a pixel type, plus kMutableFlag for a mutable

@@ -15,8 +15,10 @@
 #include "javame/console_output_stream.h"
 #include "javame/data_input_stream.h"
 #include "javame/data_output_stream.h"
+#include "javame/display.h"
 #include "javame/exception_classes.h"
 #include "javame/file.h"
+#include "javame/font.h"
 #include "javame/hashtable.h"
 #include "javame/image.h"
 #include "javame/print_stream.h"
@@ -100,6 +102,8 @@ constexpr Maker kMakers[] = {
     {cid::java_util_Vector, &Make<java_util_Vector>},
     {cid::javax_microedition_io_File, &Make<javax_microedition_io_File>},
     {cid::javax_microedition_io_ResourceInputStream, &Make<javax_microedition_io_ResourceInputStream>},
+    {cid::javax_microedition_lcdui_Display, &Make<javax_microedition_lcdui_Display>},
+    {cid::javax_microedition_lcdui_Font, &Make<javax_microedition_lcdui_Font>},
     {cid::javax_microedition_lcdui_Image, &Make<javax_microedition_lcdui_Image>},
     {cid::javax_microedition_rms_InvalidRecordIDException, &Make<javax_microedition_rms_InvalidRecordIDException>},
     {cid::javax_microedition_rms_RecordEnumerationImpl, &Make<javax_microedition_rms_RecordEnumerationImpl>},

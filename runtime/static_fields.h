@@ -15,6 +15,7 @@
 #include "game/board/bubble_statics.h"
 #include "game/shell/cgame_statics.h"
 #include "javame/boxed_statics.h"
+#include "javame/font_statics.h"
 #include "javame/runtime_statics.h"
 #include "runtime/static_ref.h"
 #include "runtime/system_statics.h"
@@ -25,7 +26,8 @@
   PLIMORA_STATICS_cGame(REF, VALUE) PLIMORA_STATICS_Bubble(REF, VALUE)                 \
       PLIMORA_STATICS_cActor(REF, VALUE) PLIMORA_STATICS_java_lang_Boolean(REF, VALUE) \
           PLIMORA_STATICS_java_lang_Runtime(REF, VALUE)                                \
-              PLIMORA_STATICS_java_lang_System(REF, VALUE)
+              PLIMORA_STATICS_javax_microedition_lcdui_Font(REF, VALUE)                \
+                  PLIMORA_STATICS_java_lang_System(REF, VALUE)
 
 #define PLIMORA_DECLARE_REF_STATIC(owner, type, name) StaticRef<type> owner##_##name;
 #define PLIMORA_DECLARE_VALUE_STATIC(owner, type, name) type owner##_##name;
