@@ -1,4 +1,4 @@
-// The application class: the stand-in test-pattern MIDlet until the game's application class
+// The application class: the test application's MIDlet until the game's application class
 // exists; then this returns a new MarqPLIM.
 #include "platform/application_class.h"
 

@@ -1,6 +1,6 @@
-// The stand-in application: it stands in until the game's application class exists. Its game
-// loop has the shape of the game's own: repaint, sleep the rest of a 40 ms budget, report the
-// pass to the frame driver, and end the application when the loop ends.
+// The test application: it stands in until the game's application class exists. Its game loop
+// has the shape of the game's own: repaint, sleep the rest of a 40 ms budget, report the pass
+// to the frame driver, and end the application when the loop ends.
 #include "platform/test_pattern_canvas.h"
 
 #include <algorithm>
@@ -14,7 +14,9 @@
 #include "runtime/application.h"
 #include "runtime/application_impl.h"
 #include "runtime/exceptions.h"
+#include "runtime/string.h"
 #include "runtime/system.h"
+#include "runtime/trace.h"
 
 namespace {
 
@@ -100,27 +102,24 @@ void TestPatternCanvas::hideNotify() {
   pause();
 }
 
-void TestPatternCanvas::paint(javax_microedition_lcdui_Graphics* graphics) {
-  PaintTestPattern(graphics, static_cast<int32_t>(passes + 1), variant);
+void TestPatternCanvas::paint(javax_microedition_lcdui_Graphics*) {
+  javax_microedition_lcdui_Graphics* offscreen = getGraphics();
+  if (!offscreen) return;
+  PaintTestPattern(offscreen, static_cast<int32_t>(passes + 1), variant);
   if (markerShown) {
-    graphics->setColor(0x000000);
-    graphics->fillRect(markerX - kMarkerSize / 2, markerY - kMarkerSize / 2, kMarkerSize,
-                       kMarkerSize);
+    offscreen->setColor(0x000000);
+    offscreen->fillRect(markerX - kMarkerSize / 2, markerY - kMarkerSize / 2, kMarkerSize,
+                        kMarkerSize);
   }
+  flushGraphics();
 }
 
 void TestPatternCanvas::startUp() {
   if (runState >= 0) return;
   runState = 0;
-  java_lang_Thread* thread = NewObject<java_lang_Thread>();
-  if (!thread) {
-    runState = -1;
-    return;
-  }
-  thread->target = this;
-  java_lang_Thread* current = java_lang_Thread::currentThread();
-  thread->priority = current ? current->priority : 5;
-  if (thread->nativeStart() < 0) runState = -1;
+  // The new thread takes the calling thread's priority.
+  java_lang_Thread* thread = NewObject<java_lang_Thread>(this);
+  if (!thread || thread->nativeStart() < 0) runState = -1;
 }
 
 void TestPatternCanvas::run() {
@@ -152,9 +151,13 @@ void TestPatternCanvas::run() {
 void TestPatternMidlet::startApp() {
   TestPatternCanvas* canvas = CurrentCanvas();
   if (!canvas) {
+    DebugLog("TestPatternMidlet: %s %s",
+             StringToCString(getAppProperty(NewJavaString("MIDlet-Name"))).c_str(),
+             StringToCString(getAppProperty(NewJavaString("MIDlet-Version"))).c_str());
     canvas = NewObject<TestPatternCanvas>();
     if (!canvas) return;
-    javax_microedition_lcdui_Display::setCurrent(nullptr, canvas);
+    javax_microedition_lcdui_Display::setCurrent(javax_microedition_lcdui_Display::getDisplay(this),
+                                                 canvas);
     canvas->startUp();
   }
   canvas->showNotify();

@@ -1,23 +1,27 @@
-// Stands in for the game's application class and canvas until they exist: a MIDlet whose
-// canvas paints a moving test pattern on its own game thread, answers keys and taps, and
-// pauses, resumes and ends the way the game does, so the platform's whole path (messages,
-// keys, paint, present, pause, resume, quit) runs end to end.
+// The test application, in place of the game's application class and canvas until they exist:
+// a MIDlet whose game canvas paints a moving test pattern into its off-screen image on its
+// own game thread and flushes it to the screen, answers keys and taps, and pauses, resumes
+// and ends the way the game does, so the platform's whole path (messages, keys, paint,
+// present, pause, resume, quit) runs end to end through the class library's MIDlet and
+// GameCanvas.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 
-#include "javame/displayable.h"
+#include "javame/game_canvas.h"
 #include "javame/midlet.h"
 #include "runtime/interfaces.h"
 
 class javax_microedition_lcdui_Graphics;
 
-// Neither class holds a reference: the canvas is the application's current Displayable and
-// its game thread's target, which keep it alive.
-class TestPatternCanvas : public javax_microedition_lcdui_Canvas, public java_lang_Runnable {
+// Neither class adds a reference to those of its base, so each keeps its base's class id. The
+// canvas is the application's current Displayable and its game thread's target, which keep it
+// alive.
+class TestPatternCanvas : public javax_microedition_lcdui_game_GameCanvas,
+                          public java_lang_Runnable {
  public:
-  static constexpr int16_t kClassId = cid::javax_microedition_lcdui_Canvas;
+  static constexpr int16_t kClassId = cid::javax_microedition_lcdui_game_GameCanvas;
   static constexpr int32_t kFrameBudget = 40;  // ms a pass
   static constexpr int32_t kQuitKey = -7;      // the right soft key ends the game
 
@@ -43,6 +47,7 @@ class TestPatternCanvas : public javax_microedition_lcdui_Canvas, public java_la
   // painting), when paused.
   void showNotify() override;
   void hideNotify() override;
+  // Draws the pass's pattern into the off-screen image and flushes it to the screen.
   void paint(javax_microedition_lcdui_Graphics* graphics) override;
   // The game loop: repaint, then sleep what is left of the frame budget (1 ms a pass while
   // paused), until the run state falls below 0; then the application ends.
@@ -66,7 +71,8 @@ class TestPatternCanvas : public javax_microedition_lcdui_Canvas, public java_la
 
 class TestPatternMidlet : public javax_microedition_midlet_MIDlet {
  public:
-  // First call: makes the canvas current and starts its game thread; every call: the canvas's
+  // First call: traces the application's name and version from its properties, makes the
+  // canvas current through a Display and starts its game thread; every call: the canvas's
   // resume step.
   void startApp() override;
   void pauseApp() override;

@@ -1,6 +1,7 @@
-// The game program end to end, headless: the test pattern of the last frame in the screenshot,
-// replayed input that repeats exactly, every way of ending with nothing leaked (the sanitizer
-// pass runs these too), the single instance per save root, and the refusals at start-up.
+// The game program end to end, headless: the test application's pattern of the last frame in
+// the screenshot, drawn through its MIDlet and game canvas, replayed input that repeats
+// exactly, every way of ending with nothing leaked (the sanitizer pass runs these too), the
+// single instance per save root, and the refusals at start-up.
 #include <gtest/gtest.h>
 #include <png.h>
 
@@ -39,8 +40,8 @@ std::vector<uint16_t> ReadScreenshot(const fs::path& path) {
   return pixels;
 }
 
-// The stand-in's test pattern of frame n as its description gives it: bands of 100 rows moving
-// down two rows a frame through red, green, blue, yellow, cyan, magenta, grey and orange
+// The test application's pattern of frame n as its description gives it: bands of 100 rows
+// moving down two rows a frame through red, green, blue, yellow, cyan, magenta, grey and orange
 // (turned on by one per key pressed), a white 60-pixel square moving right six pixels a frame
 // along rows 370 to 429, and the black 24-pixel marker where the stylus rests.
 uint16_t ExpectedPixel(int frame, int x, int y, int keys = 0, int markerX = -100,
@@ -98,6 +99,9 @@ TEST_F(ProgramTest, AHeadlessRunOfAHundredFramesShowsTheTestPatternOfFrameOneHun
   EXPECT_EQ(pixels[799 * kWidth], 0x07E0);
   EXPECT_EQ(pixels[400 * kWidth + 180], 0xFFFF);
   EXPECT_EQ(pixels[400 * kWidth + 179], 0x8410);
+  // The test application's MIDlet read the built data set's "app.jad".
+  EXPECT_NE(ProgramProcess::ReadFile(Out("out.txt")).find("TestPatternMidlet: Plimora 1.0.0"),
+            std::string::npos);
 }
 
 // On the fixed clock a run with the same input repeats exactly; the input shows in the frame:

@@ -1,6 +1,6 @@
 // The shell on a real window of a virtual X server (tests/host/run_under_xvfb.sh starts one;
 // without it the test is skipped): the server knows the window by its title, and its screen
-// shows the stand-in's test pattern of the last frame pixel for pixel.
+// shows the test application's pattern of the last frame pixel for pixel.
 #include <gtest/gtest.h>
 
 #include <chrono>
