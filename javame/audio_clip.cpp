@@ -3,8 +3,6 @@
 // string constant followed by the bad value.
 #include "javame/audio_clip.h"
 
-#include <cstring>
-
 #include "javame/byte_array_input_stream.h"
 #include "javame/exception_classes.h"
 #include "javame/media.h"
@@ -15,6 +13,7 @@
 #include "runtime/exceptions.h"
 #include "runtime/string.h"
 #include "runtime/string_buffer.h"
+#include "runtime/system.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -67,7 +66,7 @@ AudioClip::com_samsung_util_AudioClip(int32_t type, ByteArray* data, int32_t off
   }
   ByteArray* copy = NewByteArray(length);
   if (!copy || copy->length != length) return;
-  std::memcpy(copy->elements(), data->elements() + offset, static_cast<size_t>(length));
+  java_lang_System::arraycopy(data, offset, copy, 0, length);
   auto* stream = NewObject<java_io_ByteArrayInputStream>(copy);
   if (!stream) return;
   player = javax_microedition_media_Manager::createPlayer(stream, contentType);
