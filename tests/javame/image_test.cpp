@@ -36,13 +36,14 @@ std::vector<uint8_t> SmallPng() {
 }
 
 // A stream that reports `claimed` bytes available on every call and gives the scripted results
-// to its reads, repeating the last one; a result of -2 raises an IOException.
+// to its reads, repeating the last one; a result of -2 raises an IOException. The results
+// belong to the test: a managed object holds nothing with a destructor.
 class ScriptedStream : public java_io_InputStream {
  public:
-  ScriptedStream(int32_t claimed, std::vector<int32_t> results)
-      : claimed(claimed), results(std::move(results)) {}
+  ScriptedStream(int32_t claimed, const std::vector<int32_t>* results)
+      : claimed(claimed), results(results) {}
   int32_t read(ByteArray*, int32_t, int32_t) override {
-    const int32_t result = results[std::min<size_t>(reads++, results.size() - 1)];
+    const int32_t result = (*results)[std::min<size_t>(reads++, results->size() - 1)];
     if (result == -2) ThrowException(NewObject<java_io_IOException>());
     return result == -2 ? -1 : result;
   }
@@ -51,7 +52,7 @@ class ScriptedStream : public java_io_InputStream {
   int32_t available() override { return claimed; }
 
   int32_t claimed;
-  std::vector<int32_t> results;
+  const std::vector<int32_t>* results;
   size_t reads = 0;
 };
 
@@ -113,7 +114,7 @@ TEST_F(ImageCreatorsTest, AReadOfNothingEndsTheStreamAndARaisingReadGivesNoImage
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    auto* stream = NewObject<ScriptedStream>(1000, c.results);
+    auto* stream = NewObject<ScriptedStream>(1000, &c.results);
     TraceCapture trace;
     EXPECT_EQ(Image::createImage(stream), nullptr);
     EXPECT_EQ(stream->reads, c.results.size());
