@@ -131,7 +131,10 @@ TEST_F(ShellTest, FlushGraphicsCopiesOnlyItsRectangleAndKeepsTheClip) {
   StartShell();
   auto* canvas = NewObject<javax_microedition_lcdui_game_GameCanvas>();
   ASSERT_NE(canvas->offscreenImage, nullptr);
-  Graphics* off = canvas->offscreenImage->getGraphics();
+  Graphics* off = canvas->getGraphics();
+  ASSERT_NE(off, nullptr);
+  EXPECT_EQ(off->target, canvas->offscreenImage);
+  EXPECT_NE(canvas->getGraphics(), off) << "a new Graphics each time";
   off->setColor(0xFF0000);
   off->fillRect(0, 0, 480, 800);
   std::fill_n(context_.backBuffer, kScreenWidth * kScreenHeight, uint16_t{0x001F});
