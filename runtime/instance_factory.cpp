@@ -24,6 +24,7 @@
 #include "javame/print_stream.h"
 #include "javame/random.h"
 #include "javame/record_enumeration.h"
+#include "javame/record_store.h"
 #include "javame/resource_input_stream.h"
 #include "javame/runtime.h"
 #include "javame/timer.h"
@@ -107,6 +108,7 @@ constexpr Maker kMakers[] = {
     {cid::javax_microedition_lcdui_Image, &Make<javax_microedition_lcdui_Image>},
     {cid::javax_microedition_rms_InvalidRecordIDException, &Make<javax_microedition_rms_InvalidRecordIDException>},
     {cid::javax_microedition_rms_RecordEnumerationImpl, &Make<javax_microedition_rms_RecordEnumerationImpl>},
+    {cid::javax_microedition_rms_RecordStore, &Make<javax_microedition_rms_RecordStore>},
     {cid::javax_microedition_rms_RecordStoreException, &Make<javax_microedition_rms_RecordStoreException>},
     {cid::javax_microedition_rms_RecordStoreFullException, &Make<javax_microedition_rms_RecordStoreFullException>},
     {cid::javax_microedition_rms_RecordStoreNotFoundException,
