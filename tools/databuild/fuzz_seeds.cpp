@@ -3,6 +3,7 @@
 #include "tools/databuild/fuzz_seeds.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -220,6 +221,35 @@ std::vector<Seed> OggPlayerSeeds(OggEncoder encode) {
   return seeds;
 }
 
+// Record stores as record_store_open reads them (an index file behind its uint16 length, then
+// each record behind its own): the game's progress store, a store with a record deleted and an
+// empty one, an empty index left by an old delete, and indexes cut short, with ids below 1 or
+// repeated, or with the largest last id.
+std::vector<Seed> RecordStoreSeeds() {
+  auto store = [](std::vector<int32_t> index, size_t keep, std::vector<Seed> records) {
+    BigEndianWriter file;
+    for (const int32_t value : index) file.writeI32(value);
+    BigEndianWriter seed;
+    keep = std::min(keep, file.bytes().size());
+    seed.writeU16(static_cast<uint16_t>(keep));
+    seed.writeBytes(std::span(file.bytes()).first(keep));
+    for (const Seed& record : records) {
+      seed.writeU16(static_cast<uint16_t>(record.size()));
+      seed.writeBytes(record);
+    }
+    return seed.take();
+  };
+  const Seed progress(264, 0x5A);
+  const size_t whole = SIZE_MAX;
+  return {store({1, 1, 1}, whole, {progress}),
+          store({3, 2, 1, 3}, whole, {{'o', 'n', 'e'}, {}, {'t', 'h', 'r', 'e', 'e'}}),
+          store({0, 0}, whole, {}),
+          store({}, 0, {{'x'}}),
+          store({9, 3, 4}, 11, {{'a'}, {'b'}, {'c'}, {'d'}}),
+          store({2, 5, 3, 0, -1, 3, 1}, whole, {{'a'}, {}, {'c'}}),
+          store({0x7FFFFFFF, 1, 0x7FFFFFFF}, whole, {{'m'}})};
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -232,6 +262,7 @@ constexpr SeedSource kSeedSources[] = {
     {"image_natives", ImageNativesSeeds},
     {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
+    {"record_store_open", RecordStoreSeeds},
     {"wav_header", WavHeaderSeeds},
 };
 
