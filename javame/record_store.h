@@ -23,7 +23,8 @@ class javax_microedition_rms_RecordStore : public Object {
   // As the class factory makes it: no path and no list; every operation answers as for an
   // empty store whose files cannot be written.
   javax_microedition_rms_RecordStore() { RegisterReferenceFields(this, &indexPath, &recordIds); }
-  // A store on the index file at path with no records yet; the opener reads the index into it.
+  // A store on the index file at path with no records yet; the opener reads the index into it
+  // (javame/record_store_index.cpp).
   explicit javax_microedition_rms_RecordStore(String* path);
 
   // ---- Opening, closing, whole stores: javame/record_store.cpp ----
@@ -53,14 +54,17 @@ class javax_microedition_rms_RecordStore : public Object {
   // The new id, or 0 with RecordStoreException pending when the record or the index could not
   // be written (nothing changes then). A null data makes an empty record.
   int32_t addRecord(ByteArray* data, int32_t offset, int32_t numBytes);
-  // Replaces a record's bytes whole; on failure the record keeps its old bytes.
+  // Replaces a record's bytes whole, then writes the index; when the record file cannot be
+  // written the record keeps its old bytes.
   void setRecord(int32_t id, ByteArray* data, int32_t offset, int32_t numBytes);
   // Unlists the id (the index is written first), then removes the record's file. An id not
   // in the store changes nothing.
   void deleteRecord(int32_t id);
-  // A new array of the record's bytes; null when its file is missing.
+  // A new array of the record's bytes; null when its file is missing. A file that gives fewer
+  // bytes than its size raises RecordStoreException (its path) instead.
   ByteArray* getRecord(int32_t id);
   // Copies the record into buffer from offset and returns its size; 0 when its file is missing.
+  // A buffer without room copies nothing: a trace line and RecordStoreException (the id).
   int32_t getRecord(int32_t id, ByteArray* buffer, int32_t offset);
   int32_t getRecordSize(int32_t id);
   virtual int32_t getSize();  // operation 6: the sum of the record sizes

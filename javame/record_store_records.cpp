@@ -85,12 +85,16 @@ int32_t javax_microedition_rms_RecordStore::addRecord(ByteArray* data, int32_t o
     return 0;
   }
   const int32_t id = lastRecordId + 1;
-  if (!recordIds || !writeRecordFile(id, data, offset, numBytes)) {
-    if (!recordIds) ThrowRecordStoreException(GetConstantString(kNotWritten));
+  if (!recordIds) {  // a store the class factory made has no files
+    ThrowRecordStoreException(GetConstantString(kNotWritten));
     return 0;
   }
+  if (!writeRecordFile(id, data, offset, numBytes)) return 0;
   auto* boxed = NewObject<java_lang_Integer>(id);
-  if (!boxed) return 0;
+  if (!boxed) {
+    ThrowRecordStoreException(GetConstantString(kNotWritten));
+    return 0;
+  }
   recordIds->addElement(boxed);
   lastRecordId = id;
   if (saveIndex()) return id;
