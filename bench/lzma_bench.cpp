@@ -1,8 +1,8 @@
 // Decoding speed of cGame::lzmaDecode against liblzma's single-call raw decoder on the same
 // payloads (written by the data builder's LZMA writer), decoder set-up counted for both and
-// every output checked byte for byte. The corpus is 4 MB of entries of text, sprite-like
-// pixels and random bytes. Prints MB/s and time per entry; the last line is
-// "ratio_vs_liblzma: X", our throughput over liblzma's.
+// every output checked byte for byte. Two sets: the data set's own LZMA entries, and a 4 MB
+// corpus of entries of text, sprite-like pixels and random bytes. Prints MB/s and time per
+// entry; the last line is "ratio_vs_liblzma: X", our throughput over liblzma's on the corpus.
 #include <lzma.h>
 
 #include <algorithm>
@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "game/shell/cgame.h"
-#include "runtime/static_class.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/object_manager.h"
+#include "runtime/static_class.h"
+#include "tools/databuild/data_set.h"
 #include "tools/databuild/lzma_writer.h"
 
 namespace {
@@ -28,8 +29,9 @@ constexpr size_t kCorpusSize = 4 * 1024 * 1024;  // MB/s below counts 10^6 bytes
 constexpr size_t kEntrySizes[] = {6 * 1024, 24 * 1024, 64 * 1024, 160 * 1024, 300 * 1024};
 constexpr int kRounds = 9;  // timed passes per decoder; the median counts
 
-enum class Kind { kText, kPixels, kRandom };
-constexpr const char* kKindNames[] = {"text", "sprite pixels", "random bytes"};
+enum class Kind { kText, kPixels, kRandom, kDataSet };
+constexpr const char* kKindNames[] = {"text", "sprite pixels", "random bytes", "data set entries"};
+constexpr int kCorpusKinds = 3;
 
 // xorshift32: the corpus is the same on every run.
 struct Random {
@@ -123,6 +125,10 @@ std::vector<Entry> MakeCorpus() {
   return corpus;
 }
 
+// The LZMA entries of the data set's packs (type byte 127 and above), with the data they hold
+// as liblzma gives it back.
+std::vector<Entry> DataSetEntries();
+
 uint32_t ReadU32(const uint8_t* bytes) {
   return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
@@ -166,6 +172,24 @@ void MakePayloadArrays(Application& application, const std::vector<Entry>& corpu
 
 ByteArray* PayloadArray(size_t i) {
   return static_cast<ByteArray*>(payloadArrays[i]);
+}
+
+std::vector<Entry> DataSetEntries() {
+  std::vector<Entry> entries;
+  for (const databuild::Pack& pack : databuild::DataSetPacks()) {
+    for (const databuild::PackEntry& entry : pack.entries) {
+      if (entry.bytes.empty() || entry.bytes[0] < 127) continue;
+      Bytes payload(entry.bytes.begin() + 1, entry.bytes.end());
+      Bytes original(ReadU32(&payload[5]));
+      if (!LiblzmaDecode(payload, original.data())) {
+        std::fprintf(stderr, "lzma_bench: a data set entry of pack %s does not decode\n",
+                     pack.name.c_str());
+        std::exit(1);
+      }
+      entries.push_back({Kind::kDataSet, std::move(original), std::move(payload)});
+    }
+  }
+  return entries;
 }
 
 // Our decoding of entry i, its output taken as the pack reader takes it.
@@ -222,48 +246,58 @@ void PrintTiming(const char* title, const Timing& timing, double bytes, size_t e
 }  // namespace
 
 int main() {
-  const std::vector<Entry> corpus = MakeCorpus();
+  // The corpus first, then the data set's entries: every entry is checked, the ratio counts
+  // the corpus alone.
+  std::vector<Entry> entries = MakeCorpus();
   size_t unpacked = 0, packed = 0, largest = 0;
-  double kindBytes[3] = {};
-  for (const Entry& entry : corpus) {
+  for (const Entry& entry : entries) {
     unpacked += entry.original.size();
     packed += entry.payload.size();
+  }
+  const size_t corpusCount = entries.size();
+  for (Entry& entry : DataSetEntries()) entries.push_back(std::move(entry));
+  double kindBytes[4] = {};
+  size_t kindCount[4] = {};
+  for (const Entry& entry : entries) {
     largest = std::max(largest, entry.original.size());
     kindBytes[static_cast<int>(entry.kind)] += static_cast<double>(entry.original.size());
+    kindCount[static_cast<int>(entry.kind)]++;
   }
   std::printf("corpus: %zu bytes in %zu entries (%s %.0f, %s %.0f, %s %.0f), %zu packed\n",
-              unpacked, corpus.size(), kKindNames[0], kindBytes[0], kKindNames[1], kindBytes[1],
+              unpacked, corpusCount, kKindNames[0], kindBytes[0], kKindNames[1], kindBytes[1],
               kKindNames[2], kindBytes[2], packed);
+  std::printf("data set: %.0f bytes in %zu LZMA entries\n", kindBytes[3], kindCount[3]);
 
   ApplicationImpl context;
   context.init();
   Application& application = *context.application;
-  MakePayloadArrays(application, corpus);
+  MakePayloadArrays(application, entries);
 
   Bytes out(largest);
-  for (size_t i = 0; i < corpus.size(); i++) {
-    const Bytes& original = corpus[i].original;
+  for (size_t i = 0; i < entries.size(); i++) {
+    const Bytes& original = entries[i].original;
     if (!OursMatches(i, original)) {
       std::fprintf(stderr, "lzma_bench: our output of entry %zu differs\n", i);
       return 1;
     }
-    if (!LiblzmaDecode(corpus[i].payload, out.data()) ||
+    if (!LiblzmaDecode(entries[i].payload, out.data()) ||
         std::memcmp(out.data(), original.data(), original.size()) != 0) {
       std::fprintf(stderr, "lzma_bench: liblzma's output of entry %zu differs\n", i);
       return 1;
     }
   }
 
-  std::vector<size_t> all(corpus.size());
-  for (size_t i = 0; i < corpus.size(); i++) all[i] = i;
-  const Timing mixed = TimeBoth(corpus, all, out);
-  PrintTiming("mixed corpus", mixed, static_cast<double>(unpacked), all.size());
-  for (int kind = 0; kind < 3; kind++) {
+  std::vector<size_t> corpus(corpusCount);
+  for (size_t i = 0; i < corpusCount; i++) corpus[i] = i;
+  const Timing mixed = TimeBoth(entries, corpus, out);
+  PrintTiming("mixed corpus", mixed, static_cast<double>(unpacked), corpus.size());
+  for (int kind = 0; kind <= kCorpusKinds; kind++) {
     std::vector<size_t> picked;
-    for (size_t i = 0; i < corpus.size(); i++) {
-      if (static_cast<int>(corpus[i].kind) == kind) picked.push_back(i);
+    for (size_t i = 0; i < entries.size(); i++) {
+      if (static_cast<int>(entries[i].kind) == kind) picked.push_back(i);
     }
-    PrintTiming(kKindNames[kind], TimeBoth(corpus, picked, out), kindBytes[kind], picked.size());
+    if (picked.empty()) continue;
+    PrintTiming(kKindNames[kind], TimeBoth(entries, picked, out), kindBytes[kind], picked.size());
   }
 
   context.close();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "host/file_roots.h"
+#include "javame/file.h"
 #include "fuzz/support/fuzz_runtime.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
@@ -17,6 +18,7 @@
 #include "runtime/object_manager.h"
 #include "runtime/static_class.h"
 #include "runtime/trace.h"
+#include "tools/databuild/archive_writer.h"
 
 namespace {
 
@@ -40,9 +42,16 @@ class PoolRuntime {
     std::filesystem::remove_all(root_, ignored);
   }
 
+  // The bytes as the archive's "constants.bin"; the index is read again at the next lookup.
   void plant(const uint8_t* data, size_t size) {
-    std::ofstream(root_ / "constants.bin", std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    const databuild::ArchiveEntry entry{"constants.bin", std::vector<uint8_t>(data, data + size)};
+    const std::vector<uint8_t> archive = databuild::WriteArchive({&entry, 1});
+    const std::filesystem::path path = root_ / databuild::kArchivePath;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(archive.data()),
+               static_cast<std::streamsize>(archive.size()));
+    block()->cGame_archiveFile = nullptr;
   }
   StaticClass* block() { return application_.getStaticClass(); }
   ObjectManager* manager() { return application_.getObjectManager(); }

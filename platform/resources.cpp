@@ -1,10 +1,9 @@
 // Class::getResourceAsStream: a name ending in ".bar" is first tried as a file of its own (the
 // archive itself is opened that way); every other name, and a ".bar" name that does not open
 // as a file, is an entry of the archive.
-#include "platform/resources.h"
-
 #include <string_view>
 
+#include "game/shell/cgame.h"
 #include "javame/file.h"
 #include "platform/file_input_stream.h"
 #include "runtime/class.h"
@@ -27,5 +26,5 @@ java_io_InputStream* Class::getResourceAsStream(String* name) {
     auto* file = NewObject<javax_microedition_io_File>(name);
     if (FileInputStream* stream = file ? file->openInputStream() : nullptr) return stream;
   }
-  return FindArchiveResource(name);
+  return cGame::findArchiveEntry(name);
 }

@@ -5,15 +5,44 @@
 #include <cstdint>
 
 class ByteArray;
+class IntArray;
+class ObjectArray;
 class ShortArray;
+class String;
+class java_io_InputStream;
+class javax_microedition_io_File;
 
 // canvasWidth, canvasHeight: the logical canvas size in pixels (480 x 800), set by
 // cGame::clinitTables before the initialisers that derive sizes from it run.
 // lzmaInput, lzmaProbs, lzmaOutput: the arrays of one LZMA decode (engine/lzma.cpp): the
 // range-coded data, the probabilities, and the result that outlives the decode.
-#define PLIMORA_STATICS_cGame(REF, VALUE) \
-  VALUE(cGame, int32_t, canvasWidth)      \
-  VALUE(cGame, int32_t, canvasHeight)     \
-  REF(cGame, ByteArray, lzmaInput)        \
-  REF(cGame, ShortArray, lzmaProbs)       \
-  REF(cGame, ByteArray, lzmaOutput)
+// archiveFile, archiveNames, archiveOffsets, archiveSizes: the index of "data.bar"
+// (engine/archive.cpp); archiveFile is set once the index has been read.
+// packName ... streamReadCount: the one open pack and the stream readers (engine/pack.cpp,
+// engine/resource_streams.cpp).
+// textCount ... textCache: the text table (engine/text_table.cpp).
+#define PLIMORA_STATICS_cGame(REF, VALUE)             \
+  VALUE(cGame, int32_t, canvasWidth)                  \
+  VALUE(cGame, int32_t, canvasHeight)                 \
+  REF(cGame, ByteArray, lzmaInput)                    \
+  REF(cGame, ShortArray, lzmaProbs)                   \
+  REF(cGame, ByteArray, lzmaOutput)                   \
+  REF(cGame, javax_microedition_io_File, archiveFile) \
+  REF(cGame, ObjectArray, archiveNames)               \
+  REF(cGame, IntArray, archiveOffsets)                \
+  REF(cGame, IntArray, archiveSizes)                  \
+  REF(cGame, String, packName)                        \
+  REF(cGame, java_io_InputStream, packStream)         \
+  VALUE(cGame, int32_t, packPosition)                 \
+  VALUE(cGame, int32_t, packEntryCount)               \
+  VALUE(cGame, int16_t, packPartCount)                \
+  REF(cGame, ShortArray, packPartFirstEntry)          \
+  VALUE(cGame, int32_t, packPart)                     \
+  REF(cGame, IntArray, packPartOffsets)               \
+  VALUE(cGame, bool, packEntryCompressed)             \
+  VALUE(cGame, int32_t, streamReadCount)              \
+  VALUE(cGame, int32_t, textCount)                    \
+  REF(cGame, IntArray, textOffsets)                   \
+  REF(cGame, ByteArray, textData)                     \
+  REF(cGame, String, textEncoding)                    \
+  REF(cGame, ObjectArray, textCache)

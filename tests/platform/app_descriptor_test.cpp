@@ -102,7 +102,7 @@ TEST_F(AppDescriptorTest, AMissingPropertyReadsAsTheEmptyValueText) {
 
 TEST_F(AppDescriptorTest, TheBuildersDescriptorReadsBackWhole) {
   const std::vector<uint8_t> written = databuild::WriteAppDescriptor(databuild::AppPropertyTable());
-  Plant(data_, "app.jad", std::string(written.begin(), written.end()));
+  PlantArchiveEntry("app.jad", written);
   String* text = ApplicationImpl::readAppDescriptor();
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(TextOf(text), std::string(written.begin(), written.end()));
@@ -119,7 +119,7 @@ TEST_F(AppDescriptorTest, TheBuildersDescriptorReadsBackWhole) {
 
 TEST_F(AppDescriptorTest, WithoutADescriptorThereIsNoText) {
   EXPECT_EQ(ApplicationImpl::readAppDescriptor(), nullptr);
-  Plant(data_, "app.jad", "");
+  PlantArchiveEntry("app.jad", std::string());
   String* empty = ApplicationImpl::readAppDescriptor();
   ASSERT_NE(empty, nullptr);
   EXPECT_EQ(empty->length(), 0);

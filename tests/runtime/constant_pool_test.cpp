@@ -75,6 +75,7 @@ TEST_F(ConstantPoolTest, PoolStringsOutliveEveryOtherReference) {
 }
 
 TEST_F(ConstantPoolTest, AMissingResourceStopsStartUpWithOneLine) {
+  PlantArchiveEntry("app.jad", "an archive without the pool");
   TraceCapture trace;
   EXPECT_FALSE(LoadConstantPool(block()));
   EXPECT_EQ(trace.lines(), std::vector<std::string>{

@@ -1,7 +1,11 @@
 // A runtime over temporary roots, and pool files written with the builder's writer.
 #include "tests/support/runtime_data_fixture.h"
 
+#include <algorithm>
+
+#include "javame/file.h"
 #include "runtime/exceptions.h"
+#include "runtime/static_class.h"
 #include "tools/databuild/constants_writer.h"
 
 void RuntimeWithDataTest::SetUp() {
@@ -27,6 +31,20 @@ void RuntimeWithDataTest::PlantPool(const std::vector<std::u16string>& texts) {
   PlantPoolBytes(PoolBytes(texts));
 }
 
+void RuntimeWithDataTest::PlantArchiveEntry(const std::string& name,
+                                            const std::vector<uint8_t>& bytes) {
+  auto same = [&](const databuild::ArchiveEntry& entry) { return entry.name == name; };
+  archive_.erase(std::remove_if(archive_.begin(), archive_.end(), same), archive_.end());
+  archive_.push_back({name, bytes});
+  const std::vector<uint8_t> archive = databuild::WriteArchive(archive_);
+  Plant(data_, databuild::kArchivePath, std::string(archive.begin(), archive.end()));
+  Statics()->cGame_archiveFile = nullptr;
+}
+
+void RuntimeWithDataTest::PlantArchiveEntry(const std::string& name, const std::string& text) {
+  PlantArchiveEntry(name, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
 void RuntimeWithDataTest::PlantPoolBytes(const std::vector<uint8_t>& bytes) {
-  Plant(data_, "constants.bin", std::string(bytes.begin(), bytes.end()));
+  PlantArchiveEntry("constants.bin", bytes);
 }

@@ -1,27 +1,65 @@
-// The products of the data set, in the order they are written.
+// The products of the data set, in the order they are written: everything the game reads lies
+// in the archive "data.bar" at the install folder's place under the data root.
 #include "tools/databuild/data_set.h"
 
 #include <string>
 
 #include "tools/databuild/app_descriptor_writer.h"
 #include "tools/databuild/app_properties.h"
+#include "tools/databuild/archive_writer.h"
 #include "tools/databuild/constants_writer.h"
+#include "tools/databuild/game_texts.h"
+#include "tools/databuild/pack_writer.h"
 #include "tools/databuild/sound_content.h"
 #include "tools/databuild/string_constants.h"
+#include "tools/databuild/text_table_writer.h"
 #include "tools/databuild/wav_writer.h"
 
 namespace databuild {
 
-std::vector<OutputFile> BuildDataSet() {
-  std::vector<OutputFile> files;
-  // Loose in the data root until the archive holds them; the runtime reads them from there.
-  files.push_back({"constants.bin", WriteConstantsFile(StringConstantTable())});
-  files.push_back({"app.jad", WriteAppDescriptor(AppPropertyTable())});
-  // Loose until the sounds pack holds them: sounds/<id>.wav.
+namespace {
+
+constexpr int kSoundPack = 92;  // string constants naming the packs
+constexpr int kTextPack = 273;
+constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
+
+std::string ConstantText(int number) {
+  const std::u16string_view text = StringConstantTable()[number].text;
+  return std::string(text.begin(), text.end());
+}
+
+// Entry n: sound id n as a WAV file, stored plain (type 0).
+Pack SoundPack() {
+  Pack pack{ConstantText(kSoundPack), {}, {}};
   for (int id = 0; id < kGameSoundCount; id++) {
-    files.push_back({"sounds/" + std::to_string(id) + ".wav", WriteWav(GameSound(id))});
+    pack.entries.push_back(PackEntry::Plain(0, WriteWav(GameSound(id))));
   }
-  return files;
+  pack.partFirstEntries = PartsWithin(pack.entries, kPartBudget);
+  return pack;
+}
+
+// Entry 0: the English text table.
+Pack TextPack() {
+  Pack pack{ConstantText(kTextPack), {}, {0}};
+  pack.entries.push_back(PackEntry::Lzma(0, WriteTextTable(GameTexts())));
+  return pack;
+}
+
+}  // namespace
+
+std::vector<Pack> DataSetPacks() {
+  return {SoundPack(), TextPack()};
+}
+
+std::vector<OutputFile> BuildDataSet() {
+  std::vector<ArchiveEntry> entries = {
+      {"constants.bin", WriteConstantsFile(StringConstantTable())},
+      {"app.jad", WriteAppDescriptor(AppPropertyTable())},
+  };
+  for (const Pack& pack : DataSetPacks()) {
+    for (ArchiveEntry& file : WritePack(pack)) entries.push_back(std::move(file));
+  }
+  return {{kArchivePath, WriteArchive(entries)}};
 }
 
 }  // namespace databuild

@@ -4,8 +4,12 @@
 #include <vector>
 
 #include "tools/databuild/output_file.h"
+#include "tools/databuild/pack_writer.h"
 
 namespace databuild {
+
+// The resource packs of the data set, as they go into the archive.
+std::vector<Pack> DataSetPacks();
 
 // Paths are relative to the data root. The same build gives the same bytes every time.
 std::vector<OutputFile> BuildDataSet();

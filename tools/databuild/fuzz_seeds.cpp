@@ -10,14 +10,20 @@
 
 #include "tools/databuild/app_descriptor_writer.h"
 #include "tools/databuild/app_properties.h"
+#include "tools/databuild/archive_writer.h"
 #include "tools/databuild/big_endian_writer.h"
 #include "tools/databuild/constants_writer.h"
+#include "tools/databuild/data_set.h"
+#include "tools/databuild/game_texts.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/modified_utf8.h"
+#include "tools/databuild/pack_writer.h"
 #include "tools/databuild/png_writer.h"
 #include "tools/databuild/sound_content.h"
 #include "tools/databuild/sound_synth.h"
 #include "tools/databuild/string_constants.h"
+#include "tools/databuild/text_table_writer.h"
+#include "tools/databuild/value_tree_writer.h"
 #include "tools/databuild/wav_writer.h"
 
 namespace databuild {
@@ -219,6 +225,66 @@ std::vector<Seed> OggPlayerSeeds(OggEncoder encode) {
   const Seed& mono = seeds.front();
   seeds.push_back(Seed(mono.begin(), mono.begin() + mono.size() * 3 / 4));
   return seeds;
+// The data set's own "data.bar", whole and cut inside its index, and a small archive with
+// names that differ only in case (written by hand: the writer refuses them).
+std::vector<Seed> ArchiveIndexSeeds() {
+  const Seed whole = BuildDataSet().front().bytes;
+  const ArchiveEntry small[] = {{"a", {'x'}}, {"b/c.bin", {1, 2, 3}}};
+  BigEndianWriter twins;
+  twins.writeU16(2);
+  for (const char16_t* name : {u"Same", u"same"}) {
+    WriteUtf(twins, name);
+    twins.writeI32(24);
+    twins.writeI32(1);
+  }
+  twins.writeU8('!');
+  return {whole, Seed(whole.begin(), whole.begin() + 40), WriteArchive(small), twins.take()};
+}
+
+// pack_reader's input: the base file and part 1 behind 16-bit big-endian lengths, then part 2.
+Seed PackInput(const Pack& pack) {
+  const std::vector<ArchiveEntry> files = WritePack(pack);
+  Seed seed;
+  for (size_t k = 0; k < 3; k++) {
+    const Seed empty;
+    const Seed& file = k < files.size() ? files[k].bytes : empty;
+    if (k < 2) {
+      seed.push_back(static_cast<uint8_t>(file.size() >> 8));
+      seed.push_back(static_cast<uint8_t>(file.size()));
+    }
+    seed.insert(seed.end(), file.begin(), file.end());
+  }
+  return seed;
+}
+
+std::vector<Seed> ValueTreeSeeds() {
+  using Node = ValueNode;
+  return {
+      WriteValueTree(Node::Ints({-1, 1, 70000, -40000})),
+      WriteValueTree(Node::Objects({Node::Bytes({1, 2, 255}), Node::Shorts({-300, 7}),
+                                    Node::Objects({Node::Ints({}), Node::Objects({})})})),
+      WriteValueTree(Node::Bytes(std::vector<int32_t>(300, 9))),
+  };
+}
+
+// Packs over three parts with plain, LZMA, empty and value-tree entries, and one part alone.
+std::vector<Seed> PackReaderSeeds() {
+  const Seed tree = ValueTreeSeeds()[1];
+  const Seed text = {'p', 'l', 'a', 'i', 'n'};
+  Pack parts{"p",
+             {PackEntry::Plain(0, tree), PackEntry::Lzma(3, text), PackEntry::Empty(),
+              PackEntry::Plain(126, text), PackEntry::Lzma(0, tree), PackEntry::Plain(9, {})},
+             {0, 2, 4}};
+  Pack single{"p", {PackEntry::Plain(1, text), PackEntry::Lzma(2, tree)}, {0}};
+  return {PackInput(parts), PackInput(single)};
+}
+
+std::vector<Seed> TextTableSeeds() {
+  const std::vector<std::string> small = {"abc", "",
+                                          "d\xC3\xA9"
+                                          "f",
+                                          "\xE2\x82\xAC 1,000"};
+  return {WriteTextTable(GameTexts()), WriteTextTable(small), {3, 0, 0, 0, 3, 0, 0, 0}};
 }
 
 // Record stores as record_store_open reads them (an index file behind its uint16 length, then
@@ -257,12 +323,16 @@ struct SeedSource {
 
 constexpr SeedSource kSeedSources[] = {
     {"app_descriptor", AppDescriptorSeeds},
+    {"archive_index", ArchiveIndexSeeds},
     {"constant_pool_loader", ConstantPoolSeeds},
     {"data_input_stream", DataInputStreamSeeds},
     {"image_natives", ImageNativesSeeds},
     {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
+    {"pack_reader", PackReaderSeeds},
     {"record_store_open", RecordStoreSeeds},
+    {"text_table", TextTableSeeds},
+    {"value_tree", ValueTreeSeeds},
     {"wav_header", WavHeaderSeeds},
 };
 
