@@ -181,7 +181,9 @@ void ObjectManager::markFrom(Object* object) {
     Object* container = markStack_.back();
     markStack_.pop_back();
     if (container->classId == cid::ObjectArray) {
-      auto* array = static_cast<ObjectArray*>(container);
+      // An array whose body is being allocated is still in its base constructor when the
+      // stack scan reaches it: read its fields without a checked downcast (no body: no length).
+      auto* array = reinterpret_cast<ObjectArray*>(container);
       Object* const* elements = array->elements();
       int32_t length = elements ? array->length : 0;
       for (int32_t i = 0; i < length; i++) visit(elements[i]);
