@@ -21,8 +21,8 @@ class MidletTest : public LibraryTest {
 };
 
 TEST_F(MidletTest, ThePropertiesAreReadFromTheDescriptorWhenTheMidletIsMade) {
-  Plant(data_, "app.jad",
-        "MIDlet-Name: Plimora\r\n"
+  PlantArchiveEntry("app.jad",
+                    "MIDlet-Name: Plimora\r\n"
         "MIDlet-Version:2.5\n"
         "not a property\n"
         "Start-Time: 10:30");
@@ -34,7 +34,7 @@ TEST_F(MidletTest, ThePropertiesAreReadFromTheDescriptorWhenTheMidletIsMade) {
   EXPECT_EQ(Property(midlet, "MIDlet-Vendor"), "PROPERTY VALUE EMPTY");
   EXPECT_EQ(midlet->properties->size(), 3);
   // The table is read once: a later change of the file does not reach this MIDlet.
-  Plant(data_, "app.jad", "MIDlet-Name: Other\n");
+  PlantArchiveEntry("app.jad", "MIDlet-Name: Other\n");
   CollectNow();
   EXPECT_EQ(Property(midlet, "MIDlet-Name"), "Plimora");
   EXPECT_EQ(Property(NewObject<MIDlet>(), "MIDlet-Name"), "Other");
@@ -45,7 +45,7 @@ TEST_F(MidletTest, WithoutADescriptorEveryPropertyIsEmpty) {
   ASSERT_NE(midlet->properties, nullptr);
   EXPECT_EQ(midlet->properties->size(), 0);
   EXPECT_EQ(Property(midlet, "MIDlet-Name"), "PROPERTY VALUE EMPTY");
-  Plant(data_, "app.jad", "");
+  PlantArchiveEntry("app.jad", std::string());
   EXPECT_EQ(NewObject<MIDlet>()->properties->size(), 0);
 }
 

@@ -17,6 +17,7 @@
 #include "runtime/string.h"
 #include "tests/platform/shell_fixture.h"
 #include "tests/support/string_text.h"
+#include "tools/databuild/archive_writer.h"
 
 namespace {
 
@@ -29,7 +30,13 @@ class TestApplicationTest : public ShellTest {
     do {
       data_ = fs::temp_directory_path() / ("plimora-application-" + std::to_string(random()));
     } while (!fs::create_directory(data_));
-    std::ofstream(data_ / "app.jad") << "MIDlet-Name: Pattern\r\nMIDlet-Version: 0.1\r\n";
+    const std::string jad = "MIDlet-Name: Pattern\r\nMIDlet-Version: 0.1\r\n";
+    const databuild::ArchiveEntry entry{"app.jad", {jad.begin(), jad.end()}};
+    const std::vector<uint8_t> archive = databuild::WriteArchive({&entry, 1});
+    fs::create_directories((data_ / databuild::kArchivePath).parent_path());
+    std::ofstream(data_ / databuild::kArchivePath, std::ios::binary)
+        .write(reinterpret_cast<const char*>(archive.data()),
+               static_cast<std::streamsize>(archive.size()));
     host::SetDataRoot(data_.string());
   }
   void TearDown() override {
