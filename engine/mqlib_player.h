@@ -9,7 +9,8 @@ class MQLibPlayer : public Object, public java_lang_Runnable {
   static constexpr int16_t kClassId = cid::MQLibPlayer;
 
   void* getInterface(int32_t interfaceId) override {
-    return interfaceId == cid::java_lang_Runnable ? static_cast<java_lang_Runnable*>(this) : nullptr;
+    return interfaceId == cid::java_lang_Runnable ? static_cast<java_lang_Runnable*>(this)
+                                                  : nullptr;
   }
   void run() override {}
 };

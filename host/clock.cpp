@@ -29,13 +29,18 @@ std::atomic<Clock*> currentClock{&realClock};
 uint32_t RealTickCount() {
   timespec t;
   clock_gettime(CLOCK_MONOTONIC, &t);
-  uint64_t ms = static_cast<uint64_t>(t.tv_sec) * 1000u + static_cast<uint64_t>(t.tv_nsec) / 1000000u;
+  uint64_t ms =
+      static_cast<uint64_t>(t.tv_sec) * 1000u + static_cast<uint64_t>(t.tv_nsec) / 1000000u;
   return static_cast<uint32_t>(ms);
 }
 
-uint32_t TickCount() { return currentClock.load(std::memory_order_acquire)->ticks(); }
+uint32_t TickCount() {
+  return currentClock.load(std::memory_order_acquire)->ticks();
+}
 
-void Sleep(uint32_t ms) { currentClock.load(std::memory_order_acquire)->sleep(ms); }
+void Sleep(uint32_t ms) {
+  currentClock.load(std::memory_order_acquire)->sleep(ms);
+}
 
 void UseClock(Clock* clock) {
   currentClock.store(clock ? clock : &realClock, std::memory_order_release);

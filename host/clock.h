@@ -10,8 +10,8 @@ namespace host {
 // A source of ticks and sleeps. The default is the real monotonic clock.
 class Clock {
  public:
-  virtual uint32_t ticks() = 0;          // milliseconds, wraps at 2^32
-  virtual void sleep(uint32_t ms) = 0;   // blocks the calling thread
+  virtual uint32_t ticks() = 0;         // milliseconds, wraps at 2^32
+  virtual void sleep(uint32_t ms) = 0;  // blocks the calling thread
  protected:
   ~Clock() = default;
 };

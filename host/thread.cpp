@@ -14,7 +14,8 @@
 namespace host {
 namespace {
 
-static_assert(sizeof(pthread_t) == sizeof(unsigned long), "thread handles are kept as unsigned long");
+static_assert(sizeof(pthread_t) == sizeof(unsigned long),
+              "thread handles are kept as unsigned long");
 
 std::atomic<uint32_t> nextThreadId{1};
 std::atomic<bool> failNextStart{false};
@@ -51,7 +52,9 @@ void* CurrentStackBase() {
   return static_cast<char*>(low) + size;
 }
 
-int32_t CurrentSystemThreadId() { return static_cast<int32_t>(syscall(SYS_gettid)); }
+int32_t CurrentSystemThreadId() {
+  return static_cast<int32_t>(syscall(SYS_gettid));
+}
 
 bool SetThreadPriority(int32_t systemThreadId, int32_t level) {
   level = std::clamp(level, kHighestPriority, kLowestPriority);
@@ -66,7 +69,9 @@ int32_t ThreadPriority(int32_t systemThreadId) {
   return std::clamp(kNormalPriority + nice / kNicePerLevel, kHighestPriority, kLowestPriority);
 }
 
-void ArmThreadStartFault() { failNextStart.store(true); }
+void ArmThreadStartFault() {
+  failNextStart.store(true);
+}
 
 Thread::~Thread() {
   if (started_) join();
@@ -110,7 +115,8 @@ bool AutoResetEvent::wait(uint32_t timeoutMs) {
   std::unique_lock<std::mutex> guard(mutex_);
   if (timeoutMs == kInfinite) {
     signal_.wait(guard, [this] { return set_; });
-  } else if (!signal_.wait_for(guard, std::chrono::milliseconds(timeoutMs), [this] { return set_; })) {
+  } else if (!signal_.wait_for(guard, std::chrono::milliseconds(timeoutMs),
+                               [this] { return set_; })) {
     return false;
   }
   set_ = false;

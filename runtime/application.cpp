@@ -43,7 +43,9 @@ void Application::close() {
   dataHeap = nullptr;
 }
 
-void Application::logStackTrace() { PrintStackTrace(); }
+void Application::logStackTrace() {
+  PrintStackTrace();
+}
 
 String* Application::getStackTraceString() {
   char text[kStackTraceTextSize];

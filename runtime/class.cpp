@@ -49,7 +49,9 @@ Class* Class::findById(int32_t classId) {
   return record->id == classId ? record : nullptr;
 }
 
-Class* Class::ofObject(Object* object) { return object ? findById(object->classId) : nullptr; }
+Class* Class::ofObject(Object* object) {
+  return object ? findById(object->classId) : nullptr;
+}
 
 const char* Class::nameOf(Object* object) {
   Class* record = ofObject(object);
@@ -99,7 +101,8 @@ void Class::registerReferenceFields(Object* object, void* const* fieldAddresses,
   };
   ReferenceFieldList* current = record->referenceFields.load(std::memory_order_acquire);
   bool allListed = true;
-  for (int32_t i = 0; i < count && allListed; i++) allListed = Contains(current, offsetOf(fieldAddresses[i]));
+  for (int32_t i = 0; i < count && allListed; i++)
+    allListed = Contains(current, offsetOf(fieldAddresses[i]));
   if (allListed) return;
 
   std::lock_guard<std::mutex> guard(registrationLock);

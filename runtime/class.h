@@ -22,9 +22,9 @@ class Class : public Object {
  public:
   static constexpr int16_t kClassId = cid::Class;
 
-  const char* name;       // flattened class name, e.g. "java_util_Vector"
-  int32_t id;             // the class id; equal to the record's index
-  int32_t superclassId;   // kNoSuperclass for Object
+  const char* name;      // flattened class name, e.g. "java_util_Vector"
+  int32_t id;            // the class id; equal to the record's index
+  int32_t superclassId;  // kNoSuperclass for Object
   std::atomic<ReferenceFieldList*> referenceFields;  // null until the first constructor runs
 
   int32_t referenceFieldCount() const;

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 constexpr int32_t kClassCount = 137;
-constexpr int32_t kNoSuperclass = 0xFEEE;  // the superclass id of Object
+constexpr int32_t kNoSuperclass = 0xFEEE;                           // the superclass id of Object
 constexpr int16_t kReleasedClassId = static_cast<int16_t>(0xFEEE);  // written by the sweep
 
 namespace cid {

@@ -18,9 +18,13 @@ int32_t TestPendingException(int32_t site) {
   return 1;
 }
 
-Object* GetPendingException() { return CurrentThreadState().pendingException; }
+Object* GetPendingException() {
+  return CurrentThreadState().pendingException;
+}
 
-void ClearPendingException() { CurrentThreadState().pendingException = nullptr; }
+void ClearPendingException() {
+  CurrentThreadState().pendingException = nullptr;
+}
 
 int32_t FindCatchHandler(const CatchTable* table) {
   JavaThreadState& state = CurrentThreadState();

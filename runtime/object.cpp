@@ -27,13 +27,16 @@ Object* Object::initHeader(Object* object, int32_t classId) {
 }
 
 void WriteHeaderInPlace(void* memory, int32_t classId) {
-  HeaderFields header{static_cast<int16_t>(classId), static_cast<uint8_t>(classId == cid::java_lang_Thread ? 0 : 1), 1};
+  HeaderFields header{static_cast<int16_t>(classId),
+                      static_cast<uint8_t>(classId == cid::java_lang_Thread ? 0 : 1), 1};
   std::memcpy(static_cast<char*>(memory) + sizeof(void*), &header, sizeof header);
 }
 
 void Object::finalize() {}
 
-bool Object::equals(Object* other) { return this == other; }
+bool Object::equals(Object* other) {
+  return this == other;
+}
 
 Object* Object::clone() {
   DebugLog("clone");
@@ -47,6 +50,10 @@ String* Object::toString() {
   return NewJavaString(text);
 }
 
-int32_t Object::hashCode() { return static_cast<int32_t>(ObjectAddress32(this)); }
+int32_t Object::hashCode() {
+  return static_cast<int32_t>(ObjectAddress32(this));
+}
 
-void* Object::getInterface(int32_t) { return nullptr; }
+void* Object::getInterface(int32_t) {
+  return nullptr;
+}

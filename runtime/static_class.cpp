@@ -49,4 +49,6 @@ void StaticClass::fillRootTable() {
   constantPoolRoot = &constantPool.object;
 }
 
-StaticClass* Statics() { return GetApplication()->getStaticClass(); }
+StaticClass* Statics() {
+  return GetApplication()->getStaticClass();
+}

@@ -14,7 +14,7 @@ struct JavaThreadState {
   int32_t catchSite;         // the site given to the last TestPendingException that found one
   int32_t methodDepth;       // pushes minus pops; only the first kMethodTraceSize are stored
   const char* methodNames[kMethodTraceSize];
-  JavaThreadState* next;     // registry link
+  JavaThreadState* next;  // registry link
 };
 
 // The calling thread's state, made and registered on first use, unregistered when the

@@ -62,7 +62,9 @@ void PopMethodName() {
   if (state.methodDepth > 0) state.methodDepth--;
 }
 
-int32_t MethodTraceDepth() { return CurrentThreadState().methodDepth; }
+int32_t MethodTraceDepth() {
+  return CurrentThreadState().methodDepth;
+}
 
 int FormatStackTrace(char* out, int size) {
   if (size <= 0) return 0;

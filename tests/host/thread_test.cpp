@@ -12,7 +12,8 @@ namespace {
 TEST(ThreadTest, ThreadRunsItsEntryAndJoins) {
   std::atomic<int> value{0};
   host::Thread thread;
-  ASSERT_TRUE(thread.start([](void* arg) { static_cast<std::atomic<int>*>(arg)->store(42); }, &value));
+  ASSERT_TRUE(
+      thread.start([](void* arg) { static_cast<std::atomic<int>*>(arg)->store(42); }, &value));
   thread.join();
   EXPECT_EQ(value.load(), 42);
   EXPECT_FALSE(thread.started());
@@ -49,11 +50,13 @@ TEST(ThreadTest, RecursiveLockMayBeTakenAgainByItsOwner) {
     host::RecursiveLock* lock;
     bool* got;
   } args{&lock, &otherGotIt};
-  other.start([](void* p) {
-    auto* a = static_cast<Args*>(p);
-    *a->got = a->lock->tryLock();
-    if (*a->got) a->lock->unlock();
-  }, &args);
+  other.start(
+      [](void* p) {
+        auto* a = static_cast<Args*>(p);
+        *a->got = a->lock->tryLock();
+        if (*a->got) a->lock->unlock();
+      },
+      &args);
   other.join();
   EXPECT_FALSE(otherGotIt);
   lock.unlock();
@@ -84,10 +87,12 @@ TEST(ThreadTest, EventWakesAWaiterOnAnotherThread) {
     std::atomic<bool>* woke;
   } args{&event, &woke};
   host::Thread waiter;
-  waiter.start([](void* p) {
-    auto* a = static_cast<Args*>(p);
-    a->woke->store(a->event->wait());
-  }, &args);
+  waiter.start(
+      [](void* p) {
+        auto* a = static_cast<Args*>(p);
+        a->woke->store(a->event->wait());
+      },
+      &args);
   event.set();
   waiter.join();
   EXPECT_TRUE(woke.load());

@@ -61,7 +61,8 @@ TEST_F(ClassTest, InstanceOfWalksTheSuperclassChain) {
   EXPECT_FALSE(InstanceOf(timer, cid::String));
 
   Object* game = NewObject<cGame>();
-  for (int32_t id : {cid::cGame, cid::javax_microedition_lcdui_Canvas, cid::javax_microedition_lcdui_Displayable, cid::Object}) {
+  for (int32_t id : {cid::cGame, cid::javax_microedition_lcdui_Canvas,
+                     cid::javax_microedition_lcdui_Displayable, cid::Object}) {
     EXPECT_TRUE(InstanceOf(game, id)) << id;
   }
   EXPECT_FALSE(InstanceOf(game, cid::javax_microedition_lcdui_game_GameCanvas));
@@ -79,15 +80,23 @@ TEST_F(ClassTest, InstanceOfAnswersTheInterfacesEachClassImplements) {
       {NewObject<cGame>(), {cid::java_lang_Runnable, cid::IDefines, cid::ILoading, cid::IMenus}},
       {NewObject<cActor>(), {cid::IActorData}},
       {NewObject<java_util_Hashtable_HashtableEnumerator>(), {cid::java_util_Enumeration}},
-      {NewObject<javax_microedition_rms_RecordEnumerationImpl>(), {cid::javax_microedition_rms_RecordEnumeration}},
+      {NewObject<javax_microedition_rms_RecordEnumerationImpl>(),
+       {cid::javax_microedition_rms_RecordEnumeration}},
   };
-  const int32_t allInterfaces[] = {cid::java_lang_Runnable, cid::java_util_Enumeration,
-                                   cid::javax_microedition_rms_RecordEnumeration, cid::IActorData,
-                                   cid::IDefines, cid::ILoading, cid::IMenus, cid::ISound};
+  const int32_t allInterfaces[] = {cid::java_lang_Runnable,
+                                   cid::java_util_Enumeration,
+                                   cid::javax_microedition_rms_RecordEnumeration,
+                                   cid::IActorData,
+                                   cid::IDefines,
+                                   cid::ILoading,
+                                   cid::IMenus,
+                                   cid::ISound};
   for (const Row& row : rows) {
     for (int32_t id : allInterfaces) {
-      bool expected = std::find(row.interfaces.begin(), row.interfaces.end(), id) != row.interfaces.end();
-      EXPECT_EQ(InstanceOf(row.object, id), expected) << "class " << row.object->classId << " interface " << id;
+      bool expected =
+          std::find(row.interfaces.begin(), row.interfaces.end(), id) != row.interfaces.end();
+      EXPECT_EQ(InstanceOf(row.object, id), expected)
+          << "class " << row.object->classId << " interface " << id;
     }
   }
 }
@@ -105,12 +114,15 @@ TEST_F(ClassTest, InterfaceSubObjectsLieInsideTheObjectAndAreDistinct) {
   }
   // The runnable sub-object is the first word after the header.
   auto* thread = NewObject<java_lang_Thread>();
-  EXPECT_EQ(static_cast<char*>(thread->getInterface(cid::java_lang_Runnable)), reinterpret_cast<char*>(thread) + sizeof(Object));
+  EXPECT_EQ(static_cast<char*>(thread->getInterface(cid::java_lang_Runnable)),
+            reinterpret_cast<char*>(thread) + sizeof(Object));
 }
 
 TEST_F(ClassTest, ForNameTakesDottedNamesAndComparesWholeNames) {
-  EXPECT_EQ(Class::forName(NewJavaString("java.util.Vector")), Class::findById(cid::java_util_Vector));
-  EXPECT_EQ(Class::forName(NewJavaString("java_util_Hashtable")), Class::findById(cid::java_util_Hashtable));
+  EXPECT_EQ(Class::forName(NewJavaString("java.util.Vector")),
+            Class::findById(cid::java_util_Vector));
+  EXPECT_EQ(Class::forName(NewJavaString("java_util_Hashtable")),
+            Class::findById(cid::java_util_Hashtable));
   EXPECT_EQ(Class::forName(NewJavaString("java.util")), nullptr);
   EXPECT_EQ(Class::forName(NewJavaString("java.util.Vectors")), nullptr);
   EXPECT_EQ(Class::forName(NewJavaString("")), nullptr);
@@ -132,8 +144,10 @@ TEST_F(ClassTest, IsSubclassOfAndIsInstance) {
   EXPECT_FALSE(Class::isSubclassOf(exception, eof));
   EXPECT_TRUE(Class::isSubclassOf(eof, eof));
   EXPECT_FALSE(Class::isSubclassOf(nullptr, eof));
-  EXPECT_TRUE(Class::isInstance(Class::findById(cid::java_lang_Thread), NewObject<java_util_TimerThread>()));
-  EXPECT_FALSE(Class::isInstance(Class::findById(cid::java_util_TimerThread), NewObject<java_lang_Thread>()));
+  EXPECT_TRUE(Class::isInstance(Class::findById(cid::java_lang_Thread),
+                                NewObject<java_util_TimerThread>()));
+  EXPECT_FALSE(Class::isInstance(Class::findById(cid::java_util_TimerThread),
+                                 NewObject<java_lang_Thread>()));
 }
 
 // A superclass and a subclass that both have reference fields; either constructor may be
@@ -155,12 +169,15 @@ class Derived : public Base {
 
 std::vector<int32_t> Offsets(int32_t classId) {
   Class* record = Class::findById(classId);
-  return std::vector<int32_t>(record->referenceFieldOffsets(), record->referenceFieldOffsets() + record->referenceFieldCount());
+  return std::vector<int32_t>(record->referenceFieldOffsets(),
+                              record->referenceFieldOffsets() + record->referenceFieldCount());
 }
 
 TEST_F(ClassTest, SubclassListsInheritedAndOwnFieldsWhicheverRegistersFirst) {
   auto* first = NewObject<Derived>();
-  auto offset = [first](void* field) { return static_cast<int32_t>(static_cast<char*>(field) - reinterpret_cast<char*>(first)); };
+  auto offset = [first](void* field) {
+    return static_cast<int32_t>(static_cast<char*>(field) - reinterpret_cast<char*>(first));
+  };
   const std::vector<int32_t> all = {offset(&first->a), offset(&first->b), offset(&first->c)};
 
   first->registerBase();
@@ -185,8 +202,11 @@ TEST_F(ClassTest, OwnFieldsFirstThenInherited) {
   object->registerBase();
   std::vector<int32_t> offsets = Offsets(cid::java_util_Stack);
   std::sort(offsets.begin(), offsets.end());
-  auto offset = [object](void* field) { return static_cast<int32_t>(static_cast<char*>(field) - reinterpret_cast<char*>(object)); };
-  EXPECT_EQ(offsets, (std::vector<int32_t>{offset(&object->a), offset(&object->b), offset(&object->c)}));
+  auto offset = [object](void* field) {
+    return static_cast<int32_t>(static_cast<char*>(field) - reinterpret_cast<char*>(object));
+  };
+  EXPECT_EQ(offsets,
+            (std::vector<int32_t>{offset(&object->a), offset(&object->b), offset(&object->c)}));
 }
 
 TEST_F(ClassTest, FactoryMakesOnlyListedClassesThatExist) {
@@ -195,17 +215,34 @@ TEST_F(ClassTest, FactoryMakesOnlyListedClassesThatExist) {
     bool made;
   };
   const Row rows[] = {
-      {cid::Object, true}, {cid::String, true}, {cid::StringBuffer, true}, {cid::java_lang_Thread, true},
-      {cid::cGame, true}, {cid::Bubble, true}, {cid::java_io_DataInputStream, true},
-      {cid::java_io_EOFException, true}, {cid::java_io_UTFDataFormatException, true},
-      {cid::cActor, true}, {cid::MQLibPlayer, true}, {cid::java_util_TimerThread, true},
-      {cid::java_util_Hashtable_HashtableEnumerator, true}, {cid::javax_microedition_rms_RecordEnumerationImpl, true},
-      {cid::java_util_Vector, true}, {cid::java_util_Hashtable, true}, {cid::java_util_HashtableEntry, true},
+      {cid::Object, true},
+      {cid::String, true},
+      {cid::StringBuffer, true},
+      {cid::java_lang_Thread, true},
+      {cid::cGame, true},
+      {cid::Bubble, true},
+      {cid::java_io_DataInputStream, true},
+      {cid::java_io_EOFException, true},
+      {cid::java_io_UTFDataFormatException, true},
+      {cid::cActor, true},
+      {cid::MQLibPlayer, true},
+      {cid::java_util_TimerThread, true},
+      {cid::java_util_Hashtable_HashtableEnumerator, true},
+      {cid::javax_microedition_rms_RecordEnumerationImpl, true},
+      {cid::java_util_Vector, true},
+      {cid::java_util_Hashtable, true},
+      {cid::java_util_HashtableEntry, true},
       // Not listed, although the classes exist.
-      {cid::Class, false}, {cid::ObjectArray, false}, {cid::java_lang_Throwable, false},
-      {cid::javax_microedition_lcdui_Canvas, false}, {cid::MarqPLIM, false},
+      {cid::Class, false},
+      {cid::ObjectArray, false},
+      {cid::java_lang_Throwable, false},
+      {cid::javax_microedition_lcdui_Canvas, false},
+      {cid::MarqPLIM, false},
       // Out of range.
-      {-1, false}, {120, false}, {kClassCount, false}, {1000, false},
+      {-1, false},
+      {120, false},
+      {kClassCount, false},
+      {1000, false},
   };
   for (const Row& row : rows) {
     Object* object = NewInstanceFactory::newInstance(row.id);

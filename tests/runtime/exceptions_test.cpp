@@ -67,7 +67,11 @@ TEST_F(ExceptionsTest, CatchTableSelection) {
       {"first match wins", {{kException, 0, 9}, {kIO, 0, 9}}, kIO, 3, 0},
       {"skips an entry that does not cover", {{kIO, 0, 2}, {kException, 2, 9}}, kIO, 3, 1},
       {"subclass entry does not catch superclass", {{kIO, 0, 9}}, kException, 3, -1},
-      {"deep chain", {{cid::java_lang_Throwable, 0, 9}}, cid::java_lang_ArrayIndexOutOfBoundsException, 1, 0},
+      {"deep chain",
+       {{cid::java_lang_Throwable, 0, 9}},
+       cid::java_lang_ArrayIndexOutOfBoundsException,
+       1,
+       0},
       {"unrelated class", {{cid::java_lang_RuntimeException, 0, 9}}, kIO, 1, -1},
       {"empty table", {}, kIO, 1, -1},
   };
@@ -93,7 +97,8 @@ class RunnableException : public java_lang_Throwable {
 TEST_F(ExceptionsTest, CatchByInterface) {
   ThrowException(NewObject<RunnableException>());
   TestPendingException(1);
-  const CatchTable table[] = {{cid::java_util_Enumeration, 0, 9}, {cid::java_lang_Runnable, 0, 9}, {0, 0, 0}};
+  const CatchTable table[] = {
+      {cid::java_util_Enumeration, 0, 9}, {cid::java_lang_Runnable, 0, 9}, {0, 0, 0}};
   EXPECT_EQ(FindCatchHandler(table), 1);
 }
 
@@ -114,7 +119,8 @@ TEST_F(ExceptionsTest, NullCheckTracesAndExecutionGoesOn) {
   int32_t value = 5;
   if (NullCheck(object)) value = object->hashCode();
   EXPECT_EQ(value, 5);
-  EXPECT_EQ(trace.lines(), (std::vector<std::string>{"NullPointer", "stacktrace:\ncGame::paint()\n"}));
+  EXPECT_EQ(trace.lines(),
+            (std::vector<std::string>{"NullPointer", "stacktrace:\ncGame::paint()\n"}));
   EXPECT_EQ(GetPendingException(), nullptr);
   EXPECT_TRUE(NullCheck(&value));
 }

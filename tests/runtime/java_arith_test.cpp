@@ -14,8 +14,14 @@ TEST(JavaArithTest, DivisionAndRemainder) {
     int32_t a, b, quotient, remainder;
   };
   const Row rows[] = {
-      {7, 2, 3, 1},       {-7, 2, -3, -1},         {7, -2, -3, 1},        {INT_MIN, -1, INT_MIN, 0},
-      {INT_MIN, 1, INT_MIN, 0}, {5, 0, 0, 0},      {0, 0, 0, 0},          {INT_MAX, -1, -INT_MAX, 0},
+      {7, 2, 3, 1},
+      {-7, 2, -3, -1},
+      {7, -2, -3, 1},
+      {INT_MIN, -1, INT_MIN, 0},
+      {INT_MIN, 1, INT_MIN, 0},
+      {5, 0, 0, 0},
+      {0, 0, 0, 0},
+      {INT_MAX, -1, -INT_MAX, 0},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(JavaDiv(r.a, r.b), r.quotient) << r.a << "/" << r.b;

@@ -53,7 +53,9 @@ TEST_F(ObjectTest, InitHeaderMatchesTheInPlaceWrite) {
   WriteHeaderInPlace(a, cid::java_lang_Thread);
   auto* b = NewObject<Object>();
   Object::initHeader(b, cid::java_lang_Thread);
-  EXPECT_EQ(memcmp(a + sizeof(void*), reinterpret_cast<char*>(b) + sizeof(void*), sizeof(Object) - sizeof(void*)), 0);
+  EXPECT_EQ(memcmp(a + sizeof(void*), reinterpret_cast<char*>(b) + sizeof(void*),
+                   sizeof(Object) - sizeof(void*)),
+            0);
 }
 
 TEST_F(ObjectTest, ToStringGivesClassIdAndStableAddress) {

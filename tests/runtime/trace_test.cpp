@@ -46,7 +46,8 @@ TEST(TraceTest, StackTraceIsNewestFirst) {
 }
 
 TEST(TraceTest, PushesPastTheLimitAreIgnoredAndPopsStayBalanced) {
-  for (int i = 0; i < kMethodTraceSize + 10; i++) PushMethodName(i < kMethodTraceSize ? "kept" : "dropped");
+  for (int i = 0; i < kMethodTraceSize + 10; i++)
+    PushMethodName(i < kMethodTraceSize ? "kept" : "dropped");
   char text[4096];
   FormatStackTrace(text, kStackTraceTextSize);
   EXPECT_EQ(std::string(text).find("dropped"), std::string::npos);

@@ -79,8 +79,10 @@ TEST_F(BubbleStaticInitTest, EachSectorHoldsTheCellsBetweenItsTwoDirections) {
     auto dx = [&](int32_t pair) { return IntArray::get(pairs, 2 * pair); };
     auto dy = [&](int32_t pair) { return IntArray::get(pairs, 2 * pair + 1); };
     const int32_t next = (k + 1) % 6;
-    const bool inOrder = dx(0) == kDx[k] && dy(0) == kDy[k] && dx(1) == kDx[next] && dy(1) == kDy[next];
-    const bool swapped = dx(0) == kDx[next] && dy(0) == kDy[next] && dx(1) == kDx[k] && dy(1) == kDy[k];
+    const bool inOrder =
+        dx(0) == kDx[k] && dy(0) == kDy[k] && dx(1) == kDx[next] && dy(1) == kDy[next];
+    const bool swapped =
+        dx(0) == kDx[next] && dy(0) == kDy[next] && dx(1) == kDx[k] && dy(1) == kDy[k];
     EXPECT_TRUE(inOrder || swapped) << k;
     EXPECT_EQ(dx(2), dx(0) + dx(1)) << k;
     EXPECT_EQ(dy(2), dy(0) + dy(1)) << k;
