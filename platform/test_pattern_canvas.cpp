@@ -133,7 +133,7 @@ void TestPatternCanvas::run() {
     } else {
       context->repaintNow();
       const int64_t now = host::TickCount();
-      loopTick = std::min(loopTick, now);
+      loopTick = std::min<int64_t>(loopTick, now);
       java_lang_Thread::sleep(std::max<int64_t>(1, kFrameBudget - now + loopTick));
       loopTick = host::TickCount();
     }

@@ -65,8 +65,8 @@ class TestPatternCanvas : public javax_microedition_lcdui_game_GameCanvas,
   std::atomic<int32_t> markerX;
   std::atomic<int32_t> markerY;
   std::atomic<int32_t> markerShown;
-  std::atomic<int64_t> passes;  // passes of the game loop ended so far
-  int64_t loopTick;             // the loop's time base, ms
+  std::atomic<int64_t> passes;    // passes of the game loop ended so far
+  std::atomic<int64_t> loopTick;  // the loop's time base, ms; reset by the main thread on resume
 };
 
 class TestPatternMidlet : public javax_microedition_midlet_MIDlet {
