@@ -104,8 +104,7 @@ int64_t File::read(void* buffer, size_t count) {
   char* out = static_cast<char*>(buffer);
   size_t total = 0;
   while (total < count) {
-    ssize_t n = ::read(fd_, out + total, count - total);
-    if (n < 0 && errno == EINTR) continue;
+    const long n = FaultableRead(fd_, out + total, count - total);
     if (n < 0) {
       fail("read");
       return -1;

@@ -1,4 +1,4 @@
-// Fault injection for the file layer's write, fsync and rename calls. One atomic counter
+// Fault injection for the file layer's write, read, fsync and rename calls. One atomic counter
 // across threads; a disarmed layer pays one relaxed load per call.
 #include "host/file_faults.h"
 
@@ -28,7 +28,7 @@ void ArmFileFault(unsigned ops, int k) {
   armedOps.store(0, std::memory_order_relaxed);
   counted.store(0, std::memory_order_relaxed);
   failAt.store(k, std::memory_order_relaxed);
-  armedOps.store(ops & kFaultAny, std::memory_order_relaxed);
+  armedOps.store(ops & (kFaultAny | kFaultRead), std::memory_order_relaxed);
 }
 
 int CountedFileOps() {
@@ -50,6 +50,18 @@ long FaultableWrite(int fd, const void* data, size_t count) {
     written = write(fd, data, count);
   } while (written < 0 && errno == EINTR);
   return written;
+}
+
+long FaultableRead(int fd, void* data, size_t count) {
+  if (StrikesNow(kFaultRead)) {
+    errno = EIO;
+    return -1;
+  }
+  long got;
+  do {
+    got = read(fd, data, count);
+  } while (got < 0 && errno == EINTR);
+  return got;
 }
 
 int FaultableSync(int fd) {

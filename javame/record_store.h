@@ -95,8 +95,11 @@ class javax_microedition_rms_RecordStore : public Object {
   // Writes the index; false, with RecordStoreException (53) pending, when it failed.
   bool saveIndex();
   // Reads the index file into lastRecordId and recordIds, repairing what would let an id be
-  // given out twice; false (one trace line) when the file exists but cannot be read.
+  // given out twice; false, with a trace line, when the file exists but cannot be read whole.
   bool readIndex();
+  // The whole file at path; null when it does not open (*opened false), and null with a trace
+  // line when it gives fewer bytes than its size or memory runs out (*opened true).
+  static ByteArray* readFile(String* path, bool* opened);
   // Replaces the file at path with bytes[offset, offset + count) (nothing for a null bytes);
   // false, with the reason traced, when the file keeps its old contents.
   static bool replaceFile(String* path, ByteArray* bytes, int32_t offset, int32_t count);

@@ -18,7 +18,6 @@
 #include "platform/device_path.h"
 #include "platform/file_output_stream.h"
 #include "platform/install_paths.h"
-#include "platform/whole_stream.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"
@@ -157,8 +156,9 @@ javax_microedition_rms_RecordStore::javax_microedition_rms_RecordStore(String* p
 }
 
 bool javax_microedition_rms_RecordStore::readIndex() {
-  ByteArray* file = ReadWholeFile(indexPath);
-  if (DropPendingException() || !file || !recordIds) {
+  bool opened = false;
+  ByteArray* file = readFile(indexPath, &opened);
+  if (!file || !recordIds) {
     DebugLog("RecordStore: index \"%s\" exists but cannot be read; the store is not opened",
              PrintablePath(indexPath).c_str());
     return false;

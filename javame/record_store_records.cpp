@@ -128,14 +128,16 @@ void javax_microedition_rms_RecordStore::deleteRecord(int32_t id) {
 
 // ---- Reading records --------------------------------------------------------------------------
 
-ByteArray* javax_microedition_rms_RecordStore::getRecord(int32_t id) {
-  if (knownPosition(id) < 0) return nullptr;
-  String* path = recordPath(id);
-  auto* file = NewObject<javax_microedition_io_File>(path);
+// The size is taken when the file opens; a read error reads as the end of the file, so a
+// count short of the size is how a failed read shows.
+ByteArray* javax_microedition_rms_RecordStore::readFile(String* path, bool* opened) {
+  auto* file = path ? NewObject<javax_microedition_io_File>(path) : nullptr;
   FileInputStream* in = file ? file->openInputStream() : nullptr;
+  *opened = in != nullptr;
   if (!in) return nullptr;
   const int32_t size = static_cast<int32_t>(std::min<int64_t>(in->size, INT32_MAX));
   ByteArray* bytes = NewByteArray(size);
+  if (bytes && bytes->length != size) bytes = nullptr;  // no memory for the body
   int32_t got = 0;
   while (bytes && got < size) {
     const int32_t read = in->read(bytes, got, size - got);
@@ -144,10 +146,18 @@ ByteArray* javax_microedition_rms_RecordStore::getRecord(int32_t id) {
   }
   in->close();
   if (bytes && got == size) return bytes;
-  DebugLog("RecordStore: record file \"%s\" gave %d of its %d bytes", PrintablePath(path).c_str(),
-           got, size);
-  ThrowRecordStoreException(path);
+  DebugLog("RecordStore: file \"%s\" gave %d of its %d bytes", PrintablePath(path).c_str(), got,
+           size);
   return nullptr;
+}
+
+ByteArray* javax_microedition_rms_RecordStore::getRecord(int32_t id) {
+  if (knownPosition(id) < 0) return nullptr;
+  String* path = recordPath(id);
+  bool opened = false;
+  ByteArray* bytes = readFile(path, &opened);
+  if (!bytes && opened) ThrowRecordStoreException(path);
+  return bytes;
 }
 
 int32_t javax_microedition_rms_RecordStore::getRecord(int32_t id, ByteArray* buffer,

@@ -203,6 +203,42 @@ TEST_F(RecordStoreTest, AFailedWriteChangesNothingAndIsReported) {
   EXPECT_EQ(TakePending().classId, 0);
 }
 
+// A read error must not pass for a shorter file: an index read as fewer records would be
+// written back over the player's records at the next close.
+TEST_F(RecordStoreTest, AFailedReadIsReportedAndNeverTakenForLessData) {
+  Store* store = Open("s", true);
+  store->addRecord(Bytes("kept"), 0, 4);
+  store->addRecord(Bytes("too"), 0, 3);
+  struct Case {
+    const char* what;
+    void (*call)(Store* store);
+    const char* message;
+  };
+  const Case cases[] = {
+      {"the index of an open", [](Store*) { EXPECT_EQ(Open("s", true), nullptr); },
+       "\\Program Files\\Marquent\\Plimora\\rs_s.rms"},
+      {"a record", [](Store* s) { EXPECT_EQ(s->getRecord(1), nullptr); },
+       "\\Program Files\\Marquent\\Plimora\\rs_s.rms_rec1.rms"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TraceCapture trace;
+    host::ArmFileFault(host::kFaultRead, 1);
+    c.call(store);
+    host::DisarmFileFaults();
+    const Raised raised = TakePending();
+    EXPECT_EQ(raised.classId, kStoreException);
+    EXPECT_EQ(raised.message, c.message);
+    EXPECT_FALSE(trace.lines().empty());
+    EXPECT_EQ(IndexFile("s"), Ints({2, 2, 1, 2}));
+    EXPECT_EQ(RecordFile("s", 1), "kept");
+  }
+  Store* again = Open("s", false);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(Ids(again), (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(Text(again->getRecord(1)), "kept");
+}
+
 TEST_F(RecordStoreTest, StoreWrittenClosedAndReopenedReadsTheSame) {
   Store* store = Open("round", true);
   const std::string records[] = {"first", "", std::string(264, '\xA5'), "last"};
