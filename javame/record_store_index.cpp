@@ -206,9 +206,12 @@ bool javax_microedition_rms_RecordStore::saveIndex() {
     index.ids.push_back(static_cast<java_lang_Integer*>(recordIds->elementAt(i))->intValue());
   }
   const std::vector<uint8_t> bytes = EncodeIndex(index);
-  ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
-  if (array) memcpy(array->elements(), bytes.data(), bytes.size());
-  if (!array || !replaceFile(indexPath, array, 0, array->length)) {
+  const auto size = static_cast<int32_t>(bytes.size());
+  ByteArray* array = NewByteArray(size);
+  // An array left empty for want of memory would write an index of no records.
+  const bool built = array && array->length == size;
+  if (built) memcpy(array->elements(), bytes.data(), bytes.size());
+  if (!built || !replaceFile(indexPath, array, 0, size)) {
     indexChanged = true;
     ThrowRecordStoreException(GetConstantString(kIndexNotWritten));
     return false;
