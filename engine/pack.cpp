@@ -129,6 +129,15 @@ void ForgetPack() {
   s->cGame_packPartOffsets = nullptr;
 }
 
+// After a part's table failed to load: no table is held, and packPart names no part, so the
+// next seek into any part opens its file and reads its table again.
+void ForgetPartTable() {
+  cGame::closeResourceStream();
+  StaticClass* s = Statics();
+  s->cGame_packPartOffsets = nullptr;
+  s->cGame_packPart = -1;
+}
+
 // Opens part k's file into packStream and, when asked, reads its offset table. Part 0 is the
 // whole pack opened again, header and all. False (traced) when it fails.
 bool OpenPart(int32_t part, bool readTable) {
@@ -143,12 +152,11 @@ bool OpenPart(int32_t part, bool readTable) {
   s->cGame_packPosition = 0;
   if (!s->cGame_packStream) {
     TracePack(kWholePack, "part file %d does not open", part);
+    if (readTable) ForgetPartTable();  // the table held belongs to another part
     return false;
   }
   if (readTable && !cGame::readPartOffsets()) {
-    cGame::closeResourceStream();
-    s->cGame_packPartOffsets = nullptr;
-    s->cGame_packPart = -1;  // no table loaded: the next seek into any part opens it again
+    ForgetPartTable();
     return false;
   }
   return true;

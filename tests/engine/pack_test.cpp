@@ -258,6 +258,25 @@ TEST_F(PackTest, AMissingPartFileIsReportedAndTheOtherPartsStillRead) {
   EXPECT_EQ(Read(0), f.payloads[0]);
 }
 
+// Part 0 holds one entry, part 1 four: a failed open of part 1 must not leave part 0's short
+// table in place for the next seek into part 1.
+TEST_F(PackTest, APartFileThatOpensOnlyLaterIsReadWithItsOwnTable) {
+  databuild::Pack pack{"late", {PackEntry::Plain(0, Text("zero"))}, {0, 1}};
+  for (const char* text : {"one", "two", "three", "four"}) {
+    pack.entries.push_back(PackEntry::Plain(0, Text(text)));
+  }
+  const std::vector<databuild::ArchiveEntry> files = databuild::WritePack(pack);
+  PlantArchiveEntry(files[0].name, files[0].bytes);
+  Open("late");
+  ASSERT_EQ(Read(0), Text("zero"));
+  TraceCapture trace;
+  EXPECT_EQ(Read(4), std::nullopt);
+  EXPECT_EQ(trace.lines(), std::vector<std::string>{"pack \"late\": part file 1 does not open"});
+  PlantArchiveEntry(files[1].name, files[1].bytes);
+  EXPECT_EQ(Read(4), Text("four"));
+  EXPECT_EQ(Read(1), Text("one"));
+}
+
 TEST_F(PackTest, AShortReadMarksTheStreamDeadAndTheNextSeekOpensItAgain) {
   const std::string big(5000, 'b');
   const databuild::Pack pack{
