@@ -41,15 +41,26 @@ int32_t ReadTextCount(java_io_InputStream* in, const std::string& resource) {
   return count;
 }
 
-// Reads the N end offsets into offsets[1..N]. From the first end that decreases or passes the
-// data's end on, every text is made empty, so it reads as null.
+// Reads the N end offsets into offsets[1..N]. From the first end that does not read, decreases
+// or passes the data's end on, every text is made empty, so it reads as null. After a decreasing
+// end the rest are still read, so the data starts where it should; after a cut nothing is read.
 void ReadEnds(java_io_InputStream* in, IntArray* offsets, int32_t dataBytes,
               const std::string& resource) {
   bool bad = false;
+  bool cut = false;  // the stream ended or failed: nothing more is read from it
   for (int32_t i = 1; i < offsets->length; i++) {
-    const int32_t end = cGame::readStreamInt(in);
+    const int32_t end = cut ? 0 : cGame::readStreamInt(in);
     int32_t* ends = offsets->elements();
-    if (!bad && (end < ends[i - 1] || end > dataBytes)) {
+    if (!cut && GetPendingException()) {
+      ClearPendingException();
+      if (!bad) {
+        DebugLog(
+            "%s: the table ends inside the end of text %d; it and the texts after it read "
+            "as null",
+            resource.c_str(), i - 1);
+      }
+      cut = bad = true;
+    } else if (!bad && (end < ends[i - 1] || end > dataBytes)) {
       DebugLog("%s: text %d ends at %d, outside %d..%d; it and the texts after it read as null",
                resource.c_str(), i - 1, end, ends[i - 1], dataBytes);
       bad = true;

@@ -7,6 +7,7 @@
 
 #include "game/shell/cgame.h"
 #include "javame/byte_array_input_stream.h"
+#include "javame/resource_input_stream.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "runtime/static_class.h"
@@ -128,6 +129,26 @@ TEST_F(TextTableTest, BadTablesAndIndexesGiveNull) {
   EXPECT_EQ(Text(1), "<null>");
   EXPECT_EQ(Text(-1), "<null>");
   EXPECT_EQ(trace.lines().size(), 2u);
+}
+
+// A stream that claims more bytes than it holds: the offsets end early. The parse stops there
+// with one line, and no exception is left for the caller.
+TEST_F(TextTableTest, OffsetsThatEndEarlyEndTheParse) {
+  const Bytes table = Table({0}, "", 2);  // two texts counted, one end written
+  ByteArray* array = NewByteArray(static_cast<int32_t>(table.size()));
+  std::copy(table.begin(), table.end(), reinterpret_cast<uint8_t*>(array->elements()));
+  auto* in = NewObject<javax_microedition_io_ResourceInputStream>(
+      NewObject<java_io_ByteArrayInputStream>(array), 64);
+  cGame::freeTextTable();
+  TraceCapture trace;
+  cGame::readTextTable(in);
+  EXPECT_EQ(TakePending().classId, 0);
+  EXPECT_EQ(trace.lines(),
+            std::vector<std::string>{
+                "cGame::readTextTable: the table ends inside the end of text 1; it and the texts "
+                "after it read as null"});
+  EXPECT_EQ(Statics()->cGame_textCount, 2);
+  EXPECT_EQ(Text(1), "<null>");
 }
 
 TEST_F(TextTableTest, TheDataSetsTextPackLoadsWhole) {
