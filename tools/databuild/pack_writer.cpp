@@ -40,6 +40,7 @@ std::string PartInfix() {
   return text;
 }
 
+// First entries are signed 16-bit in the header, so no part may start past entry 32767.
 void CheckParts(const Pack& pack) {
   const std::vector<int>& firsts = pack.partFirstEntries;
   const int count = static_cast<int>(pack.entries.size());
@@ -47,7 +48,8 @@ void CheckParts(const Pack& pack) {
               firsts.size() <= static_cast<size_t>(std::numeric_limits<int16_t>::max()) &&
               count <= std::numeric_limits<uint16_t>::max();
   for (size_t k = 1; good && k < firsts.size(); k++) {
-    good = firsts[k] >= firsts[k - 1] && firsts[k] <= count;
+    good = firsts[k] >= firsts[k - 1] && firsts[k] <= count &&
+           firsts[k] <= std::numeric_limits<int16_t>::max();
   }
   if (!good) throw BuildError("pack \"" + pack.name + "\": the entries or parts do not fit");
 }

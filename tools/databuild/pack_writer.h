@@ -38,8 +38,9 @@ std::string PartFileName(const std::string& pack, int part);
 
 // Base file, little-endian: u16 entry count T, s16 part count P, s16 x P first entries, then
 // part 0's offset table (n + 1 u32 absolute offsets) and entries. Part file k: its offset
-// table, then its entries. More than 65535 entries, a bad part list or a part file of 4 GB or
-// more is a BuildError. The files come back base first, then parts 1 .. P-1.
+// table, then its entries. More than 65535 entries, a bad part list (one that does not start
+// at 0, decreases, passes the entries or starts a part past entry 32767) or a part file of
+// 4 GB or more is a BuildError. The files come back base first, then parts 1 .. P-1.
 std::vector<ArchiveEntry> WritePack(const Pack& pack);
 
 }  // namespace databuild
