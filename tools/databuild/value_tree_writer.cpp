@@ -10,6 +10,7 @@ namespace databuild {
 namespace {
 
 constexpr uint8_t kWideCount = 8;
+constexpr int kMaxDepth = 16;  // levels the reader takes, the root being level 1
 
 bool AllWithin(const std::vector<int32_t>& values, int32_t low, int32_t high) {
   for (const int32_t v : values) {
@@ -36,7 +37,10 @@ void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
   for (int i = 0; i < bytes; i++) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
-void WriteNode(const ValueNode& node, std::vector<uint8_t>& out) {
+void WriteNode(const ValueNode& node, int depth, std::vector<uint8_t>& out) {
+  if (depth > kMaxDepth) {
+    throw BuildError("a value tree nests deeper than " + std::to_string(kMaxDepth) + " levels");
+  }
   CheckValues(node);
   const size_t count =
       node.kind == ValueNode::Kind::kObjects ? node.children.size() : node.values.size();
@@ -51,7 +55,7 @@ void WriteNode(const ValueNode& node, std::vector<uint8_t>& out) {
   out.push_back(static_cast<uint8_t>(w << 4 | (wide ? kWideCount : 0) | kind));
   PutLittleEndian(out, static_cast<uint32_t>(count), wide ? 2 : 1);
   if (node.kind == ValueNode::Kind::kObjects) {
-    for (const ValueNode& child : node.children) WriteNode(child, out);
+    for (const ValueNode& child : node.children) WriteNode(child, depth + 1, out);
     return;
   }
   const int bytes = node.kind == ValueNode::Kind::kBytes ? 1 : w == 0 ? 1 : w == 1 ? 2 : 4;
@@ -62,7 +66,7 @@ void WriteNode(const ValueNode& node, std::vector<uint8_t>& out) {
 
 std::vector<uint8_t> WriteValueTree(const ValueNode& root) {
   std::vector<uint8_t> out;
-  WriteNode(root, out);
+  WriteNode(root, 1, out);
   return out;
 }
 

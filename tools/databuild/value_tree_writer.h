@@ -30,7 +30,8 @@ struct ValueNode {
 // Node: header byte h (kind in bits 0-2: 0 byte[], 1 short[], 2 int[], 3 Object[]; bit 3: a
 // u16 count, else u8; bits 4-7: element width w), the count, the elements little-endian. The
 // narrowest form is chosen: w = 0 one signed byte each, w = 1 16 bits, w = 2 32 bits (int[]).
-// A count above 65535 or a value outside its kind is a BuildError.
+// A count above 65535, a value outside its kind or nesting deeper than 16 levels (the root
+// being level 1) is a BuildError.
 std::vector<uint8_t> WriteValueTree(const ValueNode& root);
 
 }  // namespace databuild
