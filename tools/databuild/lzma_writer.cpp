@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tools/databuild/build_error.h"
+#include "tools/databuild/little_endian.h"
 
 namespace databuild {
 
@@ -15,10 +16,6 @@ namespace {
 
 constexpr size_t kHeaderSize = 13;
 constexpr size_t kOutputStep = 64 * 1024;  // bytes the output grows by while the encoder writes
-
-void AppendU32LittleEndian(std::vector<uint8_t>& out, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(value >> shift));
-}
 
 void CheckSettings(const LzmaSettings& settings) {
   const bool valid = settings.lc >= 0 && settings.lp >= 0 && settings.lc + settings.lp <= 4 &&
@@ -77,9 +74,9 @@ std::vector<uint8_t> WriteLzmaPayload(std::span<const uint8_t> data, const LzmaS
   std::vector<uint8_t> payload;
   payload.reserve(kHeaderSize + data.size() / 2);
   payload.push_back(LzmaPropertiesByte(settings));
-  AppendU32LittleEndian(payload, settings.dictionarySize);
-  AppendU32LittleEndian(payload, static_cast<uint32_t>(data.size()));
-  AppendU32LittleEndian(payload, 0);
+  PutU32(payload, settings.dictionarySize);
+  PutU32(payload, static_cast<uint32_t>(data.size()));
+  PutU32(payload, 0);
   Encode(data, settings, payload);
   return payload;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "tools/databuild/build_error.h"
+#include "tools/databuild/little_endian.h"
 #include "tools/databuild/string_constants.h"
 
 namespace databuild {
@@ -14,16 +15,6 @@ namespace {
 
 constexpr int kPartNameInfix = 306;
 constexpr int kFirstCompressedType = 127;
-
-void PutU16(std::vector<uint8_t>& out, uint32_t value) {
-  out.push_back(static_cast<uint8_t>(value));
-  out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t value) {
-  PutU16(out, value & 0xFFFF);
-  PutU16(out, value >> 16);
-}
 
 // The infix as 8-bit text; it must be safe in a file name.
 std::string PartInfix() {

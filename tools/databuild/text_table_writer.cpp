@@ -2,14 +2,11 @@
 #include "tools/databuild/text_table_writer.h"
 
 #include "tools/databuild/build_error.h"
+#include "tools/databuild/little_endian.h"
 
 namespace databuild {
 
 namespace {
-
-void PutI32(std::vector<uint8_t>& out, uint32_t value) {
-  for (int i = 0; i < 4; i++) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
 
 // The reader takes sequences of one to three bytes; a four-byte character would be misread.
 void CheckUtf8(const std::string& text, size_t id) {
@@ -38,13 +35,13 @@ void CheckUtf8(const std::string& text, size_t id) {
 
 std::vector<uint8_t> WriteTextTable(std::span<const std::string> texts) {
   std::vector<uint8_t> out;
-  PutI32(out, static_cast<uint32_t>(texts.size()));
+  PutU32(out, static_cast<uint32_t>(texts.size()));
   uint64_t end = 0;
   for (size_t i = 0; i < texts.size(); i++) {
     CheckUtf8(texts[i], i);
     end += texts[i].size();
     if (end > 0x7FFFFFFF) throw BuildError("the text table passes 2 GB");
-    PutI32(out, static_cast<uint32_t>(end));
+    PutU32(out, static_cast<uint32_t>(end));
   }
   for (const std::string& text : texts) out.insert(out.end(), text.begin(), text.end());
   return out;

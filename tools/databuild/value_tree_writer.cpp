@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tools/databuild/build_error.h"
+#include "tools/databuild/little_endian.h"
 
 namespace databuild {
 
@@ -31,10 +32,6 @@ void CheckValues(const ValueNode& node) {
                     : node.kind == ValueNode::Kind::kShorts ? AllWithin(node.values, -32768, 65535)
                                                             : true;
   if (!fits) throw BuildError("a value-tree node holds a value outside its kind");
-}
-
-void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; i++) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
 void WriteNode(const ValueNode& node, int depth, std::vector<uint8_t>& out) {

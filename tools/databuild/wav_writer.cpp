@@ -4,19 +4,10 @@
 #include <string>
 
 #include "tools/databuild/build_error.h"
+#include "tools/databuild/little_endian.h"
 
 namespace databuild {
 namespace {
-
-void PutU16(std::vector<uint8_t>& out, uint32_t value) {
-  out.push_back(static_cast<uint8_t>(value));
-  out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void PutU32(std::vector<uint8_t>& out, uint32_t value) {
-  PutU16(out, value & 0xFFFF);
-  PutU16(out, value >> 16);
-}
 
 void PutTag(std::vector<uint8_t>& out, const char (&tag)[5]) {
   out.insert(out.end(), tag, tag + 4);
