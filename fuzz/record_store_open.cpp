@@ -25,6 +25,7 @@
 #include "runtime/object_manager.h"
 #include "runtime/static_class.h"
 #include "runtime/string.h"
+#include "tools/databuild/archive_writer.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/string_constants.h"
 
@@ -50,14 +51,15 @@ class StoreRuntime {
     do {
       root_ = temporary / ("plimora-rms-fuzz-" + std::to_string(random()));
     } while (!fs::create_directory(root_));
-    fs::create_directory(root_ / "data");
     host::SetDataRoot((root_ / "data").string());
     host::SetSaveRoot((root_ / "save").string());
-    const std::vector<uint8_t> pool =
-        databuild::WriteConstantsFile(databuild::StringConstantTable());
-    std::ofstream(root_ / "data" / "constants.bin", std::ios::binary)
-        .write(reinterpret_cast<const char*>(pool.data()),
-               static_cast<std::streamsize>(pool.size()));
+    // The string-constant pool, read from the archive like the game's.
+    const databuild::ArchiveEntry pool = {
+        "constants.bin", databuild::WriteConstantsFile(databuild::StringConstantTable())};
+    const std::vector<uint8_t> archive = databuild::WriteArchive({&pool, 1});
+    const fs::path archivePath = root_ / "data" / databuild::kArchivePath;
+    fs::create_directories(archivePath.parent_path());
+    write(archivePath, Bytes(archive.begin(), archive.end()));
     application_ = StartFuzzRuntime(kFuzzDataHeapSize, nullptr);
     FuzzCheck(application_->getStaticClass()->initialize());
   }
