@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <map>
 #include <string>
 #include <string_view>
@@ -79,8 +78,7 @@ void CheckTable(java_util_Hashtable* table, const std::map<Text, Text>& expected
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Application* application = StartFuzzRuntime(kFuzzDataHeapSize, nullptr);
   static int runs = 0;
-  ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
-  if (size > 0) memcpy(bytes->elements(), data, size);
+  ByteArray* bytes = FuzzBytes(data, size);
   ByteArray* whole = ReadWholeStream(NewObject<java_io_ByteArrayInputStream>(bytes));
   FuzzCheck(whole && whole->length == static_cast<int32_t>(size));
   String* text = NewObject<String>(whole);

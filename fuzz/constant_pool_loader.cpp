@@ -9,9 +9,9 @@
 #include <random>
 #include <string>
 
+#include "fuzz/support/fuzz_runtime.h"
 #include "host/file_roots.h"
 #include "javame/file.h"
-#include "fuzz/support/fuzz_runtime.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzCheck(LoadConstantPool(block));
   ObjectArray* pool = block->constantPool;
   FuzzCheck(pool != nullptr);
-  FuzzCheck(pool->length >= 0 && static_cast<size_t>(pool->length) * 2 <= (size < 4 ? 0 : size - 4));
+  FuzzCheck(pool->length >= 0 &&
+            static_cast<size_t>(pool->length) * 2 <= (size < 4 ? 0 : size - 4));
   for (int32_t n = 0; n < pool->length; n++) {
     Object* text = pool->elements()[n];
     FuzzCheck(text && text->classId == cid::String && text->collectable == 0);

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "fuzz/support/fuzz_runtime.h"
 #include "javame/graphics.h"
 #include "javame/image.h"
-#include "fuzz/support/fuzz_runtime.h"
 #include "runtime/object_manager.h"
 #include "runtime/trace.h"
 
@@ -87,8 +87,7 @@ void Draw(javax_microedition_lcdui_Graphics* g, javax_microedition_lcdui_Image* 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Application* application = StartFuzzRuntime(kFuzzDataHeapSize, &traceLines);
   static int runs = 0;
-  ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
-  if (size > 0) memcpy(bytes->elements(), data, size);
+  ByteArray* bytes = FuzzBytes(data, size);
 
   traceLines = 0;
   javax_microedition_lcdui_Image* decoded =

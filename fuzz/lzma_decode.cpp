@@ -3,12 +3,11 @@
 // writes outside its arrays (the sanitizers watch the heap arenas) and never hangs.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
-#include "game/shell/cgame.h"
-#include "runtime/static_class.h"
 #include "fuzz/support/fuzz_runtime.h"
+#include "game/shell/cgame.h"
 #include "runtime/array.h"
+#include "runtime/static_class.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -23,8 +22,7 @@ int traceLines = 0;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Application* application = StartFuzzRuntime(kFuzzDataHeapSize, &traceLines);
   (void)application;
-  ByteArray* payload = NewByteArray(static_cast<int32_t>(size));
-  if (size > 0) std::memcpy(payload->elements(), data, size);
+  ByteArray* payload = FuzzBytes(data, size);
   traceLines = 0;
   cGame::lzmaDecode(payload);
   ByteArray* output = Statics()->cGame_lzmaOutput;

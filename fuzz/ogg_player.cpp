@@ -4,7 +4,6 @@
 // limit, and a stream the player refuses leaves it unrealized with a trace line.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "fuzz/support/fuzz_player.h"
 #include "fuzz/support/fuzz_runtime.h"
@@ -26,8 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static int runs = 0;
   OpenFuzzAudio();
   if (size > static_cast<size_t>(kFuzzDataHeapSize) / 4) return 0;
-  ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
-  if (size > 0) std::memcpy(bytes->elements(), data, size);
+  ByteArray* bytes = FuzzBytes(data, size);
 
   traceLines = 0;
   auto* player = NewObject<SoundPlayerOGG>(bytes, static_cast<int32_t>(size));

@@ -23,8 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)root;
   StaticClass* s = Statics();
   s->cGame_textEncoding = size > 0 && data[0] == 0 ? nullptr : GetConstantString(kUtf8Encoding);
-  ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
-  if (size > 0) std::memcpy(bytes->elements(), data, size);
+  ByteArray* bytes = FuzzBytes(data, size);
   cGame::freeTextTable();
   const int32_t consumed = cGame::readTextTable(NewObject<java_io_ByteArrayInputStream>(bytes));
   FuzzCheck(consumed >= 0);

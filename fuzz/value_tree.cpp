@@ -2,7 +2,6 @@
 // with a trace line; the parse never reads past the bytes and never nests without bound.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "fuzz/support/fuzz_runtime.h"
 #include "game/shell/cgame.h"
@@ -21,8 +20,7 @@ int traceLines = 0;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Application* application = StartFuzzRuntime(kFuzzDataHeapSize, &traceLines);
   (void)application;
-  ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
-  if (size > 0) std::memcpy(bytes->elements(), data, size);
+  ByteArray* bytes = FuzzBytes(data, size);
   auto* in = NewObject<java_io_ByteArrayInputStream>(bytes);
   traceLines = 0;
   Statics()->cGame_streamReadCount = 0;

@@ -4,7 +4,6 @@
 // holds, and a header the player refuses leaves it unrealized with a trace line.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "fuzz/support/fuzz_player.h"
 #include "fuzz/support/fuzz_runtime.h"
@@ -28,8 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static int runs = 0;
   OpenFuzzAudio();
   if (size > static_cast<size_t>(kFuzzDataHeapSize) / 4) return 0;
-  ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
-  if (size > 0) std::memcpy(bytes->elements(), data, size);
+  ByteArray* bytes = FuzzBytes(data, size);
   const int32_t length = static_cast<int32_t>(size);
 
   traceLines = 0;

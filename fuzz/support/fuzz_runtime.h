@@ -2,11 +2,14 @@
 // one runtime made for the whole run.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
-#include "runtime/application_impl.h"
 #include "runtime/application.h"
+#include "runtime/application_impl.h"
+#include "runtime/array.h"
 #include "runtime/trace.h"
 
 // A broken invariant is a finding: abort so libFuzzer keeps the input.
@@ -19,9 +22,19 @@ inline void FuzzCheck(bool holds) {
 // data heap keeps each run short.
 inline Application* StartFuzzRuntime(int32_t dataHeapSize, int* traceLines) {
   static ApplicationImpl& context = *new ApplicationImpl();
-  SetTraceSink([](const char*, void* user) {
-    if (user) ++*static_cast<int*>(user);
-  }, traceLines);
+  SetTraceSink(
+      [](const char*, void* user) {
+        if (user) ++*static_cast<int*>(user);
+      },
+      traceLines);
   context.init(kObjectHeapSize, dataHeapSize);
   return context.application;
+}
+
+// The input as a managed byte array of the same length (the caller keeps it below the data
+// heap's size).
+inline ByteArray* FuzzBytes(const uint8_t* data, size_t size) {
+  ByteArray* bytes = NewByteArray(static_cast<int32_t>(size));
+  if (size > 0) std::memcpy(bytes->elements(), data, size);
+  return bytes;
 }
