@@ -227,7 +227,6 @@ void OperandStack::dump() const {
     auto* object =
         tags_[index] == kReferenceTag ? reinterpret_cast<Object*>(values_[index]) : nullptr;
     uint32_t value = object ? ObjectAddress32(object) : static_cast<uint32_t>(values_[index]);
-    Class* record = object ? Class::ofObject(object) : nullptr;
-    DebugLog("\t%d value=0x%x class=%s", index - top_, value, record ? record->name : "?");
+    DebugLog("\t%d value=0x%x class=%s", index - top_, value, Class::nameOf(object));
   }
 }
