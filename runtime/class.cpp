@@ -2,7 +2,6 @@
 #include "runtime/class.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
 
 #include "runtime/application.h"
@@ -79,11 +78,7 @@ Class* Class::forName(String* name) {
   if (!underscored) return nullptr;
   for (int32_t i = 0; i < kClassCount; i++) {
     Class* record = findById(i);
-    // Whole names only: equalsChars alone is a prefix test.
-    if (record && underscored->length() == static_cast<int32_t>(strlen(record->name)) &&
-        underscored->equalsChars(record->name)) {
-      return record;
-    }
+    if (record && underscored->equalsText(record->name)) return record;
   }
   return nullptr;
 }

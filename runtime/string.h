@@ -82,6 +82,8 @@ class String : public Object {
   // True when the string is empty or every unit matches the 8-bit text, which may go on
   // (a prefix test, as encoding-name comparisons rely on).
   bool equalsChars(const char* text);
+  // True when the string is exactly the 8-bit text: its length, and every unit matching.
+  bool equalsText(const char* text);
   // The same with A-Z taken as a-z on both sides.
   bool equalsIgnoreCaseChars(const char* text);
   // Compares length units from offset with other's from otherOffset; false when either

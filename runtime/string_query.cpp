@@ -1,6 +1,7 @@
 // String queries: comparisons, searches and copies out of the text. None of them allocates
 // except toCharArray, so they may read the characters directly.
 #include <algorithm>
+#include <cstring>
 
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
@@ -35,6 +36,11 @@ bool String::equalsChars(const char* text) {
     if (text[i] == 0 || characters[i] != static_cast<unsigned char>(text[i])) return false;
   }
   return true;
+}
+
+bool String::equalsText(const char* text) {
+  if (!text) text = "";
+  return length() == static_cast<int32_t>(strlen(text)) && equalsChars(text);
 }
 
 bool String::equalsIgnoreCaseChars(const char* text) {

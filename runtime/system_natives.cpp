@@ -1,6 +1,5 @@
 // The time, property, collection and console natives of java_lang_System and
 // java_io_ConsoleOutputStream.
-#include <cstring>
 #include <ctime>
 
 #include "host/clock.h"
@@ -13,15 +12,6 @@
 #include "runtime/string.h"
 #include "runtime/system.h"
 
-namespace {
-
-// True when the string is exactly the 8-bit text (equalsChars alone is a prefix test).
-bool IsText(String* string, const char* text) {
-  return string->length() == static_cast<int32_t>(strlen(text)) && string->equalsChars(text);
-}
-
-}  // namespace
-
 int64_t java_lang_System::currentTimeMillis() {
   return static_cast<int64_t>(host::TickCount());
 }
@@ -32,7 +22,7 @@ int64_t WallClockMillis() {
 
 String* java_lang_System::getProperty(String* key) {
   if (!NullCheck(key)) return NewJavaString("PROPERTY VALUE EMPTY");
-  if (IsText(key, "microedition.media.version")) return NewJavaString("1.0");
+  if (key->equalsText("microedition.media.version")) return NewJavaString("1.0");
   java_util_Hashtable* properties = Statics()->java_lang_System_properties;
   Object* value = properties ? properties->get(key) : nullptr;
   return value ? String::valueOf(value) : NewJavaString("PROPERTY VALUE EMPTY");
