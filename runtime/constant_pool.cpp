@@ -5,7 +5,6 @@
 
 #include "javame/data_input_stream.h"
 #include "javame/input_stream.h"
-#include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
 #include "runtime/range_check.h"
@@ -103,7 +102,7 @@ bool LoadConstantPool(StaticClass* block) {
 }
 
 String* GetConstantString(int32_t n) {
-  ObjectArray* pool = GetApplication()->getStaticClass()->constantPool;
+  ObjectArray* pool = Statics()->constantPool;
   if (!NullCheck(pool) || !IndexInRange("GetConstantString", n, pool->length)) {
     return NewObject<String>();
   }
@@ -111,7 +110,7 @@ String* GetConstantString(int32_t n) {
 }
 
 String* LoadedConstantString(int32_t n) {
-  ObjectArray* pool = GetApplication()->getStaticClass()->constantPool;
+  ObjectArray* pool = Statics()->constantPool;
   if (!pool || n < 0 || n >= pool->length) return nullptr;
   return static_cast<String*>(pool->elements()[n]);
 }

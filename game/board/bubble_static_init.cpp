@@ -2,7 +2,6 @@
 // of the collision grid and the pool, made once at start-up.
 #include "game/board/bubble.h"
 
-#include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/static_class.h"
 
@@ -55,7 +54,7 @@ ObjectArray* CollisionGrid(int32_t columns, int32_t rows) {
 }  // namespace
 
 void Bubble::staticInit() {
-  StaticClass* s = GetApplication()->getStaticClass();
+  StaticClass* s = Statics();
   s->Bubble_directionIndexTable = DirectionIndexTable();
   s->Bubble_sectorOffsets = SectorOffsets();
   s->Bubble_colourCountTable = NewIntArray(kPlainColours);

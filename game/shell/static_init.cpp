@@ -1,7 +1,6 @@
 // cGame's class initialisers: the start-up values of the game's statics.
 #include "game/shell/cgame.h"
 
-#include "runtime/application.h"
 #include "runtime/static_class.h"
 
 namespace {
@@ -13,7 +12,7 @@ constexpr int32_t kCanvasHeight = 800;
 }  // namespace
 
 void cGame::clinitTables() {
-  StaticClass* s = GetApplication()->getStaticClass();
+  StaticClass* s = Statics();
   s->cGame_canvasWidth = kCanvasWidth;
   s->cGame_canvasHeight = kCanvasHeight;
 }
