@@ -31,16 +31,9 @@ struct IndexRecord {
   int32_t size;
 };
 
-// Drops an exception the read raised; true when there was one.
-bool ReadFailed() {
-  if (!GetPendingException()) return false;
-  ClearPendingException();
-  return true;
-}
-
 int32_t ReadCount(java_io_DataInputStream* in) {
   const int32_t count = in->readShort();
-  if (ReadFailed()) {
+  if (DiscardPendingException()) {
     DebugLog("data.bar: the index ends before its entry count; no entries");
     return 0;
   }
@@ -57,9 +50,9 @@ void ReadRecords(java_io_DataInputStream* in, int32_t count) {
   for (int32_t i = 0; i < count; i++) {
     IndexRecord record;
     record.name = in->readUTF();
-    record.offset = ReadFailed() ? 0 : in->readInt();
-    record.size = ReadFailed() ? 0 : in->readInt();
-    if (ReadFailed() || !record.name) {
+    record.offset = DiscardPendingException() ? 0 : in->readInt();
+    record.size = DiscardPendingException() ? 0 : in->readInt();
+    if (DiscardPendingException() || !record.name) {
       DebugLog("data.bar: the index ends inside entry %d of %d; the %d before it are kept", i,
                count, i);
       return;

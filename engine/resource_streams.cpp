@@ -14,13 +14,6 @@
 
 namespace {
 
-// Drops an exception the last call raised; true when there was one.
-bool Raised() {
-  if (!GetPendingException()) return false;
-  ClearPendingException();
-  return true;
-}
-
 // Whether b[off .. off + len - 1] lies inside b; traced as operation when it does not.
 bool RangeOfArray(const char* operation, ByteArray* b, int32_t off, int32_t len) {
   if (!NullCheck(b)) return false;
@@ -34,7 +27,7 @@ int32_t ReadUpTo(java_io_InputStream* in, ByteArray* b, int32_t off, int32_t len
   int32_t done = 0;
   while (done < len) {
     const int32_t n = in->read(b, off + done, len - done);
-    if (Raised() || n <= 0) break;
+    if (DiscardPendingException() || n <= 0) break;
     done += n;
   }
   return done;
@@ -56,7 +49,7 @@ void cGame::closeResourceStream() {
   StaticClass* s = Statics();
   if (java_io_InputStream* in = s->cGame_packStream) {
     in->close();
-    Raised();
+    DiscardPendingException();
   }
   s->cGame_packStream = nullptr;
   s->cGame_packPosition = 0;
@@ -71,7 +64,7 @@ int32_t cGame::readStreamByte() {
   java_io_InputStream* in = s->cGame_packStream;
   if (!in) return 0;
   const int32_t byte = in->read();
-  if (Raised() || byte < 0) {
+  if (DiscardPendingException() || byte < 0) {
     closeResourceStream();
     return 0;
   }

@@ -99,13 +99,6 @@ std::vector<uint8_t> BytesOf(ByteArray* array) {
   return std::vector<uint8_t>(first, first + array->length);
 }
 
-// Drops a pending exception; true when there was one.
-bool DropPendingException() {
-  if (!GetPendingException()) return false;
-  ClearPendingException();
-  return true;
-}
-
 }  // namespace
 
 // ---- Paths ----------------------------------------------------------------------------------
@@ -192,10 +185,10 @@ bool javax_microedition_rms_RecordStore::replaceFile(String* path, ByteArray* by
   bool written = true;
   if (bytes && count > 0) {
     out->write(bytes, offset, count);
-    written = !DropPendingException();
+    written = !DiscardPendingException();
   }
   out->close();  // after a failed write this abandons the replace: the old file stays
-  return !DropPendingException() && written;
+  return !DiscardPendingException() && written;
 }
 
 bool javax_microedition_rms_RecordStore::saveIndex() {

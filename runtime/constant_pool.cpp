@@ -22,18 +22,11 @@ constexpr int64_t kMinStringBytes = 2;
 constexpr const char* kStringFault =
     "LoadConstantPool: \"/constants.bin\": string %d of %d is %s; the pool keeps the %d before it";
 
-// Drops the exception a read left pending; true when there was one.
-bool ReadFailed() {
-  if (!GetPendingException()) return false;
-  ClearPendingException();
-  return true;
-}
-
 // The string count at the start of the file; 0 (after a trace line) when it is cut off or
 // negative.
 int32_t ReadCount(java_io_DataInputStream* in) {
   int32_t count = in->readInt();
-  if (ReadFailed()) {
+  if (DiscardPendingException()) {
     DebugLog("LoadConstantPool: \"/constants.bin\": the string count is cut off; no strings");
     return 0;
   }
@@ -53,7 +46,7 @@ int32_t ReadStrings(java_io_DataInputStream* in, ObjectArray* pool, int32_t capa
   while (loaded < capacity) {
     String* text = in->readUTF();
     const bool malformed = InstanceOf(GetPendingException(), cid::java_io_UTFDataFormatException);
-    if (ReadFailed()) {
+    if (DiscardPendingException()) {
       *fault = malformed ? "malformed" : "cut off";
       return loaded;
     }

@@ -26,6 +26,13 @@ void ClearPendingException() {
   CurrentThreadState().pendingException = nullptr;
 }
 
+bool DiscardPendingException() {
+  JavaThreadState& state = CurrentThreadState();
+  if (!state.pendingException) return false;
+  state.pendingException = nullptr;
+  return true;
+}
+
 int32_t FindCatchHandler(const CatchTable* table) {
   JavaThreadState& state = CurrentThreadState();
   for (int32_t position = 0; table[position].caughtClassId != 0; position++) {

@@ -49,6 +49,9 @@ Object* GetPendingException();
 
 // Clears the calling thread's pending exception (used where native code drops one).
 void ClearPendingException();
+// The same for a native that gives up on a call that failed and goes on: true when an
+// exception was pending.
+bool DiscardPendingException();
 
 // The position of the entry that catches the pending exception at the recorded catch site,
 // clearing it; -1 (the exception stays pending) when no entry matches.
