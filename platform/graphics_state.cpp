@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "javame/graphics.h"
+#include "platform/graphics_blit.h"
 #include "platform/graphics_raster.h"
 
 namespace {
@@ -20,7 +21,7 @@ int32_t AtMost(int64_t v, int32_t limit) {
 }  // namespace
 
 uint16_t javax_microedition_lcdui_Graphics::Rgb888ToRgb565(uint32_t rgb) {
-  return static_cast<uint16_t>(((rgb >> 8) & 0xF800) | ((rgb >> 5) & 0x07E0) | ((rgb & 0xFF) >> 3));
+  return Argb8888ToRgb565(rgb);
 }
 
 // ---- Colour ---------------------------------------------------------------------------------
