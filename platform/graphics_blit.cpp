@@ -8,9 +8,6 @@
 
 namespace {
 
-// Eight RGB565 pixels in one 16-byte vector (a GCC and Clang extension; SSE2 on x86-64).
-using Pixels8 = uint16_t __attribute__((vector_size(16)));
-
 // One contiguous row of the keyed copy: each vector keeps the old pixels where the source is
 // the key and takes the source elsewhere.
 void CopyKeyedRow(const uint16_t* s, uint16_t* o, int32_t w) {

@@ -15,6 +15,10 @@ struct BlitDescriptor {
   int32_t dstRowStep;    // destination, from one source row to the next
 };
 
+// Eight RGB565 pixels in one 16-byte vector (a GCC and Clang extension; SSE2 on x86-64): the
+// fills and the keyed RGB565 copy take rows eight pixels at a time.
+using Pixels8 = uint16_t __attribute__((vector_size(16)));
+
 constexpr uint16_t kColourKey565 = 0xF81F;       // transparent in RGB565 sources
 constexpr uint32_t kColourKeyArgb8888 = 0xF81F;  // the int the keyed ARGB8888 copy skips
 

@@ -8,9 +8,6 @@
 
 namespace {
 
-// Eight RGB565 pixels in one 16-byte vector (a GCC and Clang extension; SSE2 on x86-64).
-using Pixels8 = uint16_t __attribute__((vector_size(16)));
-
 // Eight pixels per 16-byte store along the row, then the rest one by one.
 void FillRow(uint16_t* row, int32_t w, uint16_t colour) {
   const Pixels8 eight = Pixels8{} + colour;
