@@ -36,6 +36,11 @@ struct PixelRect {
   int32_t h;
 };
 
+// True when a pixel array of length 16-bit elements holds every row of the image: height rows
+// of rowLength / 2 elements, each at least width long. The one check that a size, a row length
+// and a pixel array agree before pixels are read or written.
+bool PixelArrayHoldsRows(const javax_microedition_lcdui_Image& image, int64_t length);
+
 // The Graphics' target ready for drawing. False when there is nothing to draw into: a null
 // target (the null check's trace), or a target whose pixels are not a ShortArray that holds
 // its rows (a trace line naming operation). The clip may still be empty.

@@ -65,8 +65,7 @@ bool ClipRegion(const DrawTarget& target, const TransformAxes& axes, Region* r) 
 const uint16_t* SourcePixels(Image* image) {
   Array* pixels = image->pixels;
   if (!pixels || pixels->classId != cid::ShortArray) return nullptr;
-  const int64_t stride = image->rowLength / 2;
-  if (stride < image->width || stride * image->height > pixels->length) return nullptr;
+  if (!PixelArrayHoldsRows(*image, pixels->length)) return nullptr;
   return reinterpret_cast<const uint16_t*>(static_cast<ShortArray*>(pixels)->elements());
 }
 

@@ -12,6 +12,12 @@ void TraceArgument(const char* text) {
   PrintStackTrace();
 }
 
+bool PixelArrayHoldsRows(const javax_microedition_lcdui_Image& image, int64_t length) {
+  const int64_t stride = image.rowLength / 2;
+  return image.width >= 0 && image.height >= 0 && stride >= image.width &&
+         stride * image.height <= length;
+}
+
 bool AcquireDrawTarget(javax_microedition_lcdui_Graphics* graphics, const char* operation,
                        DrawTarget* out) {
   javax_microedition_lcdui_Image* image = graphics->target;
@@ -21,15 +27,13 @@ bool AcquireDrawTarget(javax_microedition_lcdui_Graphics* graphics, const char* 
     DebugLog("%s: the target image has no 16-bit pixels", operation);
     return false;
   }
-  const int32_t stride = image->rowLength / 2;
-  if (image->width < 0 || image->height < 0 || stride < image->width ||
-      static_cast<int64_t>(stride) * image->height > pixels->length) {
+  if (!PixelArrayHoldsRows(*image, pixels->length)) {
     DebugLog("%s: the target image's %d x %d pixels do not fit its pixel array", operation,
              image->width, image->height);
     return false;
   }
   out->pixels = reinterpret_cast<uint16_t*>(static_cast<ShortArray*>(pixels)->elements());
-  out->stride = stride;
+  out->stride = image->rowLength / 2;
   out->clipX1 = std::max(graphics->clipX1, 0);
   out->clipY1 = std::max(graphics->clipY1, 0);
   out->clipX2 = std::min(graphics->clipX2, image->width);

@@ -84,11 +84,11 @@ void Image::getRGB(IntArray* argb, int32_t offset, int32_t scanlength, int32_t x
   }
   ShortArray* array = getPixelArray();
   if (!array || w <= 0 || h <= 0) return;
-  const int64_t stride = rowLength / 2;
-  if (stride < width || stride * height > array->length) {
+  if (!PixelArrayHoldsRows(*this, array->length)) {
     DebugLog("getRGB: the image's pixels do not hold its %d x %d pixels", width, height);
     return;
   }
+  const int64_t stride = rowLength / 2;
   const auto* source = reinterpret_cast<const uint16_t*>(array->elements());
   auto* out = reinterpret_cast<uint32_t*>(argb->elements());
   for (int32_t row = 0; row < h; row++) {
