@@ -89,6 +89,8 @@ void Image::getRGB(IntArray* argb, int32_t offset, int32_t scanlength, int32_t x
     return;
   }
   const int64_t stride = rowLength / 2;
+  // Read once: stores through the int array could alias the field, so the loop would re-read it.
+  const int32_t pixelType = m_pixelType;
   const auto* source = reinterpret_cast<const uint16_t*>(array->elements());
   auto* out = reinterpret_cast<uint32_t*>(argb->elements());
   for (int32_t row = 0; row < h; row++) {
@@ -96,9 +98,9 @@ void Image::getRGB(IntArray* argb, int32_t offset, int32_t scanlength, int32_t x
     uint32_t* to = out + offset + int64_t{row} * scanlength;
     for (int32_t i = 0; i < w; i++) {
       const uint16_t p = from[i];
-      if (m_pixelType == kArgb4444) {
+      if (pixelType == kArgb4444) {
         to[i] = Argb4444ToArgb8888(p);
-      } else if (m_pixelType == kRgb565Keyed && p == kColourKey) {
+      } else if (pixelType == kRgb565Keyed && p == kColourKey) {
         to[i] = 0;
       } else {
         to[i] = 0xFF000000u | Rgb565ToRgb888(p);
