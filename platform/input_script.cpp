@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <fstream>
 #include <sstream>
 
 #include "host/window_messages.h"
+#include "platform/whole_number.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -15,16 +15,6 @@ namespace {
 using Kind = ReplayEvent::Kind;
 
 constexpr int64_t kLastFrame = int64_t{1} << 48;
-
-template <class T>
-bool ParseNumber(const std::string& word, T min, T max, T* out) {
-  T value{};
-  const char* end = word.data() + word.size();
-  auto [next, error] = std::from_chars(word.data(), end, value);
-  if (error != std::errc() || next != end || value < min || value > max) return false;
-  *out = value;
-  return true;
-}
 
 struct NamedKey {
   const char* name;
@@ -38,7 +28,7 @@ constexpr NamedKey kKeyNames[] = {
 };
 
 bool ParseKey(std::string word, uint32_t* key) {
-  if (ParseNumber<uint32_t>(word, 1, 254, key)) return true;
+  if (ParseWholeNumber<uint32_t>(word, 1, 254, key)) return true;
   std::transform(word.begin(), word.end(), word.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   for (const NamedKey& named : kKeyNames) {
@@ -48,18 +38,18 @@ bool ParseKey(std::string word, uint32_t* key) {
     return *key = host::kVkA + static_cast<uint32_t>(word[0] - 'a'), true;
   }
   uint32_t n;
-  if (word.size() > 1 && word[0] == 'f' && ParseNumber<uint32_t>(word.substr(1), 1, 12, &n)) {
+  if (word.size() > 1 && word[0] == 'f' && ParseWholeNumber<uint32_t>(word.substr(1), 1, 12, &n)) {
     return *key = host::kVkF1 + n - 1, true;
   }
-  if (word.rfind("numpad", 0) == 0 && ParseNumber<uint32_t>(word.substr(6), 0, 9, &n)) {
+  if (word.rfind("numpad", 0) == 0 && ParseWholeNumber<uint32_t>(word.substr(6), 0, 9, &n)) {
     return *key = host::kVkNumPad0 + n, true;
   }
   return false;
 }
 
 bool ParsePoint(const std::vector<std::string>& words, size_t at, ReplayEvent* event) {
-  return words.size() == at + 2 && ParseNumber<int32_t>(words[at], -32768, 32767, &event->x) &&
-         ParseNumber<int32_t>(words[at + 1], -32768, 32767, &event->y);
+  return words.size() == at + 2 && ParseWholeNumber<int32_t>(words[at], -32768, 32767, &event->x) &&
+         ParseWholeNumber<int32_t>(words[at + 1], -32768, 32767, &event->y);
 }
 
 // A press or a tap: the first event now, its release one frame later.
@@ -158,7 +148,7 @@ std::vector<ReplayEvent> ParseInputScript(const std::string& text, const std::st
     ReplayEvent event;
     std::vector<ReplayEvent> parsed;
     const char* error = nullptr;
-    if (!ParseNumber<int64_t>(words[0], 1, kLastFrame, &event.frame)) {
+    if (!ParseWholeNumber<int64_t>(words[0], 1, kLastFrame, &event.frame)) {
       error = "the frame is not a whole number from 1";
     } else if (words.size() < 2) {
       error = "no event after the frame";

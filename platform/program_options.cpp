@@ -1,13 +1,11 @@
 // Reading the program's options and setting the host up from them.
 #include "platform/program_options.h"
 
-#include <charconv>
-#include <cstring>
-
 #include "host/clock.h"
 #include "host/file_roots.h"
 #include "host/termination_signal.h"
 #include "platform/frame_driver.h"
+#include "platform/whole_number.h"
 
 const char* const kProgramUsage =
     "usage: plimora [--headless] [--frames N] [--screenshot FILE.png] [--input FILE]\n"
@@ -20,15 +18,6 @@ constexpr int32_t kLargestScale = 8;
 
 // The clock of --fixed-clock; it lives as long as the process.
 host::ManualClock fixedClock;
-
-bool ParseCount(const char* text, int64_t max, int64_t* out) {
-  const char* end = text + strlen(text);
-  int64_t value = 0;
-  auto [next, error] = std::from_chars(text, end, value);
-  if (error != std::errc() || next != end || value < 1 || value > max) return false;
-  *out = value;
-  return true;
-}
 
 }  // namespace
 
@@ -66,7 +55,7 @@ bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* opti
     }
     int64_t count = 0;
     const bool frames = name == "--frames";
-    if (!ParseCount(value, frames ? kMostFrames : kLargestScale, &count)) {
+    if (!ParseWholeNumber<int64_t>(value, 1, frames ? kMostFrames : kLargestScale, &count)) {
       *error =
           name + (frames ? " takes a whole number from 1" : " takes a whole number from 1 to 8");
       return false;
