@@ -2,6 +2,7 @@
 #include "platform/display_backends.h"
 
 #include "host/window.h"
+#include "runtime/application_impl.h"
 
 using host::DisplaySurface;
 
@@ -14,6 +15,10 @@ bool NativeDisplay::openSurface(host::Window* window, host::DisplayPath path) {
   if (!surface_) return false;
   window_ = window;
   return true;
+}
+
+host::DisplaySurface* DisplaySurfaceOf(const ApplicationImpl* context) {
+  return context && context->display ? context->display->surface() : nullptr;
 }
 
 // ---- GdiDisplay ---------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 
 #include "host/display_surface.h"
 
+class ApplicationImpl;
 namespace host {
 class Window;
 }
@@ -133,3 +134,7 @@ class DDrawDisplay final : public NativeDisplay {
  private:
   host::ScreenFormat screen_;
 };
+
+// The surface of the context's display back-end; null without a context, a display or an open
+// surface.
+host::DisplaySurface* DisplaySurfaceOf(const ApplicationImpl* context);

@@ -25,7 +25,7 @@ void AnswerTerminationSignal() {
 // Shows the last frame the game thread presented, if it has not been shown yet. Waiting for
 // the front buffer's lock parks the thread; the surface touches no managed memory.
 void ShowPendingFrame(ApplicationImpl& context) {
-  host::DisplaySurface* surface = context.display ? context.display->surface() : nullptr;
+  host::DisplaySurface* surface = DisplaySurfaceOf(&context);
   if (!surface) return;
   SafeRegion parked;
   surface->showPendingFrame();

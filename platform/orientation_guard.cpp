@@ -31,8 +31,6 @@ bool CheckDisplayOrientation() {
 
 // Black with the message in red, from the middle of the screen down.
 void ShowMessageScreen() {
-  ApplicationImpl* context = GetApplicationImpl();
-  host::DisplaySurface* surface =
-      context && context->display ? context->display->surface() : nullptr;
+  host::DisplaySurface* surface = DisplaySurfaceOf(GetApplicationImpl());
   if (surface) surface->showMessageScreen(getStartupMessage(kPleaseWaitMessage));
 }

@@ -10,8 +10,7 @@
 using host::DisplaySurface;
 
 void WriteScreenshot(const std::string& path) {
-  ApplicationImpl* context = GetApplicationImpl();
-  DisplaySurface* surface = context && context->display ? context->display->surface() : nullptr;
+  DisplaySurface* surface = DisplaySurfaceOf(GetApplicationImpl());
   if (!surface) {
     DebugLog("Screenshot %s: no display is open; nothing written", path.c_str());
     return;
