@@ -1,10 +1,11 @@
-// Small drawing targets for pixel-exact tests: an image with its Graphics, and its pixels
-// written out as text, one character per pixel and one line per row.
+// Small drawing targets for pixel-exact tests: an image with its Graphics, its pixels written
+// out as text (one character per pixel and one line per row), and ARGB int arrays in and out.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "javame/graphics.h"
 #include "javame/image.h"
@@ -52,3 +53,19 @@ struct Canvas {
   Image* image;
   Graphics* graphics;
 };
+
+// An int array holding the ARGB values.
+inline IntArray* MakeInts(const std::vector<uint32_t>& values) {
+  IntArray* array = NewIntArray(static_cast<int32_t>(values.size()));
+  for (size_t i = 0; i < values.size(); i++) array->elements()[i] = static_cast<int32_t>(values[i]);
+  return array;
+}
+
+// The whole image as ARGB values through getRGB, row by row.
+inline std::vector<uint32_t> ArgbOf(Image* image) {
+  const int32_t n = image->width * image->height;
+  IntArray* out = NewIntArray(n);
+  image->getRGB(out, 0, image->width, 0, 0, image->width, image->height);
+  const auto* first = reinterpret_cast<const uint32_t*>(out->elements());
+  return std::vector<uint32_t>(first, first + n);
+}

@@ -26,12 +26,6 @@ Image* MakeImage(int32_t width, int32_t height, int32_t pixelType,
   return image;
 }
 
-IntArray* MakeInts(const std::vector<uint32_t>& values) {
-  IntArray* array = NewIntArray(static_cast<int32_t>(values.size()));
-  for (size_t i = 0; i < values.size(); i++) array->elements()[i] = static_cast<int32_t>(values[i]);
-  return array;
-}
-
 // Source pixels A..F of a 3 x 2 image, and their letters.
 const std::vector<uint16_t> kAbcDef = {1, 2, 3, 4, 5, 6};
 const std::map<uint16_t, char> kLetters = {{0, '.'}, {1, 'A'}, {2, 'B'}, {3, 'C'},

@@ -28,14 +28,6 @@ Image* Decode(const std::vector<uint8_t>& png) {
   return Image::createImage(MakeBytes(png), 0, static_cast<int32_t>(png.size()));
 }
 
-std::vector<uint32_t> Argb(Image* image) {
-  const int32_t n = image->width * image->height;
-  IntArray* out = NewIntArray(n);
-  image->getRGB(out, 0, image->width, 0, 0, image->width, image->height);
-  const auto* first = reinterpret_cast<const uint32_t*>(out->elements());
-  return std::vector<uint32_t>(first, first + n);
-}
-
 bool HasLineStarting(const TraceCapture& trace, const std::string& prefix) {
   for (const std::string& line : trace.lines()) {
     if (line.rfind(prefix, 0) == 0) return true;
@@ -70,7 +62,7 @@ TEST_F(ImagePngTest, APaletteWithTransparencyGivesAKeyedImage) {
   EXPECT_EQ(pixels[0], 0xF81F);  // the clear entry is the key
   EXPECT_EQ(pixels[1], 0x07E0);  // the half-transparent entry is opaque
   EXPECT_EQ(pixels[2], 0x001F);
-  EXPECT_EQ(Argb(image), (std::vector<uint32_t>{0, 0xFF00FF00, 0xFF0000FF, 0xFF00FF00}));
+  EXPECT_EQ(ArgbOf(image), (std::vector<uint32_t>{0, 0xFF00FF00, 0xFF0000FF, 0xFF00FF00}));
 }
 
 TEST_F(ImagePngTest, PixelTypesAndConversions) {
@@ -185,7 +177,7 @@ TEST_F(ImagePngTest, PixelTypesAndConversions) {
     EXPECT_EQ(image->width, c.spec.width);
     EXPECT_EQ(image->height, c.spec.height);
     EXPECT_EQ(image->m_pixelType, c.type);
-    EXPECT_EQ(Argb(image), c.argb);
+    EXPECT_EQ(ArgbOf(image), c.argb);
   }
 }
 
@@ -214,7 +206,7 @@ TEST_F(ImagePngTest, BytesAfterIendAreIgnored) {
   ASSERT_NE(image, nullptr);
   EXPECT_TRUE(trace.lines().empty());
   EXPECT_EQ(image->width, 2);
-  EXPECT_EQ(Argb(image), Argb(Decode(png)));
+  EXPECT_EQ(ArgbOf(image), ArgbOf(Decode(png)));
 }
 
 TEST_F(ImagePngTest, ThePngMayStartInsideItsArray) {
@@ -225,7 +217,7 @@ TEST_F(ImagePngTest, ThePngMayStartInsideItsArray) {
   ByteArray* data = MakeBytes(framed);
   Image* image = Image::nativeCreateImage(data, 3, static_cast<int32_t>(png.size()));
   ASSERT_NE(image, nullptr);
-  EXPECT_EQ(Argb(image), std::vector<uint32_t>{0xFFFFFFFF});
+  EXPECT_EQ(ArgbOf(image), std::vector<uint32_t>{0xFFFFFFFF});
 
   struct Case {
     int32_t offset, length;
@@ -319,7 +311,7 @@ TEST_F(ImagePngTest, LibpngErrorsAfterAGoodHeaderLeaveABlankImage) {
     EXPECT_EQ(trace.lines().size(), 1u);
     EXPECT_EQ(image->width, 4);
     EXPECT_EQ(image->m_pixelType, Image::kRgb565);
-    EXPECT_EQ(Argb(image), std::vector<uint32_t>(16, 0xFF000000));
+    EXPECT_EQ(ArgbOf(image), std::vector<uint32_t>(16, 0xFF000000));
   }
 }
 
@@ -361,7 +353,7 @@ TEST_F(ImagePngMovingDataTest, TheDecoderReadsThePngWhereCompactionMovedIt) {
   ASSERT_NE(data->body, oldBody) << "the layout no longer makes the pixels move the PNG";
   ASSERT_NE(image, nullptr);
   EXPECT_GT(fence->length, 0);
-  const std::vector<uint32_t> argb = Argb(image);
+  const std::vector<uint32_t> argb = ArgbOf(image);
   for (size_t i = 0; i < 150; i++) {
     const uint16_t p = Graphics::Rgb888ToRgb565(colours[i]);
     const uint32_t expected = 0xFF000000u | uint32_t((p >> 11) * 255 / 31) << 16 |

@@ -12,20 +12,6 @@ namespace {
 
 using ImageRgbTest = RuntimeTest;
 
-IntArray* MakeInts(const std::vector<uint32_t>& values) {
-  IntArray* array = NewIntArray(static_cast<int32_t>(values.size()));
-  for (size_t i = 0; i < values.size(); i++) array->elements()[i] = static_cast<int32_t>(values[i]);
-  return array;
-}
-
-std::vector<uint32_t> ReadBack(Image* image) {
-  const int32_t n = image->width * image->height;
-  IntArray* out = NewIntArray(n);
-  image->getRGB(out, 0, image->width, 0, 0, image->width, image->height);
-  return std::vector<uint32_t>(reinterpret_cast<uint32_t*>(out->elements()),
-                               reinterpret_cast<uint32_t*>(out->elements()) + n);
-}
-
 TEST_F(ImageRgbTest, CreateRgbImageChoosesThePixelTypeByAlpha) {
   struct Case {
     const char* name;
@@ -61,7 +47,7 @@ TEST_F(ImageRgbTest, CreateRgbImageChoosesThePixelTypeByAlpha) {
     EXPECT_TRUE(trace.lines().empty());
     EXPECT_FALSE(image->isMutable());
     EXPECT_EQ(image->m_pixelType, c.type);
-    EXPECT_EQ(ReadBack(image), c.readBack);
+    EXPECT_EQ(ArgbOf(image), c.readBack);
   }
 }
 
@@ -104,7 +90,7 @@ TEST_F(ImageRgbTest, GetRgbConvertsEachPixelType) {
     Image* image = NewObject<Image>();
     ASSERT_TRUE(image->initPixels(1, 1, c.type, 0));
     static_cast<ShortArray*>(image->pixels)->elements()[0] = static_cast<int16_t>(c.pixel);
-    EXPECT_EQ(ReadBack(image), std::vector<uint32_t>{c.argb});
+    EXPECT_EQ(ArgbOf(image), std::vector<uint32_t>{c.argb});
   }
 }
 
