@@ -34,11 +34,7 @@ java_io_ByteArrayInputStream::java_io_ByteArrayInputStream(ByteArray* b, int32_t
 int32_t java_io_ByteArrayInputStream::read(ByteArray* b, int32_t off, int32_t len) {
   MonitorScope lock(this);
   if (!NullCheck(b)) return -1;
-  if (!RangeInside(off, len, b->length)) {
-    DebugLog("ByteArrayInputStream.read: bytes %d + %d outside the array (length %d)", off, len,
-             b->length);
-    return 0;
-  }
+  if (!BytesInside("ByteArrayInputStream.read", off, len, b->length)) return 0;
   if (pos >= count) return -1;
   const int32_t n = std::min(len, count - pos);
   if (n <= 0) return 0;

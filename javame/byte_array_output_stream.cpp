@@ -55,11 +55,7 @@ void java_io_ByteArrayOutputStream::write(int32_t b) {
 void java_io_ByteArrayOutputStream::write(ByteArray* b, int32_t off, int32_t len) {
   MonitorScope lock(this);
   if (!NullCheck(b)) return;
-  if (!RangeInside(off, len, b->length)) {
-    DebugLog("ByteArrayOutputStream.write: bytes %d + %d outside the array (length %d)", off, len,
-             b->length);
-    return;
-  }
+  if (!BytesInside("ByteArrayOutputStream.write", off, len, b->length)) return;
   if (len == 0 || !ensureRoom(int64_t{count} + len)) return;
   memmove(buf->elements() + count, b->elements() + off, static_cast<size_t>(len));
   count += len;

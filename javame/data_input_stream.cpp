@@ -9,7 +9,6 @@
 #include "runtime/monitor.h"
 #include "runtime/range_check.h"
 #include "runtime/string.h"
-#include "runtime/trace.h"
 
 namespace {
 
@@ -107,11 +106,7 @@ bool java_io_DataInputStream::markSupported() {
 
 void java_io_DataInputStream::readFully(ByteArray* b, int32_t off, int32_t len) {
   if (!NullCheck(b)) return;
-  if (!RangeInside(off, len, b->length)) {
-    DebugLog("DataInputStream.readFully: bytes %d + %d outside the array (length %d)", off, len,
-             b->length);
-    return;
-  }
+  if (!BytesInside("DataInputStream.readFully", off, len, b->length)) return;
   int32_t done = 0;
   while (done < len) {
     const int32_t n = read(b, off + done, len - done);

@@ -26,11 +26,7 @@ int32_t javax_microedition_io_ResourceInputStream::read() {
 
 int32_t javax_microedition_io_ResourceInputStream::read(ByteArray* b, int32_t off, int32_t len) {
   if (!NullCheck(b)) return -1;
-  if (!RangeInside(off, len, b->length)) {
-    DebugLog("ResourceInputStream.read: bytes %d + %d outside the array (length %d)", off, len,
-             b->length);
-    return 0;
-  }
+  if (!BytesInside("ResourceInputStream.read", off, len, b->length)) return 0;
   if (position >= limit) {
     ThrowException(NewObject<java_io_EOFException>());
     return -1;

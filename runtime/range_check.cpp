@@ -24,3 +24,9 @@ Span ClampRange(const char* operation, int64_t begin, int64_t end, int32_t lengt
 bool RangeInside(int64_t begin, int64_t count, int32_t length) {
   return begin >= 0 && count >= 0 && begin + count <= length;
 }
+
+bool BytesInside(const char* operation, int32_t offset, int32_t count, int32_t length) {
+  if (RangeInside(offset, count, length)) return true;
+  DebugLog("%s: bytes %d + %d outside the array (length %d)", operation, offset, count, length);
+  return false;
+}

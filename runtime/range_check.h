@@ -22,3 +22,7 @@ Span ClampRange(const char* operation, int64_t begin, int64_t end, int32_t lengt
 
 // True when [begin, begin + count) lies inside [0, length] and count >= 0, without a trace.
 bool RangeInside(int64_t begin, int64_t count, int32_t length);
+
+// RangeInside for count bytes from offset of an array of length bytes; otherwise writes
+// "<operation>: bytes O + C outside the array (length L)".
+bool BytesInside(const char* operation, int32_t offset, int32_t count, int32_t length);
