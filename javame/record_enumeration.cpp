@@ -2,9 +2,7 @@
 // or deleted after the enumeration was made are seen at once.
 #include "javame/record_enumeration.h"
 
-#include "javame/boxed.h"
 #include "javame/record_store.h"
-#include "javame/vector.h"
 #include "runtime/exceptions.h"
 
 int32_t javax_microedition_rms_RecordEnumerationImpl::numRecords() {
@@ -16,7 +14,7 @@ int32_t javax_microedition_rms_RecordEnumerationImpl::idAt(int32_t position) {
     ThrowInvalidRecordId(position);
     return 0;
   }
-  return static_cast<java_lang_Integer*>(store->recordIds->elementAt(position))->intValue();
+  return store->recordIdAt(position);
 }
 
 int32_t javax_microedition_rms_RecordEnumerationImpl::nextRecordId() {

@@ -2,7 +2,6 @@
 // store and its enumeration raise.
 #include "javame/record_store.h"
 
-#include "javame/boxed.h"
 #include "javame/exception_classes.h"
 #include "javame/file.h"
 #include "javame/record_enumeration.h"
@@ -27,6 +26,11 @@ constexpr int32_t kFileSuffix = 52;   // string constant: ends every index and r
 void ThrowInvalidRecordId(int32_t value) {
   ThrowException(
       NewObject<javax_microedition_rms_InvalidRecordIDException>(String::valueOf(value)));
+}
+
+void ThrowRecordStoreFull() {
+  ThrowException(
+      NewObject<javax_microedition_rms_RecordStoreFullException>(GetConstantString(kStoreFull)));
 }
 
 void ThrowRecordStoreException(String* message) {
@@ -62,8 +66,7 @@ javax_microedition_rms_RecordStore* javax_microedition_rms_RecordStore::openReco
     return nullptr;
   }
   if (!exists && index && index->availableSize() < 0) {
-    ThrowException(
-        NewObject<javax_microedition_rms_RecordStoreFullException>(GetConstantString(kStoreFull)));
+    ThrowRecordStoreFull();
     return nullptr;
   }
   auto* store = NewObject<javax_microedition_rms_RecordStore>(path);
@@ -95,8 +98,7 @@ void javax_microedition_rms_RecordStore::deleteRecordStore(String* name) {
   javax_microedition_rms_RecordStore* store = openRecordStore(name, false);
   if (!store) return;
   for (int32_t i = store->getNumRecords() - 1; i >= 0; i--) {
-    store->deleteRecord(
-        static_cast<java_lang_Integer*>(store->recordIds->elementAt(i))->intValue());
+    store->deleteRecord(store->recordIdAt(i));
     if (GetPendingException()) return;
   }
   auto* index = NewObject<javax_microedition_io_File>(store->indexPath);

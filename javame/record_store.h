@@ -70,6 +70,8 @@ class javax_microedition_rms_RecordStore : public Object {
   virtual int32_t getSize();  // operation 6: the sum of the record sizes
   int32_t getNumRecords();
   int32_t getNextRecordID();
+  // Ours: the id at position in recordIds, 0 <= position < getNumRecords().
+  int32_t recordIdAt(int32_t position);
 
   // ---- The index file: javame/record_store_index.cpp ----
   // Writes the index now, always; RecordStoreException (string constant 53) when it fails.
@@ -108,6 +110,8 @@ class javax_microedition_rms_RecordStore : public Object {
 // The record store's exceptions (javame/record_store.cpp).
 // InvalidRecordIDException whose message is value in decimal.
 void ThrowInvalidRecordId(int32_t value);
+// RecordStoreFullException with string constant 49 as its message.
+void ThrowRecordStoreFull();
 // RecordStoreException with the given message.
 void ThrowRecordStoreException(String* message);
 

@@ -196,7 +196,7 @@ bool javax_microedition_rms_RecordStore::saveIndex() {
   index.lastRecordId = lastRecordId;
   const int32_t count = getNumRecords();
   for (int32_t i = 0; i < count; i++) {
-    index.ids.push_back(static_cast<java_lang_Integer*>(recordIds->elementAt(i))->intValue());
+    index.ids.push_back(recordIdAt(i));
   }
   const std::vector<uint8_t> bytes = EncodeIndex(index);
   const auto size = static_cast<int32_t>(bytes.size());

@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "javame/boxed.h"
-#include "javame/exception_classes.h"
 #include "javame/file.h"
 #include "javame/record_store.h"
 #include "javame/vector.h"
@@ -22,19 +21,13 @@
 
 namespace {
 
-constexpr int32_t kStoreFull = 49;   // string constant: RecordStoreFullException's text
 constexpr int32_t kNotWritten = 53;  // string constant: RecordStoreException's text
-
-void ThrowStoreFull() {
-  ThrowException(
-      NewObject<javax_microedition_rms_RecordStoreFullException>(GetConstantString(kStoreFull)));
-}
 
 // The free-space check of add and set: false, with RecordStoreFullException pending, when
 // the store has no room for needed more bytes.
 bool HasRoomFor(javax_microedition_io_File* file, int64_t needed) {
   if (file && file->availableSize() >= needed) return true;
-  ThrowStoreFull();
+  ThrowRecordStoreFull();
   return false;
 }
 
@@ -50,9 +43,13 @@ int32_t javax_microedition_rms_RecordStore::getNextRecordID() {
   return lastRecordId + 1;
 }
 
+int32_t javax_microedition_rms_RecordStore::recordIdAt(int32_t position) {
+  return static_cast<java_lang_Integer*>(recordIds->elementAt(position))->intValue();
+}
+
 int32_t javax_microedition_rms_RecordStore::positionOf(int32_t id) {
   for (int32_t i = getNumRecords() - 1; i >= 0; i--) {
-    if (static_cast<java_lang_Integer*>(recordIds->elementAt(i))->intValue() == id) return i;
+    if (recordIdAt(i) == id) return i;
   }
   return -1;
 }
@@ -81,7 +78,7 @@ int32_t javax_microedition_rms_RecordStore::addRecord(ByteArray* data, int32_t o
                                                       int32_t numBytes) {
   if (!HasRoomFor(NewObject<javax_microedition_io_File>(indexPath), numBytes)) return 0;
   if (lastRecordId == INT32_MAX) {  // no id is left that was never given out
-    ThrowStoreFull();
+    ThrowRecordStoreFull();
     return 0;
   }
   const int32_t id = lastRecordId + 1;
@@ -184,7 +181,7 @@ int32_t javax_microedition_rms_RecordStore::getRecordSize(int32_t id) {
 int32_t javax_microedition_rms_RecordStore::getSize() {
   int64_t total = 0;
   for (int32_t i = 0; i < getNumRecords(); i++) {
-    total += getRecordSize(static_cast<java_lang_Integer*>(recordIds->elementAt(i))->intValue());
+    total += getRecordSize(recordIdAt(i));
   }
   return static_cast<int32_t>(std::min<int64_t>(total, INT32_MAX));
 }

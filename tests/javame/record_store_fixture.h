@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "javame/boxed.h"
 #include "javame/record_store.h"
 #include "javame/vector.h"
 #include "runtime/array.h"
@@ -47,7 +46,7 @@ class RecordStoreTest : public LibraryTest {
   static std::vector<int32_t> Ids(Store* store) {
     std::vector<int32_t> ids;
     for (int32_t i = 0; i < store->recordIds->size(); i++) {
-      ids.push_back(static_cast<java_lang_Integer*>(store->recordIds->elementAt(i))->intValue());
+      ids.push_back(store->recordIdAt(i));
     }
     return ids;
   }
