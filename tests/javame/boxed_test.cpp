@@ -9,21 +9,13 @@
 #include "runtime/exceptions.h"
 #include "runtime/static_class.h"
 #include "runtime/string.h"
+#include "tests/support/library_fixture.h"
 #include "tests/support/runtime_fixture.h"
-#include "tests/support/started_runtime_fixture.h"
 #include "tests/support/string_text.h"
 
 namespace {
 
-class BoxedTest : public StartedRuntimeTest {
- protected:
-  // The class id of the pending exception, cleared; 0 when none is pending.
-  static int32_t TakePending() {
-    Object* pending = GetPendingException();
-    ClearPendingException();
-    return pending ? pending->classId : 0;
-  }
-};
+using BoxedTest = LibraryTest;
 
 TEST_F(BoxedTest, ParseByteKeepsTheByteRangeAndRefusesTheRest) {
   struct Case {
@@ -40,7 +32,7 @@ TEST_F(BoxedTest, ParseByteKeepsTheByteRangeAndRefusesTheRest) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(java_lang_Byte::parseByte(NewJavaString(c.text)), c.value);
     Object* pending = GetPendingException();
-    EXPECT_EQ(TakePending(), c.refused ? cid::java_lang_NumberFormatException : 0);
+    EXPECT_EQ(TakePending().classId, c.refused ? cid::java_lang_NumberFormatException : 0);
     if (c.refused) {
       EXPECT_EQ(static_cast<java_lang_Throwable*>(pending)->getMessage(), GetConstantString(46));
     }
@@ -51,7 +43,7 @@ TEST_F(BoxedTest, ParseByteReadsAnyRadixAsDecimalAfterATrace) {
   TraceCapture trace;
   EXPECT_EQ(java_lang_Byte::parseByte(NewJavaString("12"), 16), 12);
   EXPECT_TRUE(trace.contains("base == 10"));
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
 }
 
 TEST_F(BoxedTest, IntegerValuesAreCutOrWidenedWithSign) {

@@ -70,7 +70,7 @@ TEST_F(DataInputStreamTest, IntegersAreBigEndian) {
   EXPECT_EQ(in->readInt(), -2147483647);
   EXPECT_EQ(in->readUnsignedShort(), 65534);
   EXPECT_EQ(in->readInt(), 0x12345678);
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
 }
 
 TEST_F(DataInputStreamTest, TypedReadsOfEveryWidth) {
@@ -83,7 +83,7 @@ TEST_F(DataInputStreamTest, TypedReadsOfEveryWidth) {
   EXPECT_EQ(in->readShort(), -2);
   EXPECT_EQ(in->readChar(), u'\u20AC');
   EXPECT_EQ(in->readLong(), std::numeric_limits<int64_t>::min() + 1);
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
 }
 
 TEST_F(DataInputStreamTest, AValueTheStreamEndsInsideRaisesEndOfFile) {
@@ -110,7 +110,7 @@ TEST_F(DataInputStreamTest, AValueTheStreamEndsInsideRaisesEndOfFile) {
       SCOPED_TRACE(std::string(c.read) + " over " + std::to_string(have) + " bytes");
       java_io_DataInputStream* in = Over(std::vector<uint8_t>(have, 0x7F));
       EXPECT_EQ(c.call(in), 0);
-      EXPECT_EQ(TakePending(), cid::java_io_EOFException);
+      EXPECT_EQ(TakePending().classId, cid::java_io_EOFException);
       EXPECT_EQ(in->read(), -1);  // never read past the end
     }
   }
@@ -124,13 +124,13 @@ TEST_F(DataInputStreamTest, ReadFullyEndsWhenTheStreamGivesNoMore) {
     stream_->zeroAtEnd = zeroAtEnd;
     ByteArray* b = NewByteArray(5);
     in->readFully(b);
-    EXPECT_EQ(TakePending(), cid::java_io_EOFException);
+    EXPECT_EQ(TakePending().classId, cid::java_io_EOFException);
     EXPECT_EQ(ByteArray::get(b, 2), 3);
   }
   // An empty request reads nothing and ends nothing.
   java_io_DataInputStream* in = Over({});
   in->readFully(NewByteArray(0));
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
 }
 
 TEST_F(DataInputStreamTest, SkipBytesStopsWhenASkipGivesNothing) {
@@ -160,9 +160,9 @@ TEST_F(DataInputStreamTest, AnExceptionOfTheStreamUnderPassesThrough) {
   java_io_DataInputStream* in = Over({1, 2, 3, 4});
   stream_->failWith = NewObject<java_io_IOException>();
   EXPECT_EQ(in->readInt(), 0);
-  EXPECT_EQ(TakePending(), cid::java_io_IOException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_IOException);
   EXPECT_EQ(in->readUTF(), nullptr);
-  EXPECT_EQ(TakePending(), cid::java_io_IOException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_IOException);
 }
 
 TEST_F(DataInputStreamTest, ReadUtfDecodesModifiedUtf8) {
@@ -182,7 +182,7 @@ TEST_F(DataInputStreamTest, ReadUtfDecodesModifiedUtf8) {
   for (const Row& row : rows) {
     // One byte per array read: the text is still read whole.
     String* text = Over(row.bytes, 1)->readUTF();
-    EXPECT_EQ(TakePending(), 0);
+    EXPECT_EQ(TakePending().classId, 0);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(UnitsOf(text), row.text);
   }
@@ -201,14 +201,14 @@ TEST_F(DataInputStreamTest, ReadUtfRefusesMalformedBytesButConsumesThem) {
     bytes.insert(bytes.end(), {0x00, 0x01, 'z'});
     java_io_DataInputStream* in = Over(bytes);
     EXPECT_EQ(in->readUTF(), nullptr);
-    EXPECT_EQ(TakePending(), cid::java_io_UTFDataFormatException);
+    EXPECT_EQ(TakePending().classId, cid::java_io_UTFDataFormatException);
     EXPECT_EQ(UnitsOf(in->readUTF()), u"z");
   }
 }
 
 TEST_F(DataInputStreamTest, ReadUtfOfATextLongerThanTheStreamRaisesEndOfFile) {
   EXPECT_EQ(Over({0x00, 0x05, 'a', 'b'}, 1)->readUTF(), nullptr);
-  EXPECT_EQ(TakePending(), cid::java_io_EOFException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_EOFException);
 }
 
 TEST_F(DataInputStreamTest, ReadFullyChecksItsRangeBeforeReading) {
@@ -219,7 +219,7 @@ TEST_F(DataInputStreamTest, ReadFullyChecksItsRangeBeforeReading) {
   EXPECT_EQ(trace.lines(),
             std::vector<std::string>{
                 "DataInputStream.readFully: bytes 2 + 3 outside the array (length 4)"});
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
   EXPECT_EQ(in->available(), 4);
   in->readFully(b, 1, 3);
   EXPECT_EQ(ByteArray::get(b, 3), 3);

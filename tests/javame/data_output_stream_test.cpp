@@ -74,7 +74,7 @@ TEST_F(DataOutputStreamTest, EveryTypedValueComesBackThroughDataInputStream) {
   }
   for (int64_t v : longs) EXPECT_EQ(in->readLong(), v);
   EXPECT_EQ(in->read(), -1);
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
 }
 
 TEST_F(DataOutputStreamTest, WriteUtfWritesModifiedUtf8BehindItsByteCount) {
@@ -95,22 +95,22 @@ TEST_F(DataOutputStreamTest, WriteUtfWritesModifiedUtf8BehindItsByteCount) {
     EXPECT_EQ(Written(), c.bytes);
     EXPECT_EQ(UnitsOf(ReadBack()->readUTF()), c.text);
   }
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
 }
 
 TEST_F(DataOutputStreamTest, WriteUtfRefusesATextBeyondTheSixteenBitCount) {
   // 65535 encoded bytes is the most the count can say; one byte more is refused whole.
   out_->writeUTF(Text(std::u16string(21845, u'\u20AC')));
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
   EXPECT_EQ(bytes_->size(), 65537);
   EXPECT_EQ(UnitsOf(ReadBack()->readUTF()).size(), 21845u);
 
   bytes_->reset();
   out_->writeUTF(Text(std::u16string(21845, u'\u20AC') + u"a"));
-  EXPECT_EQ(TakePending(), cid::java_io_UTFDataFormatException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_UTFDataFormatException);
   EXPECT_EQ(bytes_->size(), 0);
   out_->writeUTF(Text(std::u16string(32768, u'\0')));
-  EXPECT_EQ(TakePending(), cid::java_io_UTFDataFormatException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_UTFDataFormatException);
   EXPECT_EQ(bytes_->size(), 0);
 }
 
@@ -127,10 +127,10 @@ TEST_F(DataOutputStreamTest, ATypedWriteStopsAtTheFirstExceptionOfTheStreamUnder
   sink->failWith = NewObject<java_io_IOException>();
   auto* out = NewObject<java_io_DataOutputStream>(sink);
   out->writeLong(-1);
-  EXPECT_EQ(TakePending(), cid::java_io_IOException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_IOException);
   EXPECT_EQ(sink->writes, 1);
   out->writeChars(NewJavaString("abc"));
-  EXPECT_EQ(TakePending(), cid::java_io_IOException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_IOException);
   EXPECT_EQ(sink->writes, 2);
 }
 

@@ -82,7 +82,7 @@ TEST_F(PrintStreamTest, IOExceptionsAreDroppedForTheTextAndTheLineEndAlike) {
 TEST_F(PrintStreamTest, OtherExceptionsPassThroughAndEndTheLine) {
   sink_->failWith = NewObject<java_lang_IllegalStateException>();
   out_->println(int32_t{1});
-  EXPECT_EQ(TakePending(), cid::java_lang_IllegalStateException);
+  EXPECT_EQ(TakePending().classId, cid::java_lang_IllegalStateException);
   EXPECT_EQ(sink_->writes, 1);  // no line end after the failed text
 }
 

@@ -32,11 +32,11 @@ TEST_F(ResourceInputStreamTest, ArrayReadsStopAtTheLimitAndRaiseEndOfFileThere) 
   ByteArray* b = NewByteArray(10);
   EXPECT_EQ(in->read(b, 0, 10), 2);
   EXPECT_EQ(ByteArray::get(b, 1), 3);
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
   EXPECT_EQ(in->read(b, 0, 10), -1);
-  EXPECT_EQ(TakePending(), cid::java_io_EOFException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_EOFException);
   EXPECT_EQ(in->read(b), -1);
-  EXPECT_EQ(TakePending(), cid::java_io_EOFException);
+  EXPECT_EQ(TakePending().classId, cid::java_io_EOFException);
 }
 
 TEST_F(ResourceInputStreamTest, OnlyTheBytesTheStreamGaveAreCounted) {
@@ -81,7 +81,7 @@ TEST_F(ResourceInputStreamTest, BadArgumentsChangeNothing) {
   EXPECT_EQ(in->read(b, 2, 3), 0);
   EXPECT_EQ(in->read(b, -1, 1), 0);
   EXPECT_EQ(trace.lines().size(), 2u);
-  EXPECT_EQ(TakePending(), 0);
+  EXPECT_EQ(TakePending().classId, 0);
   EXPECT_EQ(in->position, 0);
   EXPECT_EQ(over_->available(), 10);
 

@@ -1,5 +1,5 @@
 // Shared by the stream tests: a started runtime, byte arrays made from and read back into
-// vectors, the pending exception taken as a class id, and an output stream that fails.
+// vectors, and an output stream that fails.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,7 @@
 #include "runtime/array.h"
 #include "runtime/class.h"
 #include "runtime/exceptions.h"
-#include "tests/support/started_runtime_fixture.h"
+#include "tests/support/library_fixture.h"
 
 // An output stream that keeps the first kRoom bytes it is given, or raises failWith on every
 // write when that is set; writes counts the calls either way.
@@ -50,7 +50,7 @@ class RecordingStream : public java_io_OutputStream {
   int32_t count = 0;
 };
 
-class StreamTest : public StartedRuntimeTest {
+class StreamTest : public LibraryTest {
  protected:
   static ByteArray* Bytes(const std::vector<uint8_t>& bytes) {
     ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
@@ -61,11 +61,5 @@ class StreamTest : public StartedRuntimeTest {
     if (!array || array->length == 0) return {};
     const auto* first = reinterpret_cast<const uint8_t*>(array->elements());
     return std::vector<uint8_t>(first, first + array->length);
-  }
-  // The class id of the pending exception, cleared; 0 when none is pending.
-  static int32_t TakePending() {
-    Object* pending = GetPendingException();
-    ClearPendingException();
-    return pending ? pending->classId : 0;
   }
 };
