@@ -356,10 +356,6 @@ struct LzmaHeader {
   int32_t unpackedSize;
 };
 
-uint32_t ReadU32LittleEndian(const uint8_t* bytes) {
-  return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-}
-
 uint32_t DataHeapSize() {
   Application* application = GetApplication();
   return application ? static_cast<uint32_t>(application->dataHeap->heapSize()) : 0;
@@ -368,8 +364,8 @@ uint32_t DataHeapSize() {
 // The header's fields, or false (traced) when they are out of range: a properties byte that
 // no lc, lp and pb give, or an output or probability array larger than the data heap (the
 // output also at most kUnpackedLimit).
-bool ParseHeader(const uint8_t* header, LzmaHeader* fields) {
-  const int32_t d = header[0];
+bool ParseHeader(ByteArray* payload, LzmaHeader* fields) {
+  const int32_t d = static_cast<uint8_t>(payload->elements()[0]);
   if (d >= kPropertiesLimit) {
     DebugLog("cGame::lzmaDecode(): properties byte %d is not below %d", d, kPropertiesLimit);
     return false;
@@ -377,7 +373,7 @@ bool ParseHeader(const uint8_t* header, LzmaHeader* fields) {
   fields->pb = d / 45;
   fields->lp = d % 45 / 9;
   fields->lc = d % 9;
-  const uint32_t unpackedSize = ReadU32LittleEndian(header + 5);
+  const uint32_t unpackedSize = static_cast<uint32_t>(cGame::readIntLE(payload, 5));
   const uint32_t heapSize = DataHeapSize();
   const uint32_t limit = heapSize < kUnpackedLimit ? heapSize : kUnpackedLimit;
   if (unpackedSize > limit) {
@@ -421,7 +417,7 @@ void cGame::lzmaDecode(ByteArray* payload) {
     return;
   }
   LzmaHeader fields;
-  if (!ParseHeader(reinterpret_cast<const uint8_t*>(payload->elements()), &fields)) return;
+  if (!ParseHeader(payload, &fields)) return;
 
   // Each allocation may collect and compact: the arrays are held in locals, which the
   // collector finds on the stack, and each body is read from its array after them.

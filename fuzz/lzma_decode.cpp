@@ -29,9 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Statics()->cGame_lzmaOutput = nullptr;
   if (output) {
     FuzzCheck(size >= 13);
-    const uint32_t unpackedSize =
-        data[5] | data[6] << 8 | data[7] << 16 | static_cast<uint32_t>(data[8]) << 24;
-    FuzzCheck(static_cast<uint32_t>(output->length) == unpackedSize);
+    FuzzCheck(output->length == cGame::readIntLE(payload, 5));  // the header's unpacked size
   } else {
     FuzzCheck(traceLines > 0);
   }
