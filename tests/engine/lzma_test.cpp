@@ -4,17 +4,17 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "game/shell/cgame.h"
-#include "runtime/static_class.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/memory_manager.h"
 #include "runtime/object_manager.h"
+#include "runtime/static_class.h"
+#include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/lzma_writer.h"
 
@@ -90,20 +90,13 @@ const char* KindName(Kind kind) {
 
 // ---- Decoding -----------------------------------------------------------------------------
 
-ByteArray* ManagedBytes(const Bytes& bytes) {
-  ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
-  if (!bytes.empty()) std::memcpy(array->elements(), bytes.data(), bytes.size());
-  return array;
-}
-
 // The decoder's output taken as the pack reader takes it, or nullopt for null.
 std::optional<Bytes> Decode(const Bytes& payload) {
   cGame::lzmaDecode(ManagedBytes(payload));
   ByteArray* output = Statics()->cGame_lzmaOutput;
   Statics()->cGame_lzmaOutput = nullptr;
   if (!output) return std::nullopt;
-  const auto* body = reinterpret_cast<const uint8_t*>(output->elements());
-  return Bytes(body, body + output->length);
+  return BytesOf(output);
 }
 
 void PutU32(Bytes& payload, size_t offset, uint32_t value) {
@@ -353,8 +346,7 @@ TEST_F(LzmaTightHeapTest, DecodesWhileItsAllocationsCollect) {
   ByteArray* output = Statics()->cGame_lzmaOutput;
   Statics()->cGame_lzmaOutput = nullptr;
   ASSERT_NE(output, nullptr);
-  const auto* body = reinterpret_cast<const uint8_t*>(output->elements());
-  EXPECT_EQ(Bytes(body, body + output->length), input);
+  EXPECT_EQ(BytesOf(output), input);
 }
 
 using LzmaLargeHeapTest = HeapSizedTest<80 * 1024 * 1024>;

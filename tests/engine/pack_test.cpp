@@ -15,6 +15,7 @@
 #include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "tests/support/library_fixture.h"
+#include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/pack_writer.h"
 #include "tools/databuild/value_tree_writer.h"
@@ -68,8 +69,7 @@ class PackTest : public LibraryTest {
   static std::optional<Bytes> Read(int32_t e) {
     ByteArray* bytes = cGame::readPackEntry(e);
     if (!bytes) return std::nullopt;
-    const auto* body = reinterpret_cast<const uint8_t*>(bytes->elements());
-    return Bytes(body, body + bytes->length);
+    return BytesOf(bytes);
   }
   static void Open(const char* name) { cGame::openPack(NewJavaString(name)); }
 };

@@ -10,6 +10,7 @@
 #include "runtime/array.h"
 #include "runtime/static_class.h"
 #include "tests/support/library_fixture.h"
+#include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
@@ -17,9 +18,7 @@ namespace {
 using ResourceStreamsTest = LibraryTest;
 
 java_io_InputStream* Over(const std::vector<uint8_t>& bytes) {
-  ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
-  std::copy(bytes.begin(), bytes.end(), reinterpret_cast<uint8_t*>(array->elements()));
-  return NewObject<java_io_ByteArrayInputStream>(array);
+  return NewObject<java_io_ByteArrayInputStream>(ManagedBytes(bytes));
 }
 
 TEST_F(ResourceStreamsTest, ValuesAreLittleEndianAndTheEndIsRaised) {

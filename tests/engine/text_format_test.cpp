@@ -9,17 +9,12 @@
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "tests/support/library_fixture.h"
+#include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
 
 using TextFormatTest = LibraryTest;
-
-ByteArray* Managed(const std::vector<uint8_t>& bytes) {
-  ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
-  std::copy(bytes.begin(), bytes.end(), reinterpret_cast<uint8_t*>(array->elements()));
-  return array;
-}
 
 TEST_F(TextFormatTest, Utf8DecodesOneToThreeByteCharactersAndRefusesTheRest) {
   struct Case {
@@ -41,7 +36,8 @@ TEST_F(TextFormatTest, Utf8DecodesOneToThreeByteCharactersAndRefusesTheRest) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    String* text = cGame::decodeUtf8(Managed(c.bytes), 0, static_cast<int32_t>(c.bytes.size()));
+    String* text =
+        cGame::decodeUtf8(ManagedBytes(c.bytes), 0, static_cast<int32_t>(c.bytes.size()));
     if (c.text == u"\uFFFF") {
       EXPECT_EQ(text, GetConstantString(46));
     } else {
@@ -49,7 +45,7 @@ TEST_F(TextFormatTest, Utf8DecodesOneToThreeByteCharactersAndRefusesTheRest) {
     }
   }
   // Only the range given is read: a sequence cut by it is malformed.
-  ByteArray* euro = Managed({'x', 0xE2, 0x82, 0xAC, 'y'});
+  ByteArray* euro = ManagedBytes({'x', 0xE2, 0x82, 0xAC, 'y'});
   EXPECT_EQ(UnitsOf(cGame::decodeUtf8(euro, 1, 3)), u"\u20AC");
   EXPECT_EQ(cGame::decodeUtf8(euro, 1, 1), GetConstantString(46));
   String* empty = cGame::decodeUtf8(euro, 0, 0);

@@ -12,6 +12,7 @@
 #include "runtime/constant_pool.h"
 #include "runtime/static_class.h"
 #include "tests/support/library_fixture.h"
+#include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/game_texts.h"
 #include "tools/databuild/pack_writer.h"
@@ -32,10 +33,7 @@ class TextTableTest : public LibraryTest {
   // The table read from bytes, then the cache built; the bytes consumed.
   static int32_t Load(const Bytes& bytes) {
     cGame::freeTextTable();
-    ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
-    std::copy(bytes.begin(), bytes.end(), reinterpret_cast<uint8_t*>(array->elements()));
-    const int32_t consumed = cGame::readTextTable(NewObject<java_io_ByteArrayInputStream>(array));
-    return consumed;
+    return cGame::readTextTable(NewObject<java_io_ByteArrayInputStream>(ManagedBytes(bytes)));
   }
   // Text i as UTF-8, or "<null>".
   static std::string Text(int32_t i) {
@@ -135,10 +133,8 @@ TEST_F(TextTableTest, BadTablesAndIndexesGiveNull) {
 // with one line, and no exception is left for the caller.
 TEST_F(TextTableTest, OffsetsThatEndEarlyEndTheParse) {
   const Bytes table = Table({0}, "", 2);  // two texts counted, one end written
-  ByteArray* array = NewByteArray(static_cast<int32_t>(table.size()));
-  std::copy(table.begin(), table.end(), reinterpret_cast<uint8_t*>(array->elements()));
   auto* in = NewObject<javax_microedition_io_ResourceInputStream>(
-      NewObject<java_io_ByteArrayInputStream>(array), 64);
+      NewObject<java_io_ByteArrayInputStream>(ManagedBytes(table)), 64);
   cGame::freeTextTable();
   TraceCapture trace;
   cGame::readTextTable(in);

@@ -10,6 +10,7 @@
 #include "runtime/array.h"
 #include "runtime/static_class.h"
 #include "tests/support/library_fixture.h"
+#include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/value_tree_writer.h"
 
@@ -21,8 +22,7 @@ using databuild::ValueNode;
 class ValueTreeTest : public LibraryTest {
  protected:
   static Object* Parse(const Bytes& bytes) {
-    ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
-    std::copy(bytes.begin(), bytes.end(), reinterpret_cast<uint8_t*>(array->elements()));
+    ByteArray* array = ManagedBytes(bytes);
     Statics()->cGame_streamReadCount = 0;
     return cGame::readResourceObject(NewObject<java_io_ByteArrayInputStream>(array));
   }
