@@ -15,6 +15,7 @@
 #include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/little_endian.h"
 #include "tools/databuild/pack_writer.h"
 #include "tools/databuild/text_table_writer.h"
 
@@ -53,12 +54,8 @@ class TextTableTest : public LibraryTest {
 
 Bytes Table(const std::vector<int32_t>& ends, const std::string& data, int32_t count) {
   Bytes bytes;
-  const auto put = [&](int32_t v) {
-    for (int i = 0; i < 4; i++)
-      bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
-  };
-  put(count);
-  for (const int32_t end : ends) put(end);
+  databuild::PutU32(bytes, static_cast<uint32_t>(count));
+  for (const int32_t end : ends) databuild::PutU32(bytes, static_cast<uint32_t>(end));
   bytes.insert(bytes.end(), data.begin(), data.end());
   return bytes;
 }

@@ -15,6 +15,7 @@
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/little_endian.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/modified_utf8.h"
 #include "tools/databuild/pack_writer.h"
@@ -164,11 +165,7 @@ std::vector<Seed> ImageNativesSeeds() {
   for (const PngPicture& picture : pictures) {
     for (const std::vector<int32_t>& arguments : argumentSets) {
       Seed seed = EncodePng(picture);
-      for (const int32_t value : arguments) {
-        for (int shift = 0; shift < 32; shift += 8) {
-          seed.push_back(static_cast<uint8_t>(value >> shift));
-        }
-      }
+      for (const int32_t value : arguments) PutU32(seed, static_cast<uint32_t>(value));
       seeds.push_back(std::move(seed));
     }
   }
