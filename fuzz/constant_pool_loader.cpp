@@ -3,71 +3,22 @@
 // and it never holds more strings than the bytes after the count could encode.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
+#include <vector>
 
-#include "fuzz/support/fuzz_runtime.h"
-#include "host/file_roots.h"
-#include "javame/file.h"
-#include "runtime/application_impl.h"
+#include "fuzz/support/fuzz_data_root.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "runtime/object_manager.h"
 #include "runtime/static_class.h"
-#include "runtime/trace.h"
 #include "tools/databuild/archive_writer.h"
 
-namespace {
-
-// A runtime over a data root of its own, made once for the whole run.
-class PoolRuntime {
- public:
-  PoolRuntime() {
-    std::random_device random;
-    do {
-      root_ = std::filesystem::temp_directory_path() /
-              ("plimora-pool-fuzz-" + std::to_string(random()));
-    } while (!std::filesystem::create_directory(root_));
-    host::SetDataRoot(root_.string());
-    host::SetSaveRoot("");
-    SetTraceSink([](const char*, void*) {}, nullptr);  // the loader's fault lines are expected
-    context_.init();
-  }
-  ~PoolRuntime() {
-    context_.close();
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-  }
-
-  // The bytes as the archive's "constants.bin"; the index is read again at the next lookup.
-  void plant(const uint8_t* data, size_t size) {
-    const databuild::ArchiveEntry entry{"constants.bin", std::vector<uint8_t>(data, data + size)};
-    const std::vector<uint8_t> archive = databuild::WriteArchive({&entry, 1});
-    const std::filesystem::path path = root_ / databuild::kArchivePath;
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(archive.data()),
-               static_cast<std::streamsize>(archive.size()));
-    block()->cGame_archiveFile = nullptr;
-  }
-  StaticClass* block() { return application_.getStaticClass(); }
-  ObjectManager* manager() { return application_.getObjectManager(); }
-
- private:
-  std::filesystem::path root_;
-  ApplicationImpl context_;
-  Application& application_ = *context_.application;
-};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static PoolRuntime runtime;
-  runtime.plant(data, size);
-  StaticClass* block = runtime.block();
+  static FuzzDataRoot root;
+  // The loader's fault lines are expected, so none is counted.
+  static Application* application = StartFuzzRuntime(kDataHeapSize, nullptr);
+  const databuild::ArchiveEntry entry{"constants.bin", std::vector<uint8_t>(data, data + size)};
+  root.plantArchiveBytes(databuild::WriteArchive({&entry, 1}));
+  StaticClass* block = application->getStaticClass();
   FuzzCheck(LoadConstantPool(block));
   ObjectArray* pool = block->constantPool;
   FuzzCheck(pool != nullptr);
@@ -79,6 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     text->collectable = 1;  // so this run's strings go with the next collection
   }
   block->constantPool = nullptr;
-  runtime.manager()->gc(kGcForced);
+  application->getObjectManager()->gc(kGcForced);
   return 0;
 }
