@@ -6,7 +6,6 @@
 // back unchanged through writeUTF, or is refused whole when its encoding outgrows the count.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "fuzz/support/fuzz_runtime.h"
 #include "javame/byte_array_input_stream.h"
@@ -85,8 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Application* application = StartFuzzRuntime(kFuzzDataHeapSize, nullptr);
   static int runs = 0;
   if (size < 2) return 0;
-  ByteArray* bytes = NewByteArray(static_cast<int32_t>(size - 2));
-  if (size > 2) memcpy(bytes->elements(), data + 2, size - 2);
+  ByteArray* bytes = FuzzBytes(data + 2, size - 2);
   auto* array = NewObject<java_io_ByteArrayInputStream>(bytes);
   auto* bounded =
       NewObject<javax_microedition_io_ResourceInputStream>(array, data[0] << 8 | data[1]);
