@@ -10,16 +10,12 @@
 #include "runtime/range_check.h"
 #include "runtime/static_class.h"
 #include "runtime/system.h"
-#include "runtime/trace.h"
 
 namespace {
 
 // Whether b[off .. off + len - 1] lies inside b; traced as operation when it does not.
 bool RangeOfArray(const char* operation, ByteArray* b, int32_t off, int32_t len) {
-  if (!NullCheck(b)) return false;
-  if (RangeInside(off, len, b->length)) return true;
-  DebugLog("%s: bytes %d + %d outside the array (length %d)", operation, off, len, b->length);
-  return false;
+  return NullCheck(b) && BytesInside(operation, off, len, b->length);
 }
 
 // Reads into b until len bytes are in, the stream ends or a read raises (dropped); the count.

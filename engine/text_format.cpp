@@ -8,7 +8,6 @@
 #include "runtime/exceptions.h"
 #include "runtime/range_check.h"
 #include "runtime/string.h"
-#include "runtime/trace.h"
 
 namespace {
 
@@ -95,11 +94,7 @@ int32_t SeparatorOf(int32_t kind, int32_t n) {
 
 String* cGame::decodeUtf8(ByteArray* data, int32_t off, int32_t len) {
   if (!NullCheck(data)) return GetConstantString(kEmpty);
-  if (!RangeInside(off, len, data->length)) {
-    DebugLog("cGame::decodeUtf8: bytes %d + %d outside the array (length %d)", off, len,
-             data->length);
-    return GetConstantString(kEmpty);
-  }
+  if (!BytesInside("cGame::decodeUtf8", off, len, data->length)) return GetConstantString(kEmpty);
   std::u16string units;
   const auto* bytes = reinterpret_cast<const uint8_t*>(data->elements() + off);
   if (!DecodeUnits(bytes, len, &units)) return GetConstantString(kEmpty);
