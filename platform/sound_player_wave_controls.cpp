@@ -59,13 +59,13 @@ void SoundPlayerWAVE::applyLevel() {
 
 int32_t SoundPlayerWAVE::getRate() {
   if (!device) return -1;
-  const double rate = host::GetVoicePlaybackRate(device) / 65536.0;
-  return static_cast<int32_t>(std::clamp(rate, 0.5, 2.0) * 100000);
+  const double millirate = host::GetVoicePlaybackRate(device) / 65536.0 * 100000;
+  return static_cast<int32_t>(std::clamp(millirate, double{kMinRate}, double{kMaxRate}));
 }
 
 int32_t SoundPlayerWAVE::setRate(int32_t millirate) {
   if (millirate < 0 || !device) return -1;
-  const double rate = std::clamp(millirate / 100000.0, 0.5, 2.0);
+  const double rate = std::clamp(millirate, kMinRate, kMaxRate) / 100000.0;
   const int32_t old = getRate();
   const auto fixed = static_cast<uint32_t>(std::lround(rate * 65536));
   return host::SetVoicePlaybackRate(device, fixed) ? old : -1;
