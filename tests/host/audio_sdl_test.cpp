@@ -4,15 +4,14 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <thread>
 #include <vector>
 
 #include "host/audio.h"
 #include "host/clock.h"
+#include "tests/support/audio_mix.h"
 
 namespace {
 
@@ -59,19 +58,12 @@ TEST(AudioSdlTest, DiskDriverReceivesTheToneWrittenToAVoice) {
   host::CloseVoice(voice);
   host::CloseAudioDevice();
 
-  std::ifstream file(output, std::ios::binary);
-  std::vector<char> raw((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  std::vector<int16_t> samples(raw.size() / 2);
-  std::memcpy(samples.data(), raw.data(), samples.size() * 2);
+  const std::vector<int16_t> samples = DiskAudioSamples(output);
   size_t sounding = 0;
-  int peak = 0;
-  for (int16_t s : samples) {
-    sounding += s != 0;
-    peak = std::max(peak, std::abs(static_cast<int>(s)));
-  }
+  for (int16_t s : samples) sounding += s != 0;
   // The tone lasts a quarter second: 11025 device frames, two samples each, a few at zero.
   EXPECT_GT(sounding, 2 * 11025 * 9 / 10);
-  EXPECT_NEAR(peak, 12000, 2);
+  EXPECT_NEAR(PeakOf(samples), 12000, 2);
   std::filesystem::remove_all(folder);
 }
 

@@ -1,5 +1,6 @@
 // Media tests: a started runtime with the null audio device on a test clock, players made from
-// the builder's WAV writer or from its Ogg fixture files, and the mix stepped by hand.
+// the builder's WAV writer or from its Ogg fixture files, and the mix stepped by hand. The
+// byte and player helpers ahead of the fixture need no audio device.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,6 +29,27 @@
 using Bytes = std::vector<uint8_t>;
 using Player = javax_microedition_media_Player;
 
+// The bytes as a new managed array of the same length.
+inline ByteArray* ByteArrayOf(const Bytes& bytes) {
+  ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
+  if (!bytes.empty()) std::memcpy(array->elements(), bytes.data(), bytes.size());
+  return array;
+}
+
+// The player Manager makes for the bytes and the content type (none when null).
+inline Object* PlayerFor(const Bytes& bytes, const char* type) {
+  auto* stream = NewObject<java_io_ByteArrayInputStream>(ByteArrayOf(bytes));
+  return javax_microedition_media_Manager::createPlayer(stream,
+                                                        type ? NewJavaString(type) : nullptr);
+}
+
+// The bytes of a file the builder program wrote into the fixtures folder.
+inline Bytes Fixture(std::string_view name) {
+  std::ifstream in(std::string(PLIMORA_FIXTURES_DIR) + "/" + std::string(name), std::ios::binary);
+  EXPECT_TRUE(in.good()) << name;
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 class MediaTest : public LibraryTest {
  protected:
   void SetUp() override {
@@ -42,27 +64,14 @@ class MediaTest : public LibraryTest {
     LibraryTest::TearDown();
   }
 
-  static ByteArray* ArrayOf(const Bytes& bytes) {
-    ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
-    if (!bytes.empty()) std::memcpy(array->elements(), bytes.data(), bytes.size());
-    return array;
-  }
-
-  // The player Manager makes for the bytes and the content type (none when null).
-  static Object* PlayerFor(const Bytes& bytes, const char* type) {
-    auto* stream = NewObject<java_io_ByteArrayInputStream>(ArrayOf(bytes));
-    return javax_microedition_media_Manager::createPlayer(stream,
-                                                          type ? NewJavaString(type) : nullptr);
-  }
-
   static SoundPlayerWAVE* WavePlayer(const Bytes& file) {
-    return NewObject<SoundPlayerWAVE>(ArrayOf(file), static_cast<int32_t>(file.size()));
+    return NewObject<SoundPlayerWAVE>(ByteArrayOf(file), static_cast<int32_t>(file.size()));
   }
   static SoundPlayerWAVE* WavePlayer(const databuild::PcmSound& sound) {
     return WavePlayer(databuild::WriteWav(sound));
   }
   static SoundPlayerOGG* OggPlayer(const Bytes& file) {
-    return NewObject<SoundPlayerOGG>(ArrayOf(file), static_cast<int32_t>(file.size()));
+    return NewObject<SoundPlayerOGG>(ByteArrayOf(file), static_cast<int32_t>(file.size()));
   }
 
   // A 16-bit sound of the given samples (interleaved when stereo).
@@ -72,13 +81,6 @@ class MediaTest : public LibraryTest {
   // `frames` frames of a 16-bit mono sound at `rate`, every sample at `value`.
   static databuild::PcmSound Flat(uint32_t rate, uint32_t frames, int16_t value = 8000) {
     return Pcm16(rate, 1, std::vector<int16_t>(frames, value));
-  }
-
-  // The bytes of a file the builder program wrote into the fixtures folder.
-  static Bytes Fixture(std::string_view name) {
-    std::ifstream in(std::string(PLIMORA_FIXTURES_DIR) + "/" + std::string(name), std::ios::binary);
-    EXPECT_TRUE(in.good()) << name;
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
   // Lets the null device play `ms` milliseconds of the test clock.

@@ -1,8 +1,6 @@
 // SoundPlayerOGG over the Ogg files the builder program encodes: the stream decodes from
 // memory to its exact length and plays through the WAVE path; streams that do not open or
 // hold no audio leave the player unrealized with a line saying why.
-#include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 #include "tests/platform/media_fixture.h"
@@ -11,12 +9,6 @@
 namespace {
 
 using OggTest = MediaTest;
-
-int PeakOf(const std::vector<int16_t>& samples) {
-  int peak = 0;
-  for (const int16_t s : samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-  return peak;
-}
 
 TEST_F(OggTest, AFixtureDecodesToItsLengthInItsFormat) {
   for (const databuild::ToneFixture& fixture :
