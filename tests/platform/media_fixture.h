@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -22,6 +21,7 @@
 #include "runtime/array.h"
 #include "tests/support/audio_mix.h"
 #include "tests/support/library_fixture.h"
+#include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/pcm_sound.h"
 #include "tools/databuild/wav_writer.h"
@@ -29,16 +29,9 @@
 using Bytes = std::vector<uint8_t>;
 using Player = javax_microedition_media_Player;
 
-// The bytes as a new managed array of the same length.
-inline ByteArray* ByteArrayOf(const Bytes& bytes) {
-  ByteArray* array = NewByteArray(static_cast<int32_t>(bytes.size()));
-  if (!bytes.empty()) std::memcpy(array->elements(), bytes.data(), bytes.size());
-  return array;
-}
-
 // The player Manager makes for the bytes and the content type (none when null).
 inline Object* PlayerFor(const Bytes& bytes, const char* type) {
-  auto* stream = NewObject<java_io_ByteArrayInputStream>(ByteArrayOf(bytes));
+  auto* stream = NewObject<java_io_ByteArrayInputStream>(ManagedBytes(bytes));
   return javax_microedition_media_Manager::createPlayer(stream,
                                                         type ? NewJavaString(type) : nullptr);
 }
@@ -65,13 +58,13 @@ class MediaTest : public LibraryTest {
   }
 
   static SoundPlayerWAVE* WavePlayer(const Bytes& file) {
-    return NewObject<SoundPlayerWAVE>(ByteArrayOf(file), static_cast<int32_t>(file.size()));
+    return NewObject<SoundPlayerWAVE>(ManagedBytes(file), static_cast<int32_t>(file.size()));
   }
   static SoundPlayerWAVE* WavePlayer(const databuild::PcmSound& sound) {
     return WavePlayer(databuild::WriteWav(sound));
   }
   static SoundPlayerOGG* OggPlayer(const Bytes& file) {
-    return NewObject<SoundPlayerOGG>(ByteArrayOf(file), static_cast<int32_t>(file.size()));
+    return NewObject<SoundPlayerOGG>(ManagedBytes(file), static_cast<int32_t>(file.size()));
   }
 
   // A 16-bit sound of the given samples (interleaved when stereo).
