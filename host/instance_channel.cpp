@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "host/file_folders.h"
-#include "runtime/trace.h"
+#include "host/trace_line.h"
 
 namespace host {
 namespace {

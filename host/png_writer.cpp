@@ -12,7 +12,7 @@
 #include <cstring>
 #include <vector>
 
-#include "runtime/trace.h"
+#include "host/trace_line.h"
 
 namespace host {
 namespace {

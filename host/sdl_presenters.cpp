@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "runtime/trace.h"
+#include "host/trace_line.h"
 
 namespace host {
 namespace {

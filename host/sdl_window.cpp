@@ -8,7 +8,7 @@
 
 #include "host/sdl_keys.h"
 #include "host/sdl_presenters.h"
-#include "runtime/trace.h"
+#include "host/trace_line.h"
 
 namespace host {
 

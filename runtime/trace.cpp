@@ -1,52 +1,9 @@
-// Trace output and the method-name trace. Each line is written with one call under one
-// lock, so lines from different threads never interleave.
+// The method-name trace of each Java thread, and the stack-trace text built from it.
 #include "runtime/trace.h"
 
-#include <cstdarg>
-#include <cstring>
-#include <mutex>
+#include <cstdio>
 
 #include "runtime/thread_state.h"
-
-namespace {
-
-std::mutex traceLock;
-FILE* traceFile = nullptr;
-TraceSink traceSink = nullptr;
-void* traceSinkUser = nullptr;
-
-void WriteLine(const char* line) {
-  std::lock_guard<std::mutex> guard(traceLock);
-  if (traceSink) {
-    traceSink(line, traceSinkUser);
-    return;
-  }
-  FILE* out = traceFile ? traceFile : stdout;
-  fprintf(out, "%s\n", line);
-  fflush(out);
-}
-
-}  // namespace
-
-void DebugLog(const char* format, ...) {
-  char line[kDebugLogLineSize];
-  va_list args;
-  va_start(args, format);
-  vsnprintf(line, sizeof line, format, args);  // truncates; always terminated
-  va_end(args);
-  WriteLine(line);
-}
-
-void SetTraceFile(FILE* file) {
-  std::lock_guard<std::mutex> guard(traceLock);
-  traceFile = file;
-}
-
-void SetTraceSink(TraceSink sink, void* user) {
-  std::lock_guard<std::mutex> guard(traceLock);
-  traceSink = sink;
-  traceSinkUser = user;
-}
 
 // ---------------------------------------------------------------------------------------
 // Method-name trace

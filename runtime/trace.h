@@ -1,22 +1,13 @@
-// The trace: one line per message, written to the standard output (or to a file or a
-// test's capture), and the per-thread method-name trace printed by stack traces.
+// The trace: one line per message (host/trace_line.h writes them), and the per-thread
+// method-name trace printed by stack traces.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 
-constexpr int kDebugLogLineSize = 1024;   // one formatted line, longer text is truncated
+#include "host/trace_line.h"
+
 constexpr int kStackTraceTextSize = 512;  // "stacktrace:\n" plus the method names
 constexpr int kMethodTraceSize = 256;     // entries kept on the method-name trace
-
-// Formats like printf and writes the text followed by a line end; one call, one line.
-void DebugLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-// Where trace lines go. A sink, when set, receives each line (without its line end)
-// instead of the file; tests use it to capture the trace.
-using TraceSink = void (*)(const char* line, void* user);
-void SetTraceFile(FILE* file);  // nullptr: standard output
-void SetTraceSink(TraceSink sink, void* user);
 
 // The method-name trace of the calling thread. Pushes past kMethodTraceSize entries are
 // counted but not stored, so every pop stays balanced with its push.
