@@ -1,7 +1,7 @@
 // The boxed values java.lang.Boolean, Byte, Character, Integer, Long and Double: one immutable
 // value field after the header, set by the constructor. Their instance operations are in
 // javame/boxed.cpp; the number parses and text conversions are natives
-// (runtime/number_natives.cpp). Float is only an entry in the class table: nothing makes one.
+// (javame/number_natives.cpp). Float is only an entry in the class table: nothing makes one.
 #pragma once
 
 #include <cstdint>
@@ -88,7 +88,7 @@ class java_lang_Integer : public Object {
   virtual int32_t intValue();
   virtual int64_t longValue();
 
-  // ---- Natives: runtime/number_natives.cpp ----
+  // ---- Natives: javame/number_natives.cpp ----
   // The decimal value of the text as the C atoi reads it: blanks skipped, an optional sign,
   // the digits up to the first other character; 0 without digits; saturated at the int range.
   static int32_t nativeParseInt(String* text);
@@ -115,7 +115,7 @@ class java_lang_Long : public Object {
   int32_t hashCode() override;  // the low 32 bits
   int64_t longValue() const { return value; }
 
-  // ---- Natives: runtime/number_natives.cpp ----
+  // ---- Natives: javame/number_natives.cpp ----
   // java_lang_Integer::nativeParseInt's 32-bit value, sign-extended.
   static int64_t parseLong(String* text);
   static int64_t parseLong(String* text, int32_t radix);
@@ -148,7 +148,7 @@ class java_lang_Double : public Object {
   bool isNaN() { return isNaN(value); }
   bool isInfinite() { return isInfinite(value); }
 
-  // ---- Natives: runtime/number_natives.cpp ----
+  // ---- Natives: javame/number_natives.cpp ----
   // The value of the text as the C atof reads it, in the "C" locale; 0.0 without a number.
   static double parseDouble(String* text);
   // A new Double of the parsed text; a null text gives 0.0 with a trace line.

@@ -10,7 +10,7 @@ class java_io_ConsoleOutputStream : public java_io_OutputStream {
  public:
   static constexpr int16_t kClassId = cid::java_io_ConsoleOutputStream;
 
-  // ---- Natives: runtime/system_natives.cpp ----
+  // ---- Natives: javame/system_natives.cpp ----
   // Takes the byte and writes nothing.
   void write(int32_t b) override;
   // Takes the bytes (after the null check on the array) and writes nothing.

@@ -1,5 +1,5 @@
 // java.lang.Runtime: the one runtime object, made by the class initialiser into a static
-// field, and its memory figures (runtime/runtime_memory.cpp).
+// field, and its memory figures (javame/runtime_memory.cpp).
 #pragma once
 
 #include <cstdint>
@@ -15,7 +15,7 @@ class java_lang_Runtime : public Object {
   static void clinit();
   static java_lang_Runtime* getRuntime();
 
-  // runtime/runtime_memory.cpp
+  // javame/runtime_memory.cpp
   // Bytes free in the managed heaps (the object and the data heap together), and their total
   // size: what the program can still allocate, which is what its callers ask about.
   static int64_t freeMemory();

@@ -1,6 +1,7 @@
 // java.lang.Thread: a Java thread object; runnable itself, or running its target. The class
 // side (construction, run, priority, join, toString) is javame/thread.cpp; the natives that
-// start, identify and pause threads are the runtime's (runtime/java_thread.cpp).
+// start, identify and pause threads over the runtime's thread table are
+// javame/thread_natives.cpp.
 #pragma once
 
 #include "runtime/class.h"
@@ -35,7 +36,7 @@ class java_lang_Thread : public Object, public java_lang_Runnable {
   // is not a Runnable writes a trace line).
   void run() override;
 
-  // ---- Natives: runtime/java_thread.cpp
+  // ---- Natives: javame/thread_natives.cpp
   // Starts the thread (Java's start): registers it and makes its system thread, which runs
   // run0. Returns its slot, the slot it already has when it runs, or -1 (with a trace line)
   // when every slot is taken or the system refuses the thread.

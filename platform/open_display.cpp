@@ -1,5 +1,5 @@
-// Choosing and opening the display back-end by its mode name. The name is compared exactly:
-// "gdi" is no mode.
+// Choosing and opening the display back-end by its mode name, and closing it. The name is
+// compared exactly: "gdi" is no mode.
 #include <cstring>
 
 #include "platform/display_backends.h"
@@ -52,4 +52,11 @@ int32_t ApplicationImpl::openDisplay(const char* mode) {
   }
   DebugLog("\nApplicationImpl::openDisplay(): Display type invalid.\n");
   return 0;
+}
+
+void ApplicationImpl::closeDisplay() {
+  if (!display) return;
+  display->close();
+  delete display;
+  display = nullptr;
 }

@@ -2,12 +2,9 @@
 #include "runtime/application_impl.h"
 
 #include <cstdlib>
-#include <new>
 
 #include "host/clock.h"
 #include "host/thread.h"
-#include "javame/thread.h"
-#include "platform/display_backends.h"
 #include "runtime/monitor.h"
 #include "runtime/object_manager.h"
 #include "runtime/safe_region.h"
@@ -25,19 +22,6 @@ struct KeptTables {
   KeptTables* next;
 };
 KeptTables* keptTables = nullptr;
-
-// The main thread's object lives on the native heap: it exists before the heaps do. It
-// starts unmarked: no collection clears the marks of objects off the object list, and a
-// marked object's fields would never be followed.
-java_lang_Thread* MakeMainThread() {
-  void* memory = calloc(1, sizeof(java_lang_Thread));
-  if (!memory) OperatorNewFailed();
-  WriteHeaderInPlace(memory, cid::java_lang_Thread);
-  auto* thread = new (memory) java_lang_Thread(java_lang_Thread::MainThread{});
-  thread->clearMark();
-  thread->priority = kMainThreadPriority;
-  return thread;
-}
 
 }  // namespace
 
@@ -103,11 +87,7 @@ void ApplicationImpl::close() {
   delete application;
   application = nullptr;
   // The screen image over the back buffer went with the objects; the buffer may go now.
-  if (display) {
-    display->close();
-    delete display;
-    display = nullptr;
-  }
+  closeDisplay();
   backBuffer = nullptr;
   releaseTables();
 }
@@ -152,8 +132,9 @@ void ApplicationImpl::resumeTheWorld() {
 void ApplicationImpl::scanThreadStacks(ObjectManager* manager, const void* callerStackTop) {
   ThreadStack stacks[kThreadSlotCount];
   const int32_t count = threads_->threadStacks(stacks, callerStackTop);
+  // A thread object is a managed object whose header starts the reference.
   for (int32_t i = 0; i < count; i++) {
-    manager->mark(stacks[i].thread);
+    manager->mark(reinterpret_cast<Object*>(stacks[i].thread));
     if (stacks[i].low) manager->scanRange(stacks[i].low, stacks[i].high);
   }
 }

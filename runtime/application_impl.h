@@ -48,6 +48,8 @@ class ApplicationImpl {
   // Opens the display back-end named by mode ("GDI", "DDRAW" or "AUTO") on the game window
   // and keeps it in display; 1 when one is open.
   int32_t openDisplay(const char* mode);
+  // Closes and deletes the display back-end, if there is one; display is null afterwards.
+  void closeDisplay();
 
   // platform/main_loop.cpp (main thread)
   // The main loop: runs until running is cleared, then shuts the runtime down.
@@ -115,6 +117,10 @@ class ApplicationImpl {
 
 // The current context, or null.
 ApplicationImpl* GetApplicationImpl();
+
+// javame/thread_natives.cpp: the main thread's object, made on the native heap (init makes
+// it before the heaps exist; close frees it with free), unmarked, at kMainThreadPriority.
+java_lang_Thread* MakeMainThread();
 
 // A native with no effect (platform/application_lifecycle.cpp).
 void EmptyNative(void* a, void* b);

@@ -7,6 +7,7 @@
 class StaticClass;
 class String;
 
+// javame/constant_pool_loader.cpp, over the class library's DataInputStream.
 // Reads "/constants.bin" (big-endian):
 //   offset 0  int32  count N
 //   offset 4  N strings as writeUTF writes them: uint16 byte length, modified UTF-8 bytes

@@ -93,7 +93,7 @@ class ObjectManager final : public HeapCollector {
   // Writes per class the bytes and count of live objects (with their bodies) with DebugLog.
   void memoryReport();
   // Writes the class names, every listed object with its body, and both heaps' free lists
-  // to the file "memdump.dat" (runtime/memory_dump.cpp).
+  // to the file "memdump.dat" (platform/memory_dump.cpp).
   void dumpMemory();
 
   // HeapCollector.

@@ -18,7 +18,7 @@
 #include "javame/font_statics.h"
 #include "javame/runtime_statics.h"
 #include "runtime/static_ref.h"
-#include "runtime/system_statics.h"
+#include "javame/system_statics.h"
 
 // Every list, in block order: the game's and the class library's first, the runtime's own
 // after them.

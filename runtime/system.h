@@ -20,7 +20,7 @@ class java_lang_System {
   static void arraycopy(Object* source, int32_t sourcePosition, Object* destination,
                         int32_t destinationPosition, int32_t count);
 
-  // runtime/system_natives.cpp
+  // javame/system_natives.cpp
   // The tick count (milliseconds since start-up, 32 bits) with a zero high word: the time
   // base of the game loop and the timer.
   static int64_t currentTimeMillis();
@@ -30,7 +30,7 @@ class java_lang_System {
   // A throttled collection: at most one per kGcInterval milliseconds.
   static void gc();
 
-  // runtime/system_clinit.cpp
+  // javame/system_clinit.cpp
   // The class initialiser: one PrintStream over a ConsoleOutputStream as both out and err,
   // then the system-property table of 11 buckets with its one entry (constant 358 -> 359).
   static void clinit();

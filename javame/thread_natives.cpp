@@ -1,12 +1,16 @@
 // The natives of java.lang.Thread over the context's thread table: starting a thread and its
-// entry, identifying threads, sleeping at a safe point, priorities.
+// entry, identifying threads, sleeping at a safe point, priorities; and the main thread's
+// object, which the runtime context makes at its start.
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 
 #include "host/clock.h"
 #include "host/thread.h"
 #include "javame/thread.h"
 #include "runtime/application_impl.h"
 #include "runtime/exceptions.h"
+#include "runtime/object_manager.h"
 #include "runtime/safe_region.h"
 #include "runtime/thread_table.h"
 #include "runtime/trace.h"
@@ -46,6 +50,22 @@ void DropPendingException() {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------
+// The main thread
+
+// The main thread's object lives on the native heap: it exists before the heaps do. It
+// starts unmarked: no collection clears the marks of objects off the object list, and a
+// marked object's fields would never be followed.
+java_lang_Thread* MakeMainThread() {
+  void* memory = calloc(1, sizeof(java_lang_Thread));
+  if (!memory) OperatorNewFailed();
+  WriteHeaderInPlace(memory, cid::java_lang_Thread);
+  auto* thread = new (memory) java_lang_Thread(java_lang_Thread::MainThread{});
+  thread->clearMark();
+  thread->priority = kMainThreadPriority;
+  return thread;
+}
 
 // ---------------------------------------------------------------------------------------
 // Starting and ending
