@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/object_manager.h"
-#include "runtime/static_class.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/lzma_writer.h"
 
@@ -195,8 +195,8 @@ std::vector<Entry> DataSetEntries() {
 // Our decoding of entry i, its output taken as the pack reader takes it.
 ByteArray* DecodeOurs(size_t i) {
   cGame::lzmaDecode(PayloadArray(i));
-  ByteArray* output = Statics()->cGame_lzmaOutput;
-  Statics()->cGame_lzmaOutput = nullptr;
+  ByteArray* output = Statics<GameStatics>()->cGame_lzmaOutput;
+  Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
   return output;
 }
 

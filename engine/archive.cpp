@@ -3,7 +3,8 @@
 // archive file are never handed out.
 #include <algorithm>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/data_input_stream.h"
 #include "javame/file.h"
 #include "javame/resource_input_stream.h"
@@ -13,7 +14,6 @@
 #include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/trace.h"
 
@@ -46,7 +46,7 @@ int32_t ReadCount(java_io_DataInputStream* in) {
 
 // Reads records into the index arrays until count are read or the index ends.
 void ReadRecords(java_io_DataInputStream* in, int32_t count) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   for (int32_t i = 0; i < count; i++) {
     IndexRecord record;
     record.name = in->readUTF();
@@ -73,7 +73,7 @@ bool EntryMatches(String* entryName, String* name, int32_t skip) {
 
 // The first entry called name, or -1.
 int32_t FindEntry(String* name) {
-  ObjectArray* names = Statics()->cGame_archiveNames;
+  ObjectArray* names = Statics<GameStatics>()->cGame_archiveNames;
   if (!names) return -1;
   const int32_t skip = name->length() > 0 && name->characters[0] == u'/' ? 1 : 0;
   for (int32_t i = 0; i < names->length; i++) {
@@ -85,7 +85,7 @@ int32_t FindEntry(String* name) {
 // The archive opened and moved to entry i, or null (traced) when the entry's bytes do not lie
 // inside the file.
 FileInputStream* OpenAtEntry(int32_t i) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   FileInputStream* file = s->cGame_archiveFile->openInputStream();
   if (!file) {
     DebugLog("data.bar: the archive no longer opens");
@@ -115,7 +115,7 @@ FileInputStream* OpenAtEntry(int32_t i) {
 }  // namespace
 
 void cGame::loadArchiveIndex() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_archiveNames = nullptr;
   s->cGame_archiveOffsets = nullptr;
   s->cGame_archiveSizes = nullptr;
@@ -145,11 +145,11 @@ void cGame::loadArchiveIndex() {
 
 java_io_InputStream* cGame::findArchiveEntry(String* name) {
   if (!NullCheck(name)) return nullptr;
-  if (!Statics()->cGame_archiveFile) loadArchiveIndex();
+  if (!Statics<GameStatics>()->cGame_archiveFile) loadArchiveIndex();
   const int32_t i = FindEntry(name);
   if (i < 0) return nullptr;
   FileInputStream* file = OpenAtEntry(i);
   if (!file) return nullptr;
   return NewObject<javax_microedition_io_ResourceInputStream>(
-      file, Statics()->cGame_archiveSizes->elements()[i]);
+      file, Statics<GameStatics>()->cGame_archiveSizes->elements()[i]);
 }

@@ -3,11 +3,11 @@
 // unpacked size. Every input is checked before it sizes an allocation or indexes the output.
 #include <cstring>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/memory_manager.h"
-#include "runtime/static_class.h"
 #include "runtime/system.h"
 #include "runtime/trace.h"
 
@@ -265,11 +265,11 @@ bool cGame::lzmaDecodeData(int32_t probBytes, int32_t lc, int32_t lp, int32_t pb
   const int32_t probCount = ProbabilityCount(lc, lp);
   if (probBytes < 2 * probCount) return true;
   LzmaRangeDecoder rc;
-  rc.probs = reinterpret_cast<uint16_t*>(Statics()->cGame_lzmaProbs->elements());
+  rc.probs = reinterpret_cast<uint16_t*>(Statics<GameStatics>()->cGame_lzmaProbs->elements());
   for (int32_t i = 0; i < probCount; i++) rc.probs[i] = kProbabilityStart;
   lzmaInitRange(rc, data, data->length);
 
-  uint8_t* out = reinterpret_cast<uint8_t*>(Statics()->cGame_lzmaOutput->elements());
+  uint8_t* out = reinterpret_cast<uint8_t*>(Statics<GameStatics>()->cGame_lzmaOutput->elements());
   const uint32_t end = static_cast<uint32_t>(unpackedSize);
   const uint32_t pbMask = (1u << pb) - 1;
   const uint32_t lpMask = (1u << lp) - 1;
@@ -400,7 +400,7 @@ bool Allocated(const Array* array, int32_t length, const char* what) {
 
 // Only the output survives a decode: the other arrays are dropped and a collection asked for.
 void ReleaseDecoderArrays() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_lzmaProbs = nullptr;
   s->cGame_lzmaInput = nullptr;
   java_lang_System::gc();
@@ -409,7 +409,7 @@ void ReleaseDecoderArrays() {
 }  // namespace
 
 void cGame::lzmaDecode(ByteArray* payload) {
-  Statics()->cGame_lzmaOutput = nullptr;
+  Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
   if (!NullCheck(payload)) return;
   if (payload->length < kHeaderSize) {
     DebugLog("cGame::lzmaDecode(): payload of %d bytes is shorter than its %d-byte header",
@@ -433,7 +433,7 @@ void cGame::lzmaDecode(ByteArray* payload) {
   ShortArray* probs = NewShortArray(probCount);
   if (!Allocated(probs, probCount, "probabilities")) return;
 
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_lzmaInput = input;
   s->cGame_lzmaProbs = probs;
   s->cGame_lzmaOutput = output;

@@ -7,14 +7,14 @@
 #include <string>
 
 #include "engine/value_tree.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/byte_array_input_stream.h"
 #include "javame/input_stream.h"
 #include "platform/device_path.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/string_buffer.h"
 #include "runtime/trace.h"
@@ -45,7 +45,7 @@ __attribute__((format(printf, 2, 3))) void TracePack(int32_t entry, const char* 
   va_start(arguments, format);
   std::vsnprintf(what, sizeof what, format, arguments);
   va_end(arguments);
-  const std::string pack = PrintablePath(Statics()->cGame_packName);
+  const std::string pack = PrintablePath(Statics<GameStatics>()->cGame_packName);
   if (entry == kWholePack) {
     DebugLog("pack \"%s\": %s", pack.c_str(), what);
   } else {
@@ -54,12 +54,12 @@ __attribute__((format(printf, 2, 3))) void TracePack(int32_t entry, const char* 
 }
 
 int32_t FirstEntry(int32_t part) {
-  return Statics()->cGame_packPartFirstEntry->elements()[part];
+  return Statics<GameStatics>()->cGame_packPartFirstEntry->elements()[part];
 }
 
 // The number of entries in part k.
 int32_t PartEntryCount(int32_t part) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t end =
       part + 1 < s->cGame_packPartCount ? FirstEntry(part + 1) : s->cGame_packEntryCount;
   return end - FirstEntry(part);
@@ -67,14 +67,14 @@ int32_t PartEntryCount(int32_t part) {
 
 // The highest part whose first entry is at most e.
 int32_t PartOfEntry(int32_t e) {
-  int32_t part = Statics()->cGame_packPartCount - 1;
+  int32_t part = Statics<GameStatics>()->cGame_packPartCount - 1;
   while (part > 0 && FirstEntry(part) > e) part--;
   return part;
 }
 
 // The resource name of part k's file: the pack name itself for part 0.
 String* PartFileName(int32_t part) {
-  String* name = Statics()->cGame_packName;
+  String* name = Statics<GameStatics>()->cGame_packName;
   if (part == 0) return name;
   auto* buffer = NewObject<StringBuffer>(16);
   buffer->append(name);
@@ -85,7 +85,7 @@ String* PartFileName(int32_t part) {
 
 // Reads T, P and the first-entry table from packStream; false (traced) when they are bad.
 bool ReadPackHeader() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t entryCount = cGame::readCurrentShort();
   const int32_t partCount = static_cast<int16_t>(cGame::readCurrentShort());
   if (!s->cGame_packStream) {
@@ -124,7 +124,7 @@ bool ReadPackHeader() {
 // Forgets the open pack after a fault: the next openPack reads it afresh.
 void ForgetPack() {
   cGame::closeResourceStream();
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_packName = nullptr;
   s->cGame_packPartOffsets = nullptr;
 }
@@ -133,7 +133,7 @@ void ForgetPack() {
 // next seek into any part opens its file and reads its table again.
 void ForgetPartTable() {
   cGame::closeResourceStream();
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_packPartOffsets = nullptr;
   s->cGame_packPart = -1;
 }
@@ -141,7 +141,7 @@ void ForgetPartTable() {
 // Opens part k's file into packStream and, when asked, reads its offset table. Part 0 is the
 // whole pack opened again, header and all. False (traced) when it fails.
 bool OpenPart(int32_t part, bool readTable) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (part == 0) {
     String* name = s->cGame_packName;
     s->cGame_packName = nullptr;  // so that openPack does not take it for the open pack
@@ -166,7 +166,7 @@ bool OpenPart(int32_t part, bool readTable) {
 
 void cGame::openPack(String* name) {
   if (!NullCheck(name)) return;
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (s->cGame_packName && name->compareTo(s->cGame_packName) == 0) return;
   closeResourceStream();
   s->cGame_packName = name;
@@ -181,7 +181,7 @@ void cGame::openPack(String* name) {
 }
 
 bool cGame::readPartOffsets() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t part = s->cGame_packPart;
   const int32_t count = PartEntryCount(part) + 1;
   IntArray* offsets = NewIntArray(count);
@@ -211,7 +211,7 @@ bool cGame::readPartOffsets() {
 }
 
 int32_t cGame::seekPackEntry(int32_t e) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (!s->cGame_packName) {
     DebugLog("cGame::seekPackEntry: entry %d: no pack is open", e);
     return -1;
@@ -248,7 +248,7 @@ int32_t cGame::seekPackEntry(int32_t e) {
 }
 
 void cGame::packSeek(int32_t pos) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (s->cGame_packStream && pos == s->cGame_packPosition) return;
   if (!s->cGame_packStream || pos < s->cGame_packPosition) {
     closeResourceStream();
@@ -260,7 +260,7 @@ void cGame::packSeek(int32_t pos) {
 
 // Skips by positioning the file, not by reading through a buffer; the bookkeeping is the same.
 void cGame::packSkip(int32_t n) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (n <= 0) return;
   java_io_InputStream* in = s->cGame_packStream;
   int64_t left = n;
@@ -287,7 +287,7 @@ ByteArray* cGame::readPackEntry(int32_t e) {
     TracePack(e, "the entry ends after %d of its %d bytes", read, size);
     return nullptr;
   }
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (!s->cGame_packEntryCompressed) return payload;
   lzmaDecode(payload);
   ByteArray* output = s->cGame_lzmaOutput;
@@ -300,10 +300,10 @@ ByteArray* cGame::readPackEntry(int32_t e) {
 Object* cGame::readPackEntryObject(int32_t e) {
   ByteArray* bytes = readPackEntry(e);
   if (!bytes) return nullptr;
-  Statics()->cGame_streamReadCount = 0;
+  Statics<GameStatics>()->cGame_streamReadCount = 0;
   auto* in = NewObject<java_io_ByteArrayInputStream>(bytes);
   if (!in) return nullptr;
-  const std::string resource =
-      "pack \"" + PrintablePath(Statics()->cGame_packName) + "\" entry " + std::to_string(e);
+  const std::string resource = "pack \"" + PrintablePath(Statics<GameStatics>()->cGame_packName) +
+                               "\" entry " + std::to_string(e);
   return ReadValueTree(in, resource);
 }

@@ -1,14 +1,14 @@
 // cGame's resource streams: opening resources by name and the small little-endian readers
 // of packStream and of any stream. A packStream read that fails or finds the end closes the
 // stream ("dead"), so the next seek opens it again instead of reading on from a bad place.
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/exception_classes.h"
 #include "javame/input_stream.h"
 #include "runtime/array.h"
 #include "runtime/class.h"
 #include "runtime/exceptions.h"
 #include "runtime/range_check.h"
-#include "runtime/static_class.h"
 #include "runtime/system.h"
 
 namespace {
@@ -42,7 +42,7 @@ java_io_InputStream* cGame::openPackFile(String* name) {
 }
 
 void cGame::closeResourceStream() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (java_io_InputStream* in = s->cGame_packStream) {
     in->close();
     DiscardPendingException();
@@ -55,7 +55,7 @@ void cGame::closeResourceStream() {
 // ---- Readers of packStream ----------------------------------------------------------------
 
 int32_t cGame::readStreamByte() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_packPosition = s->cGame_packPosition + 1;
   java_io_InputStream* in = s->cGame_packStream;
   if (!in) return 0;
@@ -79,7 +79,7 @@ int32_t cGame::readCurrentInt() {
 
 int32_t cGame::readStreamFully(ByteArray* b, int32_t off, int32_t len) {
   if (!RangeOfArray("cGame::readStreamFully", b, off, len)) return 0;
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   java_io_InputStream* in = s->cGame_packStream;
   const int32_t done = in ? ReadUpTo(in, b, off, len) : 0;
   s->cGame_packPosition = s->cGame_packPosition + len;
@@ -93,7 +93,9 @@ int32_t cGame::readStreamByteFrom(java_io_InputStream* in) {
   if (!NullCheck(in)) return -1;
   const int32_t byte = in->read();
   if (GetPendingException()) return 0;
-  if (byte >= 0) Statics()->cGame_streamReadCount = Statics()->cGame_streamReadCount + 1;
+  if (byte >= 0)
+    Statics<GameStatics>()->cGame_streamReadCount =
+        Statics<GameStatics>()->cGame_streamReadCount + 1;
   return byte;
 }
 
@@ -129,7 +131,8 @@ int32_t cGame::readStreamFullyFrom(java_io_InputStream* in, ByteArray* b, int32_
                                    int32_t len) {
   if (!NullCheck(in) || !RangeOfArray("cGame::readStreamFullyFrom", b, off, len)) return 0;
   const int32_t done = ReadUpTo(in, b, off, len);
-  Statics()->cGame_streamReadCount = Statics()->cGame_streamReadCount + len;
+  Statics<GameStatics>()->cGame_streamReadCount =
+      Statics<GameStatics>()->cGame_streamReadCount + len;
   return done;
 }
 

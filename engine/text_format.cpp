@@ -2,7 +2,7 @@
 // three-digit groups. Both read only inside the bytes they are given.
 #include <string>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"

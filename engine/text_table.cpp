@@ -3,7 +3,8 @@
 // before it ends, or run past the data, reads as null.
 #include <string>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/byte_array_input_stream.h"
 #include "javame/input_stream.h"
 #include "platform/device_path.h"
@@ -11,7 +12,6 @@
 #include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"
 #include "runtime/range_check.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/system.h"
 #include "runtime/trace.h"
@@ -71,7 +71,7 @@ void ReadEnds(java_io_InputStream* in, IntArray* offsets, int32_t dataBytes,
 
 // The table read from in into the text statics; the bytes consumed.
 int32_t ReadTable(java_io_InputStream* in, const std::string& resource) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t count = ReadTextCount(in, resource);
   const int32_t dataBytes = in->available() - 4 * count;
   IntArray* offsets = NewIntArray(count + 1);
@@ -93,7 +93,7 @@ int32_t ReadTable(java_io_InputStream* in, const std::string& resource) {
 }  // namespace
 
 void cGame::freeTextTable() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_textCount = 0;
   s->cGame_textOffsets = nullptr;
   s->cGame_textData = nullptr;
@@ -120,7 +120,7 @@ int32_t cGame::readTextTable(java_io_InputStream* in) {
 }
 
 void cGame::buildStringCache() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t count = s->cGame_textCount;
   ObjectArray* cache = NewObjectArray(cid::String, count);
   if (!cache || cache->length != count) return;
@@ -135,7 +135,7 @@ void cGame::buildStringCache() {
 }
 
 String* cGame::getString(int32_t i) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (ObjectArray* cache = s->cGame_textCache) {
     if (!IndexInRange("cGame::getString", i, cache->length)) return nullptr;
     return static_cast<String*>(cache->elements()[i]);

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "javame/input_stream.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "fuzz/support/fuzz_data_root.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "javame/input_stream.h"
 #include "platform/whole_stream.h"
 #include "runtime/array.h"
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzDataRoot& root = StartFuzzRuntimeWithData(kFuzzDataHeapSize, nullptr);
   root.plantArchiveBytes(std::vector<uint8_t>(data, data + size));
   for (const char* name : {"constants.bin", "/a", "A", "//a", ""}) ReadEntry(NewJavaString(name));
-  ObjectArray* names = Statics()->cGame_archiveNames;
+  ObjectArray* names = Statics<GameStatics>()->cGame_archiveNames;
   for (int32_t i = 0; names && i < names->length && i < kMostLookups; i++) {
     if (auto* name = static_cast<String*>(names->elements()[i])) ReadEntry(name);
   }

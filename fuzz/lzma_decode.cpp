@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "fuzz/support/fuzz_runtime.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -25,14 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteArray* payload = FuzzBytes(data, size);
   traceLines = 0;
   cGame::lzmaDecode(payload);
-  ByteArray* output = Statics()->cGame_lzmaOutput;
-  Statics()->cGame_lzmaOutput = nullptr;
+  ByteArray* output = Statics<GameStatics>()->cGame_lzmaOutput;
+  Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
   if (output) {
     FuzzCheck(size >= 13);
     FuzzCheck(output->length == cGame::readIntLE(payload, 5));  // the header's unpacked size
   } else {
     FuzzCheck(traceLines > 0);
   }
-  FuzzCheck(Statics()->cGame_lzmaProbs == nullptr && Statics()->cGame_lzmaInput == nullptr);
+  FuzzCheck(Statics<GameStatics>()->cGame_lzmaProbs == nullptr &&
+            Statics<GameStatics>()->cGame_lzmaInput == nullptr);
   return 0;
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "fuzz/support/fuzz_data_root.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "runtime/array.h"
 #include "runtime/string.h"
 
@@ -46,9 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<uint8_t> part1 = Take(data, size, false);
   std::vector<uint8_t> part2 = Take(data, size, true);
   root.plantArchive({{"p", std::move(base)}, {"p.1", std::move(part1)}, {"p.2", std::move(part2)}});
-  Statics()->cGame_packName = nullptr;
+  Statics<GameStatics>()->cGame_packName = nullptr;
   cGame::openPack(NewJavaString("p"));
-  const int32_t count = std::min(Statics()->cGame_packEntryCount, kMostEntries);
+  const int32_t count = std::min(Statics<GameStatics>()->cGame_packEntryCount, kMostEntries);
   for (int32_t e = 0; e < count; e++) ReadEntry(e, false);
   for (int32_t e = count - 1; e >= 0; e--) ReadEntry(e, true);
   cGame::closeResourceStream();

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "fuzz/support/fuzz_data_root.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "javame/byte_array_input_stream.h"
 #include "runtime/array.h"
 #include "runtime/string.h"
@@ -21,7 +21,7 @@ constexpr int32_t kUtf8Encoding = 270;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzDataRoot& root = StartFuzzRuntimeWithData(kFuzzDataHeapSize, nullptr);
   (void)root;
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_textEncoding = size > 0 && data[0] == 0 ? nullptr : GetConstantString(kUtf8Encoding);
   ByteArray* bytes = FuzzBytes(data, size);
   cGame::freeTextTable();

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "fuzz/support/fuzz_runtime.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/byte_array_input_stream.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 
 namespace {
 
@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ByteArray* bytes = FuzzBytes(data, size);
   auto* in = NewObject<java_io_ByteArrayInputStream>(bytes);
   traceLines = 0;
-  Statics()->cGame_streamReadCount = 0;
+  Statics<GameStatics>()->cGame_streamReadCount = 0;
   Object* root = cGame::readResourceObject(in);
   FuzzCheck(root || traceLines > 0);
-  FuzzCheck(Statics()->cGame_streamReadCount <= static_cast<int32_t>(size));
+  FuzzCheck(Statics<GameStatics>()->cGame_streamReadCount <= static_cast<int32_t>(size));
   return 0;
 }

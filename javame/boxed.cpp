@@ -5,11 +5,11 @@
 #include <bit>
 #include <cmath>
 
+#include "javame/device_statics.h"
 #include "javame/exception_classes.h"
 #include "runtime/class.h"
 #include "runtime/constant_pool.h"
 #include "runtime/java_arith.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 
 namespace {
@@ -33,8 +33,8 @@ uint64_t CanonicalBits(double value) {
 // ---- Boolean ----------------------------------------------------------------------------------
 
 void java_lang_Boolean::clinit() {
-  Statics()->java_lang_Boolean_TRUE = NewObject<java_lang_Boolean>(true);
-  Statics()->java_lang_Boolean_FALSE = NewObject<java_lang_Boolean>(false);
+  Statics<DeviceStatics>()->java_lang_Boolean_TRUE = NewObject<java_lang_Boolean>(true);
+  Statics<DeviceStatics>()->java_lang_Boolean_FALSE = NewObject<java_lang_Boolean>(false);
 }
 
 bool java_lang_Boolean::equals(Object* other) {

@@ -2,9 +2,9 @@
 // of its own (ArrayIndexOutOfBoundsException's, which builds its message from the index).
 #include "javame/exception_classes.h"
 
+#include "javame/device_statics.h"
 #include "javame/print_stream.h"
 #include "runtime/constant_pool.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/string_buffer.h"
 
@@ -33,7 +33,7 @@ String* java_lang_Throwable::toString() {
 }
 
 void java_lang_Throwable::printStackTrace() {
-  java_io_PrintStream* err = Statics()->java_lang_System_err;
+  java_io_PrintStream* err = Statics<DeviceStatics>()->java_lang_System_err;
   if (NullCheck(err)) err->println(stackTrace);
 }
 

@@ -3,10 +3,10 @@
 #include "javame/font.h"
 
 #include "javame/boxed.h"
+#include "javame/device_statics.h"
 #include "javame/exception_classes.h"
 #include "javame/hashtable.h"
 #include "runtime/exceptions.h"
-#include "runtime/static_class.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr int32_t kCacheBuckets = 4;  // threshold 3
 
 // The cache, made on first use; null when memory runs out.
 java_util_Hashtable* FontCache() {
-  StaticClass* statics = Statics();
+  DeviceStatics* statics = Statics<DeviceStatics>();
   if (!statics->javax_microedition_lcdui_Font_fontCache) {
     statics->javax_microedition_lcdui_Font_fontCache =
         NewObject<java_util_Hashtable>(kCacheBuckets);
@@ -31,7 +31,7 @@ Font::javax_microedition_lcdui_Font(int32_t fontFace, int32_t fontStyle, int32_t
 }
 
 Font* Font::getDefaultFont() {
-  StaticClass* statics = Statics();
+  DeviceStatics* statics = Statics<DeviceStatics>();
   if (!statics->javax_microedition_lcdui_Font_defaultFont) {
     statics->javax_microedition_lcdui_Font_defaultFont = NewObject<Font>(0, 0, 0);
   }

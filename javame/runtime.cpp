@@ -2,12 +2,12 @@
 // static block, so it lives as long as the program.
 #include "javame/runtime.h"
 
-#include "runtime/static_class.h"
+#include "javame/device_statics.h"
 
 void java_lang_Runtime::clinit() {
-  Statics()->java_lang_Runtime_currentRuntime = NewObject<java_lang_Runtime>();
+  Statics<DeviceStatics>()->java_lang_Runtime_currentRuntime = NewObject<java_lang_Runtime>();
 }
 
 java_lang_Runtime* java_lang_Runtime::getRuntime() {
-  return Statics()->java_lang_Runtime_currentRuntime;
+  return Statics<DeviceStatics>()->java_lang_Runtime_currentRuntime;
 }

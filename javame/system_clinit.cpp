@@ -2,10 +2,10 @@
 #include "runtime/system.h"
 
 #include "javame/console_output_stream.h"
+#include "javame/device_statics.h"
 #include "javame/hashtable.h"
 #include "javame/print_stream.h"
 #include "runtime/constant_pool.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 
 namespace {
@@ -18,7 +18,7 @@ constexpr int32_t kPlatformValueText = 359;  // string constant "Plimora"
 // out and err are one PrintStream over the console stream, so what either prints is
 // discarded.
 void java_lang_System::clinit() {
-  StaticClass* statics = Statics();
+  DeviceStatics* statics = Statics<DeviceStatics>();
   statics->java_lang_System_out =
       NewObject<java_io_PrintStream>(NewObject<java_io_ConsoleOutputStream>());
   statics->java_lang_System_err = statics->java_lang_System_out;

@@ -4,11 +4,11 @@
 
 #include "host/clock.h"
 #include "javame/console_output_stream.h"
+#include "javame/device_statics.h"
 #include "javame/hashtable.h"
 #include "runtime/application.h"
 #include "runtime/exceptions.h"
 #include "runtime/object_manager.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/system.h"
 
@@ -23,7 +23,7 @@ int64_t WallClockMillis() {
 String* java_lang_System::getProperty(String* key) {
   if (!NullCheck(key)) return NewJavaString("PROPERTY VALUE EMPTY");
   if (key->equalsText("microedition.media.version")) return NewJavaString("1.0");
-  java_util_Hashtable* properties = Statics()->java_lang_System_properties;
+  java_util_Hashtable* properties = Statics<DeviceStatics>()->java_lang_System_properties;
   Object* value = properties ? properties->get(key) : nullptr;
   return value ? String::valueOf(value) : NewJavaString("PROPERTY VALUE EMPTY");
 }

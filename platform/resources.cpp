@@ -3,8 +3,8 @@
 // as a file, is an entry of the archive.
 #include <string_view>
 
-#include "game/shell/cgame.h"
 #include "javame/file.h"
+#include "platform/application_class.h"
 #include "platform/file_input_stream.h"
 #include "runtime/class.h"
 #include "runtime/exceptions.h"
@@ -26,5 +26,5 @@ java_io_InputStream* Class::getResourceAsStream(String* name) {
     auto* file = NewObject<javax_microedition_io_File>(name);
     if (FileInputStream* stream = file ? file->openInputStream() : nullptr) return stream;
   }
-  return cGame::findArchiveEntry(name);
+  return OpenApplicationResource(name);
 }

@@ -17,7 +17,7 @@ void Application::init(int32_t objectHeapSize, int32_t dataHeapSize) {
   DebugLog("new ObjectManager");
   objectManager = new ObjectManager(this);
   DebugLog("new StaticClass");
-  staticClass = new StaticClass();
+  staticClass = NewStaticClass();
   DebugLog("Application::init");
   staticClass->initializeCore(objectManager);
 }

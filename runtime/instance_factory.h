@@ -1,4 +1,5 @@
 // Makes an instance of a class from its id alone, for the classes that may be made that way.
+// Defined by the registry, which knows every class (registry/instance_factory.cpp).
 #pragma once
 
 #include <cstdint>

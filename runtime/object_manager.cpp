@@ -198,9 +198,10 @@ void ObjectManager::memoryReport() {
     DebugLog("\t%s: %d (%d)", classes ? classes[id].name : "?", static_cast<int32_t>(bytes[id]),
              counts[id]);
   }
-  constexpr int32_t kStaticClassBytes = sizeof(StaticClass);
-  DebugLog("\tStaticClass: %d", kStaticClassBytes);
-  DebugLog("\tTOTAL: %d (%d)", static_cast<int32_t>(total + kStaticClassBytes), count_);
+  const StaticClass* block = application_->getStaticClass();
+  const int32_t staticBytes = block ? block->blockBytes() : 0;
+  DebugLog("\tStaticClass: %d", staticBytes);
+  DebugLog("\tTOTAL: %d (%d)", static_cast<int32_t>(total + staticBytes), count_);
 }
 
 Class* ObjectManager::classTable() const {

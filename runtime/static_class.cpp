@@ -1,7 +1,5 @@
-// Construction and start-up of the static block.
+// Construction and start-up of the static block's runtime part.
 #include "runtime/static_class.h"
-
-#include <cstring>
 
 #include "runtime/application.h"
 #include "runtime/array.h"
@@ -19,11 +17,12 @@ StaticClass::StaticClass() {
 }
 
 void StaticClass::initializeCore(ObjectManager* manager) {
-  memset(static_cast<StaticFields*>(this), 0, sizeof(StaticFields));
   constantPool = nullptr;
   fillClassTable();
-  fillRootTable();
-  manager->registerRootSlots(staticRoots, kStaticRootCount);
+  int32_t rootCount = 0;
+  Object** const* roots = staticRootSlots(&rootCount);
+  manager->registerRootSlots(roots, rootCount);
+  constantPoolRoot = &constantPool.object;
   manager->registerRootSlots(&constantPoolRoot, 1);
 }
 
@@ -39,14 +38,6 @@ void StaticClass::fillClassTable() {
     classes[i].id = i;
     classes[i].superclassId = kSuperclassIds[i];
   }
-}
-
-void StaticClass::fillRootTable() {
-  int32_t n = 0;
-#define PLIMORA_ROOT_SLOT(owner, type, name) staticRoots[n++] = &owner##_##name.object;
-  PLIMORA_STATIC_FIELDS(PLIMORA_ROOT_SLOT, PLIMORA_SKIP_STATIC)
-#undef PLIMORA_ROOT_SLOT
-  constantPoolRoot = &constantPool.object;
 }
 
 StaticClass* Statics() {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "fuzz/support/fuzz_runtime.h"
+#include "game/game_statics.h"
 #include "host/file_roots.h"
 #include "javame/file.h"
 #include "runtime/constant_pool.h"
-#include "runtime/static_class.h"
 #include "tools/databuild/archive_writer.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/string_constants.h"
@@ -40,7 +40,7 @@ class FuzzDataRoot {
     if (!file) std::abort();
     if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
-    Statics()->cGame_archiveFile = nullptr;
+    Statics<GameStatics>()->cGame_archiveFile = nullptr;
   }
   // An archive of these entries beside the builder's constants.bin.
   void plantArchive(std::vector<databuild::ArchiveEntry> entries) {

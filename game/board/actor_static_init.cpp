@@ -1,8 +1,8 @@
 // cActor's class initialiser: the arrays of the display layers and the actor pool.
 #include "game/board/actor.h"
 
+#include "game/game_statics.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ constexpr int32_t kParamCount = 8;
 }  // namespace
 
 void cActor::staticInit() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cActor_actorLayers = NewObjectArray(cid::cActor, kLayerCount);
   s->cActor_actorPool = NewObjectArray(cid::cActor, kPoolSize);
   s->cActor_actorParams = NewIntArray(kParamCount);

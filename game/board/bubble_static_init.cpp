@@ -2,8 +2,8 @@
 // of the collision grid and the pool, made once at start-up.
 #include "game/board/bubble.h"
 
+#include "game/game_statics.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ ObjectArray* CollisionGrid(int32_t columns, int32_t rows) {
 }  // namespace
 
 void Bubble::staticInit() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->Bubble_directionIndexTable = DirectionIndexTable();
   s->Bubble_sectorOffsets = SectorOffsets();
   s->Bubble_colourCountTable = NewIntArray(kPlainColours);

@@ -1,48 +1,12 @@
-// The static fields of cGame, the game's state, as one declaration list for the static block
-// (runtime/static_fields.h says how an entry is written).
+// The static fields of cGame that belong to the shell, as one declaration list for the static
+// block (runtime/static_fields.h says how an entry is written), and the types that the shell's
+// cGame members and statics name (game/cgame.h includes it before the class).
 #pragma once
 
 #include <cstdint>
 
-class ByteArray;
-class IntArray;
-class ObjectArray;
-class ShortArray;
-class String;
-class java_io_InputStream;
-class javax_microedition_io_File;
-
 // canvasWidth, canvasHeight: the logical canvas size in pixels (480 x 800), set by
 // cGame::clinitTables before the initialisers that derive sizes from it run.
-// lzmaInput, lzmaProbs, lzmaOutput: the arrays of one LZMA decode (engine/lzma.cpp): the
-// range-coded data, the probabilities, and the result that outlives the decode.
-// archiveFile, archiveNames, archiveOffsets, archiveSizes: the index of "data.bar"
-// (engine/archive.cpp); archiveFile is set once the index has been read.
-// packName ... streamReadCount: the one open pack and the stream readers (engine/pack.cpp,
-// engine/resource_streams.cpp).
-// textCount ... textCache: the text table (engine/text_table.cpp).
-#define PLIMORA_STATICS_cGame(REF, VALUE)             \
-  VALUE(cGame, int32_t, canvasWidth)                  \
-  VALUE(cGame, int32_t, canvasHeight)                 \
-  REF(cGame, ByteArray, lzmaInput)                    \
-  REF(cGame, ShortArray, lzmaProbs)                   \
-  REF(cGame, ByteArray, lzmaOutput)                   \
-  REF(cGame, javax_microedition_io_File, archiveFile) \
-  REF(cGame, ObjectArray, archiveNames)               \
-  REF(cGame, IntArray, archiveOffsets)                \
-  REF(cGame, IntArray, archiveSizes)                  \
-  REF(cGame, String, packName)                        \
-  REF(cGame, java_io_InputStream, packStream)         \
-  VALUE(cGame, int32_t, packPosition)                 \
-  VALUE(cGame, int32_t, packEntryCount)               \
-  VALUE(cGame, int16_t, packPartCount)                \
-  REF(cGame, ShortArray, packPartFirstEntry)          \
-  VALUE(cGame, int32_t, packPart)                     \
-  REF(cGame, IntArray, packPartOffsets)               \
-  VALUE(cGame, bool, packEntryCompressed)             \
-  VALUE(cGame, int32_t, streamReadCount)              \
-  VALUE(cGame, int32_t, textCount)                    \
-  REF(cGame, IntArray, textOffsets)                   \
-  REF(cGame, ByteArray, textData)                     \
-  REF(cGame, String, textEncoding)                    \
-  REF(cGame, ObjectArray, textCache)
+#define PLIMORA_STATICS_cGame_shell(REF, VALUE) \
+  VALUE(cGame, int32_t, canvasWidth)            \
+  VALUE(cGame, int32_t, canvasHeight)

@@ -1,7 +1,7 @@
 // cGame's class initialisers: the start-up values of the game's statics.
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 
-#include "runtime/static_class.h"
+#include "game/game_statics.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ constexpr int32_t kCanvasHeight = 800;
 }  // namespace
 
 void cGame::clinitTables() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->cGame_canvasWidth = kCanvasWidth;
   s->cGame_canvasHeight = kCanvasHeight;
 }

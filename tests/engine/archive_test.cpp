@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/file.h"
 #include "javame/input_stream.h"
 #include "platform/whole_stream.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/runtime_fixture.h"
@@ -44,7 +44,7 @@ class ArchiveTest : public LibraryTest {
  protected:
   void PlantRaw(const std::vector<uint8_t>& bytes) {
     Plant(data_, databuild::kArchivePath, std::string(bytes.begin(), bytes.end()));
-    Statics()->cGame_archiveFile = nullptr;
+    Statics<GameStatics>()->cGame_archiveFile = nullptr;
   }
   // The whole entry, or "<none>".
   static std::string Entry(const char* name) {
@@ -153,7 +153,7 @@ TEST_F(ArchiveTest, EntriesOutsideTheFileGiveNoStream) {
 
 TEST_F(ArchiveTest, AMissingArchiveIsAnEmptyIndex) {
   std::filesystem::remove(data_ / databuild::kArchivePath);
-  Statics()->cGame_archiveFile = nullptr;
+  Statics<GameStatics>()->cGame_archiveFile = nullptr;
   TraceCapture trace;
   EXPECT_EQ(Entry("constants.bin"), "<none>");
   EXPECT_EQ(Entry("constants.bin"), "<none>");  // read once only

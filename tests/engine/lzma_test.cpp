@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/memory_manager.h"
 #include "runtime/object_manager.h"
-#include "runtime/static_class.h"
 #include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/lzma_writer.h"
@@ -93,8 +93,8 @@ const char* KindName(Kind kind) {
 // The decoder's output taken as the pack reader takes it, or nullopt for null.
 std::optional<Bytes> Decode(const Bytes& payload) {
   cGame::lzmaDecode(ManagedBytes(payload));
-  ByteArray* output = Statics()->cGame_lzmaOutput;
-  Statics()->cGame_lzmaOutput = nullptr;
+  ByteArray* output = Statics<GameStatics>()->cGame_lzmaOutput;
+  Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
   if (!output) return std::nullopt;
   return BytesOf(output);
 }
@@ -142,8 +142,8 @@ TEST_F(LzmaTest, RoundTripsOverSettingsAndInputs) {
     const Bytes payload =
         databuild::WriteLzmaPayload(input, LzmaSettings{c.lc, c.lp, c.pb, c.dictionarySize});
     EXPECT_EQ(Decode(payload), input);
-    EXPECT_EQ(Statics()->cGame_lzmaProbs, nullptr);
-    EXPECT_EQ(Statics()->cGame_lzmaInput, nullptr);
+    EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaProbs, nullptr);
+    EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaInput, nullptr);
   }
   EXPECT_TRUE(trace.lines().empty());
 }
@@ -242,15 +242,15 @@ TEST_F(LzmaTest, BadPayloadsGiveNullAndOneTraceLine) {
     TraceCapture trace;
     EXPECT_EQ(Decode(bad.payload), std::nullopt);
     EXPECT_EQ(trace.lines(), std::vector<std::string>{bad.line});
-    EXPECT_EQ(Statics()->cGame_lzmaProbs, nullptr);
-    EXPECT_EQ(Statics()->cGame_lzmaInput, nullptr);
+    EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaProbs, nullptr);
+    EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaInput, nullptr);
   }
 }
 
 TEST_F(LzmaTest, ANullPayloadIsTheNullCheck) {
   TraceCapture trace;
   cGame::lzmaDecode(nullptr);
-  EXPECT_EQ(Statics()->cGame_lzmaOutput, nullptr);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaOutput, nullptr);
   EXPECT_TRUE(trace.contains("NullPointer"));
 }
 
@@ -295,8 +295,8 @@ TEST_F(LzmaTest, Properties0x5DAllocates7990Probabilities) {
   const int32_t usedBefore = heap->usedBytes();
   ASSERT_LT(heap->peakUsed(), usedBefore + 2 * 7990);
   cGame::lzmaDecode(managed);
-  ASSERT_NE(Statics()->cGame_lzmaOutput, nullptr);
-  Statics()->cGame_lzmaOutput = nullptr;
+  ASSERT_NE(Statics<GameStatics>()->cGame_lzmaOutput, nullptr);
+  Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
   const int32_t grown = heap->peakUsed() - usedBefore;
   constexpr int32_t kBlockOverheads = 128;  // two block headers and their rounding
   EXPECT_GE(grown, 2 * 7990 + 5);
@@ -343,8 +343,8 @@ TEST_F(LzmaTightHeapTest, DecodesWhileItsAllocationsCollect) {
   const int32_t filled = application_.objectManager->objectCount();
   cGame::lzmaDecode(payload);
   EXPECT_LT(application_.objectManager->objectCount(), filled - (filled - before) / 2);
-  ByteArray* output = Statics()->cGame_lzmaOutput;
-  Statics()->cGame_lzmaOutput = nullptr;
+  ByteArray* output = Statics<GameStatics>()->cGame_lzmaOutput;
+  Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
   ASSERT_NE(output, nullptr);
   EXPECT_EQ(BytesOf(output), input);
 }

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/input_stream.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/managed_bytes.h"
@@ -94,10 +94,10 @@ TEST_F(PackTest, PartFilesAreNamedByThePackNameConstant306AndTheNumber) {
   PlantPack(f.pack);
   Open("pk");
   EXPECT_EQ(Read(6), f.payloads[6]);
-  EXPECT_EQ(Statics()->cGame_packPart, 2);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packPart, 2);
   EXPECT_EQ(Read(0), f.payloads[0]);  // part 0: the base file's header is read again
-  EXPECT_EQ(Statics()->cGame_packPart, 0);
-  EXPECT_EQ(Statics()->cGame_packPartCount, 3);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packPart, 0);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packPartCount, 3);
 }
 
 TEST_F(PackTest, TypeBytesAndEmptyEntries) {
@@ -113,15 +113,16 @@ TEST_F(PackTest, TypeBytesAndEmptyEntries) {
       {0, 17, false}, {2, 0, false}, {3, 35, false}, {5, 4, false}, {7, 0, false}};
   for (const Case& c : kCases) {
     EXPECT_EQ(cGame::seekPackEntry(c.entry), c.size) << c.entry;
-    EXPECT_EQ(Statics()->cGame_packEntryCompressed, c.compressed) << c.entry;
+    EXPECT_EQ(Statics<GameStatics>()->cGame_packEntryCompressed, c.compressed) << c.entry;
   }
   for (const int32_t e : {1, 4, 6}) {
     EXPECT_GT(cGame::seekPackEntry(e), 13) << e;
-    EXPECT_TRUE(Statics()->cGame_packEntryCompressed) << e;
+    EXPECT_TRUE(Statics<GameStatics>()->cGame_packEntryCompressed) << e;
   }
   // The empty entry reads no type byte: the stream stays where the entry starts.
   EXPECT_EQ(cGame::seekPackEntry(2), 0);
-  EXPECT_EQ(Statics()->cGame_packPosition, Statics()->cGame_packPartOffsets->elements()[2]);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packPosition,
+            Statics<GameStatics>()->cGame_packPartOffsets->elements()[2]);
   EXPECT_EQ(Read(2), Bytes{});
 }
 
@@ -129,15 +130,15 @@ TEST_F(PackTest, OpeningTheOpenPackKeepsItsStreamAndPosition) {
   PlantPack(EightEntries().pack);
   Open("pk");
   cGame::seekPackEntry(1);
-  java_io_InputStream* stream = Statics()->cGame_packStream;
-  const int32_t position = Statics()->cGame_packPosition;
+  java_io_InputStream* stream = Statics<GameStatics>()->cGame_packStream;
+  const int32_t position = Statics<GameStatics>()->cGame_packPosition;
   Open("pk");
-  EXPECT_EQ(Statics()->cGame_packStream, stream);
-  EXPECT_EQ(Statics()->cGame_packPosition, position);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packStream, stream);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packPosition, position);
   // Closing the stream keeps the pack open by name; the next read opens it again.
   cGame::closeResourceStream();
-  EXPECT_EQ(Statics()->cGame_packStream, nullptr);
-  EXPECT_EQ(TextOf(Statics()->cGame_packName), "pk");
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packStream, nullptr);
+  EXPECT_EQ(TextOf(Statics<GameStatics>()->cGame_packName), "pk");
   EXPECT_EQ(Read(5), Text("five"));
 }
 
@@ -215,10 +216,10 @@ TEST_F(PackTest, BadHeadersAndTablesLeaveNoPackOpen) {
   for (const Bad& bad : kCases) {
     SCOPED_TRACE(bad.what);
     PlantArchiveEntry("bad", bad.file);
-    Statics()->cGame_packName = nullptr;
+    Statics<GameStatics>()->cGame_packName = nullptr;
     TraceCapture trace;
     Open("bad");
-    EXPECT_EQ(Statics()->cGame_packName, nullptr);
+    EXPECT_EQ(Statics<GameStatics>()->cGame_packName, nullptr);
     EXPECT_EQ(Read(0), std::nullopt);
     ASSERT_EQ(trace.lines().size(), 2u);
     EXPECT_EQ(trace.lines()[0].rfind(std::string("pack \"bad\": ") + bad.fault, 0), 0u)
@@ -242,7 +243,7 @@ TEST_F(PackTest, BadEntriesGiveNullOrMinusOneNamingThePackAndTheEntry) {
   trace.clear();
   Open("missing");
   EXPECT_EQ(trace.lines(), std::vector<std::string>{"pack \"missing\": the pack does not open"});
-  EXPECT_EQ(Statics()->cGame_packName, nullptr);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packName, nullptr);
 }
 
 TEST_F(PackTest, AMissingPartFileIsReportedAndTheOtherPartsStillRead) {
@@ -289,7 +290,7 @@ TEST_F(PackTest, AShortReadMarksTheStreamDeadAndTheNextSeekOpensItAgain) {
   std::filesystem::resize_file(archive, std::filesystem::file_size(archive) - 1000);
   TraceCapture trace;
   EXPECT_EQ(Read(1), std::nullopt);
-  EXPECT_EQ(Statics()->cGame_packStream, nullptr);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packStream, nullptr);
   ASSERT_EQ(trace.lines().size(), 1u);
   EXPECT_EQ(trace.lines()[0].rfind("pack \"last\" entry 1: the entry ends after ", 0), 0u)
       << trace.lines()[0];

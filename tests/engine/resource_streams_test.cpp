@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/byte_array_input_stream.h"
 #include "javame/exception_classes.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
@@ -23,7 +23,7 @@ java_io_InputStream* Over(const std::vector<uint8_t>& bytes) {
 
 TEST_F(ResourceStreamsTest, ValuesAreLittleEndianAndTheEndIsRaised) {
   java_io_InputStream* in = Over({0x34, 0x12, 0xFF, 0xFF, 0xFF, 0x7F, 0xAB, 0x01});
-  Statics()->cGame_streamReadCount = 0;
+  Statics<GameStatics>()->cGame_streamReadCount = 0;
   EXPECT_EQ(cGame::readStreamShort(in), 0x1234);
   EXPECT_EQ(cGame::readStreamInt(in), 0x7FFFFFFF);
   EXPECT_EQ(cGame::readStreamByteFrom(in), 0xAB);
@@ -31,15 +31,15 @@ TEST_F(ResourceStreamsTest, ValuesAreLittleEndianAndTheEndIsRaised) {
   EXPECT_EQ(TakePending().classId, cid::java_io_EOFException);
   EXPECT_EQ(cGame::readStreamByteFrom(in), -1);
   EXPECT_EQ(TakePending().classId, 0);
-  EXPECT_EQ(Statics()->cGame_streamReadCount, 8);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_streamReadCount, 8);
 }
 
 TEST_F(ResourceStreamsTest, BulkReadsCountWhatWasAskedAndGiveWhatCame) {
   java_io_InputStream* in = Over({1, 2, 3});
   ByteArray* b = NewByteArray(8);
-  Statics()->cGame_streamReadCount = 0;
+  Statics<GameStatics>()->cGame_streamReadCount = 0;
   EXPECT_EQ(cGame::readStreamFullyFrom(in, b, 2, 5), 3);
-  EXPECT_EQ(Statics()->cGame_streamReadCount, 5);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_streamReadCount, 5);
   EXPECT_EQ(b->elements()[4], 3);
   TraceCapture trace;
   EXPECT_EQ(cGame::readStreamFullyFrom(in, b, 6, 3), 0);  // outside b
@@ -60,13 +60,13 @@ TEST_F(ResourceStreamsTest, IntsInByteArraysStayInsideTheArray) {
 }
 
 TEST_F(ResourceStreamsTest, PackStreamReadersGiveZeroOnceTheStreamFails) {
-  Statics()->cGame_packStream = Over({0x01, 0x02, 0x03});
-  Statics()->cGame_packPosition = 0;
+  Statics<GameStatics>()->cGame_packStream = Over({0x01, 0x02, 0x03});
+  Statics<GameStatics>()->cGame_packPosition = 0;
   EXPECT_EQ(cGame::readCurrentShort(), 0x0201);
   EXPECT_EQ(cGame::readCurrentShort(), 0x0003);  // the second byte ends the stream
-  EXPECT_EQ(Statics()->cGame_packStream, nullptr);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packStream, nullptr);
   EXPECT_EQ(cGame::readCurrentInt(), 0);
-  EXPECT_EQ(Statics()->cGame_packPosition, 4);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packPosition, 4);
 }
 
 }  // namespace

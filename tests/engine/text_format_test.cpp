@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "tests/support/library_fixture.h"

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/byte_array_input_stream.h"
 #include "javame/resource_input_stream.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
-#include "runtime/static_class.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
@@ -29,7 +29,7 @@ class TextTableTest : public LibraryTest {
  protected:
   void SetUp() override {
     LibraryTest::SetUp();
-    Statics()->cGame_textEncoding = GetConstantString(kUtf8);
+    Statics<GameStatics>()->cGame_textEncoding = GetConstantString(kUtf8);
   }
   // The table read from bytes, then the cache built; the bytes consumed.
   static int32_t Load(const Bytes& bytes) {
@@ -69,14 +69,15 @@ TEST_F(TextTableTest, EndsThreeThreeSevenGiveAbcNullDefg) {
     EXPECT_EQ(Text(1), "<null>");
     EXPECT_EQ(Text(2), "defg");
     cGame::buildStringCache();
-    EXPECT_EQ(Statics()->cGame_textOffsets, nullptr);
+    EXPECT_EQ(Statics<GameStatics>()->cGame_textOffsets, nullptr);
   }
 }
 
 TEST_F(TextTableTest, TheEncodingDecidesHowBytesBecomeCharacters) {
   Load(databuild::WriteTextTable(std::vector<std::string>{"caf\xC3\xA9"}));
   EXPECT_EQ(Text(0), "cafU+233");
-  Statics()->cGame_textEncoding = nullptr;  // not yet set by the boot state: one unit a byte
+  Statics<GameStatics>()->cGame_textEncoding =
+      nullptr;  // not yet set by the boot state: one unit a byte
   EXPECT_EQ(Text(0), "cafU+195U+169");
 }
 
@@ -140,7 +141,7 @@ TEST_F(TextTableTest, OffsetsThatEndEarlyEndTheParse) {
             std::vector<std::string>{
                 "cGame::readTextTable: the table ends inside the end of text 1; it and the texts "
                 "after it read as null"});
-  EXPECT_EQ(Statics()->cGame_textCount, 2);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_textCount, 2);
   EXPECT_EQ(Text(1), "<null>");
 }
 
@@ -154,14 +155,14 @@ TEST_F(TextTableTest, TheDataSetsTextPackLoadsWhole) {
   TraceCapture trace;
   cGame::loadTextPack(GetConstantString(273), 0);
   EXPECT_TRUE(trace.lines().empty());
-  EXPECT_EQ(Statics()->cGame_textCount, static_cast<int32_t>(texts.size()));
-  EXPECT_GT(Statics()->cGame_textCount, 761);
-  EXPECT_EQ(Statics()->cGame_textData, nullptr);  // only the cache stays
-  EXPECT_EQ(Statics()->cGame_packStream, nullptr);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_textCount, static_cast<int32_t>(texts.size()));
+  EXPECT_GT(Statics<GameStatics>()->cGame_textCount, 761);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_textData, nullptr);  // only the cache stays
+  EXPECT_EQ(Statics<GameStatics>()->cGame_packStream, nullptr);
   for (const int32_t id : {0, 38, 201, 485, 637, 720, 761}) EXPECT_EQ(Text(id), texts[id]) << id;
   // Loading again replaces the table; a pack that does not open leaves none.
   cGame::loadTextPack(NewJavaString("no such pack"), 0);
-  EXPECT_EQ(Statics()->cGame_textCache, nullptr);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_textCache, nullptr);
   EXPECT_EQ(Text(0), "<null>");
 }
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/byte_array_input_stream.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
@@ -23,7 +23,7 @@ class ValueTreeTest : public LibraryTest {
  protected:
   static Object* Parse(const Bytes& bytes) {
     ByteArray* array = ManagedBytes(bytes);
-    Statics()->cGame_streamReadCount = 0;
+    Statics<GameStatics>()->cGame_streamReadCount = 0;
     return cGame::readResourceObject(NewObject<java_io_ByteArrayInputStream>(array));
   }
   template <class A>
@@ -59,7 +59,7 @@ TEST_F(ValueTreeTest, EveryKindAndWidthReads) {
                                         : c.classId == cid::ShortArray ? Values<ShortArray>(node)
                                                                        : Values<IntArray>(node);
     EXPECT_EQ(values, c.values);
-    EXPECT_EQ(Statics()->cGame_streamReadCount, static_cast<int32_t>(c.bytes.size()));
+    EXPECT_EQ(Statics<GameStatics>()->cGame_streamReadCount, static_cast<int32_t>(c.bytes.size()));
   }
 }
 

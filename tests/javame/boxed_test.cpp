@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
+#include "javame/device_statics.h"
 #include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/runtime_fixture.h"
@@ -120,8 +120,9 @@ TEST_F(BoxedTest, EqualsNeedsTheSameClassAndValue) {
       {NewObject<java_lang_Byte>(int8_t{5}), int5, false},
       {NewObject<java_lang_Character>(u'x'), NewObject<java_lang_Character>(u'x'), true},
       {NewObject<java_lang_Character>(u'x'), NewObject<java_lang_Character>(u'y'), false},
-      {NewObject<java_lang_Boolean>(true), Statics()->java_lang_Boolean_TRUE, true},
-      {NewObject<java_lang_Boolean>(false), Statics()->java_lang_Boolean_TRUE, false},
+      {NewObject<java_lang_Boolean>(true), Statics<DeviceStatics>()->java_lang_Boolean_TRUE, true},
+      {NewObject<java_lang_Boolean>(false), Statics<DeviceStatics>()->java_lang_Boolean_TRUE,
+       false},
       {NewObject<java_lang_Double>(2.5), NewObject<java_lang_Double>(2.5), true},
       {NewObject<java_lang_Double>(nan), NewObject<java_lang_Double>(-nan), true},
       {NewObject<java_lang_Double>(0.0), NewObject<java_lang_Double>(-0.0), false},
@@ -136,8 +137,8 @@ TEST_F(BoxedTest, EqualsNeedsTheSameClassAndValue) {
 }
 
 TEST_F(BoxedTest, BooleanSharesItsTwoValuesAndTheirTexts) {
-  java_lang_Boolean* yes = Statics()->java_lang_Boolean_TRUE;
-  java_lang_Boolean* no = Statics()->java_lang_Boolean_FALSE;
+  java_lang_Boolean* yes = Statics<DeviceStatics>()->java_lang_Boolean_TRUE;
+  java_lang_Boolean* no = Statics<DeviceStatics>()->java_lang_Boolean_FALSE;
   ASSERT_NE(yes, nullptr);
   ASSERT_NE(no, nullptr);
   EXPECT_TRUE(yes->booleanValue());

@@ -5,10 +5,10 @@
 #include <type_traits>
 #include <vector>
 
+#include "javame/device_statics.h"
 #include "javame/print_stream.h"
 #include "runtime/class.h"
 #include "runtime/constant_pool.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/trace.h"
 #include "tests/javame/stream_fixture.h"
@@ -153,7 +153,7 @@ TEST_F(ExceptionClassesTest, PrintStackTraceWritesTheTraceTextAndALineEndOnErr) 
   EXPECT_TRUE(trace.lines().empty());
 
   auto* sink = NewObject<RecordingStream>();
-  Statics()->java_lang_System_err = NewObject<java_io_PrintStream>(sink);
+  Statics<DeviceStatics>()->java_lang_System_err = NewObject<java_io_PrintStream>(sink);
   e->printStackTrace();
   const std::vector<uint8_t> bytes = sink->bytes();
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "stacktrace:\nGame::run()\n\n");

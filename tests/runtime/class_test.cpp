@@ -4,7 +4,7 @@
 
 #include "engine/mqlib_player.h"
 #include "game/board/actor.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "javame/hashtable.h"
 #include "javame/record_enumeration.h"
 #include "javame/timer.h"

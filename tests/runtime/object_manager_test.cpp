@@ -7,6 +7,7 @@
 #include <new>
 #include <string>
 
+#include "registry/static_fields.h"
 #include "runtime/array.h"
 #include "runtime/static_class.h"
 #include "runtime/string.h"
@@ -106,7 +107,7 @@ TEST_F(ObjectManagerTest, MemoryReportSumsBlocksAndBodiesPerClass) {
   const int32_t nodeBytes = block(nodes[0]) + block(nodes[1]);
   const int32_t intBytes = block(ints) + 40;
   const int32_t bufferBytes = block(buffer) + 4;
-  const int32_t staticBytes = static_cast<int32_t>(sizeof(StaticClass));
+  const int32_t staticBytes = static_cast<int32_t>(sizeof(StaticBlock));
   const std::vector<std::string> expected = {
       "Memory allocation:",
       "\tStringBuffer: " + std::to_string(bufferBytes) + " (1)",

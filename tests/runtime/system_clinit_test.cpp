@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "javame/device_statics.h"
 #include "javame/hashtable.h"
 #include "javame/print_stream.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 #include "runtime/system.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/runtime_fixture.h"
@@ -14,7 +14,7 @@ using SystemClinitTest = LibraryTest;
 
 // Start-up ran the initialiser.
 TEST_F(SystemClinitTest, ThePropertyTableHoldsThePlatformName) {
-  java_util_Hashtable* properties = Statics()->java_lang_System_properties;
+  java_util_Hashtable* properties = Statics<DeviceStatics>()->java_lang_System_properties;
   ASSERT_NE(properties, nullptr);
   EXPECT_EQ(properties->table->length, 11);
   EXPECT_EQ(properties->threshold, 8);
@@ -36,9 +36,9 @@ TEST_F(SystemClinitTest, ThePropertyTableHoldsThePlatformName) {
 }
 
 TEST_F(SystemClinitTest, OutAndErrAreOnePrintStreamOverTheConsole) {
-  java_io_PrintStream* out = Statics()->java_lang_System_out;
+  java_io_PrintStream* out = Statics<DeviceStatics>()->java_lang_System_out;
   ASSERT_NE(out, nullptr);
-  EXPECT_EQ(static_cast<java_io_PrintStream*>(Statics()->java_lang_System_err), out);
+  EXPECT_EQ(static_cast<java_io_PrintStream*>(Statics<DeviceStatics>()->java_lang_System_err), out);
   ASSERT_NE(out->out, nullptr);
   EXPECT_EQ(out->out->classId, cid::java_io_ConsoleOutputStream);
   // What is printed goes nowhere: not even to the trace.

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "game/game_statics.h"
 #include "javame/file.h"
 #include "runtime/exceptions.h"
-#include "runtime/static_class.h"
 #include "tools/databuild/constants_writer.h"
 
 void RuntimeWithDataTest::SetUp() {
@@ -38,7 +38,7 @@ void RuntimeWithDataTest::PlantArchiveEntry(const std::string& name,
   archive_.push_back({name, bytes});
   const std::vector<uint8_t> archive = databuild::WriteArchive(archive_);
   Plant(data_, databuild::kArchivePath, std::string(archive.begin(), archive.end()));
-  Statics()->cGame_archiveFile = nullptr;
+  Statics<GameStatics>()->cGame_archiveFile = nullptr;
 }
 
 void RuntimeWithDataTest::PlantArchiveEntry(const std::string& name, const std::string& text) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "game/board/actor.h"
+#include "game/game_statics.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
@@ -11,7 +11,7 @@ using ActorStaticInitTest = RuntimeTest;
 
 TEST_F(ActorStaticInitTest, LayersAndPoolStartEmptyAndTheParametersZero) {
   cActor::staticInit();
-  StaticClass* s = application_.getStaticClass();
+  GameStatics* s = Statics<GameStatics>();
   struct Row {
     ObjectArray* list;
     int32_t length;

@@ -4,8 +4,8 @@
 
 #include <array>
 
+#include "game/game_statics.h"
 #include "runtime/array.h"
-#include "runtime/static_class.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
@@ -17,7 +17,7 @@ constexpr std::array<int32_t, 6> kDy = {0, -1, -1, 0, 1, 1};
 
 class BubbleStaticInitTest : public RuntimeTest {
  protected:
-  StaticClass* statics() { return application_.getStaticClass(); }
+  GameStatics* statics() { return Statics<GameStatics>(); }
 
   void InitWithCanvas(int32_t width, int32_t height) {
     statics()->cGame_canvasWidth = width;
@@ -95,7 +95,7 @@ TEST_F(BubbleStaticInitTest, EachSectorHoldsTheCellsBetweenItsTwoDirections) {
 
 TEST_F(BubbleStaticInitTest, ThePoolListsAndCountersStartEmpty) {
   InitWithCanvas(480, 800);
-  StaticClass* s = statics();
+  GameStatics* s = statics();
   ObjectArray* lists[] = {s->Bubble_bubblePool, s->Bubble_activeBubbles, s->Bubble_bubbleWorkList};
   for (ObjectArray* list : lists) {
     ASSERT_EQ(list->length, 170);

@@ -8,7 +8,7 @@
 #include "engine/mqlib_player.h"
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "javame/boxed.h"
 #include "javame/byte_array_input_stream.h"
 #include "javame/byte_array_output_stream.h"

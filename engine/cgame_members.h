@@ -1,40 +1,9 @@
-// cGame: the game's canvas, its run loop and its state. Its members are defined in the file
-// of their concern, named beside each group.
-#pragma once
-
-#include <cstdint>
-
-#include "javame/displayable.h"
-#include "runtime/interfaces.h"
-
-class ByteArray;
-class Object;
-class ShortArray;
-class String;
-class java_io_InputStream;
-
-class cGame : public javax_microedition_lcdui_Canvas, public java_lang_Runnable {
- public:
-  static constexpr int16_t kClassId = cid::cGame;
-
-  // The constant interfaces IDefines, ILoading and IMenus have no operations; each answers
-  // with its own non-null address inside the object, never dereferenced.
-  void* getInterface(int32_t interfaceId) override {
-    char* self = reinterpret_cast<char*>(this);
-    switch (interfaceId) {
-      case cid::java_lang_Runnable:
-        return static_cast<java_lang_Runnable*>(this);
-      case cid::IDefines:
-        return self + 1;
-      case cid::ILoading:
-        return self + 2;
-      case cid::IMenus:
-        return self + 3;
-      default:
-        return nullptr;
-    }
-  }
-  void run() override {}
+// cGame's members of the engine: the resource archive, the streams and packs over it, value
+// trees, the text table and its utilities, and the LZMA decoder. Included inside cGame's class
+// body by game/cgame.h (no include guard); the types named here are declared in
+// engine/cgame_statics.h. One banner per file that defines the members below it.
+// The declarations stand inside the class body and keep its indentation:
+// clang-format off
 
   // ---- Resource archive (engine/archive.cpp) ----
   // Reads the index of "data.bar" into archiveNames, archiveOffsets and archiveSizes, once:
@@ -138,8 +107,3 @@ class cGame : public javax_microedition_lcdui_Canvas, public java_lang_Runnable 
   static int32_t lzmaDecodeReverseBitTree(LzmaRangeDecoder& rc, int32_t base, int32_t bitCount);
   static int32_t lzmaDecodeLength(LzmaRangeDecoder& rc, int32_t base, int32_t posState);
   static uint32_t lzmaDecodeDirectBits(LzmaRangeDecoder& rc, int32_t bitCount);
-
-  // ---- Static initialisation: game/shell/static_init.cpp ----
-  // The shell's start-up values: the canvas size that later initialisers derive sizes from.
-  static void clinitTables();
-};

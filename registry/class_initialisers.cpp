@@ -5,7 +5,7 @@
 
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "javame/boxed.h"
 #include "javame/runtime.h"
 #include "runtime/system.h"

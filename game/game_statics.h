@@ -1,0 +1,27 @@
+// The static fields of the application floor: cGame's, folder by folder (each folder that
+// holds cGame members keeps its list in <folder>/cgame_statics.h), then those of the
+// application's own classes. Code reads them, and the device floor's, through
+// Statics<GameStatics>().
+#pragma once
+
+#include "engine/cgame_statics.h"
+#include "game/board/actor_statics.h"
+#include "game/board/bubble_statics.h"
+#include "game/board/cgame_statics.h"
+#include "game/level/cgame_statics.h"
+#include "game/menus/cgame_statics.h"
+#include "game/shell/cgame_statics.h"
+#include "game/world/cgame_statics.h"
+#include "javame/device_statics.h"
+
+// Every list of this floor, in block order.
+#define PLIMORA_GAME_STATIC_FIELDS(REF, VALUE)                                            \
+  PLIMORA_STATICS_cGame_shell(REF, VALUE) PLIMORA_STATICS_cGame_engine(REF, VALUE)        \
+      PLIMORA_STATICS_cGame_board(REF, VALUE) PLIMORA_STATICS_cGame_level(REF, VALUE)     \
+          PLIMORA_STATICS_cGame_world(REF, VALUE) PLIMORA_STATICS_cGame_menus(REF, VALUE) \
+              PLIMORA_STATICS_Bubble(REF, VALUE) PLIMORA_STATICS_cActor(REF, VALUE)
+
+class GameStatics : public DeviceStatics {
+ public:
+  PLIMORA_GAME_STATIC_FIELDS(PLIMORA_DECLARE_REF_STATIC, PLIMORA_DECLARE_VALUE_STATIC)
+};
