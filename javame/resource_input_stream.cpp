@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "host/invariant.h"
 #include "javame/exception_classes.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
@@ -47,6 +48,7 @@ int64_t javax_microedition_io_ResourceInputStream::skip(int64_t n) {
 }
 
 int32_t javax_microedition_io_ResourceInputStream::available() {
+  PLIMORA_ASSERT(0 <= position && position <= limit);
   return limit - position;
 }
 

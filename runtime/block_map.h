@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/invariant.h"
+
 class BlockMap {
  public:
   static constexpr size_t kNone = SIZE_MAX;
@@ -45,6 +47,7 @@ class BlockMap {
     for (;;) {
       if (live) {
         size_t found = Highest(s, live);
+        PLIMORA_ASSERT(words_[found] != 0);  // a set summary bit means a non-zero word
         return Highest(found, words_[found]);
       }
       if (s == 0) return kNone;

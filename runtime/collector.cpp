@@ -5,11 +5,13 @@
 #include <mutex>
 
 #include "host/clock.h"
+#include "host/invariant.h"
 #include "host/registers.h"
 #include "runtime/application.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/class.h"
+#include "runtime/memory_manager.h"
 #include "runtime/monitor.h"
 #include "runtime/object_manager.h"
 #include "runtime/thread_state.h"
@@ -56,6 +58,17 @@ void ObjectManager::collect(int32_t flags, const void* stackTop) {
   sweep();
   for (Object* object : outsideMarked_) object->clearMark();
   outsideMarked_.clear();
+  checkHeaps();
+}
+
+// Where invariants are checked, both heaps must still tile their arenas after a collection.
+void ObjectManager::checkHeaps() const {
+#if PLIMORA_ASSERTS
+  for (const MemoryManager* heap : {objectHeap_, dataHeap_}) {
+    if (const char* problem = heap->checkConsistency())
+      host::AssertionFailed(problem, __FILE__, __LINE__);
+  }
+#endif
 }
 
 void ObjectManager::collectForAllocation() {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/invariant.h"
 #include "runtime/heap_poison.h"
 #include "runtime/object_manager.h"
 #include "runtime/trace.h"
@@ -183,6 +184,7 @@ PLIMORA_HEAP_INTERNAL MemoryManager::Block* MemoryManager::bestFit(int32_t need,
 // rest would be at most header + kSplitSlack bytes; otherwise the rest stays free in b's
 // place in the list. A new data-heap block has no owner, so it is pinned until one is set.
 PLIMORA_HEAP_INTERNAL MemoryManager::Block* MemoryManager::take(Block* b, int32_t need) {
+  PLIMORA_ASSERT(isBlockStart(b) && b->size >= need);
   intptr_t excess = b->size - need;
   if (excess <= headerSize_ + kSplitSlack) {
     if (b->prev)
@@ -223,12 +225,16 @@ PLIMORA_HEAP_INTERNAL MemoryManager::Block* MemoryManager::take(Block* b, int32_
 // Returns the used block b to the free list at its address position and merges it with a
 // free neighbour on either side. Returns the free block that now holds b.
 PLIMORA_HEAP_INTERNAL MemoryManager::Block* MemoryManager::release(Block* b) {
+  PLIMORA_ASSERT(isBlockStart(b) && b->size < 0);
   intptr_t size = -b->size;
   PoisonHeapRange(b, static_cast<size_t>(size));
   b->size = size;
   m_heapUsed -= static_cast<int32_t>(size);
   Block* prev = previousFree(b);
   Block* next = prev ? prev->next : freeHead_;
+  // The free list stays address-ordered, and b lies clear of both neighbours.
+  PLIMORA_ASSERT(!prev || start(prev) + prev->size <= start(b));
+  PLIMORA_ASSERT(!next || start(b) + size <= start(next));
   b->prev = prev;
   b->next = next;
   if (prev)
@@ -252,6 +258,7 @@ PLIMORA_HEAP_INTERNAL MemoryManager::Block* MemoryManager::release(Block* b) {
 // Merges the free block after b (its list successor, which touches it) into b.
 PLIMORA_HEAP_INTERNAL void MemoryManager::absorbNext(Block* b) {
   Block* n = b->next;
+  PLIMORA_ASSERT(n && start(b) + b->size == start(n));
   b->size += n->size;
   b->next = n->next;
   if (n->next)

@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "host/invariant.h"
 #include "host/thread.h"
 #include "runtime/application_impl.h"
 #include "runtime/class.h"
@@ -101,6 +102,7 @@ bool MonitorTable::isWaiting(const MonitorRecord& record, uint32_t threadId) {
 }
 
 void MonitorTable::removeWaiterAt(MonitorRecord& record, int32_t position) {
+  PLIMORA_ASSERT(position >= 0 && position < record.waiterCount);
   for (int32_t i = position + 1; i < record.waiterCount; i++)
     record.waiters[i - 1] = record.waiters[i];
   record.waiterCount--;
@@ -162,6 +164,7 @@ void MonitorTable::enterContended(MonitorRecord& record, uint32_t self) {
 void MonitorTable::exit(Object* object) {
   std::lock_guard<std::mutex> guard(lock_);
   MonitorRecord* record = ownedRecord(object, "exit");
+  PLIMORA_ASSERT(!record || record->entryCount > 0);  // an owner has entered at least once
   if (!record || --record->entryCount > 0) return;
   record->owner = 0;
   record->changed.notify_all();

@@ -121,6 +121,9 @@ class ObjectManager final : public HeapCollector {
   void leaveCollection();
 
   void collect(int32_t flags, const void* stackTop);
+  // Where invariants are checked (host/invariant.h), ends the process when either heap's
+  // checkConsistency finds a fault; nothing elsewhere.
+  void checkHeaps() const;
   void clearMarks();
   void loadClassReferences();
   void markRoots(int32_t flags);
