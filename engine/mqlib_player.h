@@ -13,4 +13,7 @@ class MQLibPlayer : public Object, public java_lang_Runnable {
                                                   : nullptr;
   }
   void run() override {}
+
+  // Stops every sound channel. No channel can play yet, so there is nothing to stop.
+  static void soundStopAll() {}
 };

@@ -47,7 +47,34 @@ class cGame : public javax_microedition_lcdui_Canvas, public java_lang_Runnable 
         return nullptr;
     }
   }
-  void run() override {}
+
+  // The class factory's: no state of its own. The game's canvas is made with the constructor
+  // below, by the first MarqPLIM::startApp.
+  cGame() = default;
+  // game/shell/game_thread.cpp: the current Displayable, the key tables, the time bases and
+  // the state machine in state 1 with its enter pending; the game thread is not started yet.
+  cGame(javax_microedition_midlet_MIDlet* midlet, javax_microedition_lcdui_Display* display);
+
+  // ---- Instance operations ----
+  // game/shell/frame_loop.cpp: the canvas's paint is one frame; its size operation only
+  // stores the logical size.
+  void paint(javax_microedition_lcdui_Graphics* g) override;
+  void sizeChanged(int32_t w, int32_t h) override;
+  // game/shell/key_input.cpp and game/shell/pointer_input.cpp, on the platform thread.
+  void keyPressed(int32_t code) override;
+  void keyReleased(int32_t code) override;
+  void pointerPressed(int32_t x, int32_t y) override;
+  void pointerReleased(int32_t x, int32_t y) override;
+  void pointerDragged(int32_t x, int32_t y) override;
+  // game/shell/game_thread.cpp: the resume step, the pause after the current sound is stopped,
+  // and the game thread's run loop.
+  void showNotify() override;
+  void hideNotify() override;
+  void run() override;
+
+  // The run loop's time base, ms of the tick count; shared with the platform thread
+  // (game/shell/shared_statics.h).
+  int64_t loopTick;
 
   // The members of every folder that holds them (the top of this file says how).
 #include "engine/cgame_members.h"

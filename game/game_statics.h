@@ -11,6 +11,7 @@
 #include "game/level/cgame_statics.h"
 #include "game/menus/cgame_statics.h"
 #include "game/shell/cgame_statics.h"
+#include "game/shell/marqplim_statics.h"
 #include "game/world/cgame_statics.h"
 #include "javame/device_statics.h"
 
@@ -19,7 +20,8 @@
   PLIMORA_STATICS_cGame_shell(REF, VALUE) PLIMORA_STATICS_cGame_engine(REF, VALUE)        \
       PLIMORA_STATICS_cGame_board(REF, VALUE) PLIMORA_STATICS_cGame_level(REF, VALUE)     \
           PLIMORA_STATICS_cGame_world(REF, VALUE) PLIMORA_STATICS_cGame_menus(REF, VALUE) \
-              PLIMORA_STATICS_Bubble(REF, VALUE) PLIMORA_STATICS_cActor(REF, VALUE)
+              PLIMORA_STATICS_Bubble(REF, VALUE) PLIMORA_STATICS_cActor(REF, VALUE)       \
+                  PLIMORA_STATICS_MarqPLIM(REF, VALUE)
 
 class GameStatics : public DeviceStatics {
  public:

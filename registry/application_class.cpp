@@ -1,12 +1,15 @@
-// The application class record: the test application's MIDlet until the game's application
-// class exists (then a new MarqPLIM), and the game's resource archive.
+// The application class record: the game's MarqPLIM, recorded as the running application
+// object, and the game's resource archive.
 #include "platform/application_class.h"
 
 #include "game/cgame.h"
-#include "platform/test_pattern_canvas.h"
+#include "game/game_statics.h"
+#include "game/shell/marqplim.h"
 
 javax_microedition_midlet_MIDlet* NewApplicationObject() {
-  return NewObject<TestPatternMidlet>();
+  MarqPLIM* application = NewObject<MarqPLIM>();
+  Statics<GameStatics>()->MarqPLIM_applicationObject = application;
+  return application;
 }
 
 java_io_InputStream* OpenApplicationResource(String* name) {

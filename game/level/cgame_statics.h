@@ -4,4 +4,22 @@
 // includes it before the class).
 #pragma once
 
-#define PLIMORA_STATICS_cGame_level(REF, VALUE)
+#include <cstdint>
+
+class IntArray;
+
+// The one modal popup (game/level/popup.cpp): popupOpen while it is up; its kind 0..7, anchor
+// y and measured text height in pixels, its font (a slot of the sprite table), and the answer
+// of the yes/no kind (popupChoice 1 = the first button, popupAnswered once it is given).
+// The event queue (game/level/event_queue.cpp): eventQueue is int[40], its first eventCount
+// entries live in posting order.
+#define PLIMORA_STATICS_cGame_level(REF, VALUE) \
+  VALUE(cGame, bool, popupOpen)                 \
+  VALUE(cGame, int32_t, popupKind)              \
+  VALUE(cGame, int32_t, popupY)                 \
+  VALUE(cGame, int32_t, popupTextHeight)        \
+  VALUE(cGame, int32_t, popupFont)              \
+  VALUE(cGame, int32_t, popupChoice)            \
+  VALUE(cGame, bool, popupAnswered)             \
+  REF(cGame, IntArray, eventQueue)              \
+  VALUE(cGame, int32_t, eventCount)

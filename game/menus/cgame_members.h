@@ -3,3 +3,31 @@
 // game/menus/cgame_statics.h. One banner per file that defines the members below it.
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
+
+  // ---- Menu states (game/menus/menu_states.cpp) ----
+  static void stateMainMenu(int32_t message);
+  static void stateMenu9(int32_t message);
+  static void stateMenu10(int32_t message);
+  static void stateMenu12(int32_t message);
+  static void statePauseMenu(int32_t message);
+  static void stateMenu14(int32_t message);
+  static void stateLevelEnd(int32_t message);
+  static void stateMenu20(int32_t message);
+  static void stateMenu22(int32_t message);
+  static void stateMenu23(int32_t message);
+  static void stateMenu24(int32_t message);
+  static void stateMenu25(int32_t message);
+  static void stateMenu26(int32_t message);
+  static void stateMenu27(int32_t message);
+  static void stateMenu28(int32_t message);
+  static void stateMenu29(int32_t message);
+  static void stateMenu30(int32_t message);
+  static void stateMenu32(int32_t message);
+
+  // ---- Menu tables (game/menus/menu_tables.cpp) ----
+  static constexpr int32_t kMenuLayoutCount = 20;
+  // menuLayouts: a new Object[20], every layout null.
+  static void initMenuTables();
+  // The index of menu m's first list row in its layout (its header's element 2); 0 when the
+  // menu has no layout.
+  static int32_t menuFirstItem(int32_t m);

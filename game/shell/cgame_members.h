@@ -8,3 +8,115 @@
   // ---- Static initialisation (game/shell/static_init.cpp) ----
   // The shell's start-up values: the canvas size that later initialisers derive sizes from.
   static void clinitTables();
+
+  // ---- Canvas and game thread (game/shell/game_thread.cpp) ----
+  static constexpr int32_t kCanvasWidth = 480;  // the logical canvas, in pixels
+  static constexpr int32_t kCanvasHeight = 800;
+  // Only while runState < 0: the canvas size, the key arrays, the shared random generator, then
+  // runState 0 and the game thread (with the calling thread's priority). A thread that cannot
+  // start ends the application.
+  static void startUp();
+  // Creates sharedRandom once, then seeds it as java_util_Random::setSeed does.
+  static void setRandomSeed(int64_t seed);
+  // The resume step, only when paused: the time bases restart from now, the canvas is made
+  // current again, a full repaint is asked for (painted at once unless a frame is being
+  // painted) and every key state is cleared.
+  static void resume();
+  // When not paused: paused, and every sound channel stopped.
+  static void pause();
+
+  // ---- Frame loop (game/shell/frame_loop.cpp) ----
+  // One frame on g: keys latched, the frame time, drawFrame; nothing while paused or when a
+  // frame is already being painted. An exception that escapes drawFrame ends the game after
+  // this frame; a throwable that is no exception is left pending.
+  static void paintFrame(javax_microedition_lcdui_Graphics* g);
+  // The frame's body: the size check, updateFrame (an exception it lets through is printed and
+  // dropped), then the control bar.
+  static void drawFrame();
+  // A pending state change, the popup path or the state's update and paint, the counters, and
+  // the pointer latch.
+  static void updateFrame();
+  // The black band under the 480 x 640 play area and its buttons, in states 17 and 31 or while
+  // controlBarShown is set.
+  static void drawControlBar();
+
+  // ---- State machine (game/shell/state_machine.cpp) ----
+  // The messages of a state handler.
+  static constexpr int32_t kStateEnter = 0;
+  static constexpr int32_t kStateUpdate = 1;
+  static constexpr int32_t kStatePaint = 2;
+  static constexpr int32_t kStateExit = 3;
+  static constexpr int32_t kStateCount = 32;  // states 1..32
+  // Sends message to the handler of currentState; a state without one runs nothing. An
+  // exception the handler lets through is printed and dropped.
+  static void dispatchState(int32_t message);
+  // State 1 with its enter pending, nothing asked, the counters at 0.
+  static void resetStateMachine();
+  // Asks for state s from the start of the next frame; a later request in the same frame
+  // replaces it.
+  static void setState(int32_t s);
+
+  // ---- Keys (game/shell/key_input.cpp) ----
+  static constexpr int32_t kGameKeyCount = 20;
+  static constexpr int32_t kKeyHeldMost = 126;  // a held key's count stops here
+  static constexpr int32_t kLeftSoftKey = 18;
+  static constexpr int32_t kRightSoftKey = 19;
+  static constexpr int32_t kNoTouchAction = 257;
+  // The two tables of device key codes to game keys, 11 buckets each.
+  static void createKeyTables();
+  // Creates the tables and fills them.
+  static void initKeyMap();
+  // The game key of a device key code; 0 for any code in neither table.
+  static int32_t mapKeyCode(int32_t code);
+  // Once a frame: keysLatched takes keysLive, which then moves on (held counts grow, releases
+  // are forgotten, soft keys turn to released after one frame).
+  static void latchKeys();
+  static bool isKeyDown(int32_t k);         // held this frame (state > 0)
+  static bool isKeyJustPressed(int32_t k);  // went down since the last latch (state 1)
+  // The pending touch action (marked taken), else the lowest game key that went down this
+  // frame, else -1.
+  static int32_t getKeyPressed();
+  // The same for a game key released this frame.
+  static int32_t getKeyReleased();
+  // Every key state of both arrays 0.
+  static void clearKeyStates();
+  // Drops both key arrays, then a collection; input that comes later is ignored.
+  static void releaseKeyArrays();
+
+  // ---- Pointer (game/shell/pointer_input.cpp) ----
+  static constexpr int32_t kDragDistance = 6;     // pixels from the press that start a drag
+  static constexpr int32_t kListItemReach = 120;  // pixels left or right of a list item
+  static constexpr int32_t kTouchSelect = 11;     // the game key a touched list item sends
+  // Once a frame, at its end: a release ends the press, the release becomes this frame's tap,
+  // and a touch action that was read is cleared.
+  static void latchPointer();
+  // Each inclusive on all four edges: the press, the tap, the current position in the
+  // rectangle (x, y, w, h).
+  static bool isTapPressedInRect(int32_t x, int32_t y, int32_t w, int32_t h);
+  static bool isTapReleasedInRect(int32_t x, int32_t y, int32_t w, int32_t h);
+  static bool isPointerInRect(int32_t x, int32_t y, int32_t w, int32_t h);
+  static bool isTapReleasedOnScreen();   // a tap with 0 <= y <= 800
+  static bool isTapReleasedAboveLine();  // a tap with 1 <= y < dangerLineY + 20
+  // The row whose top..bottom holds y (binary search over the rows both arrays hold), or -1.
+  static int32_t findListRowAt(int32_t x, int32_t y, IntArray* tops, IntArray* bottoms);
+  // The row under the current position; it becomes menuSelection when the position lies within
+  // kListItemReach of the row's item.
+  static int32_t touchHighlightListItem();
+  // The row under the tap; within reach of its item it sends kTouchSelect.
+  static int32_t touchSelectListItem();
+
+  // ---- Test card (game/shell/test_card.cpp) ----
+  // State 1 until the boot state exists: one cell per game key coloured by its latched state,
+  // the last tap and the current pointer.
+  static void stateBoot(int32_t message);
+
+  // ---- States still to come (game/shell/state_stand_ins.cpp) ----
+  static void stateBootLoading(int32_t message);
+  static void stateSoundQuestion(int32_t message);
+  static void stateLoading(int32_t message);
+  static void stateTitle(int32_t message);
+  static void statePreGame(int32_t message);
+  static void stateScreen18(int32_t message);
+  static void stateScreen31(int32_t message);
+  // Stops and releases the current media player.
+  static void stopSound();

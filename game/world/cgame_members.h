@@ -3,3 +3,6 @@
 // One banner per file that defines the members below it.
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
+
+  // ---- Play state (game/world/play_state.cpp) ----
+  static void statePlay(int32_t message);

@@ -3,4 +3,17 @@
 // that this folder's cGame members and statics name (game/cgame.h includes it before the class).
 #pragma once
 
-#define PLIMORA_STATICS_cGame_world(REF, VALUE)
+#include <cstdint>
+
+// levelPassedFlag: the play state's record that the level was passed. The level's own
+// counters, zeroed before each level: bubbles popped in matches, bubbles dropped from burst
+// bunches, freed attachments, chain awards, and levelTime, the ms played. dangerLineY: the y of the
+// HUD's danger line in pixels.
+#define PLIMORA_STATICS_cGame_world(REF, VALUE) \
+  VALUE(cGame, bool, levelPassedFlag)           \
+  VALUE(cGame, int32_t, poppedBubbleCount)      \
+  VALUE(cGame, int32_t, droppedBubbleCount)     \
+  VALUE(cGame, int32_t, freedAttachmentCount)   \
+  VALUE(cGame, int32_t, chainAwardCount)        \
+  VALUE(cGame, int32_t, levelTime)              \
+  VALUE(cGame, int32_t, dangerLineY)

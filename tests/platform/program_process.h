@@ -21,8 +21,12 @@ class ProgramProcess {
  public:
   // Starts the program with the arguments; its output goes to outputPath.
   ProgramProcess(const std::vector<std::string>& args, const std::string& outputPath)
+      : ProgramProcess(PLIMORA_PROGRAM_PATH, args, outputPath) {}
+  // Starts another program (a wrapper that runs the game, say) the same way.
+  ProgramProcess(const std::string& program, const std::vector<std::string>& args,
+                 const std::string& outputPath)
       : outputPath_(outputPath) {
-    std::vector<std::string> all = {PLIMORA_PROGRAM_PATH};
+    std::vector<std::string> all = {program};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : all) argv.push_back(arg.data());

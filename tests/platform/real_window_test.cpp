@@ -1,6 +1,6 @@
 // The shell on a real window of a virtual X server (tests/host/run_under_xvfb.sh starts one;
 // without it the test is skipped): the server knows the window by its title, and its screen
-// shows the test application's pattern of the last frame pixel for pixel.
+// shows the game's test card pixel for pixel.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,16 +9,15 @@
 
 #include "host/file_roots.h"
 #include "host/sdl_window.h"
-#include "platform/test_pattern_canvas.h"
-#include "tests/platform/canvas.h"
 #include "tests/platform/shell_fixture.h"
+#include "tests/support/test_card_picture.h"
 #include "tests/support/xwd_screen.h"
 
 namespace {
 
 constexpr int kFrames = 30;
 
-TEST_F(ShellTest, OnARealWindowTheTitleAndTheTestPatternShow) {
+TEST_F(ShellTest, OnARealWindowTheTitleAndTheTestCardShow) {
   const char* screenPath = std::getenv("PLIMORA_XVFB_SCREEN");
   if (!screenPath) GTEST_SKIP() << "needs a virtual X server: tests/host/run_under_xvfb.sh";
   host::SetDataRoot(PLIMORA_DATA_PATH);
@@ -34,8 +33,6 @@ TEST_F(ShellTest, OnARealWindowTheTitleAndTheTestPatternShow) {
   EXPECT_EQ(std::system("xwininfo -root -tree | grep -q '\"Marquent - Plimora\"'"), 0)
       << "the X server knows no window of that title";
 
-  Canvas expected(kScreenWidth, kScreenHeight);
-  TestPatternCanvas::PaintTestPattern(expected.graphics, kFrames, 0);
   // The X server draws in its own time: hand the last frame over again until the screen has it.
   XwdScreen screen;
   int wrong = -1;
@@ -46,12 +43,9 @@ TEST_F(ShellTest, OnARealWindowTheTitleAndTheTestPatternShow) {
     ASSERT_TRUE(screen.load(screenPath));
     ASSERT_EQ(screen.width, kScreenWidth);
     ASSERT_EQ(screen.height, kScreenHeight);
-    wrong = 0;
-    for (int y = 0; y < kScreenHeight; y++) {
-      for (int x = 0; x < kScreenWidth; x++) wrong += screen.at565(x, y) != expected.at(x, y);
-    }
+    wrong = TestCardMismatches({}, [&](int32_t x, int32_t y) { return screen.at565(x, y); });
   }
-  EXPECT_EQ(wrong, 0) << "pixels differing from the test pattern of frame " << kFrames;
+  EXPECT_EQ(wrong, 0) << "pixels differing from the test card with no key down";
 }
 
 }  // namespace
