@@ -5,9 +5,14 @@
 #include "platform/screen_image.h"
 #include "runtime/application.h"
 
+// Making the current Displayable current again writes nothing: the game thread does that with
+// its canvas while the main thread reads the field to deliver input.
 void javax_microedition_lcdui_Display::setCurrent(
     javax_microedition_lcdui_Display*, javax_microedition_lcdui_Displayable* displayable) {
-  if (Application* application = GetApplication()) application->currentDisplayable = displayable;
+  Application* application = GetApplication();
+  if (application && application->currentDisplayable != displayable) {
+    application->currentDisplayable = displayable;
+  }
 }
 
 int32_t javax_microedition_lcdui_Displayable::getWidth() {

@@ -40,4 +40,6 @@ done
 # process and are unloaded before the leak report, which then cannot name them. Leaks of our
 # own code are checked by the tests on SDL's dummy driver.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+# Likewise the thread sanitizer cannot follow the software renderer's own synchronisation.
+export TSAN_OPTIONS="${TSAN_OPTIONS:+$TSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/xvfb_tsan.supp"
 "$@"
