@@ -6,6 +6,7 @@
 // Both key arrays are read and written only under the input lock; the callbacks map their code
 // (which allocates) before they take it. Without the arrays (before startUp, after the run
 // loop) the callbacks do nothing.
+#include <algorithm>
 #include <iterator>
 
 #include "game/cgame.h"
@@ -76,9 +77,20 @@ int32_t TakeTouchAction(GameStatics* s) {
   return s->cGame_touchAction;
 }
 
-bool KeysAccepted(GameStatics* s) {
+// A callback's change of its key's live state: the code is mapped first (that allocates),
+// then change(statics, state) gives the new state under the input lock. Nothing happens
+// without the key arrays.
+template <class Change>
+void ChangeLiveState(int32_t code, Change change) {
+  GameStatics* s = Statics<GameStatics>();
+  {
+    InputGuard guard;
+    if (!s->cGame_keysLive) return;
+  }
+  const int32_t k = cGame::mapKeyCode(code);
   InputGuard guard;
-  return s->cGame_keysLive != nullptr;
+  ByteArray* live = s->cGame_keysLive;
+  if (live) ByteArray::set(live, k, change(s, ByteArray::get(live, k)));
 }
 
 }  // namespace
@@ -110,28 +122,15 @@ int32_t cGame::mapKeyCode(int32_t code) {
 
 // A key that is already down stays as it is: the device's key repeat is ignored.
 void cGame::keyPressed(int32_t code) {
-  GameStatics* s = Statics<GameStatics>();
-  if (!KeysAccepted(s)) return;
-  const int32_t k = mapKeyCode(code);
-  InputGuard guard;
-  ByteArray* live = s->cGame_keysLive;
-  if (!live) return;
-  s->cGame_lastKeyCode = code;
-  int32_t state = ByteArray::get(live, k);
-  if (state > 0) return;
-  if (state < 0) state = 0;
-  if (state < kKeyHeldMost) ByteArray::set(live, k, state + 1);
+  ChangeLiveState(code, [code](GameStatics* s, int32_t state) {
+    s->cGame_lastKeyCode = code;
+    if (state > 0) return state;
+    return std::min(std::max(state, 0) + 1, int32_t{kKeyHeldMost});
+  });
 }
 
 void cGame::keyReleased(int32_t code) {
-  GameStatics* s = Statics<GameStatics>();
-  if (!KeysAccepted(s)) return;
-  const int32_t k = mapKeyCode(code);
-  InputGuard guard;
-  ByteArray* live = s->cGame_keysLive;
-  if (!live) return;
-  const int32_t state = ByteArray::get(live, k);
-  if (state >= 1) ByteArray::set(live, k, -state);
+  ChangeLiveState(code, [](GameStatics*, int32_t state) { return state >= 1 ? -state : state; });
 }
 
 // ---- Latch and queries (game thread) ----------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "runtime/exceptions.h"
 #include "runtime/thread_table.h"
 #include "tests/runtime/thread_fixture.h"
+#include "tests/support/recording_clock.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
@@ -186,24 +187,6 @@ TEST_F(JavaThreadTest, APriorityIsAppliedToARunningThreadOnly) {
 
 // ---- Sleeping ----------------------------------------------------------------------------
 
-// A clock that records the sleeps it is asked for and returns at once.
-class RecordingClock final : public host::Clock {
- public:
-  uint32_t ticks() override { return now.load(); }
-  void sleep(uint32_t ms) override {
-    std::lock_guard<std::mutex> guard(lock);
-    sleeps.push_back(ms);
-  }
-  std::vector<uint32_t> taken() {
-    std::lock_guard<std::mutex> guard(lock);
-    return sleeps;
-  }
-
-  std::atomic<uint32_t> now{5000};
-  std::mutex lock;
-  std::vector<uint32_t> sleeps;
-};
-
 class SleepTest : public ThreadsTest {
  protected:
   void SetUp() override {
@@ -214,7 +197,7 @@ class SleepTest : public ThreadsTest {
     ThreadsTest::TearDown();
     host::UseClock(nullptr);
   }
-  RecordingClock clock_;
+  RecordingClock clock_{5000};
 };
 
 TEST_F(SleepTest, ASleepAsksTheClockForItsTimeAndANegativeOneReturnsAtOnce) {
@@ -226,11 +209,11 @@ TEST_F(SleepTest, ASleepAsksTheClockForItsTimeAndANegativeOneReturnsAtOnce) {
       {-1, {}}, {-0x100000000LL, {}}, {0, {0}}, {7, {7}}, {0x200000000LL, {0xFFFFFFFEu}},
   };
   for (const Case& c : cases) {
-    clock_.sleeps.clear();
+    clock_.clear();
     java_lang_Thread::sleep(c.ms);
     EXPECT_EQ(clock_.taken(), c.sleeps) << c.ms;
   }
-  clock_.sleeps.clear();
+  clock_.clear();
   java_lang_Thread::yield();
   EXPECT_EQ(clock_.taken(), std::vector<uint32_t>{0});
 }
@@ -251,7 +234,7 @@ TEST_F(SleepTest, ASleepDuringAStopParksAndCountsTheParkedTime) {
   // alone; nothing in this test collects, so nothing needs it parked.
   while (probe->seen.load() == 0) std::this_thread::yield();
   context_.stopTheWorld();  // returns once the probe has parked in its sleep
-  clock_.now += 30;
+  clock_.advance(30);
   context_.resumeTheWorld();
   while (java_lang_Thread::activeCount() > 1) std::this_thread::yield();
   const auto id = static_cast<uint32_t>(probe->seen.load());

@@ -1,8 +1,8 @@
 // The game started as the program starts it, headless: the shell's window, display and
 // runtime over the built data set, then Application::startApp makes the real MarqPLIM, its
 // canvas and its game thread. A stepping clock stands in for time: a sleep moves it on by the
-// sleep's length and is recorded, so the loop's timing is exact and runs at full speed. State
-// 1's handler is the test's own, called on the game thread.
+// sleep's length and is recorded (tests/support/recording_clock.h), so the loop's timing is
+// exact and runs at full speed. State 1's handler is the test's own, called on the game thread.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,34 +22,7 @@
 #include "runtime/safe_region.h"
 #include "runtime/static_class.h"
 #include "tests/platform/shell_fixture.h"
-
-// Ticks move only by sleeps and by advance; every sleep is recorded. A thread that spins on
-// short sleeps (the game loop while another thread paints a frame) moves it on fast: tests
-// that measure across two threads make it stand still.
-class SteppingClock final : public host::Clock {
- public:
-  uint32_t ticks() override { return now_.load(); }
-  void sleep(uint32_t ms) override {
-    {
-      std::lock_guard<std::mutex> guard(lock_);
-      sleeps_.push_back(ms);
-    }
-    if (!still_) now_.fetch_add(ms);
-  }
-  void advance(uint32_t ms) { now_.fetch_add(ms); }
-  // Sleeps no longer move the clock: time stands still but for advance.
-  void standStill() { still_ = true; }
-  std::vector<uint32_t> sleeps() {
-    std::lock_guard<std::mutex> guard(lock_);
-    return sleeps_;
-  }
-
- private:
-  std::atomic<uint32_t> now_{50000};
-  std::atomic<bool> still_{false};
-  std::mutex lock_;
-  std::vector<uint32_t> sleeps_;
-};
+#include "tests/support/recording_clock.h"
 
 // What state 1's handler does with each message, on the game thread (or on the main thread
 // when a resume paints at once); set before the game starts.
@@ -100,6 +73,6 @@ class GameThreadTest : public ShellTest {
     return WaitFor([&] { return GameLoopPassCount() >= until; });
   }
 
-  SteppingClock clock_;
+  RecordingClock clock_{50000, true};
   GameStatics* s_ = nullptr;
 };

@@ -95,9 +95,9 @@ TEST_F(GameLoopTest, EachPassSleepsWhatThePaintLeftOfFortyMillisecondsAndAtLeast
   for (const Case c : {Case{10, 30}, Case{60, 1}, Case{39, 1}, Case{0, 40}}) {
     paintCost_ = c.paint;
     ASSERT_TRUE(WaitForPasses(2));
-    const size_t seen = clock_.sleeps().size();
+    const size_t seen = clock_.taken().size();
     ASSERT_TRUE(WaitForPasses(3));
-    const std::vector<uint32_t> sleeps = clock_.sleeps();
+    const std::vector<uint32_t> sleeps = clock_.taken();
     ASSERT_GE(sleeps.size(), seen + 2);
     for (size_t i = seen; i < sleeps.size(); i++) EXPECT_EQ(sleeps[i], c.sleep) << c.paint;
   }
@@ -111,11 +111,11 @@ TEST_F(GameLoopTest, WhilePausedThePassesOnlySleepAndNothingIsPainted) {
   ASSERT_TRUE(WaitForPasses(2));
   const int32_t paints = received_.paints();
   const uint64_t presents = surface().presentCount();
-  const size_t seen = clock_.sleeps().size();
+  const size_t seen = clock_.taken().size();
   ASSERT_TRUE(WaitForPasses(5));
   EXPECT_EQ(received_.paints(), paints);
   EXPECT_EQ(surface().presentCount(), presents);
-  const std::vector<uint32_t> sleeps = clock_.sleeps();
+  const std::vector<uint32_t> sleeps = clock_.taken();
   for (size_t i = seen; i < sleeps.size(); i++) EXPECT_EQ(sleeps[i], 1u);
 
   application().resume();
@@ -124,8 +124,8 @@ TEST_F(GameLoopTest, WhilePausedThePassesOnlySleepAndNothingIsPainted) {
 }
 
 // The first frame after the resume (painted at once by the resume, or by the game thread when
-// it gets there first) measures from the resume, not from the pause: with the clock standing
-// still after the ten seconds, 0.
+// it gets there first) measures from the resume, not from the pause. The clock stands still
+// after the ten seconds: the game thread spins on its sleeps while the resume paints.
 TEST_F(GameLoopTest, AfterATenSecondPauseTheFirstFrameTimeIsAtMostOneFrame) {
   application().startApp();
   ASSERT_TRUE(WaitForPasses(3));
