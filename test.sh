@@ -3,7 +3,8 @@
 #   ./test.sh             optimised build in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
 #   ./test.sh --tsan      ThreadSanitizer build in build-tsan/; runs the runtime tests (threads,
-#                         monitors, the collector) and the game's (its game thread and input)
+#                         monitors, the collector), the game's (its game thread and input) and
+#                         the timer's
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
@@ -13,7 +14,7 @@ select=()
 case "$mode" in
   "") dir=build; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   --sanitize) dir=build-asan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_SANITIZE=ON) ;;
-  --tsan) dir=build-tsan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_TSAN=ON); select=(-L '^(runtime|game)$') ;;
+  --tsan) dir=build-tsan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_TSAN=ON); select=(-L '^(runtime|game|javame-threads)$') ;;
   *) echo "usage: $0 [--sanitize|--tsan]" >&2; exit 2 ;;
 esac
 

@@ -12,7 +12,6 @@
 #include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"
 #include "runtime/string.h"
-#include "runtime/string_buffer.h"
 #include "runtime/system.h"
 #include "runtime/trace.h"
 
@@ -28,15 +27,6 @@ constexpr int32_t kMaxVolume = 5;
 
 // The string constant of each clip type's content type, by type - 1.
 constexpr int32_t kContentTypeTexts[] = {368, 369, 134};
-
-// Throws java_lang_IllegalArgumentException whose message is string constant text followed
-// by value in decimal.
-void ThrowIllegalArgument(int32_t text, int32_t value) {
-  auto* message = NewObject<StringBuffer>(16);
-  if (message) message->append(GetConstantString(text))->append(value);
-  ThrowException(
-      NewObject<java_lang_IllegalArgumentException>(message ? message->toString() : nullptr));
-}
 
 // The player's interface, or null when the clip has none.
 javax_microedition_media_Player* PlayerOf(AudioClip* clip) {

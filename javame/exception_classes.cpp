@@ -45,3 +45,21 @@ java_lang_ArrayIndexOutOfBoundsException::java_lang_ArrayIndexOutOfBoundsExcepti
   text->append(index);
   message = text->toString();
 }
+
+// ---- Raising with a message constant ------------------------------------------------------
+
+void ThrowIllegalArgument(int32_t text) {
+  ThrowException(NewObject<java_lang_IllegalArgumentException>(GetConstantString(text)));
+}
+
+// Without room for the text the message is null.
+void ThrowIllegalArgument(int32_t text, int32_t value) {
+  auto* message = NewObject<StringBuffer>(16);
+  if (message) message->append(GetConstantString(text))->append(value);
+  ThrowException(
+      NewObject<java_lang_IllegalArgumentException>(message ? message->toString() : nullptr));
+}
+
+void ThrowIllegalState(int32_t text) {
+  ThrowException(NewObject<java_lang_IllegalStateException>(GetConstantString(text)));
+}

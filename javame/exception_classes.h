@@ -172,3 +172,12 @@ class javax_microedition_rms_InvalidRecordIDException
   static constexpr int16_t kClassId = cid::javax_microedition_rms_InvalidRecordIDException;
   using javax_microedition_rms_RecordStoreException::javax_microedition_rms_RecordStoreException;
 };
+
+// ---- Raising with a message constant --------------------------------------------------------
+
+// Throws java_lang_IllegalArgumentException whose message is string constant text, or that
+// constant followed by value in decimal.
+void ThrowIllegalArgument(int32_t text);
+void ThrowIllegalArgument(int32_t text, int32_t value);
+// Throws java_lang_IllegalStateException whose message is string constant text.
+void ThrowIllegalState(int32_t text);

@@ -12,9 +12,11 @@
 #include "javame/boxed.h"
 #include "javame/byte_array_input_stream.h"
 #include "javame/byte_array_output_stream.h"
+#include "javame/calendar.h"
 #include "javame/console_output_stream.h"
 #include "javame/data_input_stream.h"
 #include "javame/data_output_stream.h"
+#include "javame/date.h"
 #include "javame/display.h"
 #include "javame/exception_classes.h"
 #include "javame/file.h"
@@ -27,6 +29,7 @@
 #include "javame/record_store.h"
 #include "javame/resource_input_stream.h"
 #include "javame/runtime.h"
+#include "javame/time_zone.h"
 #include "javame/timer.h"
 #include "javame/vector.h"
 #include "runtime/string.h"
@@ -129,13 +132,17 @@ constexpr Maker kMakers[] = {
     {cid::java_lang_Runtime, &Make<java_lang_Runtime>},
     {cid::java_lang_RuntimeException, &Make<java_lang_RuntimeException>},
     {cid::java_lang_Thread, &Make<java_lang_Thread>},
+    {cid::java_util_Calendar, &Make<java_util_Calendar>},
+    {cid::java_util_Date, &Make<java_util_Date>},
     {cid::java_util_EmptyStackException, &Make<java_util_EmptyStackException>},
     {cid::java_util_Hashtable_HashtableEnumerator, &Make<java_util_Hashtable_HashtableEnumerator>},
     {cid::java_util_Hashtable, &Make<java_util_Hashtable>},
     {cid::java_util_HashtableEntry, &Make<java_util_HashtableEntry>},
     {cid::java_util_NoSuchElementException, &Make<java_util_NoSuchElementException>},
     {cid::java_util_Random, &Make<java_util_Random>},
+    {cid::java_util_TaskQueue, &Make<java_util_TaskQueue>},
     {cid::java_util_TimerThread, &Make<java_util_TimerThread>},
+    {cid::java_util_TimeZoneImpl, &Make<java_util_TimeZoneImpl>},
     {cid::java_util_Vector, &Make<java_util_Vector>},
     {cid::javax_microedition_io_File, &Make<javax_microedition_io_File>},
     {cid::javax_microedition_io_ResourceInputStream,
