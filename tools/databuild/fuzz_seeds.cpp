@@ -317,6 +317,50 @@ std::vector<Seed> RecordStoreSeeds() {
           store({0x7FFFFFFF, 1, 0x7FFFFFFF}, whole, {{'m'}})};
 }
 
+// calendar_fields reads a zone (int32 raw offset; two rules of month, day, day of week and
+// time / 400000 as bytes; int16 savings in minutes), an int64 time, then steps of an operation
+// byte, a field byte and an int32 value. Seeds: zones that switch in each rule mode, each at a
+// time near one of its switches, with every kind of step.
+std::vector<Seed> CalendarFieldsSeeds() {
+  struct ZoneSeed {
+    int32_t raw;
+    int8_t start[4];
+    int8_t end[4];
+    int16_t savings;
+    int64_t time;
+  };
+  constexpr int32_t kHour = 3600000;
+  const ZoneSeed zones[] = {
+      {-5 * kHour, {2, 8, -1, 18}, {10, 1, -1, 18}, 60, 1236495600000},  // US-like
+      {kHour, {2, -1, 1, 9}, {9, -1, 1, 9}, 60, 1238288400000},          // last Sundays
+      {10 * kHour, {9, 1, 1, 18}, {3, 1, 1, 27}, 60, 1231977600000},     // southern
+      {0, {0, 1, 0, 0}, {11, 31, 0, 108}, 2880, 1262217600000},          // two days
+      {0, {2, -25, -1, 0}, {9, -25, -1, 0}, 30, -12219292800000},        // on or before
+  };
+  // (operation, field, value): set month 13, get the day of week, the time, a far time, the
+  // texts, an offset, the zone, the fields' ranges; a bad field.
+  const int32_t steps[][3] = {{0, 2, 13},  {1, 7, 0},       {2, 0, 0}, {3, 30, 123456789},
+                              {4, 0, 0},   {5, 0x45, 2009}, {6, 1, 0}, {7, 0, 0},
+                              {0, 11, 25}, {0, 3, 1},       {4, 0, 0}, {7, 0, 0}};
+  std::vector<Seed> seeds;
+  for (const ZoneSeed& zone : zones) {
+    Seed seed;
+    PutU32(seed, static_cast<uint32_t>(zone.raw));
+    for (int8_t value : zone.start) seed.push_back(static_cast<uint8_t>(value));
+    for (int8_t value : zone.end) seed.push_back(static_cast<uint8_t>(value));
+    PutU16(seed, static_cast<uint16_t>(zone.savings));
+    PutU32(seed, static_cast<uint32_t>(zone.time));
+    PutU32(seed, static_cast<uint32_t>(static_cast<uint64_t>(zone.time) >> 32));
+    for (const auto& step : steps) {
+      seed.push_back(static_cast<uint8_t>(step[0]));
+      seed.push_back(static_cast<uint8_t>(step[1]));
+      PutU32(seed, static_cast<uint32_t>(step[2]));
+    }
+    seeds.push_back(seed);
+  }
+  return seeds;
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -325,6 +369,7 @@ struct SeedSource {
 constexpr SeedSource kSeedSources[] = {
     {"app_descriptor", AppDescriptorSeeds},
     {"archive_index", ArchiveIndexSeeds},
+    {"calendar_fields", CalendarFieldsSeeds},
     {"constant_pool_loader", ConstantPoolSeeds},
     {"data_input_stream", DataInputStreamSeeds},
     {"image_natives", ImageNativesSeeds},
