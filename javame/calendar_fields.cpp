@@ -100,6 +100,8 @@ int64_t Calendar::calculateJulianDay(bool gregorian, int64_t y) {
   return jd + (leap ? kLeapMonthStart : kMonthStart)[m] + dayOfMonth();
 }
 
+// Departure: the device gave the zone the packed fields as they stood and a C remainder of
+// the time, so lenient fields and times before 1970 raised IllegalArgumentException.
 // The Gregorian calendar is tried for years from 1582 on, the Julian one before; when the
 // day found lies on the other side of the cutover, the other calendar gives it. The zone is
 // asked about the local date and time of day that the fields denote once carried over

@@ -109,6 +109,8 @@ int32_t TimeZoneImpl::lengthOfMonth(int32_t month) {
   return ByteArray::get(monthLength, month);
 }
 
+// Departure: the device's weekday distances were C remainders, negative for a rule weekday
+// before the given one.
 int32_t TimeZoneImpl::compareToRule(int32_t month, int32_t monthLength, int32_t day,
                                     int32_t dayOfWeek, int32_t millis, int32_t mode,
                                     int32_t ruleMonth, int32_t ruleDayOfWeek, int32_t ruleDay,

@@ -35,6 +35,8 @@ java_util_Timer::java_util_Timer() {
   startThread();
 }
 
+// Departure: the device compared the 32-bit tick count as it stood, so after its wrap every
+// task stalled for 49 days.
 // The tick count is read under the lock, so readings are ordered and each one adds the ticks
 // since the one before, taken modulo 2^32: a wrap of the tick count carries into the high word.
 int64_t java_util_Timer::now() {
@@ -100,6 +102,8 @@ void java_util_Timer::scheduleAtFixedRate(java_util_TimerTask* task, java_util_D
 
 // ---- Queueing and cancelling ---------------------------------------------------------------
 
+// Departure: the device looked only at whether the thread was alive, so a task scheduled while
+// an idle thread was ending was queued for no one.
 // A thread that is ending has marked itself leaving under the queue's monitor before letting
 // it go: it takes no more tasks, so a new thread is started for this one.
 void java_util_Timer::sched(java_util_TimerTask* task, int64_t time, int64_t period) {

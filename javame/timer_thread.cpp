@@ -60,6 +60,8 @@ bool java_util_TimerThread::awaitTask() {
   return !queue->isEmpty();
 }
 
+// Departure: the device's sums wrapped, so a huge period made a task due for ever (a spinning
+// loop); here they are held at the limit, and a wait beyond kLongestWaitMs is cut to it.
 // A due task's next run is planned before it runs: a one-shot task leaves the queue, a fixed
 // delay counts from now and a fixed rate from the planned time, each sum held at the 64-bit
 // limit so a huge period never wraps into a task that is always due.
@@ -94,6 +96,7 @@ void java_util_TimerThread::timedWait(int64_t timeoutMs) {
   Monitor::wait(queue, timeoutMs);
 }
 
+// Departure: the device left such an exception pending into the loop and the next task.
 // An exception the task leaves pending has no one to catch it here; the timer goes on.
 void java_util_TimerThread::runTask(java_util_TimerTask* task) {
   task->run();
