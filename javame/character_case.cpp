@@ -29,14 +29,15 @@ char16_t com_sun_cldc_i18n_uclc_DefaultCaseConverter::toLowerCase(char16_t c) {
   return isUpperCase(c) ? static_cast<char16_t>(c + 32) : c;
 }
 
+// Departure: 0xDF and 0xFF stay as they are; the device subtracted 32 and gave 0xBF and 0xDF.
 // Subtracting 32 from 0xDF or 0xFF would give the punctuation 0xBF or the letter 0xDF.
 char16_t com_sun_cldc_i18n_uclc_DefaultCaseConverter::toUpperCase(char16_t c) {
   if (c == 0xDF || c == 0xFF) return c;
   return isLowerCase(c) ? static_cast<char16_t>(c - 32) : c;
 }
 
-// Only a-z and A-Z count as digits from 10: the Latin-1 letters would otherwise read as
-// small digits ((c & 31) + 9 of 0xC0 is 9).
+// Departure: only a-z and A-Z count as digits from 10; the device gave Latin-1 letters values.
+// The Latin-1 letters would otherwise read as small digits ((c & 31) + 9 of 0xC0 is 9).
 int32_t com_sun_cldc_i18n_uclc_DefaultCaseConverter::digit(char16_t c, int32_t radix) {
   if (radix < kMinRadix || radix > kMaxRadix) return -1;
   int32_t value = -1;

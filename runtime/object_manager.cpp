@@ -65,6 +65,7 @@ void FreeDataMemory(void* address) {
   if (!address) return;
   if (Application* application = HeapOwner()) {
     if (application->dataHeap->Free(address)) return;
+    // Departure: an object-heap address is refused; the device gave it back to the object heap.
     // Every object-heap block is a listed object: freeing one here would leave the list
     // pointing at free space, so only the sweep frees them.
     if (application->objectHeap->Contains(address)) {
