@@ -1,10 +1,10 @@
 // Decoding speed of cGame::lzmaDecode against liblzma's single-call raw decoder on the same
 // payloads (written by the data builder's LZMA writer), decoder set-up counted for both and
-// every output checked byte for byte. Two sets: the data set's own LZMA entries, and a 4 MB
-// corpus of entries of text, sprite-like pixels and random bytes. Prints MB/s and time per
-// entry; the last line is "ratio_vs_liblzma: X", our throughput over liblzma's on the corpus.
-#include <lzma.h>
-
+// every output checked byte for byte. Three sets: the data set's own LZMA entries, a 4 MB
+// corpus of entries of text, sprite-like pixels and random bytes, and entries of those kinds
+// of one size each (1 KB, 16 KB, 100 KB), where the cost of each call's set-up shows. Prints
+// MB/s and time per entry; the line before last is "ratio_vs_liblzma_1k: X" (the 1 KB
+// entries) and the last "ratio_vs_liblzma: X", our throughput over liblzma's on the corpus.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -28,6 +28,16 @@ using Bytes = std::vector<uint8_t>;
 constexpr size_t kCorpusSize = 4 * 1024 * 1024;  // MB/s below counts 10^6 bytes
 constexpr size_t kEntrySizes[] = {6 * 1024, 24 * 1024, 64 * 1024, 160 * 1024, 300 * 1024};
 constexpr int kRounds = 9;  // timed passes per decoder; the median counts
+
+// Entries of one size: each kind in turn, count entries in all.
+struct SizedSet {
+  const char* name;
+  size_t size;
+  size_t count;
+};
+constexpr SizedSet kSizedSets[] = {{"1 KB entries", 1024, 384},
+                                   {"16 KB entries", 16 * 1024, 48},
+                                   {"100 KB entries", 100 * 1024, 12}};
 
 enum class Kind { kText, kPixels, kRandom, kDataSet };
 constexpr const char* kKindNames[] = {"text", "sprite pixels", "random bytes", "data set entries"};
@@ -106,7 +116,14 @@ struct Entry {
   Kind kind;
   Bytes original;
   Bytes payload;
+  int sizedSet = -1;  // index in kSizedSets, or -1 for the corpus and the data set
 };
+
+Bytes MakeKind(Kind kind, Random& random, size_t size) {
+  return kind == Kind::kText     ? MakeText(random, size)
+         : kind == Kind::kPixels ? MakePixels(random, size)
+                                 : MakeRandom(random, size);
+}
 
 std::vector<Entry> MakeCorpus() {
   Random random;
@@ -115,14 +132,26 @@ std::vector<Entry> MakeCorpus() {
   for (size_t i = 0; total < kCorpusSize; i++) {
     const Kind kind = static_cast<Kind>(i % 3);
     const size_t size = std::min(kEntrySizes[i % std::size(kEntrySizes)], kCorpusSize - total);
-    Bytes original = kind == Kind::kText     ? MakeText(random, size)
-                     : kind == Kind::kPixels ? MakePixels(random, size)
-                                             : MakeRandom(random, size);
+    Bytes original = MakeKind(kind, random, size);
     Bytes payload = databuild::WriteLzmaPayload(original);
     corpus.push_back({kind, std::move(original), std::move(payload)});
     total += size;
   }
   return corpus;
+}
+
+std::vector<Entry> MakeSizedSets() {
+  Random random;
+  std::vector<Entry> entries;
+  for (int set = 0; set < static_cast<int>(std::size(kSizedSets)); set++) {
+    for (size_t i = 0; i < kSizedSets[set].count; i++) {
+      const Kind kind = static_cast<Kind>(i % kCorpusKinds);
+      Bytes original = MakeKind(kind, random, kSizedSets[set].size);
+      Bytes payload = databuild::WriteLzmaPayload(original);
+      entries.push_back({kind, std::move(original), std::move(payload), set});
+    }
+  }
+  return entries;
 }
 
 // The LZMA entries of the data set's packs (type byte 127 and above), with the data they hold
@@ -133,23 +162,8 @@ uint32_t ReadU32(const uint8_t* bytes) {
   return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-// liblzma's decoding of one payload into out (at least the unpacked size): the filter set up
-// from the header, then one call that initialises, decodes and frees its decoder.
 bool LiblzmaDecode(const Bytes& payload, uint8_t* out) {
-  lzma_options_lzma options{};
-  const uint8_t d = payload[0];
-  options.lc = d % 9;
-  options.lp = d % 45 / 9;
-  options.pb = d / 45;
-  options.dict_size = ReadU32(&payload[1]);
-  options.ext_flags = 0;
-  options.ext_size_low = ReadU32(&payload[5]);
-  options.ext_size_high = 0;
-  const lzma_filter filters[] = {{LZMA_FILTER_LZMA1EXT, &options}, {LZMA_VLI_UNKNOWN, nullptr}};
-  size_t inPos = 13, outPos = 0;
-  const lzma_ret result = lzma_raw_buffer_decode(
-      filters, nullptr, payload.data(), &inPos, payload.size(), out, &outPos, options.ext_size_low);
-  return result == LZMA_OK && outPos == options.ext_size_low;
+  return databuild::ReferenceDecodeLzmaPayload(payload, {out, ReadU32(&payload[5])});
 }
 
 // The payloads as the game holds them: byte arrays, kept alive by root slots.
@@ -256,10 +270,12 @@ int main() {
   }
   const size_t corpusCount = entries.size();
   for (Entry& entry : DataSetEntries()) entries.push_back(std::move(entry));
+  for (Entry& entry : MakeSizedSets()) entries.push_back(std::move(entry));
   double kindBytes[4] = {};
   size_t kindCount[4] = {};
   for (const Entry& entry : entries) {
     largest = std::max(largest, entry.original.size());
+    if (entry.sizedSet >= 0) continue;
     kindBytes[static_cast<int>(entry.kind)] += static_cast<double>(entry.original.size());
     kindCount[static_cast<int>(entry.kind)]++;
   }
@@ -294,13 +310,25 @@ int main() {
   for (int kind = 0; kind <= kCorpusKinds; kind++) {
     std::vector<size_t> picked;
     for (size_t i = 0; i < entries.size(); i++) {
-      if (static_cast<int>(entries[i].kind) == kind) picked.push_back(i);
+      if (entries[i].sizedSet < 0 && static_cast<int>(entries[i].kind) == kind) picked.push_back(i);
     }
     if (picked.empty()) continue;
     PrintTiming(kKindNames[kind], TimeBoth(entries, picked, out), kindBytes[kind], picked.size());
   }
+  double ratio1k = 0;
+  for (int set = 0; set < static_cast<int>(std::size(kSizedSets)); set++) {
+    std::vector<size_t> picked;
+    for (size_t i = 0; i < entries.size(); i++) {
+      if (entries[i].sizedSet == set) picked.push_back(i);
+    }
+    const Timing timing = TimeBoth(entries, picked, out);
+    PrintTiming(kSizedSets[set].name, timing,
+                static_cast<double>(kSizedSets[set].size * picked.size()), picked.size());
+    if (set == 0) ratio1k = timing.liblzma / timing.ours;
+  }
 
   context.close();
+  std::printf("ratio_vs_liblzma_1k: %.2f\n", ratio1k);
   std::printf("ratio_vs_liblzma: %.2f\n", mixed.liblzma / mixed.ours);
   return 0;
 }

@@ -22,6 +22,10 @@ namespace {
 constexpr int32_t kHeaderSize = 13;
 constexpr int32_t kPropertiesLimit = 9 * 5 * 5;         // 225 would need pb 5
 constexpr uint32_t kUnpackedLimit = 64u * 1024 * 1024;  // far above any entry of the game
+// Input and probability bytes from which an entry counts as large: a collection follows it.
+constexpr int64_t kLargeEntryBytes = 256 * 1024;
+// A probability array of at most this many bytes (lc + lp up to 4) is kept for the next entry.
+constexpr int64_t kKeptProbabilityBytes = 32 * 1024;
 
 // Layout of lzmaProbs (indices).
 constexpr int32_t kIsMatch = 0;  // state x 16 + posState
@@ -55,6 +59,18 @@ constexpr uint32_t kTopValue = 1u << 24;
 
 int32_t ProbabilityCount(int32_t lc, int32_t lp) {
   return kLiteral + (kLiteralCoderSize << (lc + lp));
+}
+
+// Sets count probabilities to one half. Each copy doubles the stretch already set, so the
+// work is a few wide moves rather than one store per probability.
+void ResetProbabilities(uint16_t* probs, int32_t count) {
+  if (count <= 0) return;
+  probs[0] = kProbabilityStart;
+  for (int32_t done = 1; done < count;) {
+    const int32_t n = done < count - done ? done : count - done;
+    std::memcpy(probs + done, probs, static_cast<size_t>(n) * sizeof *probs);
+    done += n;
+  }
 }
 
 }  // namespace
@@ -266,7 +282,7 @@ bool cGame::lzmaDecodeData(int32_t probBytes, int32_t lc, int32_t lp, int32_t pb
   if (probBytes < 2 * probCount) return true;
   LzmaRangeDecoder rc;
   rc.probs = reinterpret_cast<uint16_t*>(Statics<GameStatics>()->cGame_lzmaProbs->elements());
-  for (int32_t i = 0; i < probCount; i++) rc.probs[i] = kProbabilityStart;
+  ResetProbabilities(rc.probs, probCount);
   lzmaInitRange(rc, data, data->length);
 
   uint8_t* out = reinterpret_cast<uint8_t*>(Statics<GameStatics>()->cGame_lzmaOutput->elements());
@@ -327,8 +343,15 @@ bool cGame::lzmaDecodeData(int32_t probBytes, int32_t lc, int32_t lp, int32_t pb
       length = lzmaDecodeLength(rc, kRepLength, posState);
     }
     if (rep0 == 0 || rep0 > pos) break;
-    uint32_t count = static_cast<uint32_t>(length) + 2;
-    if (count > end - pos) count = end - pos;  // a match running past the end stops there
+    const uint32_t count = static_cast<uint32_t>(length) + 2;
+    // The encoder never runs a match past the end: the header's size or the stream is wrong.
+    if (count > end - pos) {
+      DebugLog(
+          "cGame::lzmaDecode(): a match of %u bytes at output position %u runs past the "
+          "unpacked size of %u bytes",
+          count, pos, end);
+      return false;
+    }
     uint8_t* to = out + pos;
     const uint8_t* from = to - rep0;
     if (count <= 16 && rep0 >= 16 && end - pos >= 16) {
@@ -339,9 +362,20 @@ bool cGame::lzmaDecodeData(int32_t probBytes, int32_t lc, int32_t lp, int32_t pb
     pos += count;
     previous = out[pos - 1];
   }
-  if (pos == end) return true;
-  TraceCorruptMatch(rep0, pos, end);
-  return false;
+  if (pos < end) {
+    TraceCorruptMatch(rep0, pos, end);
+    return false;
+  }
+  // The encoder's flush leaves the code at 0 once the last byte has been shifted in; any
+  // other value means the stream was damaged even though it gave the full size.
+  if (rc.code != 0) {
+    DebugLog(
+        "cGame::lzmaDecode(): the stream does not end with its %u bytes (range coder code "
+        "0x%08X, not 0)",
+        end, rc.code);
+    return false;
+  }
+  return true;
 }
 
 // ---- Entry point --------------------------------------------------------------------------
@@ -398,16 +432,35 @@ bool Allocated(const Array* array, int32_t length, const char* what) {
   return false;
 }
 
-// Only the output survives a decode: the other arrays are dropped and a collection asked for.
+// The probability array for count probabilities: the one kept from the last entry when it
+// has that size, else a new one (a kept one of another size is let go first).
+ShortArray* ProbabilityArray(int32_t count) {
+  GameStatics* s = Statics<GameStatics>();
+  if (s->cGame_lzmaProbs && s->cGame_lzmaProbs->length == count) return s->cGame_lzmaProbs;
+  s->cGame_lzmaProbs = nullptr;
+  return NewShortArray(count);
+}
+
+// Departure: a small probability array stays in lzmaProbs for the next entry, and only a large
+// entry asks for a collection; the device dropped both arrays and collected after every entry.
+// Making, clearing and collecting a table of some 16 KB cost more than decoding a 1 KB entry;
+// what a large entry leaves behind is still collected at once.
 void ReleaseDecoderArrays() {
   GameStatics* s = Statics<GameStatics>();
-  s->cGame_lzmaProbs = nullptr;
+  const int64_t probBytes = 2 * int64_t{s->cGame_lzmaProbs ? s->cGame_lzmaProbs->length : 0};
+  int64_t dropped = s->cGame_lzmaInput ? s->cGame_lzmaInput->length : 0;
   s->cGame_lzmaInput = nullptr;
-  java_lang_System::gc();
+  if (probBytes > kKeptProbabilityBytes) {
+    s->cGame_lzmaProbs = nullptr;
+    dropped += probBytes;
+  }
+  if (dropped >= kLargeEntryBytes) java_lang_System::gc();
 }
 
 }  // namespace
 
+// Departure: the whole entry's bytes come in one array, read in full by the pack reader, which
+// refuses a short read; the device read from the stream here and decoded the missing bytes as 0.
 void cGame::lzmaDecode(ByteArray* payload) {
   Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
   if (!NullCheck(payload)) return;
@@ -430,7 +483,7 @@ void cGame::lzmaDecode(ByteArray* payload) {
   }
   ByteArray* output = NewByteArray(fields.unpackedSize);
   if (!Allocated(output, fields.unpackedSize, "output")) return;
-  ShortArray* probs = NewShortArray(probCount);
+  ShortArray* probs = ProbabilityArray(probCount);
   if (!Allocated(probs, probCount, "probabilities")) return;
 
   GameStatics* s = Statics<GameStatics>();

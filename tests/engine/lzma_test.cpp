@@ -10,6 +10,7 @@
 
 #include "game/cgame.h"
 #include "game/game_statics.h"
+#include "host/clock.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/memory_manager.h"
@@ -142,10 +143,55 @@ TEST_F(LzmaTest, RoundTripsOverSettingsAndInputs) {
     const Bytes payload =
         databuild::WriteLzmaPayload(input, LzmaSettings{c.lc, c.lp, c.pb, c.dictionarySize});
     EXPECT_EQ(Decode(payload), input);
-    EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaProbs, nullptr);
     EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaInput, nullptr);
   }
   EXPECT_TRUE(trace.lines().empty());
+}
+
+// Every bit of a small entry flipped in turn: the decoder refuses the entry, or gives the
+// original bytes (a flip of the unused header fields or of the first data byte, which the
+// code shifts out), or gives what liblzma gives: a few flips in the first code bytes only
+// change the first literal, and the result is a whole stream of other text, with nothing in
+// the format to tell it from the original.
+TEST_F(LzmaTest, EveryFlippedBitIsRefusedOrDecodesAsLiblzmaDecodesIt) {
+  const Bytes text = Text();
+  const Bytes input(text.begin(), text.begin() + 400);
+  const Bytes payload = databuild::WriteLzmaPayload(input);
+  int refused = 0, otherStreams = 0;
+  Bytes reference(2 * input.size());
+  for (size_t bit = 0; bit < payload.size() * 8; bit++) {
+    SCOPED_TRACE(testing::Message() << "bit " << bit % 8 << " of byte " << bit / 8);
+    Bytes damaged = payload;
+    damaged[bit / 8] ^= static_cast<uint8_t>(1 << bit % 8);
+    TraceCapture trace;
+    const std::optional<Bytes> output = Decode(damaged);
+    if (!output) {
+      refused++;
+      EXPECT_EQ(trace.lines().size(), 1u);
+    } else if (*output != input) {
+      otherStreams++;
+      ASSERT_TRUE(databuild::ReferenceDecodeLzmaPayload(damaged, reference));
+      EXPECT_EQ(*output, Bytes(reference.begin(), reference.begin() + output->size()));
+    }
+  }
+  EXPECT_LT(otherStreams * 100, static_cast<int>(payload.size() * 8));
+  // The 64 bits of the two unused header fields and the 8 of the first data byte change nothing.
+  EXPECT_EQ(refused + otherStreams, static_cast<int>(payload.size() * 8) - 72);
+}
+
+// After the last byte the range coder must stand where the encoder's flush leaves it.
+TEST_F(LzmaTest, AStreamThatDoesNotEndAtItsSizeIsRefused) {
+  const Bytes input = RandomBytes(3000, 9);
+  Bytes payload = databuild::WriteLzmaPayload(input);
+  payload.back() ^= 0x01;  // the flush's last byte: every output byte still decodes
+  TraceCapture trace;
+  EXPECT_EQ(Decode(payload), std::nullopt);
+  ASSERT_EQ(trace.lines().size(), 1u);
+  EXPECT_EQ(trace.lines()[0].rfind("cGame::lzmaDecode(): the stream does not end with its 3000 "
+                                   "bytes (range coder code 0x",
+                                   0),
+            0u)
+      << trace.lines()[0];
 }
 
 // Bytes 1..4 (dictionary size) and 9..12 (high half of the size) are not used.
@@ -162,12 +208,18 @@ Bytes WithUnpackedSize(Bytes payload, uint32_t unpackedSize) {
   return payload;
 }
 
+// An empty entry is the encoder's flush alone: five zero bytes.
 TEST_F(LzmaTest, AnUnpackedSizeOfZeroGivesAnEmptyArray) {
-  EXPECT_EQ(Decode(Payload(0x5D, 0, {})), Bytes{});
-  EXPECT_EQ(Decode(WithUnpackedSize(databuild::WriteLzmaPayload(Text()), 0)), Bytes{});
+  EXPECT_EQ(Decode(databuild::WriteLzmaPayload({})), Bytes{});
+  EXPECT_EQ(Decode(Payload(0x5D, 0, {0, 0, 0, 0, 0})), Bytes{});
+  TraceCapture trace;
+  EXPECT_EQ(Decode(Payload(0x5D, 0, {})), std::nullopt) << "no flush: the code reads 0xFFFFFFFF";
+  EXPECT_EQ(Decode(WithUnpackedSize(databuild::WriteLzmaPayload(Text()), 0)), std::nullopt);
+  EXPECT_EQ(trace.lines().size(), 2u);
 }
 
-// The output is exactly the header's size long, cut where it ends, also inside a match.
+// Decoding stops at the header's size, also inside a match; a stream that goes on past it is
+// refused there, its output never written past its end.
 TEST_F(LzmaTest, DecodingStopsAtTheUnpackedSize) {
   const Bytes same(1000, 'a');  // one literal, then matches of up to 273 bytes at distance 1
   const Bytes runs = Runs();
@@ -185,7 +237,15 @@ TEST_F(LzmaTest, DecodingStopsAtTheUnpackedSize) {
   for (const Cut& cut : kCuts) {
     SCOPED_TRACE(cut.size);
     const Bytes payload = WithUnpackedSize(databuild::WriteLzmaPayload(*cut.input), cut.size);
-    EXPECT_EQ(Decode(payload), Bytes(cut.input->begin(), cut.input->begin() + cut.size));
+    TraceCapture trace;
+    EXPECT_EQ(Decode(payload), std::nullopt);
+    ASSERT_EQ(trace.lines().size(), 1u);
+    const std::string& line = trace.lines()[0];
+    const std::string size = std::to_string(cut.size) + " bytes";
+    EXPECT_TRUE(line.find("does not end with its " + size) != std::string::npos ||
+                line.find("runs past the unpacked size of " + size) != std::string::npos)
+        << line;
+    EXPECT_EQ(application_.dataHeap->checkConsistency(), nullptr);
   }
 }
 
@@ -242,7 +302,6 @@ TEST_F(LzmaTest, BadPayloadsGiveNullAndOneTraceLine) {
     TraceCapture trace;
     EXPECT_EQ(Decode(bad.payload), std::nullopt);
     EXPECT_EQ(trace.lines(), std::vector<std::string>{bad.line});
-    EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaProbs, nullptr);
     EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaInput, nullptr);
   }
 }
@@ -279,8 +338,11 @@ TEST_F(LzmaTest, GarbageStreamsNeverReachBeforeTheOutput) {
       EXPECT_GT(distance, position);
       if (position > 0) refusedAfterStart++;
     } else {
-      EXPECT_EQ(trace.lines()[0].rfind("cGame::lzmaDecode(): end marker at output position", 0), 0u)
-          << trace.lines()[0];
+      const std::string& line = trace.lines()[0];
+      EXPECT_TRUE(line.rfind("cGame::lzmaDecode(): end marker at output position", 0) == 0 ||
+                  line.rfind("cGame::lzmaDecode(): the stream does not end with its", 0) == 0 ||
+                  line.find("runs past the unpacked size") != std::string::npos)
+          << line;
     }
   }
   EXPECT_GT(refusedAfterStart, 0);
@@ -301,6 +363,55 @@ TEST_F(LzmaTest, Properties0x5DAllocates7990Probabilities) {
   constexpr int32_t kBlockOverheads = 128;  // two block headers and their rounding
   EXPECT_GE(grown, 2 * 7990 + 5);
   EXPECT_LE(grown, 2 * 7990 + 5 + kBlockOverheads);
+}
+
+// A small probability table stays for the next entry of the same settings; a large one (lc
+// plus lp above 4, which liblzma's encoder never writes) goes with its entry.
+TEST_F(LzmaTest, ASmallProbabilityTableIsKeptForTheNextEntryAndALargeOneIsNot) {
+  const Bytes input = RandomBytes(2000, 8);
+  EXPECT_EQ(Decode(databuild::WriteLzmaPayload(input)), input);
+  ShortArray* kept = Statics<GameStatics>()->cGame_lzmaProbs;
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->length, 7990);  // lc 3, lp 0
+  EXPECT_EQ(Decode(databuild::WriteLzmaPayload(input)), input);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaProbs, kept);
+  // lc 4, lp 1: 1846 + 768 x 32 = 26422 probabilities, 52844 bytes; an empty entry.
+  EXPECT_EQ(Decode(Payload((2 * 5 + 1) * 9 + 4, 0, {0, 0, 0, 0, 0})), Bytes{});
+  EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaProbs, nullptr);
+  EXPECT_EQ(Decode(databuild::WriteLzmaPayload(input, LzmaSettings{0, 4, 2, 1 << 16})), input);
+  ASSERT_NE(Statics<GameStatics>()->cGame_lzmaProbs, nullptr);
+  EXPECT_EQ(Statics<GameStatics>()->cGame_lzmaProbs->length, 14134) << "lc + lp of 4 is kept";
+}
+
+void MakeGarbage(int count) {
+  for (int i = 0; i < count; i++) NewByteArray(512);
+}
+
+// Garbage made before a small entry outlives its decoding; a large entry (its input alone
+// 300 KB) asks for a collection, which takes the garbage.
+TEST_F(LzmaTest, OnlyALargeEntryAsksForACollection) {
+  host::ManualClock clock(host::RealTickCount() + 10 * kGcInterval);
+  host::UseClock(&clock);
+  const Bytes smallInput = Text();
+  const Bytes largeInput = RandomBytes(300 * 1024, 4);
+  ByteArray* small = ManagedBytes(databuild::WriteLzmaPayload(smallInput));
+  ByteArray* large = ManagedBytes(databuild::WriteLzmaPayload(largeInput));
+  constexpr int kGarbage = 400;
+  ObjectManager* objects = application_.objectManager;
+
+  MakeGarbage(kGarbage);
+  const int32_t withGarbage = objects->objectCount();
+  cGame::lzmaDecode(small);
+  ASSERT_NE(Statics<GameStatics>()->cGame_lzmaOutput, nullptr);
+  Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
+  EXPECT_GE(objects->objectCount(), withGarbage) << "no collection after a small entry";
+
+  clock.advance(10 * kGcInterval);
+  cGame::lzmaDecode(large);
+  ASSERT_NE(Statics<GameStatics>()->cGame_lzmaOutput, nullptr);
+  Statics<GameStatics>()->cGame_lzmaOutput = nullptr;
+  EXPECT_LT(objects->objectCount(), withGarbage - kGarbage / 2) << "a collection after a large one";
+  host::UseClock(nullptr);
 }
 
 // ---- Limits of the data heap --------------------------------------------------------------

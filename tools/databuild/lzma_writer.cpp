@@ -4,6 +4,7 @@
 
 #include <lzma.h>
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -79,6 +80,30 @@ std::vector<uint8_t> WriteLzmaPayload(std::span<const uint8_t> data, const LzmaS
   PutU32(payload, 0);
   Encode(data, settings, payload);
   return payload;
+}
+
+bool ReferenceDecodeLzmaPayload(std::span<const uint8_t> payload, std::span<uint8_t> out) {
+  if (payload.size() < kHeaderSize) return false;
+  const auto u32 = [&](size_t at) {
+    return payload[at] | payload[at + 1] << 8 | payload[at + 2] << 16 |
+           static_cast<uint32_t>(payload[at + 3]) << 24;
+  };
+  const uint8_t d = payload[0];
+  lzma_options_lzma options{};
+  options.lc = d % 9;
+  options.lp = d % 45 / 9;
+  options.pb = d / 45;
+  options.dict_size = std::max<uint32_t>(u32(1), LZMA_DICT_SIZE_MIN);  // liblzma's least
+  options.ext_flags = 0;
+  options.ext_size_low = u32(5);
+  options.ext_size_high = 0;
+  if (out.size() < options.ext_size_low) return false;
+  const lzma_filter filters[] = {{LZMA_FILTER_LZMA1EXT, &options}, {LZMA_VLI_UNKNOWN, nullptr}};
+  size_t inPos = kHeaderSize, outPos = 0;
+  const lzma_ret result =
+      lzma_raw_buffer_decode(filters, nullptr, payload.data(), &inPos, payload.size(), out.data(),
+                             &outPos, options.ext_size_low);
+  return result == LZMA_OK && outPos == options.ext_size_low;
 }
 
 }  // namespace databuild

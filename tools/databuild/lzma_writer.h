@@ -30,4 +30,10 @@ uint8_t LzmaPropertiesByte(const LzmaSettings& settings);
 std::vector<uint8_t> WriteLzmaPayload(std::span<const uint8_t> data,
                                       const LzmaSettings& settings = {});
 
+// liblzma's decoding of such a payload, the reference that tests and benchmarks hold the
+// game's decoder to: the header's unpacked size of bytes into the start of out, in one call
+// that sets up, runs and frees liblzma's decoder. False when the payload is shorter than its
+// header, out is shorter than the unpacked size, or liblzma refuses the data.
+bool ReferenceDecodeLzmaPayload(std::span<const uint8_t> payload, std::span<uint8_t> out);
+
 }  // namespace databuild
