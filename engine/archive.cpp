@@ -131,14 +131,18 @@ void cGame::loadArchiveIndex() {
     return;
   }
   const int32_t count = ReadCount(in);
-  s->cGame_archiveNames = NewObjectArray(cid::String, count);
-  s->cGame_archiveOffsets = NewIntArray(count);
-  s->cGame_archiveSizes = NewIntArray(count);
-  if (s->cGame_archiveNames && s->cGame_archiveOffsets && s->cGame_archiveSizes) {
+  ObjectArray* names = s->cGame_archiveNames = NewObjectArray(cid::String, count);
+  IntArray* offsets = s->cGame_archiveOffsets = NewIntArray(count);
+  IntArray* sizes = s->cGame_archiveSizes = NewIntArray(count);
+  // An array whose body could not be had comes back empty, not null.
+  if (names && names->length == count && offsets && offsets->length == count && sizes &&
+      sizes->length == count) {
     ReadRecords(in, count);
   } else {
-    DebugLog("data.bar: no memory for an index of %d entries", count);
+    DebugLog("data.bar: no memory for an index of %d entries; no entries", count);
     s->cGame_archiveNames = nullptr;
+    s->cGame_archiveOffsets = nullptr;
+    s->cGame_archiveSizes = nullptr;
   }
   in->close();
 }

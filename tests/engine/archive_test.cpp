@@ -2,6 +2,13 @@
 // match), entries bounded to their size, and indexes that are cut, negative or lie.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -11,7 +18,10 @@
 #include "javame/input_stream.h"
 #include "platform/whole_stream.h"
 #include "runtime/array.h"
+#include "runtime/memory_manager.h"
+#include "runtime/object_manager.h"
 #include "runtime/string.h"
+#include "runtime/trace.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/archive_writer.h"
@@ -159,6 +169,63 @@ TEST_F(ArchiveTest, AMissingArchiveIsAnEmptyIndex) {
   EXPECT_EQ(Entry("constants.bin"), "<none>");  // read once only
   EXPECT_EQ(trace.lines(),
             std::vector<std::string>{"data.bar: the archive does not open; no entries"});
+}
+
+// The sanitizers' allocators end the process when memory runs out instead of returning null.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kAllocatorReturnsNull = false;
+#else
+constexpr bool kAllocatorReturnsNull = true;
+#endif
+
+bool sawNoMemoryLine = false;
+
+// From here on no new mapping can be made, so the native heap cannot grow, and the room it
+// has left is taken in 64 KB blocks: a request of 128 KB or more fails from then on.
+bool StarveTheNativeHeap() {
+  unsigned long pages = 0;
+  FILE* statm = std::fopen("/proc/self/statm", "r");
+  const bool read = statm && std::fscanf(statm, "%lu", &pages) == 1;
+  if (statm) std::fclose(statm);
+  const rlim_t size = static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+  const rlimit limit{size, size};
+  if (!read || setrlimit(RLIMIT_AS, &limit) != 0) return false;
+  while (std::malloc(64 * 1024)) {
+  }
+  return std::malloc(128 * 1024) == nullptr;
+}
+
+// Notes the line without allocating: the child process below has no memory to spare.
+void WatchForNoMemory(const char* line, void*) {
+  if (std::strstr(line, "data.bar: no memory for an index of 32767 entries; no entries")) {
+    sawNoMemoryLine = true;
+  }
+}
+
+// With the data heap full and the native heap refusing to grow, the index arrays come back
+// empty: the index reads as having no entries instead of being written through empty bodies.
+// Run in a child process, whose memory limit ends with it.
+TEST_F(ArchiveTest, AnIndexWithNoMemoryForItsArraysHasNoEntries) {
+  if (!kAllocatorReturnsNull) GTEST_SKIP() << "the sanitizers' allocators never return null";
+  PlantRaw(RawArchive(32767, {{u"one", 0, 0}}, ""));
+  MemoryManager* heap = application_.dataHeap;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    static Object* filler;  // a root: the collection of a failed allocation must keep it
+    static Object** const slots[] = {&filler};
+    application_.objectManager->registerRootSlots(slots, 1);
+    filler = NewByteArray(heap->heapSize() - heap->usedBytes() - 64 * 1024);
+    const bool limited =
+        filler && static_cast<ByteArray*>(filler)->length > 0 && StarveTheNativeHeap();
+    SetTraceSink(WatchForNoMemory, nullptr);
+    const bool found = limited && cGame::findArchiveEntry(NewJavaString("one")) != nullptr;
+    _exit(!limited ? 3 : found ? 2 : sawNoMemoryLine ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the child ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no trace line, 2: an entry found, 3: no limit set";
 }
 
 }  // namespace
