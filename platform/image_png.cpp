@@ -28,7 +28,15 @@ Image* Image::createImage(ByteArray* data, int32_t offset, int32_t length) {
   }
   PngHeader header;
   if (!ReadPngHeader(data, offset, length, &header)) {
-    DebugLog("createImage: the PNG data has no readable IHDR chunk");
+    if (header.overrunType[0]) {
+      DebugLog(
+          "createImage: PNG chunk \"%s\" at byte %lld declares %lld bytes, past the end of the "
+          "%d bytes of data",
+          header.overrunType, static_cast<long long>(header.overrunAt),
+          static_cast<long long>(header.overrunLength), length);
+    } else {
+      DebugLog("createImage: the PNG data has no readable IHDR chunk");
+    }
     return nullptr;
   }
   if (header.width < 1 || header.height < 1 || header.width > kMaxPngSide ||

@@ -5,6 +5,7 @@
 
 #include <png.h>
 
+#include <cctype>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +50,7 @@ struct PngDecodeState {
   png_bytepp rows;
   char* message;
   size_t messageSize;
+  PngMemoryUse memory;
 };
 
 void PngReadCallback(png_structp png, png_bytep out, size_t count) {
@@ -58,8 +60,11 @@ void PngReadCallback(png_structp png, png_bytep out, size_t count) {
   state->position += count;
 }
 
-png_voidp PngMallocCallback(png_structp, png_alloc_size_t size) {
-  return malloc(size);
+png_voidp PngMallocCallback(png_structp png, png_alloc_size_t size) {
+  PngMemoryUse& memory = static_cast<PngDecodeState*>(png_get_mem_ptr(png))->memory;
+  memory.requests++;
+  if (size > memory.largestRequest) memory.largestRequest = size;
+  return size <= kLargestLibpngBlock ? malloc(size) : nullptr;
 }
 
 void PngFreeCallback(png_structp, png_voidp block) {
@@ -111,6 +116,10 @@ PngDecodeResult RunDecode(png_structp png, png_infop info, PngDecodeState* state
   if (setjmp(png_jmpbuf(png))) return PngDecodeResult::kFailed;
   png_set_read_fn(png, state, PngReadCallback);
   png_set_user_limits(png, kMaxPngSide, kMaxPngSide);
+  png_set_chunk_malloc_max(png, kLargestLibpngBlock);
+  // Every chunk but IHDR, PLTE, tRNS, IDAT and IEND is skipped through a small buffer: its data
+  // is never kept, inflated or even held whole, whatever length it declares.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_set_expand(png);
   png_read_info(png, info);
   const uint32_t width = png_get_image_width(png, info), height = png_get_image_height(png, info);
@@ -161,7 +170,16 @@ int32_t ReadPngHeader(ByteArray* data, int32_t offset, int32_t length, PngHeader
     const int64_t size = BigEndian32(bytes + position);
     const uint32_t type = BigEndian32(bytes + position + 4);
     position += kChunkHeadSize;
-    if (type == ChunkType("IEND") || size > length - position) break;
+    if (type == ChunkType("IEND")) break;
+    if (size + kChunkCrcSize > length - position) {
+      memcpy(out->overrunType, bytes + position - 4, 4);
+      for (int i = 0; i < 4; i++) {
+        if (!isprint(static_cast<unsigned char>(out->overrunType[i]))) out->overrunType[i] = '?';
+      }
+      out->overrunAt = position - kChunkHeadSize;
+      out->overrunLength = size;
+      return 0;
+    }
     if (type == ChunkType("IHDR") && size >= kIhdrFieldsSize) {
       out->width = static_cast<int32_t>(BigEndian32(bytes + position));
       out->height = static_cast<int32_t>(BigEndian32(bytes + position + 4));
@@ -180,11 +198,11 @@ int32_t ReadPngHeader(ByteArray* data, int32_t offset, int32_t length, PngHeader
 
 PngDecodeResult DecodePngToImage(javax_microedition_lcdui_Image* image, const PngHeader& header,
                                  const uint8_t* data, size_t length, uint16_t* pixels,
-                                 char* message, size_t messageSize) {
-  PngDecodeState state{data, length, 0, nullptr, nullptr, message, messageSize};
+                                 char* message, size_t messageSize, PngMemoryUse* memory) {
+  PngDecodeState state{data, length, 0, nullptr, nullptr, message, messageSize, {}};
   png_structp png =
       png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &state, PngErrorCallback, PngWarningCallback,
-                               nullptr, PngMallocCallback, PngFreeCallback);
+                               &state, PngMallocCallback, PngFreeCallback);
   if (!png) {
     snprintf(message, messageSize, "libpng could not start");
     return PngDecodeResult::kFailed;
@@ -199,5 +217,6 @@ PngDecodeResult DecodePngToImage(javax_microedition_lcdui_Image* image, const Pn
   free(state.rows);
   free(state.rowBlock);
   png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
+  if (memory) *memory = state.memory;
   return result;
 }

@@ -1,13 +1,16 @@
 // Images from PNG bytes, with fixtures written by libpng: the pixel type each kind of PNG
 // gives, the conversions of grey, 16-bit and interlaced images, and every refusal with its
-// trace (no header, over the caps, a header libpng contradicts, data cut short).
+// trace (no header, over the caps, a header libpng contradicts, data cut short), and ancillary
+// chunks that libpng skips without holding them, whatever length they declare.
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "platform/png_decoder.h"
 #include "runtime/application_impl.h"
 #include "runtime/memory_manager.h"
 #include "tests/platform/canvas.h"
@@ -252,11 +255,14 @@ TEST_F(ImagePngTest, UnusableHeadersGiveNullWithTheCause) {
   const Case cases[] = {
       {"empty", {}, "createImage: the PNG data has no readable IHDR chunk"},
       {"cut inside the IHDR", std::vector<uint8_t>(png.begin(), png.begin() + 20),
-       "createImage: the PNG data has no readable IHDR chunk"},
+       "createImage: PNG chunk \"IHDR\" at byte 8 declares 13 bytes, past the end of the 20 "
+       "bytes of data"},
+      {"cut inside IDAT", std::vector<uint8_t>(png.begin(), png.begin() + idat + 12),
+       "createImage: PNG chunk \"IDAT\" at byte 33 declares"},
       {"IEND first", InsertAt(signature, 8, PngChunk("IEND", {})),
        "createImage: the PNG data has no readable IHDR chunk"},
       {"no chunks at all, only text", std::vector<uint8_t>(40, 'x'),
-       "createImage: the PNG data has no readable IHDR chunk"},
+       "createImage: PNG chunk \"xxxx\" at byte 8 declares 2021161080 bytes"},
       {"wider than the cap", WritePng([] {
          PngSpec s;
          s.width = 5000;
@@ -297,10 +303,9 @@ TEST_F(ImagePngTest, LibpngErrorsAfterAGoodHeaderLeaveABlankImage) {
     std::vector<uint8_t> bytes;
   };
   const Case cases[] = {
-      {"cut inside IDAT", std::vector<uint8_t>(png.begin(), png.begin() + idat + 12)},
       {"cut before IDAT", std::vector<uint8_t>(png.begin(), png.begin() + idat)},
       {"IDAT damaged", badCrc},
-      {"a first chunk other than IHDR", InsertAt(png, 8, PngChunk("tEXt", {'a', 0, 'b'}))},
+      {"a critical chunk libpng does not know", InsertAt(png, idat, PngChunk("CRIT", {1, 2, 3}))},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -312,6 +317,94 @@ TEST_F(ImagePngTest, LibpngErrorsAfterAGoodHeaderLeaveABlankImage) {
     EXPECT_EQ(image->width, 4);
     EXPECT_EQ(image->m_pixelType, Image::kRgb565);
     EXPECT_EQ(ArgbOf(image), std::vector<uint32_t>(16, 0xFF000000));
+  }
+}
+
+// ---- Ancillary chunks ----------------------------------------------------------------------
+
+// The kinds of ancillary chunk whose data libpng would read whole: texts, compressed and
+// international texts, the colour profile, calibration, scale and suggested palette.
+const char* const kAncillaryChunks[] = {"tEXt", "zTXt", "iTXt", "iCCP", "pCAL", "sCAL", "sPLT"};
+
+// A chunk of the type whose length field says declared; its data as far as the PNG holds it.
+std::vector<uint8_t> DeclaredChunk(const std::string& type, uint32_t declared,
+                                   const std::vector<uint8_t>& data) {
+  std::vector<uint8_t> chunk = PngChunk(type, data);
+  for (int i = 0; i < 4; i++) chunk[i] = static_cast<uint8_t>(declared >> (24 - 8 * i));
+  return chunk;
+}
+
+// A keyword, its end and the compression method byte, then deflated zeros: what a compressed
+// text or a colour profile holds, inflating to far more than the chunk.
+std::vector<uint8_t> CompressedChunkData(size_t inflatedSize) {
+  std::vector<uint8_t> data = {'k', 'e', 'y', 0, 0};
+  const std::vector<uint8_t> zeros(inflatedSize, 0);
+  uLongf size = compressBound(zeros.size());
+  std::vector<uint8_t> deflated(size);
+  compress2(deflated.data(), &size, zeros.data(), zeros.size(), 9);
+  data.insert(data.end(), deflated.begin(), deflated.begin() + size);
+  return data;
+}
+
+// A chunk that claims some 2^30 bytes in a PNG of a few dozen is refused by the header walk:
+// libpng never sees the length.
+TEST_F(ImagePngTest, AChunkDeclaringMoreThanTheDataIsRefusedBeforeLibpngReadsIt) {
+  const std::vector<uint8_t> png = RgbPng(2, 2, {1, 2, 3, 4});
+  const size_t idat = FindChunk(png, "IDAT");
+  for (const char* type : kAncillaryChunks) {
+    SCOPED_TRACE(type);
+    TraceCapture trace;
+    const std::vector<uint8_t> bytes =
+        InsertAt(png, idat, DeclaredChunk(type, (1u << 30) - 7, {'k', 0, 'v'}));
+    EXPECT_EQ(Decode(bytes), nullptr);
+    ASSERT_EQ(trace.lines().size(), 1u);
+    EXPECT_EQ(trace.lines()[0],
+              "createImage: PNG chunk \"" + std::string(type) +
+                  "\" at byte 33 declares 1073741817 bytes, past the end of the " +
+                  std::to_string(bytes.size()) + " bytes of data");
+  }
+}
+
+// Large ancillary chunks that the data does hold are skipped unread: libpng's largest block
+// stays far below the chunk's length (or what it inflates to), and the pixels are those of the
+// same image without the chunk.
+TEST_F(ImagePngTest, AncillaryChunksAreSkippedWithoutLibpngHoldingThem) {
+  const std::vector<uint32_t> colours = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF,
+                                         0x102030, 0x405060, 0x708090, 0xA0B0C0};
+  const std::vector<uint8_t> png = RgbPng(4, 2, colours);
+  const size_t idat = FindChunk(png, "IDAT");
+  const std::vector<uint32_t> plain = ArgbOf(Decode(png));
+  constexpr size_t kChunkSize = 300 * 1024;
+  constexpr size_t kInflatedSize = 16 * 1024 * 1024;
+  for (const char* type : kAncillaryChunks) {
+    const bool compressed = std::string(type) == "zTXt" || std::string(type) == "iCCP";
+    std::vector<uint8_t> data = {'k', 'e', 'y', 0};
+    data.resize(kChunkSize, 'v');
+    if (compressed) data = CompressedChunkData(kInflatedSize);
+    const std::vector<uint8_t> bytes = InsertAt(png, idat, PngChunk(type, data));
+    SCOPED_TRACE(testing::Message() << type << ", " << data.size() << " bytes");
+
+    TraceCapture trace;
+    Image* image = Decode(bytes);
+    ASSERT_NE(image, nullptr);
+    EXPECT_TRUE(trace.lines().empty()) << trace.lines()[0];
+    EXPECT_EQ(ArgbOf(image), plain);
+
+    PngHeader header;
+    ByteArray* managed = MakeBytes(bytes);
+    ASSERT_EQ(ReadPngHeader(managed, 0, managed->length, &header), 1);
+    Image* target = NewObject<Image>();
+    ASSERT_TRUE(target->initPixels(header.width, header.height, Image::kRgb565, 0));
+    char message[256] = "";
+    PngMemoryUse memory;
+    EXPECT_EQ(DecodePngToImage(
+                  target, header, bytes.data(), bytes.size(),
+                  reinterpret_cast<uint16_t*>(static_cast<ShortArray*>(target->pixels)->elements()),
+                  message, sizeof message, &memory),
+              PngDecodeResult::kDecoded)
+        << message;
+    EXPECT_GT(memory.requests, 0u);
+    EXPECT_LT(memory.largestRequest, 64u * 1024) << "a block the size of the chunk was asked for";
   }
 }
 
