@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "bench/bench_main.h"
 #include "javame/graphics.h"
 #include "javame/image.h"
 #include "runtime/application_impl.h"
@@ -176,6 +177,7 @@ class MedianRecorder : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+  DropRuntimeTrace();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   MedianRecorder reporter;

@@ -2,6 +2,8 @@
 // Integer keys (made on every key event; it must not allocate), and filling a Vector.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_main.h"
+
 #include "javame/boxed.h"
 #include "javame/hashtable.h"
 #include "javame/vector.h"
@@ -44,4 +46,6 @@ BENCHMARK(BM_VectorFillAndClear);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return RunBenchmarks(argc, argv);
+}

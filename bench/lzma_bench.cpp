@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_main.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/application_impl.h"
@@ -260,6 +261,7 @@ void PrintTiming(const char* title, const Timing& timing, double bytes, size_t e
 }  // namespace
 
 int main() {
+  DropRuntimeTrace();
   // The corpus first, then the data set's entries: every entry is checked, the ratio counts
   // the corpus alone.
   std::vector<Entry> entries = MakeCorpus();

@@ -1,6 +1,8 @@
 // Cost of the type test that translated code makes around every cast and catch.
 #include <benchmark/benchmark.h>
 
+#include "bench/bench_main.h"
+
 #include "javame/timer.h"
 #include "runtime/application_impl.h"
 #include "runtime/class.h"
@@ -18,4 +20,6 @@ BENCHMARK(BM_InstanceOfSuperclassChain);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return RunBenchmarks(argc, argv);
+}
