@@ -14,11 +14,13 @@
 
 #include "host/file_faults.h"
 #include "tests/javame/record_store_fixture.h"
+#include "tests/support/env_count.h"
 
 namespace {
 
 constexpr int32_t kRecordSize = 264;  // the game's progress record
-constexpr int kKillsPerRun = 60;      // four runs: 240 kills
+constexpr int kRuns = 4;
+constexpr int kDefaultKills = 240;  // over the four runs; PLIMORA_KILL_ROUNDS sets another count
 constexpr int kLongestWaitMicros = 12000;
 constexpr const char* kStore = "progress";
 
@@ -88,7 +90,8 @@ TEST_P(RecordStoreKillTest, AStoreKilledMidSaveOpensWithTheOldOrTheNewRecord) {
   std::mt19937 random(static_cast<unsigned>(GetParam()));
   std::uniform_int_distribution<int> wait(0, kLongestWaitMicros);
   std::set<int> seen;
-  for (int kill = 0; kill < kKillsPerRun; kill++) {
+  const int kills = (EnvCount("PLIMORA_KILL_ROUNDS", kDefaultKills) + kRuns - 1) / kRuns;
+  for (int kill = 0; kill < kills; kill++) {
     const int stored = KillAfter(wait(random));
     ASSERT_NE(stored, -1) << "after kill " << kill;
     seen.insert(stored);
@@ -104,7 +107,7 @@ TEST_P(RecordStoreKillTest, AStoreKilledMidSaveOpensWithTheOldOrTheNewRecord) {
   EXPECT_EQ(seen.size(), 2u) << "the kills should land between saves as well as in them";
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RecordStoreKillTest, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Seeds, RecordStoreKillTest, ::testing::Range(1, kRuns + 1));
 
 TEST_F(RecordStoreCrashTest, AFailureAtAnyStepOfASaveKeepsTheOldOrTheNewRecord) {
   host::ArmFileFault(host::kFaultAny, 0);

@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <mutex>
 #include <string>
 
@@ -16,6 +15,7 @@
 #include "runtime/string.h"
 #include "runtime/trace.h"
 #include "tests/runtime/thread_fixture.h"
+#include "tests/support/env_count.h"
 #include "tests/support/test_class_ids.h"
 
 namespace {
@@ -181,9 +181,7 @@ class UnexpectedTrace {
 };
 
 int32_t StressSeconds() {
-  const char* setting = getenv("PLIMORA_STRESS_SECONDS");
-  const int32_t seconds = setting ? atoi(setting) : 0;
-  return seconds > 0 ? seconds : kDefaultSeconds;
+  return EnvCount("PLIMORA_STRESS_SECONDS", kDefaultSeconds);
 }
 
 TEST(ThreadStressTest, ParcelsPassIntactThroughMonitorsWhileCollectionsRun) {
