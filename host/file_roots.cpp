@@ -8,6 +8,8 @@
 #include <mutex>
 #include <utility>
 
+#include "host/module_path.h"
+
 namespace host {
 namespace {
 
@@ -32,11 +34,15 @@ std::string HomeFolder() {
 void EnsureDefaults() {
   if (rootsSet) return;
   rootsSet = true;
-  dataRoot = kDefaultDataRoot;
+  dataRoot = DefaultDataRoot();
   saveRoot = DefaultSaveRoot();
 }
 
 }  // namespace
+
+std::string DefaultDataRoot() {
+  return ModuleDirectory() + "data";
+}
 
 std::string DefaultSaveRoot() {
   const char* xdg = std::getenv("XDG_DATA_HOME");

@@ -1,6 +1,7 @@
-// The single-instance channel: one running game per save root. The first start holds a lock
-// file in the save root and listens on a local socket beside it; a later start with the same
-// save root finds the lock taken, knocks on the socket and leaves.
+// The single-instance channel: one running game per save root, whatever its path. The first
+// start holds a lock file in the save root and listens on a local socket named from the
+// resolved save root; a later start with the same save root finds the lock taken, knocks on
+// the socket and leaves.
 #pragma once
 
 #include <memory>
@@ -13,11 +14,13 @@ class InstanceChannel {
   enum class Claim {
     kFirst,        // this process runs the game; *out listens for later starts
     kAlreadyRuns,  // another process holds the save root; it was asked to come to the front
-    kUnavailable,  // no channel could be made here (traced); the game runs unguarded
+    kUnavailable,  // the save root cannot be made or locked: no game may run on it
   };
 
-  // Claims the save root folder (created when missing) for this process.
-  static Claim claim(const std::string& saveRoot, std::unique_ptr<InstanceChannel>* out);
+  // Claims the save root folder (created when missing) for this process. For kUnavailable,
+  // *why says what failed, in words for the player.
+  static Claim claim(const std::string& saveRoot, std::unique_ptr<InstanceChannel>* out,
+                     std::string* why);
   ~InstanceChannel();
   InstanceChannel(const InstanceChannel&) = delete;
   InstanceChannel& operator=(const InstanceChannel&) = delete;
@@ -27,12 +30,10 @@ class InstanceChannel {
   bool takeRequest();
 
  private:
-  InstanceChannel(int lockFd, int listenFd, std::string socketPath)
-      : lockFd_(lockFd), listenFd_(listenFd), socketPath_(std::move(socketPath)) {}
+  InstanceChannel(int lockFd, int listenFd) : lockFd_(lockFd), listenFd_(listenFd) {}
 
   int lockFd_;
-  int listenFd_;
-  std::string socketPath_;
+  int listenFd_;  // -1 when the socket could not be made: the lock still holds the root
 };
 
 }  // namespace host

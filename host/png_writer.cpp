@@ -2,7 +2,6 @@
 // flushed to disk and renamed over the target, so a crash never leaves a torn file.
 #include "host/png_writer.h"
 
-#include <fcntl.h>
 #include <png.h>
 #include <unistd.h>
 
@@ -10,8 +9,10 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "host/file_folders.h"
 #include "host/trace_line.h"
 
 namespace host {
@@ -62,46 +63,33 @@ bool Encode(FILE* file, const uint16_t* pixels, int width, int height, int pitch
   return true;
 }
 
-std::string FolderOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Makes the rename itself durable.
-void SyncFolder(const std::string& folder) {
-  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
-
 }  // namespace
 
-bool WritePng565(const std::string& path, const uint16_t* pixels, int width, int height,
-                 int pitch) {
-  if (width <= 0 || height <= 0 || pitch < width * 2) {
-    DebugLog("WritePng565: %s: bad frame size %d x %d, pitch %d", path.c_str(), width, height,
-             pitch);
+bool WritePng565(const std::string& path, const uint16_t* pixels, int width, int height, int pitch,
+                 std::string* why) {
+  const auto fail = [&](const std::string& reason) {
+    DebugLog("WritePng565: %s: %s", path.c_str(), reason.c_str());
+    if (why) *why = reason;
     return false;
+  };
+  if (width <= 0 || height <= 0 || pitch < width * 2) {
+    return fail("bad frame size " + std::to_string(width) + " x " + std::to_string(height) +
+                ", pitch " + std::to_string(pitch));
   }
   std::string temporary = path + ".tmp";
   FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) {
-    DebugLog("WritePng565: %s: cannot create: %s", path.c_str(), std::strerror(errno));
-    return false;
-  }
+  if (!file) return fail(std::string("cannot create: ") + std::strerror(errno));
   std::vector<uint8_t> row(static_cast<size_t>(width) * 3);
   bool written = Encode(file, pixels, width, height, pitch, row);
   written = std::fflush(file) == 0 && written;
   written = fsync(fileno(file)) == 0 && written;
   written = std::fclose(file) == 0 && written;
   if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    DebugLog("WritePng565: %s: write failed: %s", path.c_str(), std::strerror(errno));
+    const int error = errno;
     std::remove(temporary.c_str());
-    return false;
+    return fail(std::string("write failed: ") + std::strerror(error));
   }
-  SyncFolder(FolderOf(path));
+  SyncFolder(ParentFolder(path));  // makes the rename itself durable
   return true;
 }
 

@@ -8,8 +8,10 @@ namespace host {
 
 // Writes width x height pixels, rows pitch bytes apart, to path. Each 5- or 6-bit channel is
 // widened to 8 bits by repeating its high bits, so white stays 255 and the low bits of the
-// 8-bit value give the 565 value back. False, with a trace line naming the file, on failure;
-// a failed write leaves an existing file as it was.
-bool WritePng565(const std::string& path, const uint16_t* pixels, int width, int height, int pitch);
+// 8-bit value give the 565 value back. False, with a trace line naming the file and the
+// reason (also in *why when given), on failure; a failed write leaves an existing file as it
+// was.
+bool WritePng565(const std::string& path, const uint16_t* pixels, int width, int height, int pitch,
+                 std::string* why = nullptr);
 
 }  // namespace host

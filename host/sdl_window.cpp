@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "host/sdl_keys.h"
 #include "host/sdl_presenters.h"
@@ -40,6 +41,14 @@ std::unique_ptr<SdlWindow> SdlWindow::create(const WindowClass& windowClass, std
       new SdlWindow(windowClass, std::move(title), width, height, window));
   result->sendCreationMessages();
   return result;
+}
+
+bool SdlWindow::displayNamed() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
 }
 
 SdlWindow::~SdlWindow() {

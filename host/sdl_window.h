@@ -24,6 +24,10 @@ class SdlWindow final : public Window {
   // there is no display.
   static std::unique_ptr<SdlWindow> create(const WindowClass& windowClass, std::string title,
                                            int scale);
+  // Whether the environment names a display for SDL (DISPLAY or WAYLAND_DISPLAY, or a driver
+  // in SDL_VIDEODRIVER); asked before SDL starts, so that without one the program never wakes
+  // SDL's fallback drivers or its sound.
+  static bool displayNamed();
   ~SdlWindow() override;
 
   void waitForEvents(uint32_t ms) override;

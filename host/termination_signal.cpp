@@ -19,11 +19,11 @@ void Note(int) {
 }  // namespace
 
 void CatchTerminationSignals() {
-  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+  for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGPIPE}) {
     struct sigaction current {};
     if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler != SIG_DFL) continue;
     struct sigaction action {};
-    action.sa_handler = Note;
+    action.sa_handler = signal == SIGPIPE ? SIG_IGN : Note;
     sigemptyset(&action.sa_mask);
     sigaction(signal, &action, nullptr);
   }

@@ -4,7 +4,9 @@
 
 namespace host {
 
-// Installs the handlers; signals whose handling someone else set up are left alone.
+// Installs the handlers; signals whose handling someone else set up are left alone. SIGPIPE,
+// which would end the program when its trace goes to a pipe nobody reads any more, is
+// ignored: such a write then fails as any failed write, and the game goes on.
 void CatchTerminationSignals();
 // Any thread: whether a termination signal has arrived since start-up.
 bool TerminationRequested();

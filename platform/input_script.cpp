@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -169,12 +170,30 @@ std::vector<ReplayEvent> ParseInputScript(const std::string& text, const std::st
   return events;
 }
 
-bool LoadInputScript(const std::string& path, std::vector<ReplayEvent>* events) {
+// Only a regular file is read, and never more than the limit: a device or a pipe named by
+// mistake would otherwise be read without end.
+bool LoadInputScript(const std::string& path, std::vector<ReplayEvent>* events, std::string* why) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status)) {
+    *why = "no such file";
+    return false;
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    *why = "not a regular file";
+    return false;
+  }
+  if (std::filesystem::file_size(path, error) > static_cast<uintmax_t>(kInputScriptLimit)) {
+    *why = "longer than " + std::to_string(kInputScriptLimit / (1024 * 1024)) + " MB";
+    return false;
+  }
   std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
   std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return false;
+  if (in) text << in.rdbuf();
+  if (!in || in.bad()) {
+    *why = "it cannot be read";
+    return false;
+  }
   *events = ParseInputScript(text.str(), path);
   return true;
 }

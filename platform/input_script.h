@@ -44,5 +44,9 @@ struct ReplayEvent {
 // cannot be read is skipped with a trace line naming the resource and the line.
 std::vector<ReplayEvent> ParseInputScript(const std::string& text, const std::string& resource);
 
-// Reads and parses the file; false when it cannot be read.
-bool LoadInputScript(const std::string& path, std::vector<ReplayEvent>* events);
+// The longest input script read, in bytes: far more than any scripted play needs.
+constexpr int64_t kInputScriptLimit = 4 * 1024 * 1024;
+
+// Reads and parses the file; false, with the reason in *why, when it is not a regular file,
+// is longer than kInputScriptLimit or cannot be read.
+bool LoadInputScript(const std::string& path, std::vector<ReplayEvent>* events, std::string* why);

@@ -7,7 +7,15 @@
 int main(int argc, char** argv) {
   ProgramOptions options;
   std::string error;
-  if (!ParseProgramOptions(argc, argv, &options, &error) || !ApplyProgramOptions(options, &error)) {
+  if (!ParseProgramOptions(argc, argv, &options, &error)) {
+    fprintf(stderr, "plimora: %s\n%s", error.c_str(), kProgramUsage);
+    return 2;
+  }
+  if (options.help) {
+    fputs(kProgramUsage, stdout);
+    return 0;
+  }
+  if (!ApplyProgramOptions(options, &error)) {
     fprintf(stderr, "plimora: %s\n%s", error.c_str(), kProgramUsage);
     return 2;
   }

@@ -9,7 +9,8 @@
 
 const char* const kProgramUsage =
     "usage: plimora [--headless] [--frames N] [--screenshot FILE.png] [--input FILE]\n"
-    "               [--data DIR] [--save DIR] [--scale N] [--trace FILE] [--fixed-clock]\n";
+    "               [--data DIR] [--save DIR] [--scale N] [--trace FILE] [--fixed-clock]\n"
+    "               [--help]\n";
 
 namespace {
 
@@ -25,6 +26,10 @@ bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* opti
                          std::string* error) {
   for (int i = 1; i < argc; i++) {
     const std::string name = argv[i];
+    if (name == "--help") {
+      options->help = true;
+      continue;
+    }
     if (name == "--headless") {
       options->headless = true;
       continue;
@@ -69,10 +74,14 @@ bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* opti
   return true;
 }
 
+// The signal handlers come first: a script being read is already inside the game's run, and
+// a termination signal then ends the start as it ends the game.
 bool ApplyProgramOptions(const ProgramOptions& options, std::string* error) {
+  host::CatchTerminationSignals();
   FrameDriverSettings settings;
-  if (!options.input.empty() && !LoadInputScript(options.input, &settings.script)) {
-    *error = "cannot read the input script " + options.input;
+  std::string why;
+  if (!options.input.empty() && !LoadInputScript(options.input, &settings.script, &why)) {
+    *error = "cannot read the input script " + options.input + ": " + why;
     return false;
   }
   if (!options.data.empty()) host::SetDataRoot(options.data);
@@ -83,7 +92,6 @@ bool ApplyProgramOptions(const ProgramOptions& options, std::string* error) {
   }
   settings.frameLimit = options.frames;
   ConfigureFrameDriver(std::move(settings));
-  host::CatchTerminationSignals();
   return true;
 }
 

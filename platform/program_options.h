@@ -3,12 +3,13 @@
 //   --frames N          end the game cleanly after N passes of the game loop
 //   --screenshot FILE   write the last frame shown to FILE (PNG) when the game ends
 //   --input FILE        replay the input script FILE (platform/input_script.h)
-//   --data DIR          the data root (default build/data)
+//   --data DIR          the data root (default: data/ beside the executable)
 //   --save DIR          the save root (default $XDG_DATA_HOME/plimora)
 //   --scale N           window scale, 1 to 8 (the window is 480 N x 800 N)
 //   --trace FILE        write the trace to FILE instead of the standard output
 //   --fixed-clock       the tick count moves one frame period per pass and sleeps return at
 //                       once, so a run with the same input repeats exactly
+//   --help              print the usage and end
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,7 @@ struct ProgramOptions {
   int32_t scale = 1;
   std::string trace;
   bool fixedClock = false;
+  bool help = false;
 };
 
 extern const char* const kProgramUsage;
@@ -33,9 +35,9 @@ extern const char* const kProgramUsage;
 bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* options,
                          std::string* error);
 
-// Sets the host up as the options say before the shell starts: the data and save roots, the
-// fixed clock, the frame driver (frame limit and input script) and the handling of
-// termination signals. False, with the reason in *error, when the input script cannot be read.
+// Sets the host up as the options say before the shell starts: the handling of termination
+// signals, then the data and save roots, the fixed clock and the frame driver (frame limit and
+// input script). False, with the reason in *error, when the input script cannot be read.
 bool ApplyProgramOptions(const ProgramOptions& options, std::string* error);
 // Gives the real clock back.
 void ReleaseProgramOptions();

@@ -39,6 +39,7 @@ struct ShellState {
   float pointerScaleY = 1.0f;   // 800 / screen height
   std::string moduleFolder;     // the executable's folder, with its trailing '/'
   std::string screenshotPath;   // --screenshot: written when the runtime shuts down
+  std::string screenshotError;  // why the screenshot could not be written; empty when it was
   int exitCode = 0;             // the quit message's code
   std::unique_ptr<host::InstanceChannel> instanceChannel;
 };
@@ -72,7 +73,8 @@ bool IsGameWindowForeground();
 
 // ---- Screenshot: platform/screenshot.cpp ----
 // Writes the front buffer (the last frame presented, or the message screen) to a PNG file.
-void WriteScreenshot(const std::string& path);
+// False, with the reason in *why, when it cannot be written.
+bool WriteScreenshot(const std::string& path, std::string* why);
 
 // ---- Window procedure: platform/window_procedure.cpp ----
 intptr_t WndProc(host::Window& window, uint32_t message, uintptr_t wParam, intptr_t lParam);
@@ -99,7 +101,11 @@ void StopPowerNotifications();
 void ProcessPowerNotifications();
 
 // ---- Single instance: platform/single_instance.cpp ----
-// False when a game already runs on this save root: it has been asked to come to the front.
-bool ClaimSingleInstance();
+enum class SingleInstance {
+  kFirst,        // this start runs the game
+  kAlreadyRuns,  // a game runs on this save root; it has been asked to come to the front
+  kNoSaveRoot,   // the save root cannot be made or locked (*why says why): no game starts
+};
+SingleInstance ClaimSingleInstance(std::string* why);
 // Main loop: raises the window when a later start has asked for it.
 void AnswerSecondStarts();

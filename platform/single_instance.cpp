@@ -4,10 +4,17 @@
 #include "platform/shell.h"
 #include "runtime/trace.h"
 
-bool ClaimSingleInstance() {
+SingleInstance ClaimSingleInstance(std::string* why) {
   using Claim = host::InstanceChannel::Claim;
-  return host::InstanceChannel::claim(host::SaveRoot(), &Shell().instanceChannel) !=
-         Claim::kAlreadyRuns;
+  switch (host::InstanceChannel::claim(host::SaveRoot(), &Shell().instanceChannel, why)) {
+    case Claim::kFirst:
+      return SingleInstance::kFirst;
+    case Claim::kAlreadyRuns:
+      return SingleInstance::kAlreadyRuns;
+    case Claim::kUnavailable:
+      break;
+  }
+  return SingleInstance::kNoSaveRoot;
 }
 
 void AnswerSecondStarts() {

@@ -1,9 +1,11 @@
 // The program's start-up and shut-down in the device's order: the log stream, the single
 // instance, the game window, the display, the runtime and the application, the main loop, and
 // the window side's shut-down, which runs once whichever way the program ends.
+#include <filesystem>
 #include <new>
 
 #include "host/audio.h"
+#include "host/file_roots.h"
 #include "host/headless_window.h"
 #include "host/module_path.h"
 #include "host/sdl_window.h"
@@ -41,20 +43,41 @@ void CloseLogStream() {
 
 // Headless runs and runs on the fixed clock play into the silent device, which follows the
 // clock in use; the SDL device stands in when it cannot open.
-void OpenSoundDevice(const ProgramOptions& options) {
+void OpenSoundDevice(bool headless, const ProgramOptions& options) {
   std::string error;
-  if (!options.headless && !options.fixedClock &&
-      host::OpenAudioDevice(host::AudioBackend::kSdl, &error)) {
+  if (!headless && !options.fixedClock && host::OpenAudioDevice(host::AudioBackend::kSdl, &error)) {
     return;
   }
   if (!error.empty()) DebugLog("WinMain: no sound device (%s); sound is silent", error.c_str());
   host::OpenAudioDevice(host::AudioBackend::kNull);
 }
 
-// Ends WinMain: the window and the shell's record go, and the code is returned.
+// A start that cannot go on, said to the player on the standard error and in the trace.
+int RefuseStart(const std::string& why) {
+  DebugLog("WinMain: %s", why.c_str());
+  fprintf(stderr, "plimora: %s\n", why.c_str());
+  return -1;
+}
+
+// Without a display the game runs headless: SDL is never started.
+bool RunsHeadless(const ProgramOptions& options) {
+  if (options.headless) return true;
+  if (host::SdlWindow::displayNamed()) return false;
+  DebugLog("WinMain: no display (DISPLAY and WAYLAND_DISPLAY are unset); the game runs headless");
+  return true;
+}
+
+// Ends WinMain: the window and the shell's record go, and the code is returned. A screenshot
+// that was asked for and not written makes a run that ended well end with 1.
 int Finish(int code) {
+  ShellState& shell = Shell();
   CloseLogStream();
-  Shell() = ShellState();
+  if (!shell.screenshotError.empty()) {
+    fprintf(stderr, "plimora: cannot write the screenshot \"%s\": %s\n",
+            shell.screenshotPath.c_str(), shell.screenshotError.c_str());
+    if (code == 0) code = 1;
+  }
+  shell = ShellState();
   return code;
 }
 
@@ -69,14 +92,28 @@ int WinMain(const ProgramOptions& options) {
   ShellState& shell = Shell();
   shell.moduleFolder = GetModuleDirectory();
   OpenLogStream(options.trace);
-  if (!ClaimSingleInstance()) return Finish(0);
+  const std::string dataRoot = host::DataRoot();
+  if (!std::filesystem::is_directory(dataRoot)) {
+    return Finish(RefuseStart("no data set: the data folder \"" + dataRoot +
+                              "\" does not exist (--data DIR names another)"));
+  }
+  std::string why;
+  switch (ClaimSingleInstance(&why)) {
+    case SingleInstance::kFirst:
+      break;
+    case SingleInstance::kAlreadyRuns:
+      return Finish(0);
+    case SingleInstance::kNoSaveRoot:
+      return Finish(RefuseStart("no save folder: " + why));
+  }
   std::set_new_handler(OperatorNewFailed);
   shell.screenshotPath = options.screenshot;
 
   // The context exists before the window: the creation messages already set its flags.
   ApplicationImpl context;
-  if (!CreateGameWindow({options.headless, options.scale})) return Finish(-1);
-  OpenSoundDevice(options);
+  const bool headless = RunsHeadless(options);
+  if (!CreateGameWindow({headless, options.scale})) return Finish(-1);
+  OpenSoundDevice(headless, options);
   if (!context.openDisplay("GDI")) {
     DestroyGameWindow();
     return Finish(-1);
@@ -84,7 +121,8 @@ int WinMain(const ProgramOptions& options) {
   selectStartupMessages(host::UserLanguageId());
   if (!context.init() || !context.initApplication()) {
     DestroyGameWindow();
-    return Finish(-1);
+    return Finish(RefuseStart("the game could not start with the data set in \"" + dataRoot +
+                              "\" (the trace says why)"));
   }
   shell.application = context.application;
 
@@ -138,7 +176,11 @@ void ShutDownRuntime() {
   ShellState& shell = Shell();
   if (shell.runtimeShutDown) return;
   shell.runtimeShutDown = true;
-  if (!shell.screenshotPath.empty()) WriteScreenshot(shell.screenshotPath);
+  if (!shell.screenshotPath.empty() &&
+      !WriteScreenshot(shell.screenshotPath, &shell.screenshotError) &&
+      shell.screenshotError.empty()) {
+    shell.screenshotError = "it could not be written";
+  }
   if (ApplicationImpl* context = GetApplicationImpl()) context->close();
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -146,7 +147,14 @@ TEST(FileRootsDefaultTest, SaveRootFollowsTheEnvironment) {
   EXPECT_EQ(host::DefaultSaveRoot(), "/home/player/.local/share/plimora");
   unsetenv("XDG_DATA_HOME");
   EXPECT_EQ(host::DefaultSaveRoot(), "/home/player/.local/share/plimora");
-  EXPECT_EQ(host::DataRoot(), host::kDefaultDataRoot);
+}
+
+// The data set beside the executable, wherever it is started from: this test binary's own
+// folder's data/.
+TEST(FileRootsDefaultTest, DataRootIsTheDataFolderBesideTheExecutable) {
+  const std::string folder = std::filesystem::canonical("/proc/self/exe").parent_path().string();
+  EXPECT_EQ(host::DefaultDataRoot(), folder + "/data");
+  EXPECT_EQ(host::DataRoot(), folder + "/data");
 }
 
 }  // namespace

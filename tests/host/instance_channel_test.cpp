@@ -1,5 +1,6 @@
-// The single-instance channel: one claim per save root, the knock of a later start, and what a
-// run that ended abruptly leaves behind.
+// The single-instance channel: one claim per save root whatever its path's length, the knock
+// of a later start, what a run that ended abruptly leaves behind, and the roots no game may
+// run on.
 #include "host/instance_channel.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,17 @@ namespace {
 using Claim = host::InstanceChannel::Claim;
 using InstanceChannelTest = FileRootsTest;
 
+Claim ClaimRoot(const std::filesystem::path& root, std::unique_ptr<host::InstanceChannel>* out,
+                std::string* why = nullptr) {
+  std::string ignored;
+  return host::InstanceChannel::claim(root.string(), out, why ? why : &ignored);
+}
+
 TEST_F(InstanceChannelTest, ALaterClaimOnTheSameRootKnocksAndTheFirstHearsIt) {
   std::unique_ptr<host::InstanceChannel> first, second;
-  ASSERT_EQ(host::InstanceChannel::claim(save_.string(), &first), Claim::kFirst);
+  ASSERT_EQ(ClaimRoot(save_, &first), Claim::kFirst);
   EXPECT_FALSE(first->takeRequest());
-  EXPECT_EQ(host::InstanceChannel::claim(save_.string(), &second), Claim::kAlreadyRuns);
+  EXPECT_EQ(ClaimRoot(save_, &second), Claim::kAlreadyRuns);
   EXPECT_EQ(second, nullptr);
   EXPECT_TRUE(first->takeRequest());
   EXPECT_FALSE(first->takeRequest()) << "each knock is taken once";
@@ -27,8 +34,8 @@ TEST_F(InstanceChannelTest, ALaterClaimOnTheSameRootKnocksAndTheFirstHearsIt) {
 
 TEST_F(InstanceChannelTest, ClaimsOnDifferentRootsNeverMeet) {
   std::unique_ptr<host::InstanceChannel> one, other;
-  ASSERT_EQ(host::InstanceChannel::claim(save_.string(), &one), Claim::kFirst);
-  ASSERT_EQ(host::InstanceChannel::claim(data_.string(), &other), Claim::kFirst);
+  ASSERT_EQ(ClaimRoot(save_, &one), Claim::kFirst);
+  ASSERT_EQ(ClaimRoot(data_, &other), Claim::kFirst);
   EXPECT_FALSE(one->takeRequest());
   EXPECT_FALSE(other->takeRequest());
 }
@@ -36,30 +43,50 @@ TEST_F(InstanceChannelTest, ClaimsOnDifferentRootsNeverMeet) {
 TEST_F(InstanceChannelTest, AMissingSaveRootIsMade) {
   std::unique_ptr<host::InstanceChannel> channel;
   const std::filesystem::path root = save_ / "not" / "yet";
-  EXPECT_EQ(host::InstanceChannel::claim(root.string(), &channel), Claim::kFirst);
+  EXPECT_EQ(ClaimRoot(root, &channel), Claim::kFirst);
   EXPECT_TRUE(std::filesystem::is_directory(root));
 }
 
 // The lock goes with its holder; a socket file left by an abrupt end is no obstacle.
 TEST_F(InstanceChannelTest, TheRootIsFreeAgainOnceItsHolderIsGone) {
   std::unique_ptr<host::InstanceChannel> channel;
-  ASSERT_EQ(host::InstanceChannel::claim(save_.string(), &channel), Claim::kFirst);
+  ASSERT_EQ(ClaimRoot(save_, &channel), Claim::kFirst);
   channel.reset();
-  EXPECT_FALSE(std::filesystem::exists(save_ / ".instance.sock"));
   std::ofstream(save_ / ".instance.sock") << "left behind";
-  EXPECT_EQ(host::InstanceChannel::claim(save_.string(), &channel), Claim::kFirst);
+  EXPECT_EQ(ClaimRoot(save_, &channel), Claim::kFirst);
 }
 
-TEST_F(InstanceChannelTest, WithoutAUsableRootTheGameRunsUnguarded) {
-  std::unique_ptr<host::InstanceChannel> channel;
-  TraceCapture trace;
-  EXPECT_EQ(host::InstanceChannel::claim((save_ / std::string(120, 'x')).string(), &channel),
-            Claim::kUnavailable);
-  EXPECT_EQ(host::InstanceChannel::claim("", &channel), Claim::kUnavailable);
+// A Unix socket's path holds at most 107 bytes: a save root longer than that is guarded all
+// the same, and the same folder spelt another way is the same root.
+TEST_F(InstanceChannelTest, ALongSaveRootIsGuardedLikeAnyOther) {
+  const std::filesystem::path root = save_ / std::string(60, 'a') / std::string(60, 'b');
+  std::unique_ptr<host::InstanceChannel> first, second, third;
+  ASSERT_EQ(ClaimRoot(root, &first), Claim::kFirst);
+  EXPECT_TRUE(std::filesystem::is_directory(root));
+  EXPECT_EQ(ClaimRoot(root, &second), Claim::kAlreadyRuns);
+  EXPECT_EQ(ClaimRoot(root / ".." / root.filename() / ".", &third), Claim::kAlreadyRuns);
+  EXPECT_TRUE(first->takeRequest());
+}
+
+TEST_F(InstanceChannelTest, ARootThatCannotBeMadeOrLockedIsRefusedWithTheReason) {
   std::ofstream(save_ / "file") << "not a folder";
-  EXPECT_EQ(host::InstanceChannel::claim((save_ / "file").string(), &channel), Claim::kUnavailable);
-  EXPECT_EQ(channel, nullptr);
-  EXPECT_EQ(trace.lines().size(), 3u);
+  const struct {
+    std::filesystem::path root;
+    std::string why;
+  } kCases[] = {
+      {"", "no save folder is known (set HOME or --save)"},
+      {save_ / "file",
+       "cannot make the folder \"" + (save_ / "file").string() + "\": Not a directory"},
+      {save_ / "file" / "below",
+       "cannot make the folder \"" + (save_ / "file" / "below").string() + "\": Not a directory"},
+  };
+  for (const auto& c : kCases) {
+    std::unique_ptr<host::InstanceChannel> channel;
+    std::string why;
+    EXPECT_EQ(ClaimRoot(c.root, &channel, &why), Claim::kUnavailable) << c.root;
+    EXPECT_EQ(why, c.why);
+    EXPECT_EQ(channel, nullptr);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,11 @@
 #include "platform/input_script.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "host/window_messages.h"
 #include "tests/support/runtime_fixture.h"
@@ -117,9 +122,42 @@ TEST(InputScriptTest, ALineThatDoesNotReadIsSkippedWithATraceLine) {
   }
 }
 
-TEST(InputScriptTest, AMissingFileCannotBeLoaded) {
+// Only a regular file is read, and at most kInputScriptLimit bytes of it: a device, a pipe
+// or a folder named by mistake is refused before a byte is read.
+TEST(InputScriptTest, OnlyARegularFileWithinTheLimitIsLoaded) {
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("plimora-input-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  const std::filesystem::path fits = folder / "fits.txt", tooLong = folder / "long.txt";
+  {
+    std::string text = "1 close\n";
+    text.resize(kInputScriptLimit, '#');
+    std::ofstream(fits, std::ios::binary) << text;
+    std::ofstream(tooLong, std::ios::binary) << text << "\n";
+  }
+  const std::filesystem::path fifo = folder / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const struct {
+    std::filesystem::path path;
+    const char* why;
+  } kRefused[] = {
+      {"/nonexistent/plimora-input.txt", "no such file"},
+      {folder, "not a regular file"},
+      {"/dev/zero", "not a regular file"},
+      {fifo, "not a regular file"},
+      {tooLong, "longer than 4 MB"},
+  };
+  for (const auto& c : kRefused) {
+    std::vector<ReplayEvent> events;
+    std::string why;
+    EXPECT_FALSE(LoadInputScript(c.path, &events, &why)) << c.path;
+    EXPECT_EQ(why, c.why) << c.path;
+  }
   std::vector<ReplayEvent> events;
-  EXPECT_FALSE(LoadInputScript("/nonexistent/plimora-input.txt", &events));
+  std::string why;
+  EXPECT_TRUE(LoadInputScript(fits, &events, &why)) << why;
+  EXPECT_EQ(events.size(), 1u);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "tests/support/file_roots_fixture.h"
 #include "tests/support/screenshot_file.h"
 #include "tests/support/test_card_picture.h"
+#include "tests/support/xwd_screen.h"
 
 namespace {
 
@@ -137,14 +138,157 @@ TEST_F(ProgramTest, ASecondStartOnTheSameSaveRootBringsTheFirstToTheFrontAndLeav
   EXPECT_EQ(first.wait(), 0);
 }
 
+// A script that is not a regular file (a device that never ends, a folder) or is too long is
+// refused before a byte is read, with the file named.
 TEST_F(ProgramTest, BadOptionsAndAnUnreadableScriptAreRefusedBeforeAnythingStarts) {
-  for (const std::vector<std::string>& args : {std::vector<std::string>{"--frames", "none"},
-                                               {"--bogus"},
-                                               {"--input", (base_ / "missing.txt").string()}}) {
-    ProgramProcess program(Args(args), Out("out.txt"));
-    EXPECT_EQ(program.wait(), 2);
-    EXPECT_NE(program.output().find("usage: plimora"), std::string::npos) << program.output();
+  {
+    std::string text;
+    text.resize(5 * 1024 * 1024, '#');
+    std::ofstream(base_ / "long.txt") << text;
   }
+  const struct {
+    std::vector<std::string> args;
+    std::string line;
+  } kCases[] = {
+      {{"--frames", "none"}, "plimora: --frames takes a whole number from 1"},
+      {{"--bogus"}, "plimora: unknown option --bogus"},
+      {{"--input", Out("missing.txt")},
+       "plimora: cannot read the input script " + Out("missing.txt") + ": no such file"},
+      {{"--input", "/dev/zero"},
+       "plimora: cannot read the input script /dev/zero: not a regular file"},
+      {{"--input", base_.string()},
+       "plimora: cannot read the input script " + base_.string() + ": not a regular file"},
+      {{"--input", Out("long.txt")},
+       "plimora: cannot read the input script " + Out("long.txt") + ": longer than 4 MB"},
+  };
+  for (const auto& c : kCases) {
+    ProgramProcess program(Args(c.args), Out("out.txt"));
+    EXPECT_EQ(program.wait(30s), 2) << c.line;
+    EXPECT_NE(program.output().find(c.line + "\nusage: plimora"), std::string::npos)
+        << program.output();
+  }
+}
+
+TEST_F(ProgramTest, HelpPrintsTheUsageAndEnds) {
+  ProgramProcess program({"--help"}, Out("out.txt"));
+  EXPECT_EQ(program.wait(30s), 0);
+  EXPECT_EQ(program.output().rfind("usage: plimora [--headless]", 0), 0u) << program.output();
+}
+
+// A socket path holds at most 107 bytes; a save root far longer is still one game's alone.
+TEST_F(ProgramTest, ALongSaveRootAllowsOneGameOnly) {
+  const fs::path root = base_ / std::string(80, 's') / std::string(80, 't');
+  ProgramProcess first(Args({"--headless", "--trace", Out("first.txt")}, root), Out("first.out"));
+  ASSERT_TRUE(ProgramProcess::WaitForText(Out("first.txt"), "Application::startApp"))
+      << first.output();
+  EXPECT_TRUE(fs::is_directory(root));
+  ProgramProcess second(Args({"--headless"}, root), Out("second.out"));
+  EXPECT_EQ(second.wait(30s), 0);
+  EXPECT_EQ(second.output().find("InitInstance"), std::string::npos) << second.output();
+  EXPECT_TRUE(ProgramProcess::WaitForText(
+      Out("first.txt"), "WinMain: a second start asked for the game window: brought to front"));
+  first.terminate();
+  EXPECT_EQ(first.wait(), 0);
+}
+
+// Nothing starts on a save root that cannot be made; the player is told why.
+TEST_F(ProgramTest, ASaveRootThatIsAFileEndsTheStartWithTheReason) {
+  std::ofstream(base_ / "f") << "a file";
+  ProgramProcess program(Args({"--headless", "--frames", "3"}, base_ / "f"), Out("out.txt"));
+  EXPECT_EQ(program.wait(), 255);
+  EXPECT_NE(program.output().find("plimora: no save folder: cannot make the folder \"" +
+                                  (base_ / "f").string() + "\": Not a directory"),
+            std::string::npos)
+      << program.output();
+  EXPECT_EQ(program.output().find("InitInstance"), std::string::npos) << "no game ran";
+}
+
+// A screenshot that cannot be written fails the run, said on the standard error.
+TEST_F(ProgramTest, AScreenshotThatCannotBeWrittenEndsTheRunWithOne) {
+  const fs::path shot = base_ / "no such folder" / "shot.png";
+  ProgramProcess program(Args({"--headless", "--frames", "3", "--screenshot", shot.string()}),
+                         Out("out.txt"));
+  EXPECT_EQ(program.wait(), 1);
+  EXPECT_NE(program.output().find("plimora: cannot write the screenshot \"" + shot.string() +
+                                  "\": cannot create: No such file or directory"),
+            std::string::npos)
+      << program.output();
+}
+
+// The trace going to a pipe that nobody reads any more ("| head -1") fails its writes; the
+// game goes on to its end and its screenshot.
+TEST_F(ProgramTest, ATraceToAClosedPipeNeverEndsTheGame) {
+  const fs::path shot = base_ / "piped.png";
+  ProgramLaunch launch;
+  launch.outputToClosedPipe = true;
+  ProgramProcess program(Args({"--headless", "--frames", "20", "--screenshot", shot.string()}),
+                         Out("out.txt"), launch);
+  EXPECT_EQ(program.wait(), 0) << program.output();
+  EXPECT_EQ(ReadScreenshot(shot).size(), size_t{kWidth * kHeight});
+}
+
+// The default data set is the one beside the executable, whatever the working folder; a data
+// folder that is missing is named in the refusal.
+TEST_F(ProgramTest, TheDataSetBesideTheProgramIsFoundFromAnyWorkingFolder) {
+  ProgramLaunch elsewhere;
+  elsewhere.workingFolder = base_.string();
+  ProgramProcess program({"--headless", "--frames", "3", "--save", save_.string()}, Out("out.txt"),
+                         elsewhere);
+  EXPECT_EQ(program.wait(), 0) << program.output();
+  EXPECT_NE(program.output().find("Application::startApp"), std::string::npos);
+
+  const fs::path missing = base_ / "no data here";
+  ProgramProcess refused({"--headless", "--data", missing.string(), "--save", save_.string()},
+                         Out("refused.txt"));
+  EXPECT_EQ(refused.wait(), 255);
+  EXPECT_NE(refused.output().find("plimora: no data set: the data folder \"" + missing.string() +
+                                  "\" does not exist"),
+            std::string::npos)
+      << refused.output();
+}
+
+// With no display named, the game runs headless without starting SDL: no fallback driver, no
+// sound device's complaints.
+TEST_F(ProgramTest, WithoutADisplayTheGameRunsHeadlessBeforeSdlStarts) {
+  ProgramLaunch noDisplay;
+  noDisplay.unset = {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER", "SDL_AUDIODRIVER"};
+  const fs::path shot = base_ / "plain.png";
+  ProgramProcess program(Args({"--frames", "10", "--screenshot", shot.string()}), Out("out.txt"),
+                         noDisplay);
+  EXPECT_EQ(program.wait(), 0) << program.output();
+  const std::string output = program.output();
+  EXPECT_NE(output.find("WinMain: no display (DISPLAY and WAYLAND_DISPLAY are unset); the game "
+                        "runs headless"),
+            std::string::npos)
+      << output;
+  for (const char* stray : {"XDG_RUNTIME_DIR", "ALSA", "no sound device", "SdlWindow"}) {
+    EXPECT_EQ(output.find(stray), std::string::npos) << stray << " in:\n" << output;
+  }
+  EXPECT_EQ(ReadScreenshot(shot).size(), size_t{kWidth * kHeight});
+}
+
+// tests/host/run_under_xvfb.sh keeps the last screen that showed anything: after the game has
+// ended and its window has gone, the kept screen shows the test card.
+TEST_F(ProgramTest, UnderXvfbTheLastScreenShownIsKept) {
+  ProgramLaunch underXvfb;
+  const fs::path kept = base_ / "kept.xwd";
+  underXvfb.set = {"PLIMORA_XVFB_KEEP=" + kept.string()};
+  underXvfb.unset = {"SDL_VIDEODRIVER", "SDL_AUDIODRIVER"};
+  std::vector<std::string> args = Args({"--frames", "50"});
+  args.insert(args.begin(), PLIMORA_PROGRAM_PATH);
+  ProgramProcess program(PLIMORA_XVFB_SCRIPT, args, Out("out.txt"), underXvfb);
+  const int code = program.wait();
+  if (code == 77) GTEST_SKIP() << "Xvfb is not installed";
+  ASSERT_EQ(code, 0) << program.output();
+  XwdScreen screen;
+  ASSERT_TRUE(screen.load(kept.c_str())) << "no screen kept at " << kept;
+  ASSERT_EQ(screen.width, kWidth);
+  ASSERT_EQ(screen.height, kHeight);
+  std::string where;
+  EXPECT_EQ(TestCardMismatches(
+                {}, [&](int32_t x, int32_t y) { return screen.at565(x, y); }, &where),
+            0)
+      << "the kept screen differs from the test card first at " << where;
 }
 
 // Without the string-constant pool the runtime cannot start: the window side shuts down and

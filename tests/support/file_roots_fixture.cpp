@@ -25,7 +25,7 @@ void FileRootsTest::SetUp() {
 
 void FileRootsTest::TearDown() {
   host::DisarmFileFaults();
-  host::SetDataRoot(host::kDefaultDataRoot);
+  host::SetDataRoot(host::DefaultDataRoot());
   host::SetSaveRoot(host::DefaultSaveRoot());
   std::error_code ignored;
   fs::remove_all(base_, ignored);

@@ -53,7 +53,7 @@ class GameThreadTest : public ShellTest {
     stateOneHandler = nullptr;
     RestoreStateHandlers();
     host::UseClock(nullptr);
-    host::SetDataRoot(host::kDefaultDataRoot);
+    host::SetDataRoot(host::DefaultDataRoot());
   }
 
   // Waits, parked so that the game thread's collections can go on, until done() holds; false
