@@ -86,8 +86,10 @@
   // ---- LZMA decoder (engine/lzma.cpp) ----
   // Decodes one whole LZMA payload (the 13-byte header, then the range-coded data) into
   // lzmaOutput, exactly the header's unpacked size long. Bad input (short, bad properties,
-  // a size or probability array too large, a match before the start of the output) gives
-  // lzmaOutput null after a trace line. The caller takes lzmaOutput and clears it.
+  // a size or probability array too large, no memory for the arrays, a match before the
+  // start of the output or past the unpacked size, an end marker before that size, a stream
+  // that does not end where its size does) gives lzmaOutput null after a trace line. The
+  // caller takes lzmaOutput and clears it; a small lzmaProbs stays for the next entry.
   static void lzmaDecode(ByteArray* payload);
   // Decodes unpackedSize bytes of data into lzmaOutput with lzmaProbs; nothing when probBytes
   // is less than twice the probability count. False (traced) when the data is corrupt.

@@ -1,6 +1,7 @@
 // cGame's LZMA decoder: one compressed pack entry decoded whole in memory. The output array
 // is the dictionary that matches copy from, and decoding stops after exactly the header's
-// unpacked size. Every input is checked before it sizes an allocation or indexes the output.
+// unpacked size, where the stream must end too. Every input is checked before it sizes an
+// allocation or indexes the output.
 #include <cstring>
 
 #include "game/cgame.h"
