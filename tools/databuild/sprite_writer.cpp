@@ -246,7 +246,9 @@ void WritePaletteSection(SpriteFields& out, const SpriteData& sprite, SpriteLayo
     if (Has(sprite, kWidePixelSizes)) {
       out.u32(static_cast<uint32_t>(bytes.size()));
     } else {
-      out.i16(static_cast<int>(std::min<size_t>(bytes.size(), INT_MAX)), "module pixel size");
+      // Read back signed: at most 32767 bytes.
+      out.value(true, true, static_cast<int>(std::min<size_t>(bytes.size(), INT_MAX)),
+                "module pixel size");
     }
     out.append(bytes);
   }
@@ -325,7 +327,7 @@ std::vector<uint8_t> WriteSpritePng(uint32_t flags, std::span<const uint8_t> png
   if (flags & kWidePixelSizes) {
     out.u32(static_cast<uint32_t>(png.size()));
   } else {
-    out.i16(static_cast<int>(png.size()), "PNG size");
+    out.value(true, true, static_cast<int>(png.size()), "PNG size");
   }
   out.append(png);
   return out.take();
