@@ -8,6 +8,8 @@ PACKAGES=(
   libsdl2-dev libpng-dev zlib1g-dev libvorbisidec-dev liblzma-dev libvorbis-dev libogg-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgc-dev
   xvfb x11-utils
+  # The data builder's sprite art.
+  libcairo2-dev
 )
 
 install_packages() {

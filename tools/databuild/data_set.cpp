@@ -7,6 +7,7 @@
 #include "tools/databuild/app_descriptor_writer.h"
 #include "tools/databuild/app_properties.h"
 #include "tools/databuild/archive_writer.h"
+#include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/game_texts.h"
 #include "tools/databuild/pack_writer.h"
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int kSoundPack = 92;  // string constants naming the packs
 constexpr int kTextPack = 273;
+constexpr int kLogoPack = 271;
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
 
 std::string ConstantText(int number) {
@@ -45,10 +47,19 @@ Pack TextPack() {
   return pack;
 }
 
+// Entries 0 to 2: the logo, the control bar and the loading screen, as sprites.
+Pack LogoPack() {
+  Pack pack{ConstantText(kLogoPack), {}, {0}};
+  for (const SpriteData& sprite : {LogoSprite(), ControlBarSprite(), LoadingSprite()}) {
+    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
+  }
+  return pack;
+}
+
 }  // namespace
 
 std::vector<Pack> DataSetPacks() {
-  return {SoundPack(), TextPack()};
+  return {SoundPack(), TextPack(), LogoPack()};
 }
 
 std::vector<OutputFile> BuildDataSet() {
