@@ -12,6 +12,7 @@
 #include "tools/databuild/app_properties.h"
 #include "tools/databuild/archive_writer.h"
 #include "tools/databuild/big_endian_writer.h"
+#include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/game_texts.h"
@@ -22,6 +23,7 @@
 #include "tools/databuild/png_writer.h"
 #include "tools/databuild/sound_content.h"
 #include "tools/databuild/sound_synth.h"
+#include "tools/databuild/sprite_writer.h"
 #include "tools/databuild/string_constants.h"
 #include "tools/databuild/text_table_writer.h"
 #include "tools/databuild/value_tree_writer.h"
@@ -361,6 +363,45 @@ std::vector<Seed> CalendarFieldsSeeds() {
   return seeds;
 }
 
+// sprite_load reads its whole input as a sprite. Seeds: the boot sprites, a small sprite in
+// every palette format and pixel encoding (with rectangles, shapes, an animation and a
+// second palette), and one of them cut inside its pixels.
+std::vector<Seed> SpriteLoadSeeds() {
+  std::vector<Seed> seeds = {WriteSprite(LogoSprite()), WriteSprite(ControlBarSprite())};
+  const int kFormats[] = {0x8888, 0x4444, 0x5515, 0x6505};
+  const int kEncodings[] = {0x5602, 0x1600, 0x0400, 0x0200, 0x64F0, 0x27F1, 0x56F2, 0xA256};
+  for (size_t e = 0; e < std::size(kEncodings); e++) {
+    SpriteData s;
+    s.flags = sprite_flags::kImagesAllowed | sprite_flags::kPaletteSection |
+              sprite_flags::kFrameRects | (e % 2 ? sprite_flags::kComputedBounds : 0) |
+              (e % 3 ? 0 : sprite_flags::kWideFrameValues | sprite_flags::kWideModuleSizes);
+    s.paletteFormat = kFormats[e % 4];
+    s.pixelEncoding = kEncodings[e];
+    for (int p = 0; p < 2; p++)
+      s.palettes.push_back({0, 0xFF102030u + p, 0xFFF0E0D0u, 0xFF00FF00u});
+    SpriteModule image;
+    image.width = 6;
+    image.height = 5;
+    for (int i = 0; i < 30; i++) image.pixels.push_back(static_cast<uint8_t>((i / 7 + i) % 2));
+    if (s.pixelEncoding == 0xA256) image.alphas.assign(30, 0x80);
+    SpriteModule box;
+    box.kind = e % 2 ? ModuleKind::kFilledRect : ModuleKind::kFilledArc;
+    box.colour = 0x80FF0000;
+    box.width = 7;
+    box.height = 4;
+    if (box.kind == ModuleKind::kFilledArc) box.params = {0, 180};
+    s.modules = {image, box};
+    const SpriteFModule parts[] = {{0, -3, 2, static_cast<int>(e % 8)}, {1, 4, -1, 0}};
+    const SpriteRect rects[] = {{-2, 1, 9, 4}};
+    AddFrame(s, parts, rects);
+    const SpriteAFrame frames[] = {{0, 2, 3, -4, 5}};
+    AddAnimation(s, frames);
+    seeds.push_back(WriteSprite(s));
+  }
+  seeds.push_back(Seed(seeds.back().begin(), seeds.back().end() - 5));
+  return seeds;
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -377,6 +418,7 @@ constexpr SeedSource kSeedSources[] = {
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
     {"pack_reader", PackReaderSeeds},
     {"record_store_open", RecordStoreSeeds},
+    {"sprite_load", SpriteLoadSeeds},
     {"text_table", TextTableSeeds},
     {"value_tree", ValueTreeSeeds},
     {"wav_header", WavHeaderSeeds},
