@@ -11,10 +11,10 @@
 
 #include "engine/pix_effects.h"
 #include "engine/sprite.h"
+#include "game/game_statics.h"
 #include "javame/graphics.h"
 #include "javame/image.h"
 #include "runtime/application_impl.h"
-#include "runtime/static_class.h"
 #include "tools/databuild/sprite_writer.h"
 
 namespace {
@@ -58,7 +58,7 @@ struct Scene {
 
   Scene() {
     context.init();
-    StaticClass* s = Statics();
+    GameStatics* s = Statics<GameStatics>();
     s->cGame_canvasWidth = kScreenWidth;
     s->cGame_canvasHeight = kScreenHeight;
     s->cGame_effectsEnabled = true;
@@ -117,7 +117,8 @@ void BM_Screen_Decoded(benchmark::State& state) {
 void BM_Screen_Scaled(benchmark::State& state) {
   Scene& scene = TheScene();
   MQPixEffects::setEffect(MQPixEffects::kScale, true);
-  auto* params = static_cast<IntArray*>(Statics()->MQPixEffects_effectParams->elements()[11]);
+  auto* params =
+      static_cast<IntArray*>(Statics<GameStatics>()->MQPixEffects_effectParams->elements()[11]);
   params->elements()[1] = static_cast<int32_t>(state.range(0));
   params->elements()[2] = 255;
   for (auto _ : state) {

@@ -109,3 +109,27 @@
   static int32_t lzmaDecodeReverseBitTree(LzmaRangeDecoder& rc, int32_t base, int32_t bitCount);
   static int32_t lzmaDecodeLength(LzmaRangeDecoder& rc, int32_t base, int32_t posState);
   static uint32_t lzmaDecodeDirectBits(LzmaRangeDecoder& rc, int32_t bitCount);
+
+  // ---- Sprite loading (engine/sprite_loader.cpp) ----
+  // A new sprite from entry `entry` of the open pack; for each palette of paletteMask (bit p =
+  // palette p) alphaMode 1 sets alpha, 2 applies the last palette's alpha; with buildImages
+  // the module Images are built (modules whose skipModules entry is non-zero are skipped) and
+  // with freeData the pixels and palettes are dropped afterwards.
+  static ASprite* loadSprite(int32_t entry, int32_t paletteMask, int32_t alphaMode, int32_t alpha,
+                             bool buildImages, bool freeData, int32_t, ByteArray* skipModules);
+  // As loadSprite, building Images only for the frames the listed animations use.
+  static ASprite* loadSpriteWithPalette(int32_t entry, int32_t paletteMask, int32_t alphaMode,
+                                        int32_t alpha, bool buildImages, bool freeData, int32_t,
+                                        IntArray* anims);
+
+  // ---- Drawing wrappers (engine/effect_buffer.cpp) ----
+  static void fillRect(int32_t x, int32_t y, int32_t w, int32_t h);  // on drawGraphics
+  static void drawRGB(javax_microedition_lcdui_Graphics* g, IntArray* rgb, int32_t offset,
+                      int32_t scanlength, int32_t x, int32_t y, int32_t w, int32_t h,
+                      bool processAlpha);
+  // img with its magenta pixels transparent (alpha 0).
+  static javax_microedition_lcdui_Image* makeKeyedImage(javax_microedition_lcdui_Image* img);
+
+  // ---- Stand-in for the fixed-point cosine (engine/fix_cos_seam.cpp) ----
+  // 256 cos(2 pi a / 256), rounded; replaced by the maths library's cGame::fixCos.
+  static int32_t fixCos(int32_t a);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+class ASprite;
 class ByteArray;
 class IntArray;
 class Object;
@@ -13,6 +14,8 @@ class ShortArray;
 class String;
 class java_io_InputStream;
 class javax_microedition_io_File;
+class javax_microedition_lcdui_Graphics;
+class javax_microedition_lcdui_Image;
 
 // lzmaInput, lzmaProbs, lzmaOutput: the arrays of one LZMA decode (engine/lzma.cpp): the
 // range-coded data, the probabilities, and the result that outlives the decode.
@@ -21,6 +24,10 @@ class javax_microedition_io_File;
 // packName ... streamReadCount: the one open pack and the stream readers (engine/pack.cpp,
 // engine/resource_streams.cpp).
 // textCount ... textCache: the text table (engine/text_table.cpp).
+// effectsFullSupport (false), effectsEnabled (true): fixed at start-up; full support allows the
+// full-screen effects 0..6 and 9, and sprite painting consults the effect mask only when
+// effects are enabled (engine/pix_effects.cpp).
+// keyedImagePixels: the int[] that makeKeyedImage reuses (engine/effect_buffer.cpp).
 #define PLIMORA_STATICS_cGame_engine(REF, VALUE)      \
   REF(cGame, ByteArray, lzmaInput)                    \
   REF(cGame, ShortArray, lzmaProbs)                   \
@@ -43,4 +50,7 @@ class javax_microedition_io_File;
   REF(cGame, IntArray, textOffsets)                   \
   REF(cGame, ByteArray, textData)                     \
   REF(cGame, String, textEncoding)                    \
-  REF(cGame, ObjectArray, textCache)
+  REF(cGame, ObjectArray, textCache)                  \
+  VALUE(cGame, bool, effectsFullSupport)              \
+  VALUE(cGame, bool, effectsEnabled)                  \
+  REF(cGame, IntArray, keyedImagePixels)

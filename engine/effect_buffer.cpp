@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "engine/pix_effects.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/graphics.h"
 #include "javame/image.h"
-#include "runtime/static_class.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -86,7 +86,7 @@ void ScaleBatch(const Scaling& s, AlphaTreatment treat, int64_t r, int64_t c, in
 // ---- Set-up and the frame step --------------------------------------------------------------
 
 void MQPixEffects::init() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->MQPixEffects_effectScreenWidth = s->cGame_canvasWidth;
   s->MQPixEffects_effectScreenHeight = s->cGame_canvasHeight;
   s->MQPixEffects_effectMask = 0;
@@ -106,7 +106,7 @@ void MQPixEffects::init() {
 }
 
 void MQPixEffects::update(int32_t dt) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (isFullScreenEffectActive() && s->cGame_effectsFullSupport) {
     s->cGame_drawGraphics = s->MQPixEffects_effectBufferGraphics;
     s->cGame_screenGraphics = s->MQPixEffects_effectBufferGraphics;
@@ -166,7 +166,7 @@ int32_t MQPixEffects::drawScaledRGB(Graphics* g, IntArray* src, IntArray* rowBuf
 // ---- cGame's drawing wrappers ---------------------------------------------------------------
 
 void cGame::fillRect(int32_t x, int32_t y, int32_t w, int32_t h) {
-  Graphics* g = Statics()->cGame_drawGraphics;
+  Graphics* g = Statics<GameStatics>()->cGame_drawGraphics;
   if (NullCheck(g)) g->fillRect(x, y, w, h);
 }
 
@@ -184,7 +184,7 @@ Image* cGame::makeKeyedImage(Image* img) {
   g->setColor(kKeyRgb);
   g->fillRect(0, 0, w, h);
   g->drawImage(img, 0, 0, 0);
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   IntArray* pixels = s->cGame_keyedImagePixels;
   if (!pixels || pixels->length < int64_t{w} * h) {
     pixels = NewIntArray(w * h);

@@ -5,10 +5,10 @@
 
 #include "engine/pix_effects.h"
 #include "engine/sprite.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/image.h"
 #include "runtime/java_arith.h"
-#include "runtime/static_class.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ int32_t Bit(int32_t n) {
 
 // Effect 11's parameters {alpha mode, percent, alpha}, or null when there are none.
 IntArray* ScaleParams() {
-  ObjectArray* params = Statics()->MQPixEffects_effectParams;
+  ObjectArray* params = Statics<GameStatics>()->MQPixEffects_effectParams;
   if (!params || params->length <= MQPixEffects::kScale) return nullptr;
   Object* p = params->elements()[MQPixEffects::kScale];
   if (!p || p->classId != cid::IntArray || static_cast<IntArray*>(p)->length < 3) return nullptr;
@@ -39,7 +39,7 @@ IntArray* ScaleParams() {
 // ---- The effect mask ------------------------------------------------------------------------
 
 void MQPixEffects::setEffect(int32_t n, bool reset) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t bit = Bit(n);
   s->MQPixEffects_effectMask |= bit;
   if (!s->cGame_effectsFullSupport && (bit & kFullSupportOnly)) {
@@ -50,7 +50,7 @@ void MQPixEffects::setEffect(int32_t n, bool reset) {
 }
 
 void MQPixEffects::clearEffect(int32_t n, bool reset) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t bit = Bit(n);
   s->MQPixEffects_effectMask &= ~bit;
   if (bit & kFullScreen) s->MQPixEffects_fullScreenMask &= ~bit;
@@ -58,37 +58,37 @@ void MQPixEffects::clearEffect(int32_t n, bool reset) {
 }
 
 bool MQPixEffects::isEffectOn(int32_t n) {
-  return (Statics()->MQPixEffects_effectMask & Bit(n)) != 0;
+  return (Statics<GameStatics>()->MQPixEffects_effectMask & Bit(n)) != 0;
 }
 
 void MQPixEffects::resetEffectParams(int32_t n) {
   if (n != kScale) return;
-  ObjectArray* params = Statics()->MQPixEffects_effectParams;
+  ObjectArray* params = Statics<GameStatics>()->MQPixEffects_effectParams;
   if (!NullCheck(params) || params->length <= kScale) return;
   IntArray* values = ScaleParams();
   if (!values) {
     values = NewIntArray(3);
     if (!values) return;
-    Statics()->MQPixEffects_effectParams->elements()[kScale] = values;
+    Statics<GameStatics>()->MQPixEffects_effectParams->elements()[kScale] = values;
   }
   for (int32_t i = 0; i < 3; i++) values->elements()[i] = kDefaultScale[i];
 }
 
 void MQPixEffects::setFullScreenMaskBit(int32_t n) {
-  Statics()->MQPixEffects_fullScreenMask |= Bit(n);
+  Statics<GameStatics>()->MQPixEffects_fullScreenMask |= Bit(n);
 }
 
 void MQPixEffects::clearFullScreenMaskBit(int32_t n) {
-  Statics()->MQPixEffects_fullScreenMask &= ~Bit(n);
+  Statics<GameStatics>()->MQPixEffects_fullScreenMask &= ~Bit(n);
 }
 
 bool MQPixEffects::isFullScreenEffectActive() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   return s->MQPixEffects_fullScreenMask != 0 || s->MQPixEffects_effectImageFlag != 0;
 }
 
 bool MQPixEffects::paintsWith(int32_t bits) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   return s->cGame_effectsEnabled && (s->MQPixEffects_effectMask & bits) != 0;
 }
 
@@ -108,7 +108,7 @@ bool MQPixEffects::useAlpha(bool partialAlpha, int32_t mode) {
 IntArray* MQPixEffects::apply(javax_microedition_lcdui_Graphics* g, IntArray* pixels, int32_t x,
                               int32_t y, int32_t w, int32_t h, int32_t flags, bool alpha,
                               bool partialAlpha) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t mask = s->MQPixEffects_effectMask;
   if (mask & kTransformsFirst) {
     if (flags & 4) std::swap(w, h);
@@ -143,7 +143,8 @@ IntArray* MQPixEffects::applyToImage(javax_microedition_lcdui_Graphics* g,
 // ---- The oscillator -------------------------------------------------------------------------
 
 int32_t MQPixEffects::oscillate(int32_t freq, int32_t lo, int32_t hi) {
-  const int64_t turns = int64_t{Statics()->MQPixEffects_effectClock} * 360 * freq + kFixOne / 2;
+  const int64_t turns =
+      int64_t{Statics<GameStatics>()->MQPixEffects_effectClock} * 360 * freq + kFixOne / 2;
   const auto angle = static_cast<int32_t>((turns >> 8) >> 10);
   const int32_t half = (hi - lo) >> 1;
   return lo + half + ((half * cGame::fixCos(kFixQuarter - angle) + kFixOne / 2) >> 8);

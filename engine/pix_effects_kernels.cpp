@@ -7,10 +7,10 @@
 
 #include "engine/pix_effects.h"
 #include "engine/pixel_walk.h"
+#include "game/game_statics.h"
 #include "javame/graphics.h"
 #include "javame/image.h"
 #include "runtime/range_check.h"
-#include "runtime/static_class.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -102,7 +102,7 @@ void MQPixEffects::blendMultiplyAdd(IntArray* src, int32_t start, int32_t rowSte
 void MQPixEffects::greyFromRed(IntArray* src, IntArray* dst, int32_t n, int32_t a, bool keyMode,
                                bool multiply) {
   if (!BothHold(src, dst, n, "MQPixEffects::greyFromRed")) return;
-  if (a >= 0) Statics()->MQPixEffects_effectOutputAlpha = true;
+  if (a >= 0) Statics<GameStatics>()->MQPixEffects_effectOutputAlpha = true;
   const auto* from = reinterpret_cast<const uint32_t*>(src->elements());
   auto* to = reinterpret_cast<uint32_t*>(dst->elements());
   for (int32_t i = 0; i < n; i++) {
@@ -121,7 +121,7 @@ void MQPixEffects::setAlpha(IntArray* src, IntArray* dst, int32_t n, int32_t a, 
                             bool multiply) {
   if (!BothHold(src, dst, n, "MQPixEffects::setAlpha")) return;
   const auto alpha = static_cast<uint32_t>(std::clamp(a, 0, 255));
-  Statics()->MQPixEffects_effectOutputAlpha = true;
+  Statics<GameStatics>()->MQPixEffects_effectOutputAlpha = true;
   const auto* from = reinterpret_cast<const uint32_t*>(src->elements());
   auto* to = reinterpret_cast<uint32_t*>(dst->elements());
   for (int32_t i = 0; i < n; i++) {
@@ -153,7 +153,7 @@ IntArray* MQPixEffects::blendOntoScreen(javax_microedition_lcdui_Graphics* g, In
     DebugLog("MQPixEffects::blendOntoScreen: %d x %d pixels leave the buffer", dw, dh);
     return nullptr;
   }
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   javax_microedition_lcdui_Image* screen = s->MQPixEffects_effectBufferImage;
   if (grab && s->cGame_effectsFullSupport && screen) {
     screen->getRGB(buffer, 0, cw, static_cast<int32_t>(x0) + g->getTranslateX(),

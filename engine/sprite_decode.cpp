@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "engine/sprite.h"
+#include "game/game_statics.h"
 #include "runtime/range_check.h"
-#include "runtime/static_class.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -195,5 +195,5 @@ IntArray* ASprite::decodeModule(int32_t m) {
   const int32_t begin = offsets[m];
   const int32_t end = m + 1 < modulePixelOffset->length ? offsets[m + 1] : pixelData->length;
   if (!DecodeInto(this, pixelData, begin, end, w, h)) return nullptr;
-  return Statics()->ASprite_rgbScratchA;
+  return Statics<GameStatics>()->ASprite_rgbScratchA;
 }

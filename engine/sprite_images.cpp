@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "engine/sprite.h"
+#include "game/game_statics.h"
 #include "javame/image.h"
 #include "runtime/range_check.h"
-#include "runtime/static_class.h"
 #include "runtime/system.h"
 #include "runtime/trace.h"
 
@@ -41,7 +41,7 @@ ObjectArray* CacheRow(ASprite* sprite, int32_t p) {
 }  // namespace
 
 void ASprite::buildModuleImages(int32_t p, int32_t first, int32_t last, int32_t shareFrom) {
-  const bool collect = Statics()->ASprite_gcOnLoad;
+  const bool collect = Statics<GameStatics>()->ASprite_gcOnLoad;
   if (!moduleImages) moduleImages = NewObjectArray(cid::ObjectArray, paletteCount);
   if (moduleCount == 0 || !moduleImages) return;
   if (last == -1) last = moduleCount - 1;

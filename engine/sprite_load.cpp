@@ -5,7 +5,7 @@
 
 #include "engine/sprite.h"
 #include "engine/sprite_reader.h"
-#include "runtime/static_class.h"
+#include "game/game_statics.h"
 #include "runtime/system.h"
 
 // Sprite data, little-endian (i16 signed, u16/u8 unsigned):
@@ -129,7 +129,7 @@ void ASprite::load(ByteArray* data, int32_t offset, int32_t, int32_t) {
 
 void ASprite::loadNamed(ByteArray* data, int32_t offset, const char* resource) {
   if (!data) return;
-  const bool collect = Statics()->ASprite_gcOnLoad;
+  const bool collect = Statics<GameStatics>()->ASprite_gcOnLoad;
   if (collect) java_lang_System::gc();
   SpriteReader in(data, offset, resource);
   in.skip(kVersionBytes);
@@ -303,7 +303,7 @@ bool ASprite::parseAnims(SpriteReader& in) {
 // Each frame's measured bounds {minX, minY, maxX - minX, maxY - minY}, kept in the element
 // width of the frame values (an empty frame keeps the wrapped -1, -1, 1, 1 of its extremes).
 void ASprite::computeFrameBounds() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t n = getFrameCount();
   const bool wide = (flags & kWideFrameValues) != 0;
   Array* bounds = wide ? static_cast<Array*>(NewShortArray(4 * n)) : NewByteArray(4 * n);

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "engine/sprite.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "platform/device_path.h"
-#include "runtime/static_class.h"
 #include "runtime/string.h"
 #include "runtime/system.h"
 #include "runtime/trace.h"
@@ -17,7 +17,7 @@ constexpr int32_t kMaskBits = 32;
 
 // The sprite's name in trace lines: the open pack and the entry.
 std::string EntryName(int32_t entry) {
-  return "(pack \"" + PrintablePath(Statics()->cGame_packName) + "\" entry " +
+  return "(pack \"" + PrintablePath(Statics<GameStatics>()->cGame_packName) + "\" entry " +
          std::to_string(entry) + ")";
 }
 
@@ -49,7 +49,7 @@ ASprite* LoadEntry(int32_t entry, int32_t paletteMask, int32_t alphaMode, int32_
   }
   if (buildImages && freeData) {
     sprite->freePixelData();
-    if (Statics()->ASprite_gcOnLoad) java_lang_System::gc();
+    if (Statics<GameStatics>()->ASprite_gcOnLoad) java_lang_System::gc();
   }
   return sprite;
 }

@@ -4,14 +4,14 @@
 #include <climits>
 
 #include "engine/sprite.h"
+#include "game/game_statics.h"
 #include "runtime/range_check.h"
-#include "runtime/static_class.h"
 
 namespace {
 
 // measureBounds set to the empty extremes, with measuring on.
 bool BeginMeasure() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (!s->ASprite_measureBounds) s->ASprite_measureBounds = NewIntArray(4);
   IntArray* bounds = s->ASprite_measureBounds;
   if (!bounds || bounds->length < 4) return false;
@@ -24,7 +24,7 @@ bool BeginMeasure() {
 
 // Measuring off, and the bounds {minX, minY, maxX, maxY} copied to out.
 void EndMeasure(IntArray* out) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->ASprite_measureMode = 0;
   const int32_t* b = s->ASprite_measureBounds->elements();
   for (int32_t i = 0; i < 4; i++) out->elements()[i] = b[i];

@@ -6,10 +6,10 @@
 
 #include "engine/pix_effects.h"
 #include "engine/sprite.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
+#include "game/game_statics.h"
 #include "javame/graphics.h"
 #include "runtime/range_check.h"
-#include "runtime/static_class.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr int32_t kAfterRotation = 3;
 
 // Part flags fl under a container's transform through table `row`; bit 3 carried along.
 int32_t MapFlags(int32_t row, int32_t fl) {
-  ObjectArray* tables = Statics()->ASprite_transformTables;
+  ObjectArray* tables = Statics<GameStatics>()->ASprite_transformTables;
   if (!NullCheck(tables) || !IndexInRange("ASprite transform table", row, tables->length)) {
     return fl;
   }
@@ -69,7 +69,7 @@ void PaintShape(ASprite* sprite, Graphics* g, int32_t m, int32_t kind, int32_t x
     case ASprite::kFilledRect: {
       const uint32_t alpha = static_cast<uint32_t>(colour) >> 24;
       if (alpha != 0xFF && alpha != 0) {
-        Graphics* drawGraphics = Statics()->cGame_drawGraphics;
+        Graphics* drawGraphics = Statics<GameStatics>()->cGame_drawGraphics;
         if (NullCheck(drawGraphics)) drawGraphics->setColor(colour);
       }
       g->fillRect(x, y, w, h);
@@ -115,7 +115,7 @@ bool OutsideClip(Graphics* g, int32_t x, int32_t y, int32_t w, int32_t h) {
 // The last effect output, when there is one, drawn as the effect statics describe it.
 void DrawEffectOutput(Graphics* g, IntArray* pixels, int32_t x, int32_t y) {
   if (!pixels) return;
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const int32_t w = s->MQPixEffects_effectOutputWidth, h = s->MQPixEffects_effectOutputHeight;
   cGame::drawRGB(g, pixels, 0, w, x, y, w, h, s->MQPixEffects_effectOutputAlpha);
 }
@@ -134,7 +134,7 @@ void ASprite::paintModule(Graphics* g, int32_t m, int32_t x, int32_t y, int32_t 
     PaintShape(this, g, m, kind, x, y, w, h);
     return;
   }
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   if (s->ASprite_measureMode == 1) {
     IntArray* bounds = s->ASprite_measureBounds;
     if (!NullCheck(bounds) || bounds->length < 4) return;

@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "engine/sprite.h"
-#include "runtime/static_class.h"
+#include "game/game_statics.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ ObjectArray* PngChunkTemplates() {
 }  // namespace
 
 void ASprite::staticInit() {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   s->ASprite_transformTables = NewObjectArray(cid::IntArray, 4);
   for (int32_t row = 0; row < 4; row++) {
     Store(s->ASprite_transformTables, row,

@@ -2,11 +2,11 @@
 // a transform or an effect writes into the other one, so at most two module pictures are live.
 #include "engine/pixel_walk.h"
 #include "engine/sprite.h"
-#include "runtime/static_class.h"
+#include "game/game_statics.h"
 #include "runtime/trace.h"
 
 IntArray* ASprite::getScratchBuffer(IntArray* buf) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   const bool wantB = buf && buf == static_cast<IntArray*>(s->ASprite_rgbScratchA);
   StaticRef<IntArray>& slot = wantB ? s->ASprite_rgbScratchB : s->ASprite_rgbScratchA;
   if (!slot) slot = NewIntArray(kScratchPixels);

@@ -8,8 +8,8 @@
 
 #include "engine/sprite.h"
 #include "engine/sprite_reader.h"
+#include "game/game_statics.h"
 #include "runtime/range_check.h"
-#include "runtime/static_class.h"
 
 // True-colour modules: i16 format (0x8888: big-endian ARGB words; 0x8808: big-endian RGB
 // triples, alpha 0xFF); with flag 0x40000000 a palette count u8, else one palette; then per
@@ -36,7 +36,7 @@ void PutBigEndian(std::vector<uint8_t>& out, uint32_t v) {
 
 // One PNG chunk: length, the name of template `name`, the data, the CRC of name and data.
 bool AppendChunk(std::vector<uint8_t>& out, int32_t name, const std::vector<uint8_t>& data) {
-  ObjectArray* templates = Statics()->ASprite_pngChunkTemplates;
+  ObjectArray* templates = Statics<GameStatics>()->ASprite_pngChunkTemplates;
   if (!NullCheck(templates) || !IndexInRange("ASprite PNG template", name, templates->length)) {
     return false;
   }

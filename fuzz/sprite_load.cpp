@@ -8,9 +8,9 @@
 #include "engine/pix_effects.h"
 #include "engine/sprite.h"
 #include "fuzz/support/fuzz_runtime.h"
+#include "game/game_statics.h"
 #include "javame/graphics.h"
 #include "javame/image.h"
-#include "runtime/static_class.h"
 
 namespace {
 
@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static bool started = [] {
     StartFuzzRuntime(kFuzzDataHeapSize, nullptr);
     ASprite::staticInit();
-    Statics()->cGame_effectsEnabled = true;
-    Statics()->cGame_canvasWidth = 480;
-    Statics()->cGame_canvasHeight = 800;
+    Statics<GameStatics>()->cGame_effectsEnabled = true;
+    Statics<GameStatics>()->cGame_canvasWidth = 480;
+    Statics<GameStatics>()->cGame_canvasHeight = 800;
     MQPixEffects::init();
     return true;
   }();
@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const bool scaled : {false, true}) {
       if (scaled) {
         MQPixEffects::setEffect(MQPixEffects::kScale, true);
-        auto* params = static_cast<IntArray*>(Statics()->MQPixEffects_effectParams->elements()[11]);
+        auto* params = static_cast<IntArray*>(
+            Statics<GameStatics>()->MQPixEffects_effectParams->elements()[11]);
         IntArray::set(params, 1, 50);
       }
       MeasureAndPaint(sprite, g, out);

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "engine/cgame_statics.h"
+#include "engine/pix_effects_statics.h"
+#include "engine/sprite_statics.h"
 #include "game/board/actor_statics.h"
 #include "game/board/bubble_statics.h"
 #include "game/board/cgame_statics.h"
@@ -16,12 +18,13 @@
 #include "javame/device_statics.h"
 
 // Every list of this floor, in block order.
-#define PLIMORA_GAME_STATIC_FIELDS(REF, VALUE)                                            \
-  PLIMORA_STATICS_cGame_shell(REF, VALUE) PLIMORA_STATICS_cGame_engine(REF, VALUE)        \
-      PLIMORA_STATICS_cGame_board(REF, VALUE) PLIMORA_STATICS_cGame_level(REF, VALUE)     \
-          PLIMORA_STATICS_cGame_world(REF, VALUE) PLIMORA_STATICS_cGame_menus(REF, VALUE) \
-              PLIMORA_STATICS_Bubble(REF, VALUE) PLIMORA_STATICS_cActor(REF, VALUE)       \
-                  PLIMORA_STATICS_MarqPLIM(REF, VALUE)
+#define PLIMORA_GAME_STATIC_FIELDS(REF, VALUE)                                             \
+  PLIMORA_STATICS_cGame_shell(REF, VALUE) PLIMORA_STATICS_cGame_engine(REF, VALUE)         \
+      PLIMORA_STATICS_cGame_board(REF, VALUE) PLIMORA_STATICS_cGame_level(REF, VALUE)      \
+          PLIMORA_STATICS_cGame_world(REF, VALUE) PLIMORA_STATICS_cGame_menus(REF, VALUE)  \
+              PLIMORA_STATICS_Bubble(REF, VALUE) PLIMORA_STATICS_cActor(REF, VALUE)        \
+                  PLIMORA_STATICS_MarqPLIM(REF, VALUE) PLIMORA_STATICS_ASprite(REF, VALUE) \
+                      PLIMORA_STATICS_MQPixEffects(REF, VALUE)
 
 class GameStatics : public DeviceStatics {
  public:

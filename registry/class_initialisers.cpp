@@ -3,6 +3,7 @@
 // it keeps its place in the order until that class fills it in.
 #include "runtime/class_initialisers.h"
 
+#include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/cgame.h"
@@ -35,7 +36,7 @@ constexpr ClassInitialiser kClassInitialisers[] = {
     {"cGame::clinitFlags", nullptr},
     {"game: three further values", nullptr},
     {"cGame::clinitStringTables", nullptr},
-    {"ASprite::staticInit", nullptr},
+    {"ASprite::staticInit", &ASprite::staticInit},
     {"game: two values from the loaded tables", nullptr},
     {"game: three layout values", nullptr},
     {"java_lang_Runtime::clinit", &java_lang_Runtime::clinit},

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "engine/mqlib_player.h"
+#include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/cgame.h"
@@ -161,6 +162,7 @@ constexpr Maker kMakers[] = {
      &Make<javax_microedition_rms_RecordStoreFullException>},
     {cid::javax_microedition_rms_RecordStoreNotFoundException,
      &Make<javax_microedition_rms_RecordStoreNotFoundException>},
+    {cid::ASprite, &Make<ASprite>},
     {cid::Bubble, &Make<Bubble>},
     {cid::cActor, &Make<cActor>},
     {cid::cGame, &Make<cGame>},

@@ -33,4 +33,6 @@ void cGame::clinitTables() {
   s->cGame_canvasWidth = kCanvasWidth;
   s->cGame_canvasHeight = kCanvasHeight;
   InitShellDefaults(s);
+  s->cGame_effectsFullSupport = false;
+  s->cGame_effectsEnabled = true;
 }

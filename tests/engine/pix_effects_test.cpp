@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/pix_effects.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "tests/engine/sprite_fixture.h"
 #include "tests/support/runtime_fixture.h"
 
@@ -41,7 +41,8 @@ class PixEffectsTest : public SpriteTest {
     MQPixEffects::init();
   }
   static IntArray* ScaleParams() {
-    return static_cast<IntArray*>(Statics()->MQPixEffects_effectParams->elements()[11]);
+    return static_cast<IntArray*>(
+        Statics<GameStatics>()->MQPixEffects_effectParams->elements()[11]);
   }
   static void Scale(int32_t percent, int32_t alpha, int32_t mode = -1) {
     MQPixEffects::setEffect(MQPixEffects::kScale, false);
@@ -71,7 +72,7 @@ class PixEffectsTest : public SpriteTest {
 };
 
 TEST_F(PixEffectsTest, TheMaskAndItsFullScreenPart) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   EXPECT_EQ(s->MQPixEffects_effectMask, 0);
   EXPECT_TRUE(s->MQPixEffects_effectsInitialised);
   EXPECT_EQ(s->MQPixEffects_effectBufferImage, nullptr);  // no full support
@@ -259,7 +260,7 @@ TEST_F(PixEffectsTest, Kernels) {
   const auto* first = reinterpret_cast<const uint32_t*>(out->elements());
   EXPECT_EQ(std::vector<uint32_t>(first, first + 3),
             (std::vector<uint32_t>{0xFF306090, 0, 0xFFFF55FF}));
-  EXPECT_TRUE(Statics()->MQPixEffects_effectOutputAlpha);
+  EXPECT_TRUE(Statics<GameStatics>()->MQPixEffects_effectOutputAlpha);
 }
 
 TEST_F(PixEffectsTest, BlendingOntoTheScreenPacksTheClippedRegion) {
@@ -271,9 +272,9 @@ TEST_F(PixEffectsTest, BlendingOntoTheScreenPacksTheClippedRegion) {
   IntArray* result = MQPixEffects::blendOntoScreen(canvas.graphics, src, buffer, 3, 4, 3, 2, 4,
                                                    true, false, false);
   ASSERT_EQ(result, buffer);
-  EXPECT_EQ(Statics()->MQPixEffects_effectOutputWidth, 2);
-  EXPECT_EQ(Statics()->MQPixEffects_effectOutputHeight, 2);
-  EXPECT_FALSE(Statics()->MQPixEffects_effectOutputAlpha);
+  EXPECT_EQ(Statics<GameStatics>()->MQPixEffects_effectOutputWidth, 2);
+  EXPECT_EQ(Statics<GameStatics>()->MQPixEffects_effectOutputHeight, 2);
+  EXPECT_FALSE(Statics<GameStatics>()->MQPixEffects_effectOutputAlpha);
   // Turned: row 1 of the region is (source 4, source 1), row 2 (source 5, source 2).
   EXPECT_EQ(std::vector<int32_t>(buffer->elements(), buffer->elements() + 4),
             (std::vector<int32_t>{0x050030, 0x020040, 0x060050, 0x030060}));
@@ -288,13 +289,13 @@ TEST_F(PixEffectsTest, TheOscillatorSwingsWithTheClock) {
   };
   // At one turn a second (8.8), the clock's 183rd ms is a quarter turn, its 547th three.
   for (const Case& c : {Case{0, 20}, Case{183, 30}, Case{547, 10}}) {
-    Statics()->MQPixEffects_effectClock = c.clock;
+    Statics<GameStatics>()->MQPixEffects_effectClock = c.clock;
     EXPECT_EQ(MQPixEffects::oscillate(256, 10, 30), c.value) << c.clock;
   }
 }
 
 TEST_F(PixEffectsTest, TheFrameStepAndTheWrappers) {
-  StaticClass* s = Statics();
+  GameStatics* s = Statics<GameStatics>();
   Canvas screen(8, 8);
   s->cGame_drawGraphics = screen.graphics;
   MQPixEffects::setEffect(2, false);

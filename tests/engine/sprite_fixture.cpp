@@ -1,6 +1,6 @@
 #include "tests/engine/sprite_fixture.h"
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "runtime/string.h"
 
 namespace sprite_test {

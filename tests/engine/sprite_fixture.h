@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/sprite.h"
-#include "runtime/static_class.h"
+#include "game/game_statics.h"
 #include "tests/platform/canvas.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/managed_bytes.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/pix_effects.h"
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "tests/engine/sprite_fixture.h"
 #include "tests/support/runtime_fixture.h"
 
@@ -166,7 +166,7 @@ TEST_F(SpritePaintTest, ATranslucentFilledRectangleFillsOpaqueAndColoursDrawGrap
   s.modules = {Shape(ModuleKind::kFilledRect, 0x80FF0000, 4, 2)};
   ASprite* sprite = Load(s);
   Canvas target(6, 4), other(2, 2);
-  Statics()->cGame_drawGraphics = other.graphics;
+  Statics<GameStatics>()->cGame_drawGraphics = other.graphics;
   sprite->paintModule(target.graphics, 0, 1, 1, 0);
   EXPECT_EQ(target.count(0xF800), 8);
   EXPECT_EQ(other.graphics->colour, 0xFFFF0000u);
@@ -195,7 +195,8 @@ TEST_F(SpritePaintTest, AModuleEndingOnTheClipsLeftEdgeIsStillDrawn) {
   ASprite* sprite = Load(Asymmetric());
   MQPixEffects::init();
   MQPixEffects::setEffect(MQPixEffects::kScale, false);
-  auto* params = static_cast<IntArray*>(Statics()->MQPixEffects_effectParams->elements()[11]);
+  auto* params =
+      static_cast<IntArray*>(Statics<GameStatics>()->MQPixEffects_effectParams->elements()[11]);
   params->elements()[2] = 255;
   for (const int32_t x : {2, 1}) {
     Canvas canvas(10, 4);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game/shell/cgame.h"
+#include "game/cgame.h"
 #include "tests/engine/sprite_fixture.h"
 #include "tests/support/runtime_fixture.h"
 
