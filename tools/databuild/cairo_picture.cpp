@@ -57,6 +57,25 @@ ArgbPicture Crop(const ArgbPicture& picture, int x, int y, int w, int h) {
   return part;
 }
 
+ArgbPicture VerticalGradient(int w, int h, uint32_t top, uint32_t bottom) {
+  return DrawPicture(w, h, [h, top, bottom](cairo_t* cr) {
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, 0, 0, h);
+    cairo_pattern_add_color_stop_rgb(gradient, 0, Channel(top, 16, 1), Channel(top, 8, 1),
+                                     Channel(top, 0, 1));
+    cairo_pattern_add_color_stop_rgb(gradient, 1, Channel(bottom, 16, 1), Channel(bottom, 8, 1),
+                                     Channel(bottom, 0, 1));
+    cairo_set_source(cr, gradient);
+    cairo_paint(cr);
+    cairo_pattern_destroy(gradient);
+  });
+}
+
+ArgbPicture BubblePicture(int size, uint32_t rgb) {
+  return DrawPicture(size, size, [size, rgb](cairo_t* cr) {
+    DrawBubble(cr, size / 2.0, size / 2.0, size / 2.0 - 1, rgb);
+  });
+}
+
 void SetSourceRgb(cairo_t* cr, uint32_t rgb, double alpha) {
   cairo_set_source_rgba(cr, Channel(rgb, 16, 1), Channel(rgb, 8, 1), Channel(rgb, 0, 1), alpha);
 }

@@ -26,6 +26,11 @@ ArgbPicture Crop(const ArgbPicture& picture, int x, int y, int w, int h);
 
 // Cairo colours from 0xRRGGBB.
 void SetSourceRgb(cairo_t* cr, uint32_t rgb, double alpha = 1.0);
+// A w x h picture filled with a vertical gradient from rgb `top` to rgb `bottom`.
+ArgbPicture VerticalGradient(int w, int h, uint32_t top, uint32_t bottom);
+// A size x size picture of one bubble of the colour (DrawBubble) filling it.
+ArgbPicture BubblePicture(int size, uint32_t rgb);
+
 // A glossy bubble of radius r at (cx, cy): a radial fill from a light spot to the colour's
 // shade, a darker rim and a white highlight.
 void DrawBubble(cairo_t* cr, double cx, double cy, double r, uint32_t rgb);

@@ -17,17 +17,6 @@ constexpr int kBarWidth = 480, kBarHeight = 160;
 constexpr int kStripWidth = 16;
 constexpr int kCentre = 104, kSide = 84;  // button pictures, square
 
-ArgbPicture GroundStrip() {
-  return DrawPicture(kStripWidth, kBarHeight, [](cairo_t* cr) {
-    cairo_pattern_t* ground = cairo_pattern_create_linear(0, 0, 0, kBarHeight);
-    cairo_pattern_add_color_stop_rgb(ground, 0, 0.16, 0.21, 0.33);
-    cairo_pattern_add_color_stop_rgb(ground, 1, 0.04, 0.06, 0.12);
-    cairo_set_source(cr, ground);
-    cairo_paint(cr);
-    cairo_pattern_destroy(ground);
-  });
-}
-
 enum class Icon { kMenu, kShoot, kSwap };
 
 void DrawIcon(cairo_t* cr, Icon icon, double c, double r) {
@@ -97,13 +86,14 @@ ArgbPicture Button(int size, Icon icon, bool lit) {
 }  // namespace
 
 SpriteData ControlBarSprite() {
-  const std::vector<ArgbPicture> pictures = {GroundStrip(),
-                                             Button(kCentre, Icon::kShoot, false),
-                                             Button(kSide, Icon::kMenu, false),
-                                             Button(kSide, Icon::kSwap, false),
-                                             Button(kCentre, Icon::kShoot, true),
-                                             Button(kSide, Icon::kMenu, true),
-                                             Button(kSide, Icon::kSwap, true)};
+  const std::vector<ArgbPicture> pictures = {
+      VerticalGradient(kStripWidth, kBarHeight, 0x293654, 0x0A0F1F),  // the ground
+      Button(kCentre, Icon::kShoot, false),
+      Button(kSide, Icon::kMenu, false),
+      Button(kSide, Icon::kSwap, false),
+      Button(kCentre, Icon::kShoot, true),
+      Button(kSide, Icon::kMenu, true),
+      Button(kSide, Icon::kSwap, true)};
   const QuantisedSprite q = Quantise(pictures, 256, {true});
   SpriteData s;
   s.flags = sprite_flags::kImagesAllowed | sprite_flags::kPaletteSection |

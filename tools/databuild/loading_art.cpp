@@ -15,17 +15,6 @@ constexpr int kStripWidth = 8;
 constexpr int kTroughX = 40, kTroughWidth = 400, kTroughHeight = 48;
 constexpr SpriteRect kFill = {52, 12, 376, 24};  // in the bar frame, painted at (0, 230)
 
-ArgbPicture Sky() {
-  return DrawPicture(kStripWidth, kScreenHeight, [](cairo_t* cr) {
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, kScreenHeight);
-    cairo_pattern_add_color_stop_rgb(sky, 0, 0.84, 0.94, 1.0);
-    cairo_pattern_add_color_stop_rgb(sky, 1, 0.20, 0.45, 0.82);
-    cairo_set_source(cr, sky);
-    cairo_paint(cr);
-    cairo_pattern_destroy(sky);
-  });
-}
-
 ArgbPicture Trough() {
   return DrawPicture(kTroughWidth, kTroughHeight, [](cairo_t* cr) {
     const double r = 20, w = kTroughWidth - 4, h = kTroughHeight - 4;
@@ -47,12 +36,6 @@ ArgbPicture Trough() {
   });
 }
 
-ArgbPicture Bubble(int size, uint32_t rgb) {
-  return DrawPicture(size, size, [size, rgb](cairo_t* cr) {
-    DrawBubble(cr, size / 2.0, size / 2.0, size / 2.0 - 1, rgb);
-  });
-}
-
 struct Decoration {
   int module, x, y;
 };
@@ -61,14 +44,14 @@ struct Decoration {
 
 SpriteData LoadingSprite() {
   const std::vector<ArgbPicture> pictures = {
-      Sky(),
+      VerticalGradient(kStripWidth, kScreenHeight, 0xD6F0FF, 0x3373D1),  // the sky
       Trough(),
-      Bubble(64, 0xE8452C),  // red
-      Bubble(64, 0x2F7FE0),  // blue
-      Bubble(40, 0xF2C230),  // yellow
-      Bubble(40, 0x34B24A),  // green
-      Bubble(24, 0x9B59D0),  // purple
-      Bubble(24, 0xF07E26),  // orange
+      BubblePicture(64, 0xE8452C),  // red
+      BubblePicture(64, 0x2F7FE0),  // blue
+      BubblePicture(40, 0xF2C230),  // yellow
+      BubblePicture(40, 0x34B24A),  // green
+      BubblePicture(24, 0x9B59D0),  // purple
+      BubblePicture(24, 0xF07E26),  // orange
   };
   const QuantisedSprite q = Quantise(pictures, 64, {true});
   SpriteData s;

@@ -70,16 +70,11 @@ ArgbPicture Word() {
   });
 }
 
-ArgbPicture Bubble(int size, uint32_t rgb) {
-  return DrawPicture(size, size, [size, rgb](cairo_t* cr) {
-    DrawBubble(cr, size / 2.0, size / 2.0, size / 2.0 - 1, rgb);
-  });
-}
-
 }  // namespace
 
 SpriteData LogoSprite() {
-  const std::vector<ArgbPicture> pictures = {Word(), Bubble(29, 0xE8452C), Bubble(15, 0x34B24A)};
+  const std::vector<ArgbPicture> pictures = {Word(), BubblePicture(29, 0xE8452C),
+                                             BubblePicture(15, 0x34B24A)};
   const QuantisedSprite q = Quantise(pictures, 256);
   SpriteData s;
   s.flags =
