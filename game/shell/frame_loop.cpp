@@ -3,6 +3,7 @@
 // update and paint, the pointer latch) and the control bar under the play area.
 #include <algorithm>
 
+#include "engine/sprite.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "game/shell/caught_exception.h"
@@ -34,8 +35,10 @@ constexpr BarFrame kCentreLit = {4, 240, 720};
 constexpr BarFrame kLeftLit = {5, 100, 720};
 constexpr BarFrame kRightLit = {6, 380, 720};
 
-// Sprites cannot paint frames yet: nothing is drawn from the bar's sprite.
-void PaintBarFrame(Object*, const BarFrame&) {}
+void PaintBarFrame(ASprite* bar, const BarFrame& frame) {
+  bar->paintFrame(Statics<GameStatics>()->cGame_drawGraphics, frame.frame, frame.x, frame.y, 0, 0,
+                  0);
+}
 
 // Each step of the frame body runs one operation and answers whether the frame goes on: a
 // throwable that is no exception (the dispatcher drops exceptions) skips the rest of the frame.
@@ -172,8 +175,9 @@ void cGame::drawControlBar() {
   g->setColor(0x000000);
   g->fillRect(0, kPlayAreaHeight, kCanvasWidth, kCanvasHeight - kPlayAreaHeight);
   ObjectArray* sprites = s->cGame_spriteTable;
-  Object* bar =
+  Object* slot =
       sprites && sprites->length > kControlBarSlot ? sprites->elements()[kControlBarSlot] : nullptr;
+  ASprite* bar = CheckCast<ASprite>(slot);
   if (!bar) return;
   for (const BarFrame& frame : kBarFrames) PaintBarFrame(bar, frame);
   if (s->cGame_controlBarCentreLit) PaintBarFrame(bar, kCentreLit);

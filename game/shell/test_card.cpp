@@ -1,13 +1,17 @@
 // State 1's handler until the boot state exists: a test card of the input. Entering it makes
-// the sprite table as the boot state will and shows the control bar; each frame it remembers a
-// tap it sees and paints one cell per game key in the colour of its latched state, a cross at
-// the last tap and a square around the current pointer.
+// the sprite table, sets up the pixel effects and loads the boot sprites into slots 0 to 2 as
+// the boot state and the loader will, and shows the control bar; each frame it remembers a tap
+// it sees and paints one cell per game key in the colour of its latched state, the logo in the
+// eight transforms, a cross at the last tap and a square around the current pointer.
 #include "game/shell/test_card.h"
+#include "engine/pix_effects.h"
+#include "engine/sprite.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "game/shell/input_lock.h"
 #include "javame/graphics.h"
 #include "runtime/array.h"
+#include "runtime/constant_pool.h"
 
 namespace {
 
@@ -15,6 +19,7 @@ constexpr int32_t kSpriteSlots = 63;
 constexpr int32_t kPlayAreaHeight = 640;
 constexpr int32_t kCrossArm = 10;    // pixels from the centre
 constexpr int32_t kPointerBox = 16;  // pixels
+constexpr int32_t kBootSprites = 3;  // slots 0 to 2: the logo, the control bar, the loading screen
 
 // The last tap the card has seen, -1 before the first. Only frames touch it.
 struct LastTap {
@@ -60,6 +65,30 @@ void PaintMarkers(javax_microedition_lcdui_Graphics* g) {
   g->drawRect(x - kPointerBox / 2, y - kPointerBox / 2, kPointerBox, kPointerBox);
 }
 
+// Slots 0 to 2 from the boot sprites' pack, palette 0 with its Images, as the boot state loads
+// them.
+void LoadBootSprites(ObjectArray* slots) {
+  cGame::openPack(GetConstantString(kTestCardLogoPack));
+  for (int32_t entry = 0; entry < kBootSprites; entry++) {
+    ASprite* sprite = cGame::loadSprite(entry, 1, 0, 0, true, false, 0, nullptr);
+    if (Object** slot = ObjectArray::slot(slots, entry, "test card sprite table")) *slot = sprite;
+  }
+  cGame::closeResourceStream();
+}
+
+// The logo's frame 0 in the eight transforms, each with its box's corner at its place.
+void PaintLogos(javax_microedition_lcdui_Graphics* g, ObjectArray* slots) {
+  ASprite* logo = slots && slots->length > 0 ? CheckCast<ASprite>(slots->elements()[0]) : nullptr;
+  if (!logo) return;
+  IntArray* box = NewIntArray(4);
+  if (!box) return;
+  for (int32_t t = 0; t < 8; t++) {
+    logo->getFrameBounds(box, 0, 0, 0, t);
+    const TestCardPlace place = TestCardLogoPlace(t);
+    logo->paintFrame(g, 0, place.x - box->elements()[0], place.y - box->elements()[1], t, 0, 0);
+  }
+}
+
 }  // namespace
 
 void cGame::stateBoot(int32_t message) {
@@ -68,6 +97,8 @@ void cGame::stateBoot(int32_t message) {
     case kStateEnter:
       s->cGame_spriteTable = NewObjectArray(cid::Object, kSpriteSlots);
       s->cGame_controlBarShown = true;
+      MQPixEffects::init();
+      LoadBootSprites(s->cGame_spriteTable);
       lastTap = {};
       break;
     case kStateUpdate:
@@ -78,6 +109,7 @@ void cGame::stateBoot(int32_t message) {
       if (!NullCheck(g)) return;
       Fill(g, kTestCardBackground, 0, 0, kCanvasWidth, kPlayAreaHeight);
       PaintKeyCells(g);
+      PaintLogos(g, s->cGame_spriteTable);
       PaintMarkers(g);
       break;
     }

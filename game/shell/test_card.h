@@ -1,5 +1,6 @@
 // The test card that state 1 shows until the boot state exists: the game keys' latched states,
-// the last tap and the current pointer, drawn with Graphics primitives over the play area.
+// the last tap and the current pointer, drawn with Graphics primitives over the play area, and
+// the logo from the boot sprites in the eight transforms.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,17 @@ constexpr int32_t kTestCardCellTop = 44;
 constexpr uint32_t kTestCardBackground = 0x102040;
 constexpr uint32_t kTestCardTapColour = 0xFFFFFF;      // a cross at the last tap
 constexpr uint32_t kTestCardPointerColour = 0xFF00FF;  // a square around the current pointer
+
+// Below the cells, the logo (sprite slot 0, frame 0) in each transform t, its box's top-left
+// corner at TestCardLogoPlace(t): unturned (t = 0..3) stacked down the left, turned (4..7) side
+// by side on the right. The logo is at most 178 x 50 pixels.
+struct TestCardPlace {
+  int32_t x, y;
+};
+constexpr TestCardPlace TestCardLogoPlace(int32_t t) {
+  return t < 4 ? TestCardPlace{8, 440 + 50 * t} : TestCardPlace{236 + 60 * (t - 4), 446};
+}
+constexpr int32_t kTestCardLogoPack = 271;  // string constant: the boot sprites' pack
 
 // The colour of a key cell for a latched state: grey up, green just pressed, blue turning cyan
 // as it is held (2..126), red turning yellow for a release after a hold of -state.

@@ -1,16 +1,18 @@
 // The test card of state 1 as its description gives it, pixel for pixel in RGB565: the
 // background over the 480 x 640 play area, one cell per game key in the colour of its latched
-// state, a cross at the last tap, a square around the current pointer, and the control bar's
-// black band below.
+// state, the logo of the boot sprites in the eight transforms, a cross at the last tap, a
+// square around the current pointer, and below them the control bar: its black band with the
+// bar's frames. The sprites' pixels come from the data builder's own sprite data, mapped
+// through each transform here, so the picture needs no runtime.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "game/shell/test_card.h"
-#include "javame/graphics.h"
 
 struct TestCardScene {
   std::array<int32_t, 20> keys{};  // latched state per game key
@@ -18,45 +20,26 @@ struct TestCardScene {
   int32_t pointerX = -1, pointerY = -1;
 };
 
-inline uint16_t TestCardPixel(const TestCardScene& scene, int32_t x, int32_t y) {
-  auto rgb565 = [](uint32_t rgb) { return javax_microedition_lcdui_Graphics::Rgb888ToRgb565(rgb); };
-  if (y >= 640) return 0x0000;
-  // The pointer's square: its outline from 8 pixels before to 8 after, both edges drawn.
-  if (scene.pointerX >= 0) {
-    const int32_t dx = x - scene.pointerX, dy = y - scene.pointerY;
-    const bool onEdge =
-        (dx == -8 || dx == 8) ? dy >= -8 && dy <= 8 : (dy == -8 || dy == 8) && dx >= -8 && dx <= 8;
-    if (onEdge) return rgb565(kTestCardPointerColour);
-  }
-  // The tap's cross: arms of 10 pixels, 3 wide.
-  if (scene.tapX >= 0) {
-    const int32_t dx = x - scene.tapX, dy = y - scene.tapY;
-    if ((dx >= -10 && dx <= 10 && dy >= -1 && dy <= 1) ||
-        (dy >= -10 && dy <= 10 && dx >= -1 && dx <= 1)) {
-      return rgb565(kTestCardTapColour);
-    }
-  }
-  const int32_t column = (x - kTestCardCellLeft) / kTestCardCellPitch;
-  const int32_t row = (y - kTestCardCellTop) / kTestCardCellPitch;
-  const int32_t inX = (x - kTestCardCellLeft) % kTestCardCellPitch;
-  const int32_t inY = (y - kTestCardCellTop) % kTestCardCellPitch;
-  if (x >= kTestCardCellLeft && y >= kTestCardCellTop && column < kTestCardColumns && row < 4 &&
-      inX < kTestCardCellSize && inY < kTestCardCellSize) {
-    return rgb565(TestCardKeyColour(scene.keys[row * kTestCardColumns + column]));
-  }
-  return rgb565(kTestCardBackground);
-}
+// One frame of a boot sprite as its data paints it: w x h pixels from (x, y) of the frame's
+// origin, -1 where nothing is painted, else RGB565; later parts over earlier ones.
+struct TestCardFrame {
+  int32_t x = 0, y = 0, w = 0, h = 0;
+  std::vector<int32_t> pixels;
+
+  // Pixel (dx, dy) of the frame under transform flags t (1 flip x, 2 flip y, 4 turn 90
+  // degrees clockwise, flips first), counted from the transformed box's top-left corner.
+  int32_t at(int32_t t, int32_t dx, int32_t dy) const;
+  int32_t width(int32_t t) const { return t & 4 ? h : w; }
+  int32_t height(int32_t t) const { return t & 4 ? w : h; }
+};
+
+// Frame 0 of the logo (entry 0) and frames 0 to 6 of the control bar (entry 1).
+const TestCardFrame& TestCardLogo();
+const TestCardFrame& TestCardBarFrame(int32_t frame);
+
+uint16_t TestCardPixel(const TestCardScene& scene, int32_t x, int32_t y);
 
 // The number of the screen's 480 x 800 pixels that differ from the scene's; `at` reads one.
-inline int32_t TestCardMismatches(const TestCardScene& scene,
-                                  const std::function<uint16_t(int32_t, int32_t)>& at,
-                                  std::string* first = nullptr) {
-  int32_t wrong = 0;
-  for (int32_t y = 0; y < 800; y++) {
-    for (int32_t x = 0; x < 480; x++) {
-      if (at(x, y) == TestCardPixel(scene, x, y)) continue;
-      if (wrong++ == 0 && first) *first = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-    }
-  }
-  return wrong;
-}
+int32_t TestCardMismatches(const TestCardScene& scene,
+                           const std::function<uint16_t(int32_t, int32_t)>& at,
+                           std::string* first = nullptr);
