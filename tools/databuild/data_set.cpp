@@ -10,10 +10,12 @@
 #include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/maths_tables.h"
 #include "tools/databuild/pack_writer.h"
 #include "tools/databuild/sound_content.h"
 #include "tools/databuild/string_constants.h"
 #include "tools/databuild/text_table_writer.h"
+#include "tools/databuild/value_tree_writer.h"
 #include "tools/databuild/wav_writer.h"
 
 namespace databuild {
@@ -23,6 +25,8 @@ namespace {
 constexpr int kSoundPack = 92;  // string constants naming the packs
 constexpr int kTextPack = 273;
 constexpr int kLogoPack = 271;
+constexpr int kMathsPack = 113;
+constexpr int kFixedPointPack = 269;
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
 
 std::string ConstantText(int number) {
@@ -56,10 +60,25 @@ Pack LogoPack() {
   return pack;
 }
 
+// Entry 0: the board's tables; entry 1: the 1024-step sine and arc-tangent tables.
+Pack MathsPack() {
+  return {ConstantText(kMathsPack),
+          {PackEntry::Plain(0, WriteBoardTables()), PackEntry::Plain(0, WriteAngleTables())},
+          {0}};
+}
+
+// Entries 0 and 1: the 8.8 library's cosine and square-root tables, as int value trees.
+Pack FixedPointPack() {
+  return {ConstantText(kFixedPointPack),
+          {PackEntry::Plain(0, WriteValueTree(ValueNode::Ints(FixedCosineTable()))),
+           PackEntry::Plain(0, WriteValueTree(ValueNode::Ints(FixedSquareRootTable())))},
+          {0}};
+}
+
 }  // namespace
 
 std::vector<Pack> DataSetPacks() {
-  return {SoundPack(), TextPack(), LogoPack()};
+  return {SoundPack(), TextPack(), LogoPack(), MathsPack(), FixedPointPack()};
 }
 
 std::vector<OutputFile> BuildDataSet() {
