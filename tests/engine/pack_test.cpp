@@ -61,11 +61,6 @@ Fixture EightEntries() {
 
 class PackTest : public LibraryTest {
  protected:
-  void PlantPack(const databuild::Pack& pack) {
-    for (const databuild::ArchiveEntry& file : databuild::WritePack(pack)) {
-      PlantArchiveEntry(file.name, file.bytes);
-    }
-  }
   static std::optional<Bytes> Read(int32_t e) {
     ByteArray* bytes = cGame::readPackEntry(e);
     if (!bytes) return std::nullopt;

@@ -9,6 +9,7 @@
 #include "runtime/application_impl.h"
 #include "tests/support/file_roots_fixture.h"
 #include "tools/databuild/archive_writer.h"
+#include "tools/databuild/pack_writer.h"
 
 class RuntimeWithDataTest : public FileRootsTest {
  protected:
@@ -19,6 +20,12 @@ class RuntimeWithDataTest : public FileRootsTest {
   // it; the runtime reads the new index at its next lookup.
   void PlantArchiveEntry(const std::string& name, const std::vector<uint8_t>& bytes);
   void PlantArchiveEntry(const std::string& name, const std::string& text);
+  // Puts the entries into the archive (replacing those of the same names), rewriting it once.
+  void PlantArchiveEntries(const std::vector<databuild::ArchiveEntry>& files);
+  // Puts the files of the pack (base and parts) into the archive, rewriting it once.
+  void PlantPack(const databuild::Pack& pack);
+  // Every pack of the data set the build writes (databuild::DataSetPacks), as PlantPack does.
+  void PlantDataSetPacks();
   // constants.bin in the data root's archive as the builder writes it: string n is texts[n].
   void PlantPool(const std::vector<std::u16string>& texts);
   // constants.bin in the data root's archive holding exactly these bytes.
