@@ -130,6 +130,89 @@
   // img with its magenta pixels transparent (alpha 0).
   static javax_microedition_lcdui_Image* makeKeyedImage(javax_microedition_lcdui_Image* img);
 
-  // ---- Stand-in for the fixed-point cosine (engine/fix_cos_seam.cpp) ----
-  // 256 cos(2 pi a / 256), rounded; replaced by the maths library's cGame::fixCos.
+  // ---- Byte-array reader (engine/data_cursor.cpp) ----
+  // Reads at dataCursor in data and advances the cursor by the bytes read. Single values are
+  // little-endian; counted arrays are a big-endian int32 count n, then n big-endian elements.
+  // A read past either end gives 0 for each missing byte and sets dataReadFailed (one trace
+  // line until the cursor is set again). A counted array whose count is cut off, negative or
+  // larger than the bytes left gives null (traced) and moves the cursor to the end.
+  // Parsers set the cursor with setDataCursor, which also clears dataReadFailed.
+  static void setDataCursor(int32_t position);
+  static int32_t readByte(ByteArray* data);   // signed
+  static int32_t readShort(ByteArray* data);  // signed
+  static int32_t readInt(ByteArray* data);
+  static IntArray* readIntArray(ByteArray* data);
+  static ShortArray* readShortArray(ByteArray* data);
+  static ByteArray* readByteArray(ByteArray* data);
+
+  // ---- Maths tables (engine/math_tables.cpp) ----
+  // The maths pack (113): entry 0's board tables (specialKinds then replaced by the kinds
+  // 7 .. 28), entry 1's sinTable1024 and atanTable1024. A table of the wrong class or too
+  // short is refused (traced, left null).
+  static void loadMathTables();
+  // The data pack (269): entries 0 and 1, value trees, into fixCosTable (an int[] of at
+  // least 65) and fixSqrtTable (an int[] of at least 256), checked as above.
+  static void loadFixedPointTables();
+
+  // ---- 1024-step angles (engine/angles_1024.cpp) ----
+  // The routines below give 0 (traced once) while the table they read is missing.
+  // sin(2 pi a / 1024) in 16.16, a taken modulo 1024.
+  static int32_t sin1024(int32_t a);
+  // The direction of (x, y), 0..1024, arguments y first: 0 along +x, 256 along +y; 256 for
+  // (0, 0).
+  static int32_t atan2To1024(int32_t y, int32_t x);
+
+  // ---- 8.8 fixed point (engine/fixed_point.cpp) ----
+  // 256 is 1.0; angles are 256 steps per turn.
+  static int32_t fixRound(int32_t v);
+  static int32_t fixMul(int32_t a, int32_t b);
+  static int32_t fixDiv(int32_t a, int32_t b);  // rounded half up; 0 (traced) for b = 0
+  static bool sameSign(int32_t a, int32_t b);
   static int32_t fixCos(int32_t a);
+  static int32_t fixTan(int32_t a);  // 0x7FFFFFFF where the cosine is 0
+  // The first a in lo .. hi - 1 with fixTan(a) <= t < fixTan(a + 1); when none, 64 if lo or
+  // hi is 64, else 192 if lo or hi is 192, else 0.
+  static int32_t fixAtanSearch(int32_t lo, int32_t hi, int64_t t);
+  // The angle of (x, y), by search.
+  static int32_t fixAtanRatio(int32_t x, int32_t y);
+  // The angle of (x, y), from fixAtanTable (built on the first call).
+  static int32_t fixAtan2(int32_t x, int32_t y);
+  static int32_t fixSqrt(int32_t v);  // 0 for v < 0
+  // (2bd + ae + cf) / 65536, truncated toward zero.
+  static int32_t bezierWeighted(int32_t a, int32_t b, int32_t c, int32_t d, int32_t e, int32_t f);
+  // The quadratic Bezier point at t (0..256) into bezierX and bezierY.
+  static void bezierPoint(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                          int32_t t);
+
+  // ---- Random numbers (engine/game_random.cpp) ----
+  // One step of randomSeed, then its upper 16 bits modulo n; 0 without a step for n = 0.
+  static int32_t rand(int32_t n);
+  // a + one step modulo (b - a); a without a step for a = b.
+  static int32_t randRange(int32_t a, int32_t b);
+  // A draw of sharedRandom in [lo, hi); hi without a draw when hi = lo.
+  static int32_t getRandom(int32_t lo, int32_t hi);
+  static int32_t popCount(int32_t m);
+  // The position of the n-th set bit met scanning 0, 1, ... 31, 0, ...; -1 for mask 0 or
+  // n < 1.
+  static int32_t nthSetBit(int32_t mask, int32_t n);
+
+  // ---- Drawing utilities (engine/draw_utilities.cpp) ----
+  // drawGraphics = g, or screenGraphics when g is null.
+  static void setDrawGraphics(javax_microedition_lcdui_Graphics* g);
+  // Colour 0xFF000000 | r << 16 | g << 8 | b on drawGraphics, unmasked.
+  static void setColorRGB(int32_t r, int32_t g, int32_t b);
+  static void setClip(int32_t x, int32_t y, int32_t w, int32_t h);
+  static void drawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  static void drawRect(int32_t x, int32_t y, int32_t w, int32_t h);
+  static javax_microedition_lcdui_Image* createRGBImage(IntArray* rgb, int32_t w, int32_t h,
+                                                        bool alpha);
+  // drawRGB of rgb from offset + scanlength x row; on screenGraphics cut to a W x H screen.
+  static void drawRGBClipped(javax_microedition_lcdui_Graphics* g, int32_t screenWidth,
+                             int32_t screenHeight, IntArray* rgb, int32_t scanlength,
+                             int32_t offset, int32_t row, int32_t x, int32_t y, int32_t w,
+                             int32_t h, bool alpha);
+  // A gradient from colour1 to colour2 on drawGraphics, one line per step: mode 4 vertical
+  // lines leftwards, 8 rightwards, 16 horizontal lines upwards, 32 downwards; other modes and
+  // empty rectangles draw nothing.
+  static void fillGradientRect(int32_t x, int32_t y, int32_t w, int32_t h, int32_t colour1,
+                               int32_t colour2, int32_t mode);

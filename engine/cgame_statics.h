@@ -28,6 +28,13 @@ class javax_microedition_lcdui_Image;
 // full-screen effects 0..6 and 9, and sprite painting consults the effect mask only when
 // effects are enabled (engine/pix_effects.cpp).
 // keyedImagePixels: the int[] that makeKeyedImage reuses (engine/effect_buffer.cpp).
+// dataCursor, dataReadFailed: the byte-array reader (engine/data_cursor.cpp).
+// sinTable1024 ... randomSeed: the fixed-point routines and their tables; fixOne .. fixPi are
+// their constants, fixedUnit and fixedHalfUnit the fixed-point unit and its half;
+// mathTablesTraced has one bit per table whose absence has been traced.
+// soundData, soundLoops: the bytes and the loop flag of each sound id 0..37.
+// particlePool, particleEmitters: int[3000][11] and int[50][11], a particle and an emitter a
+// row.
 #define PLIMORA_STATICS_cGame_engine(REF, VALUE)      \
   REF(cGame, ByteArray, lzmaInput)                    \
   REF(cGame, ShortArray, lzmaProbs)                   \
@@ -53,4 +60,27 @@ class javax_microedition_lcdui_Image;
   REF(cGame, ObjectArray, textCache)                  \
   VALUE(cGame, bool, effectsFullSupport)              \
   VALUE(cGame, bool, effectsEnabled)                  \
-  REF(cGame, IntArray, keyedImagePixels)
+  REF(cGame, IntArray, keyedImagePixels)              \
+  VALUE(cGame, int32_t, dataCursor)                   \
+  VALUE(cGame, bool, dataReadFailed)                  \
+  REF(cGame, IntArray, sinTable1024)                  \
+  REF(cGame, ByteArray, atanTable1024)                \
+  VALUE(cGame, int32_t, fixedUnit)                    \
+  VALUE(cGame, int32_t, fixedHalfUnit)                \
+  VALUE(cGame, int32_t, fixOne)                       \
+  VALUE(cGame, int32_t, fixQuarter)                   \
+  VALUE(cGame, int32_t, fixHalf)                      \
+  VALUE(cGame, int32_t, fixThreeQuarters)             \
+  VALUE(cGame, int32_t, fixFull)                      \
+  VALUE(cGame, int32_t, fixPi)                        \
+  REF(cGame, IntArray, fixCosTable)                   \
+  REF(cGame, IntArray, fixSqrtTable)                  \
+  REF(cGame, IntArray, fixAtanTable)                  \
+  VALUE(cGame, int32_t, bezierX)                      \
+  VALUE(cGame, int32_t, bezierY)                      \
+  VALUE(cGame, int32_t, randomSeed)                   \
+  VALUE(cGame, int32_t, mathTablesTraced)             \
+  REF(cGame, ObjectArray, soundData)                  \
+  REF(cGame, ByteArray, soundLoops)                   \
+  REF(cGame, ObjectArray, particlePool)               \
+  REF(cGame, ObjectArray, particleEmitters)

@@ -16,4 +16,8 @@ class MQLibPlayer : public Object, public java_lang_Runnable {
 
   // Stops every sound channel. No channel can play yet, so there is nothing to stop.
   static void soundStopAll() {}
+
+  // The class initialiser (engine/mqlib_player_static_init.cpp): the animation tick and the
+  // sound channel count.
+  static void staticInit();
 };

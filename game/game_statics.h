@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/cgame_statics.h"
+#include "engine/mqlib_player_statics.h"
 #include "engine/pix_effects_statics.h"
 #include "engine/sprite_statics.h"
 #include "game/board/actor_statics.h"
@@ -24,7 +25,8 @@
           PLIMORA_STATICS_cGame_world(REF, VALUE) PLIMORA_STATICS_cGame_menus(REF, VALUE)  \
               PLIMORA_STATICS_Bubble(REF, VALUE) PLIMORA_STATICS_cActor(REF, VALUE)        \
                   PLIMORA_STATICS_MarqPLIM(REF, VALUE) PLIMORA_STATICS_ASprite(REF, VALUE) \
-                      PLIMORA_STATICS_MQPixEffects(REF, VALUE)
+                      PLIMORA_STATICS_MQPixEffects(REF, VALUE)                             \
+                          PLIMORA_STATICS_MQLibPlayer(REF, VALUE)
 
 class GameStatics : public DeviceStatics {
  public:

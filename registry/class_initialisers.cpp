@@ -3,6 +3,7 @@
 // it keeps its place in the order until that class fills it in.
 #include "runtime/class_initialisers.h"
 
+#include "engine/mqlib_player.h"
 #include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
@@ -20,25 +21,25 @@ struct ClassInitialiser {
 };
 
 constexpr ClassInitialiser kClassInitialisers[] = {
-    {"game: sound and animation defaults", nullptr},
+    {"game: sound and animation defaults", &MQLibPlayer::staticInit},
     {"cGame::clinitTables", &cGame::clinitTables},
     // Both read the canvas size that cGame::clinitTables sets.
     {"Bubble::staticInit", &Bubble::staticInit},
     {"cActor::staticInit", &cActor::staticInit},
-    {"game: two small int tables", nullptr},
-    {"cGame::clinitColours", nullptr},
-    {"game: four derived values", nullptr},
-    {"cGame::clinitLayout", nullptr},
-    {"cGame::clinitPanelRect", nullptr},
-    {"game: three two-element int tables", nullptr},
+    {"game: two small int tables", &cGame::clinitSmallTables},
+    {"cGame::clinitColours", &cGame::clinitColours},
+    {"game: four derived values", &cGame::clinitDerivedValues},
+    {"cGame::clinitLayout", &cGame::clinitLayout},
+    {"cGame::clinitPanelRect", &cGame::clinitPanelRect},
+    {"game: three two-element int tables", &cGame::clinitOptionPairs},
     {"java_lang_System::clinit", &java_lang_System::clinit},
     {"java_lang_Boolean::clinit", &java_lang_Boolean::clinit},
-    {"cGame::clinitFlags", nullptr},
-    {"game: three further values", nullptr},
-    {"cGame::clinitStringTables", nullptr},
+    {"cGame::clinitFlags", &cGame::clinitFlags},
+    {"game: three further values", &cGame::clinitFurtherValues},
+    {"cGame::clinitStringTables", &cGame::clinitStringTables},
     {"ASprite::staticInit", &ASprite::staticInit},
-    {"game: two values from the loaded tables", nullptr},
-    {"game: three layout values", nullptr},
+    {"game: two values from the loaded tables", &cGame::clinitLoadedTableValues},
+    {"game: three layout values", &cGame::clinitLayoutValues},
     {"java_lang_Runtime::clinit", &java_lang_Runtime::clinit},
 };
 

@@ -4,4 +4,18 @@
 // (game/cgame.h includes it before the class).
 #pragma once
 
-#define PLIMORA_STATICS_cGame_board(REF, VALUE)
+class ByteArray;
+class ShortArray;
+
+// specialKinds .. boardShorts3: the board's tables of the maths pack (entry 0, in file order:
+// three short arrays, four byte arrays, one short array); specialKinds, the bubble kind of each
+// special slot, is then replaced by the kinds 7 .. 28.
+#define PLIMORA_STATICS_cGame_board(REF, VALUE) \
+  REF(cGame, ShortArray, specialKinds)          \
+  REF(cGame, ShortArray, boardShorts1)          \
+  REF(cGame, ShortArray, boardShorts2)          \
+  REF(cGame, ByteArray, boardBytes0)            \
+  REF(cGame, ByteArray, boardBytes1)            \
+  REF(cGame, ByteArray, boardBytes2)            \
+  REF(cGame, ByteArray, boardBytes3)            \
+  REF(cGame, ShortArray, boardShorts3)

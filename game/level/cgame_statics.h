@@ -13,6 +13,10 @@ class IntArray;
 // of the yes/no kind (popupChoice 1 = the first button, popupAnswered once it is given).
 // The event queue (game/level/event_queue.cpp): eventQueue is int[40], its first eventCount
 // entries live in posting order.
+// currentWorld, currentLevel: the level being played; levelType: its type from the header.
+// levelVariant, levelRestart, levelRestartLight: the loader's level choices.
+// triggerEvent .. triggerOrder: the level's 50 trigger rules as parallel int arrays;
+// variantOrder: the order in which the level's variant is chosen.
 #define PLIMORA_STATICS_cGame_level(REF, VALUE) \
   VALUE(cGame, bool, popupOpen)                 \
   VALUE(cGame, int32_t, popupKind)              \
@@ -22,4 +26,18 @@ class IntArray;
   VALUE(cGame, int32_t, popupChoice)            \
   VALUE(cGame, bool, popupAnswered)             \
   REF(cGame, IntArray, eventQueue)              \
-  VALUE(cGame, int32_t, eventCount)
+  VALUE(cGame, int32_t, eventCount)             \
+  VALUE(cGame, int32_t, currentWorld)           \
+  VALUE(cGame, int32_t, currentLevel)           \
+  VALUE(cGame, int32_t, levelType)              \
+  VALUE(cGame, int32_t, levelVariant)           \
+  VALUE(cGame, bool, levelRestart)              \
+  VALUE(cGame, bool, levelRestartLight)         \
+  REF(cGame, IntArray, triggerEvent)            \
+  REF(cGame, IntArray, triggerFlags)            \
+  REF(cGame, IntArray, triggerMustSet)          \
+  REF(cGame, IntArray, triggerMustClear)        \
+  REF(cGame, IntArray, triggerMustRise)         \
+  REF(cGame, IntArray, triggerMustFall)         \
+  REF(cGame, IntArray, triggerOrder)            \
+  REF(cGame, IntArray, variantOrder)

@@ -31,3 +31,12 @@
   // The index of menu m's first list row in its layout (its header's element 2); 0 when the
   // menu has no layout.
   static int32_t menuFirstItem(int32_t m);
+
+  // ---- Menu edits (game/menus/menu_edits.cpp) ----
+  // Scroll and first visible row 0, rows visible; the selection remembered for menu (0 when
+  // none, or when it names no item), scrolled into view.
+  static void resetMenuSelection(int32_t menu, int32_t rows);
+  // Hides every item equal to id; with remove the first of them also leaves the list.
+  static void removeMenuItem(int32_t id, bool remove);
+  // The first item equal to oldId becomes newId.
+  static void replaceMenuItem(int32_t oldId, int32_t newId);

@@ -13,9 +13,23 @@ class ObjectArray;
 // header short[4]. The touch list of the open menu: listRowTops and listRowBottoms hold each
 // row's top and bottom y (ascending), listItemPositions each row's item as {x, y}, and
 // menuSelection the selected row.
+// The current menu (menu_edits.cpp): menuItems int[50] of item numbers (bit 31 set = hidden),
+// the first menuItemCount in use; menuSelection, menuScroll, menuFirstVisible and
+// menuVisibleRows; menuSavedSelection int[21], the selection remembered per menu list.
+// menuLists: Object[21], entry list n as {heading, -1, items ...}; unlockFlagCount: the
+// entries of list 11 (15). rectScratch: int[4] {x, y, w, h} of frame rectangles.
 #define PLIMORA_STATICS_cGame_menus(REF, VALUE) \
   REF(cGame, ObjectArray, menuLayouts)          \
   REF(cGame, IntArray, listRowTops)             \
   REF(cGame, IntArray, listRowBottoms)          \
   REF(cGame, IntArray, listItemPositions)       \
-  VALUE(cGame, int32_t, menuSelection)
+  VALUE(cGame, int32_t, menuSelection)          \
+  REF(cGame, IntArray, menuItems)               \
+  VALUE(cGame, int32_t, menuItemCount)          \
+  VALUE(cGame, int32_t, menuScroll)             \
+  VALUE(cGame, int32_t, menuFirstVisible)       \
+  VALUE(cGame, int32_t, menuVisibleRows)        \
+  REF(cGame, IntArray, menuSavedSelection)      \
+  REF(cGame, ObjectArray, menuLists)            \
+  VALUE(cGame, int32_t, unlockFlagCount)        \
+  REF(cGame, IntArray, rectScratch)

@@ -6,7 +6,9 @@
 // clang-format off
 
   // ---- Static initialisation (game/shell/static_init.cpp) ----
-  // The shell's start-up values: the canvas size that later initialisers derive sizes from.
+  // The shell's start-up values (the canvas size first, which later initialisers derive sizes
+  // from), the work arrays at their capacities, the menu lists and the world tables, and the
+  // 8.8 library's constants.
   static void clinitTables();
 
   // ---- Canvas and game thread (game/shell/game_thread.cpp) ----
@@ -120,3 +122,39 @@
   static void stateScreen31(int32_t message);
   // Stops and releases the current media player.
   static void stopSound();
+
+  // ---- Later initialiser steps (game/shell/static_layout.cpp) ----
+  // Each sets one group of start-up values, in the order of the class initialisers: two option
+  // tables; the colour table; four values from the canvas width; the edge layout and the scale
+  // multiples; the panel rectangle; three option pairs; the boolean constants and the other
+  // option tables; three further values; the text statics; unlockFlagCount from menu list 11;
+  // three values from the canvas height.
+  static void clinitSmallTables();
+  static void clinitColours();
+  static void clinitDerivedValues();
+  static void clinitLayout();
+  static void clinitPanelRect();
+  static void clinitOptionPairs();
+  static void clinitFlags();
+  static void clinitFurtherValues();
+  static void clinitStringTables();
+  static void clinitLoadedTableValues();
+  static void clinitLayoutValues();
+  // Element i of levelsPerWorld; element i of worldTexts as the number of its string constant.
+  static int32_t getStatic12(int32_t i);
+  static int32_t getStatic16(int32_t i);
+
+  // ---- Shell utilities (game/shell/shell_utilities.cpp) ----
+  // softKeyRight = right, softKeyLeft = left, softKeysFlag = (flag != 0).
+  static void setSoftKeys(int32_t right, int32_t left, int32_t flag);
+  // Entry i of the byte-array string table as a String; string constant 46 outside it.
+  static String* getTableString(int32_t i);
+  // The largest hint value up to the current world and level; 0 when none.
+  static int32_t maxValueUpToCurrentLevel();
+  static void drawBackBuffer(javax_microedition_lcdui_Graphics* g);
+  static void clearBackBuffer(int32_t colour);
+  // solidPalette: 256 entries of colour (allocated once).
+  static void makeSolidPalette(int32_t colour);
+  static bool isLevelTypeNot2();
+  static int32_t distanceSquared(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  static int32_t clamp(int32_t v, int32_t lo, int32_t hi);

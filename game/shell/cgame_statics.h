@@ -6,14 +6,17 @@
 #include <cstdint>
 
 class ByteArray;
-class MQLibPlayer;
-class ObjectArray;
 class cGame;
+class IntArray;
 class java_util_Hashtable;
 class java_util_Random;
 class javax_microedition_lcdui_Display;
 class javax_microedition_lcdui_Graphics;
+class javax_microedition_lcdui_Image;
 class javax_microedition_midlet_MIDlet;
+class MQLibPlayer;
+class ObjectArray;
+class String;
 
 // canvasWidth, canvasHeight: the logical canvas size in pixels (480 x 800), set by
 // cGame::clinitTables before the initialisers that derive sizes from it run.
@@ -32,60 +35,125 @@ class javax_microedition_midlet_MIDlet;
 // under the input lock. Pointer (game/shell/pointer_input.cpp): positions are screen pixels,
 // -1 none; the press, current and release positions and the two pointer flags are shared with
 // the callbacks under the input lock. touchAction and touchSoftKey are game keys, 257 none.
-#define PLIMORA_STATICS_cGame_shell(REF, VALUE)                 \
-  VALUE(cGame, int32_t, canvasWidth)                            \
-  VALUE(cGame, int32_t, canvasHeight)                           \
-  REF(cGame, cGame, gameCanvas)                                 \
-  REF(cGame, cGame, canvasInstance)                             \
-  REF(cGame, javax_microedition_midlet_MIDlet, gameMidlet)      \
-  REF(cGame, javax_microedition_lcdui_Display, gameDisplay)     \
-  REF(cGame, java_util_Random, sharedRandom)                    \
-  VALUE(cGame, int32_t, runState)                               \
-  VALUE(cGame, bool, paused)                                    \
-  VALUE(cGame, bool, inPaint)                                   \
-  VALUE(cGame, bool, repaintRequested)                          \
-  VALUE(cGame, int64_t, frameTick)                              \
-  VALUE(cGame, int64_t, lastFrameTick)                          \
-  VALUE(cGame, int32_t, frameBudget)                            \
-  VALUE(cGame, int32_t, frameTime)                              \
-  REF(cGame, javax_microedition_lcdui_Graphics, frameGraphics)  \
-  REF(cGame, javax_microedition_lcdui_Graphics, screenGraphics) \
-  REF(cGame, javax_microedition_lcdui_Graphics, drawGraphics)   \
-  VALUE(cGame, bool, fullRedraw)                                \
-  VALUE(cGame, bool, controlBarShown)                           \
-  VALUE(cGame, bool, controlBarLeftLit)                         \
-  VALUE(cGame, bool, controlBarCentreLit)                       \
-  VALUE(cGame, bool, controlBarRightLit)                        \
-  REF(cGame, ObjectArray, spriteTable)                          \
-  VALUE(cGame, int32_t, currentState)                           \
-  VALUE(cGame, int32_t, previousState)                          \
-  VALUE(cGame, int32_t, nextState)                              \
-  VALUE(cGame, bool, stateChangePending)                        \
-  VALUE(cGame, bool, stateEntering)                             \
-  VALUE(cGame, int32_t, stateFrames)                            \
-  VALUE(cGame, int32_t, stateTime)                              \
-  VALUE(cGame, int32_t, lastDispatchedState)                    \
-  REF(cGame, MQLibPlayer, sharedAnimPlayer)                     \
-  REF(cGame, java_util_Hashtable, keyTableDigits)               \
-  REF(cGame, java_util_Hashtable, keyTableDirections)           \
-  REF(cGame, ByteArray, keysLive)                               \
-  REF(cGame, ByteArray, keysLatched)                            \
-  VALUE(cGame, int32_t, lastKeyCode)                            \
-  VALUE(cGame, int32_t, lastHeldKey)                            \
-  VALUE(cGame, int32_t, keyPressedThisFrame)                    \
-  VALUE(cGame, int64_t, keyPressTick)                           \
-  VALUE(cGame, int32_t, pointerPressX)                          \
-  VALUE(cGame, int32_t, pointerPressY)                          \
-  VALUE(cGame, int32_t, pointerX)                               \
-  VALUE(cGame, int32_t, pointerY)                               \
-  VALUE(cGame, int32_t, pointerReleaseX)                        \
-  VALUE(cGame, int32_t, pointerReleaseY)                        \
-  VALUE(cGame, int32_t, tapX)                                   \
-  VALUE(cGame, int32_t, tapY)                                   \
-  VALUE(cGame, bool, pointerReleased)                           \
-  VALUE(cGame, bool, pointerDragging)                           \
-  VALUE(cGame, bool, pointerHidden)                             \
-  VALUE(cGame, int32_t, touchAction)                            \
-  VALUE(cGame, int32_t, touchSoftKey)                           \
-  VALUE(cGame, bool, touchActionTaken)                          \
-  VALUE(cGame, bool, touchListSelect)
+// softKeyLeft, softKeyRight: the soft-key labels (-1 hidden). backBuffer, backBufferGraphics: the
+// canvas-sized back buffer. solidPalette: int[256] all of solidPaletteColour. hintWorlds,
+// hintLevels, hintValues: the loading screen's (world, level, hint) records in ascending order.
+// touchMarginX .. levelIntroTextsEnabled: the shell's start-up values (static_init.cpp).
+// menuStartTable .. buttonPointsB: constant tables. colourTable .. bannerSpeed: the later
+// initialiser steps' values (static_layout.cpp), the layout ones taken from the start-up canvas
+// and never recomputed. shellStrings, shellStringTable, shellName, defaultText: the text
+// statics, string constants 277..291, 292..301, 302 and 46.
+#define PLIMORA_STATICS_cGame_shell(REF, VALUE)                     \
+  VALUE(cGame, int32_t, canvasWidth)                                \
+  VALUE(cGame, int32_t, canvasHeight)                               \
+  REF(cGame, cGame, gameCanvas)                                     \
+  REF(cGame, cGame, canvasInstance)                                 \
+  REF(cGame, javax_microedition_midlet_MIDlet, gameMidlet)          \
+  REF(cGame, javax_microedition_lcdui_Display, gameDisplay)         \
+  REF(cGame, java_util_Random, sharedRandom)                        \
+  VALUE(cGame, int32_t, runState)                                   \
+  VALUE(cGame, bool, paused)                                        \
+  VALUE(cGame, bool, inPaint)                                       \
+  VALUE(cGame, bool, repaintRequested)                              \
+  VALUE(cGame, int64_t, frameTick)                                  \
+  VALUE(cGame, int64_t, lastFrameTick)                              \
+  VALUE(cGame, int32_t, frameBudget)                                \
+  VALUE(cGame, int32_t, frameTime)                                  \
+  REF(cGame, javax_microedition_lcdui_Graphics, frameGraphics)      \
+  REF(cGame, javax_microedition_lcdui_Graphics, screenGraphics)     \
+  REF(cGame, javax_microedition_lcdui_Graphics, drawGraphics)       \
+  VALUE(cGame, bool, fullRedraw)                                    \
+  VALUE(cGame, bool, controlBarShown)                               \
+  VALUE(cGame, bool, controlBarLeftLit)                             \
+  VALUE(cGame, bool, controlBarCentreLit)                           \
+  VALUE(cGame, bool, controlBarRightLit)                            \
+  REF(cGame, ObjectArray, spriteTable)                              \
+  VALUE(cGame, int32_t, currentState)                               \
+  VALUE(cGame, int32_t, previousState)                              \
+  VALUE(cGame, int32_t, nextState)                                  \
+  VALUE(cGame, bool, stateChangePending)                            \
+  VALUE(cGame, bool, stateEntering)                                 \
+  VALUE(cGame, int32_t, stateFrames)                                \
+  VALUE(cGame, int32_t, stateTime)                                  \
+  VALUE(cGame, int32_t, lastDispatchedState)                        \
+  REF(cGame, MQLibPlayer, sharedAnimPlayer)                         \
+  REF(cGame, java_util_Hashtable, keyTableDigits)                   \
+  REF(cGame, java_util_Hashtable, keyTableDirections)               \
+  REF(cGame, ByteArray, keysLive)                                   \
+  REF(cGame, ByteArray, keysLatched)                                \
+  VALUE(cGame, int32_t, lastKeyCode)                                \
+  VALUE(cGame, int32_t, lastHeldKey)                                \
+  VALUE(cGame, int32_t, keyPressedThisFrame)                        \
+  VALUE(cGame, int64_t, keyPressTick)                               \
+  VALUE(cGame, int32_t, pointerPressX)                              \
+  VALUE(cGame, int32_t, pointerPressY)                              \
+  VALUE(cGame, int32_t, pointerX)                                   \
+  VALUE(cGame, int32_t, pointerY)                                   \
+  VALUE(cGame, int32_t, pointerReleaseX)                            \
+  VALUE(cGame, int32_t, pointerReleaseY)                            \
+  VALUE(cGame, int32_t, tapX)                                       \
+  VALUE(cGame, int32_t, tapY)                                       \
+  VALUE(cGame, bool, pointerReleased)                               \
+  VALUE(cGame, bool, pointerDragging)                               \
+  VALUE(cGame, bool, pointerHidden)                                 \
+  VALUE(cGame, int32_t, touchAction)                                \
+  VALUE(cGame, int32_t, touchSoftKey)                               \
+  VALUE(cGame, bool, touchActionTaken)                              \
+  VALUE(cGame, bool, touchListSelect)                               \
+  VALUE(cGame, int32_t, softKeyLeft)                                \
+  VALUE(cGame, int32_t, softKeyRight)                               \
+  VALUE(cGame, bool, softKeysFlag)                                  \
+  REF(cGame, javax_microedition_lcdui_Image, backBuffer)            \
+  REF(cGame, javax_microedition_lcdui_Graphics, backBufferGraphics) \
+  REF(cGame, IntArray, solidPalette)                                \
+  VALUE(cGame, int32_t, solidPaletteColour)                         \
+  REF(cGame, ByteArray, hintWorlds)                                 \
+  REF(cGame, ByteArray, hintLevels)                                 \
+  REF(cGame, ByteArray, hintValues)                                 \
+  VALUE(cGame, int32_t, touchMarginX)                               \
+  VALUE(cGame, int32_t, touchMarginY)                               \
+  VALUE(cGame, int32_t, chainedLoadKind)                            \
+  VALUE(cGame, int32_t, chainedStateAfterLoad)                      \
+  VALUE(cGame, bool, loadChained)                                   \
+  VALUE(cGame, bool, loadFresh)                                     \
+  VALUE(cGame, bool, musicEnabled)                                  \
+  VALUE(cGame, bool, sfxEnabled)                                    \
+  VALUE(cGame, bool, levelIntroTextsEnabled)                        \
+  REF(cGame, IntArray, menuStartTable)                              \
+  REF(cGame, IntArray, levelsPerWorld)                              \
+  REF(cGame, ObjectArray, worldTexts)                               \
+  REF(cGame, IntArray, buttonPointsA)                               \
+  REF(cGame, IntArray, buttonPointsB)                               \
+  REF(cGame, IntArray, colourTable)                                 \
+  REF(cGame, IntArray, optionValuesA)                               \
+  REF(cGame, IntArray, optionValuesB)                               \
+  REF(cGame, IntArray, optionValuesC)                               \
+  REF(cGame, IntArray, optionValuesD)                               \
+  REF(cGame, IntArray, optionValuesE)                               \
+  REF(cGame, IntArray, optionValuesF)                               \
+  REF(cGame, IntArray, optionValuesG)                               \
+  REF(cGame, IntArray, optionValuesH)                               \
+  REF(cGame, IntArray, optionValuesI)                               \
+  REF(cGame, IntArray, listedAwardIds)                              \
+  VALUE(cGame, int32_t, screenCentreX)                              \
+  VALUE(cGame, int32_t, quarterX)                                   \
+  VALUE(cGame, int32_t, canvasWidthAtStart)                         \
+  VALUE(cGame, int32_t, canvasHeightAtStart)                        \
+  VALUE(cGame, int32_t, mapPanelX)                                  \
+  VALUE(cGame, int32_t, mapPanelY)                                  \
+  VALUE(cGame, int32_t, mapWalkSpeed)                               \
+  REF(cGame, IntArray, edgeLayout)                                  \
+  VALUE(cGame, int32_t, scaleUnit2)                                 \
+  VALUE(cGame, int32_t, scaleUnit4)                                 \
+  VALUE(cGame, int32_t, scaleUnit)                                  \
+  VALUE(cGame, int32_t, scaleUnitHalf)                              \
+  REF(cGame, IntArray, panelRect)                                   \
+  VALUE(cGame, bool, constantFalse)                                 \
+  VALUE(cGame, bool, constantTrue)                                  \
+  VALUE(cGame, int32_t, layoutFactor)                               \
+  VALUE(cGame, int32_t, bottomRowY)                                 \
+  VALUE(cGame, int32_t, bannerSpeed)                                \
+  REF(cGame, ObjectArray, shellStrings)                             \
+  REF(cGame, ObjectArray, shellStringTable)                         \
+  REF(cGame, String, shellName)                                     \
+  REF(cGame, String, defaultText)
