@@ -14,10 +14,12 @@
 #include "tools/databuild/big_endian_writer.h"
 #include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/constants_writer.h"
+#include "tools/databuild/data_cursor_writer.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/game_texts.h"
 #include "tools/databuild/little_endian.h"
 #include "tools/databuild/lzma_writer.h"
+#include "tools/databuild/maths_tables.h"
 #include "tools/databuild/modified_utf8.h"
 #include "tools/databuild/pack_writer.h"
 #include "tools/databuild/png_writer.h"
@@ -244,6 +246,35 @@ std::vector<Seed> ArchiveIndexSeeds() {
   return {whole, Seed(whole.begin(), whole.begin() + 40), WriteArchive(small), twins.take()};
 }
 
+// data_cursor's input: an operation count k, k operation bytes (the low 3 bits: 0 readByte,
+// 1 readShort, 2 readInt, 3 readIntArray, 4 readShortArray, 5 readByteArray, 6 and 7 cursor
+// moves), then the data, which is also both entries of the maths and data packs. Seeds: the
+// data set's own maths tables with no operations, and every read over the builder's layout,
+// then the same cut short.
+std::vector<Seed> DataCursorSeeds() {
+  auto withOps = [](std::span<const uint8_t> ops, std::span<const uint8_t> data) {
+    Seed seed = {static_cast<uint8_t>(ops.size())};
+    for (const uint8_t op : ops) seed.push_back(op);
+    for (const uint8_t byte : data) seed.push_back(byte);
+    return seed;
+  };
+  DataCursorWriter mixed;
+  mixed.writeByte(-2);
+  mixed.writeShort(-300);
+  mixed.writeInt(0x12345678);
+  mixed.writeIntArray(std::vector<int32_t>{1, -1});
+  mixed.writeShortArray(std::vector<int32_t>{7, 65535});
+  mixed.writeByteArray(std::vector<int32_t>{1, 2, 3});
+  const Seed& all = mixed.bytes();
+  const std::vector<uint8_t> everyRead = {0, 1, 2, 3, 4, 5, 6 | 4 << 3, 2, 7 | 1 << 3, 0};
+  return {withOps(Seed{}, WriteAngleTables()),
+          withOps(Seed{}, WriteBoardTables()),
+          withOps(Seed{}, WriteValueTree(ValueNode::Ints(FixedCosineTable()))),
+          withOps(Seed{}, WriteValueTree(ValueNode::Ints(FixedSquareRootTable()))),
+          withOps(everyRead, all),
+          withOps(everyRead, std::span<const uint8_t>(all).first(all.size() - 5))};
+}
+
 // pack_reader's input: the base file and part 1 behind 16-bit big-endian lengths, then part 2.
 Seed PackInput(const Pack& pack) {
   const std::vector<ArchiveEntry> files = WritePack(pack);
@@ -412,6 +443,7 @@ constexpr SeedSource kSeedSources[] = {
     {"archive_index", ArchiveIndexSeeds},
     {"calendar_fields", CalendarFieldsSeeds},
     {"constant_pool_loader", ConstantPoolSeeds},
+    {"data_cursor", DataCursorSeeds},
     {"data_input_stream", DataInputStreamSeeds},
     {"image_natives", ImageNativesSeeds},
     {"lzma_decode", LzmaSeeds},
