@@ -18,7 +18,8 @@
   // runState 0 and the game thread (with the calling thread's priority). A thread that cannot
   // start ends the application.
   static void startUp();
-  // Creates sharedRandom once, then seeds it as java_util_Random::setSeed does.
+  // Creates sharedRandom once, then seeds it as java_util_Random::setSeed does; randomSeed,
+  // the game generator's state, takes the seed's low 32 bits.
   static void setRandomSeed(int64_t seed);
   // The resume step, only when paused: the time bases restart from now, the canvas is made
   // current again, a full repaint is asked for (painted at once unless a frame is being

@@ -67,10 +67,13 @@ void cGame::startUp() {
   if (ApplicationImpl* context = GetApplicationImpl()) context->exit();
 }
 
+// The game's own generator (rand, randRange) takes the seed's low 32 bits at the same time:
+// the game seeds it when it starts, and this is the one place it does so.
 void cGame::setRandomSeed(int64_t seed) {
   GameStatics* s = Statics<GameStatics>();
   if (!s->cGame_sharedRandom) s->cGame_sharedRandom = NewObject<java_util_Random>();
   if (NullCheck(s->cGame_sharedRandom)) s->cGame_sharedRandom->setSeed(seed);
+  s->cGame_randomSeed = static_cast<int32_t>(seed);
 }
 
 // ---- Pause and resume -------------------------------------------------------------------------

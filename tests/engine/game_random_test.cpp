@@ -76,6 +76,15 @@ TEST_F(GameRandomTest, ADrawOfMinusTwoToTheThirtyFirstMapsIntoTheRange) {
   EXPECT_EQ(Statics<GameStatics>()->cGame_sharedRandom->next(32), INT_MIN);
 }
 
+TEST_F(GameRandomTest, SeedingTheShellSeedsBothGenerators) {
+  cGame::setRandomSeed(0x123400000005);
+  EXPECT_EQ(seed(), 5);
+  auto* reference = NewObject<java_util_Random>(int64_t{0x123400000005});
+  EXPECT_EQ(Statics<GameStatics>()->cGame_sharedRandom->next(32), reference->next(32));
+  cGame::setRandomSeed(-1);
+  EXPECT_EQ(seed(), -1);
+}
+
 TEST_F(GameRandomTest, NthSetBitWrapsRoundTheSetBits) {
   struct Case {
     int32_t mask, n, expected;
