@@ -2,7 +2,8 @@
 // the sprite table, sets up the pixel effects and loads the boot sprites into slots 0 to 2 as
 // the boot state and the loader will, and shows the control bar; each frame it remembers a tap
 // it sees and paints one cell per game key in the colour of its latched state, the logo in the
-// eight transforms, a cross at the last tap and a square around the current pointer.
+// eight transforms, the four gradients and the sine dots from the maths tables it loads too, a
+// cross at the last tap and a square around the current pointer.
 #include "game/shell/test_card.h"
 #include "engine/pix_effects.h"
 #include "engine/sprite.h"
@@ -46,6 +47,24 @@ void PaintKeyCells(javax_microedition_lcdui_Graphics* g) {
          kTestCardCellLeft + k % kTestCardColumns * kTestCardCellPitch,
          kTestCardCellTop + k / kTestCardColumns * kTestCardCellPitch, kTestCardCellSize,
          kTestCardCellSize);
+  }
+}
+
+// The gradients and the sine through cGame's own drawing utilities, on drawGraphics.
+void PaintMaths() {
+  for (int32_t i = 0; i < 4; i++) {
+    cGame::fillGradientRect(kTestCardGradientLeft,
+                            kTestCardGradientTop + i * kTestCardGradientPitch,
+                            kTestCardGradientWidth, kTestCardGradientHeight,
+                            static_cast<int32_t>(kTestCardGradientFrom),
+                            static_cast<int32_t>(kTestCardGradientTo), kTestCardGradientModes[i]);
+  }
+  cGame::setColorRGB(kTestCardSineColour >> 16, kTestCardSineColour >> 8 & 0xFF,
+                     kTestCardSineColour & 0xFF);
+  for (int32_t a = 0; a < 1024; a++) {
+    const int32_t x = a * cGame::kCanvasWidth / 1024;
+    const int32_t y = kTestCardSineCentre - cGame::sin1024(a) * kTestCardSineAmplitude / 65536;
+    cGame::drawLine(x, y, x, y);
   }
 }
 
@@ -99,6 +118,8 @@ void cGame::stateBoot(int32_t message) {
       s->cGame_controlBarShown = true;
       MQPixEffects::init();
       LoadBootSprites(s->cGame_spriteTable);
+      cGame::loadMathTables();
+      cGame::loadFixedPointTables();
       lastTap = {};
       break;
     case kStateUpdate:
@@ -110,6 +131,7 @@ void cGame::stateBoot(int32_t message) {
       Fill(g, kTestCardBackground, 0, 0, kCanvasWidth, kPlayAreaHeight);
       PaintKeyCells(g);
       PaintLogos(g, s->cGame_spriteTable);
+      PaintMaths();
       PaintMarkers(g);
       break;
     }

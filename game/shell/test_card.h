@@ -1,9 +1,11 @@
 // The test card that state 1 shows until the boot state exists: the game keys' latched states,
 // the last tap and the current pointer, drawn with Graphics primitives over the play area, and
-// the logo from the boot sprites in the eight transforms.
+// the logo from the boot sprites in the eight transforms; the maths tables at work beside and
+// above them: the gradient fill in its four modes and one turn of the 1024-step sine.
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 
 // Cell k (game key 0..19) is a square of kCellSize pixels at (kCellLeft + (k % 5) * kCellPitch,
 // kCellTop + (k / 5) * kCellPitch).
@@ -34,4 +36,34 @@ constexpr uint32_t TestCardKeyColour(int32_t state) {
   if (state == 1) return 0x00FF00;
   if (state > 1) return 0x0000FF | static_cast<uint32_t>(state * 2) << 8;
   return 0xFF0000 | static_cast<uint32_t>(-state * 2) << 8;
+}
+
+// Gradient i (0..3) fills the rectangle at (left, top + i * pitch), in the gap between the two
+// groups of logos, with mode kTestCardGradientModes[i], from kTestCardGradientFrom to
+// kTestCardGradientTo.
+constexpr int32_t kTestCardGradientModes[4] = {4, 8, 16, 32};
+constexpr int32_t kTestCardGradientLeft = 192;
+constexpr int32_t kTestCardGradientTop = 446;
+constexpr int32_t kTestCardGradientPitch = 48;
+constexpr int32_t kTestCardGradientWidth = 38;
+constexpr int32_t kTestCardGradientHeight = 40;
+constexpr uint32_t kTestCardGradientFrom = 0xFFE000;
+constexpr uint32_t kTestCardGradientTo = 0x0040FF;
+
+// One turn of cGame::sin1024 as dots in the strip above the cells: angle a (0..1023) at
+// x = a * 480 / 1024, y = centre - sin1024(a) * amplitude / 65536 (truncated toward zero).
+constexpr int32_t kTestCardSineCentre = 22;
+constexpr int32_t kTestCardSineAmplitude = 18;
+constexpr uint32_t kTestCardSineColour = 0x80FF80;
+
+// The colour of line k of n of a gradient: each channel from the first colour's, in 16.16
+// steps of (second - first) / n.
+constexpr uint32_t TestCardGradientLine(int32_t k, int32_t n) {
+  uint32_t colour = 0;
+  for (int32_t shift : {16, 8, 0}) {
+    const int32_t a = kTestCardGradientFrom >> shift & 0xFF,
+                  b = kTestCardGradientTo >> shift & 0xFF;
+    colour |= static_cast<uint32_t>(((a << 16) + k * (((b - a) << 16) / n)) >> 16) << shift;
+  }
+  return colour;
 }

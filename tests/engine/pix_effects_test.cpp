@@ -284,6 +284,8 @@ TEST_F(PixEffectsTest, BlendingOntoTheScreenPacksTheClippedRegion) {
 }
 
 TEST_F(PixEffectsTest, TheOscillatorSwingsWithTheClock) {
+  PlantDataSetPacks();  // the oscillator's cosine reads the data set's table
+  cGame::loadFixedPointTables();
   struct Case {
     int32_t clock, value;
   };

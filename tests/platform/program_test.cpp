@@ -4,14 +4,17 @@
 // single instance per save root, and the refusals at start-up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
+#include "javame/graphics.h"
 #include "tests/platform/program_process.h"
 #include "tests/support/file_roots_fixture.h"
 #include "tests/support/screenshot_file.h"
 #include "tests/support/test_card_picture.h"
 #include "tests/support/xwd_screen.h"
+#include "tools/databuild/maths_tables.h"
 
 namespace {
 
@@ -55,6 +58,48 @@ TEST_F(ProgramTest, AHeadlessRunOfAHundredFramesShowsTheTestCard) {
   const fs::path shot = base_ / "out.png";
   ASSERT_EQ(Run({"--headless", "--frames", "100", "--screenshot", shot.string()}), 0);
   EXPECT_EQ(Mismatches(ReadScreenshot(shot), {}), 0);
+}
+
+// The card's maths come from the data set's tables: each gradient starts at its first colour
+// and ends one step short of its second (the same pixel once in RGB565), and the sine's dots reach
+// exactly the rows that the table's largest entry, a quarter turn, gives.
+TEST_F(ProgramTest, TheTestCardDrawsTheGradientsAndTheSineFromTheLoadedTables) {
+  const fs::path shot = base_ / "maths.png";
+  ASSERT_EQ(Run({"--headless", "--fixed-clock", "--frames", "5", "--screenshot", shot.string()}),
+            0);
+  const std::vector<uint16_t> pixels = ReadScreenshot(shot);
+  ASSERT_EQ(pixels.size(), size_t{kWidth * kHeight});
+  auto at = [&](int32_t x, int32_t y) { return pixels[y * kWidth + x]; };
+  auto rgb565 = [](uint32_t rgb) { return javax_microedition_lcdui_Graphics::Rgb888ToRgb565(rgb); };
+  const int32_t left = kTestCardGradientLeft, w = kTestCardGradientWidth,
+                h = kTestCardGradientHeight;
+  for (int32_t i = 0; i < 4; i++) {
+    SCOPED_TRACE(kTestCardGradientModes[i]);
+    const int32_t top = kTestCardGradientTop + i * kTestCardGradientPitch;
+    const bool vertical = i < 2;
+    const int32_t n = vertical ? w : h;
+    // Mode 4 starts at the right edge, 8 at the left, 16 at the bottom, 32 at the top.
+    const int32_t firstX[] = {left + w - 1, left, left + w / 2, left + w / 2};
+    const int32_t firstY[] = {top + h / 2, top + h / 2, top + h - 1, top};
+    const int32_t lastX[] = {left, left + w - 1, left + w / 2, left + w / 2};
+    const int32_t lastY[] = {top + h / 2, top + h / 2, top, top + h - 1};
+    EXPECT_EQ(at(firstX[i], firstY[i]), rgb565(kTestCardGradientFrom));
+    EXPECT_EQ(at(lastX[i], lastY[i]), rgb565(TestCardGradientLine(n - 1, n)));
+  }
+  const int32_t peak = databuild::SineQuarterTable()[255] * kTestCardSineAmplitude / 65536;
+  int32_t highest = kHeight, lowest = -1;
+  for (int32_t y = 0; y < kTestCardCellTop; y++) {
+    for (int32_t x = 0; x < kWidth; x++) {
+      if (at(x, y) != rgb565(kTestCardSineColour)) continue;
+      highest = std::min(highest, y);
+      lowest = std::max(lowest, y);
+    }
+  }
+  EXPECT_EQ(highest, kTestCardSineCentre - peak);
+  EXPECT_EQ(lowest, kTestCardSineCentre + peak);
+  EXPECT_EQ(at(120, kTestCardSineCentre - peak), rgb565(kTestCardSineColour));  // a = 256
+  EXPECT_EQ(at(360, kTestCardSineCentre + peak), rgb565(kTestCardSineColour));  // a = 768
+  EXPECT_EQ(Mismatches(pixels, {}), 0);
 }
 
 // On the fixed clock a run with the same input repeats exactly; the input shows in the frame

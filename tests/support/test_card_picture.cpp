@@ -5,6 +5,7 @@
 
 #include "javame/graphics.h"
 #include "tools/databuild/boot_sprites.h"
+#include "tools/databuild/maths_tables.h"
 
 namespace {
 
@@ -70,6 +71,43 @@ int32_t TestCardFrame::at(int32_t t, int32_t dx, int32_t dy) const {
   return pixels[static_cast<size_t>(sy) * w + sx];
 }
 
+// Vertical lines run from the top to top + h (both ends drawn), horizontal ones from the left
+// to left + w.
+int32_t TestCardGradientLineAt(int32_t i, int32_t x, int32_t y, int32_t* lines) {
+  const int32_t left = kTestCardGradientLeft,
+                top = kTestCardGradientTop + i * kTestCardGradientPitch;
+  const int32_t w = kTestCardGradientWidth, h = kTestCardGradientHeight;
+  switch (kTestCardGradientModes[i]) {
+    case 4:
+    case 8:
+      *lines = w;
+      if (x < left || x >= left + w || y < top || y > top + h) return -1;
+      return kTestCardGradientModes[i] == 4 ? left + w - 1 - x : x - left;
+    default:
+      *lines = h;
+      if (x < left || x > left + w || y < top || y >= top + h) return -1;
+      return kTestCardGradientModes[i] == 16 ? top + h - 1 - y : y - top;
+  }
+}
+
+// The quarter table T read by the quarter rule: T[j], T[255 - j], -T[j], -T[255 - j].
+const std::set<std::pair<int32_t, int32_t>>& TestCardSineDots() {
+  static const std::set<std::pair<int32_t, int32_t>> dots = [] {
+    const std::vector<int32_t> table = databuild::SineQuarterTable();
+    std::set<std::pair<int32_t, int32_t>> all;
+    for (int32_t a = 0; a < 1024; a++) {
+      const int32_t j = a & 255, quarter = a >> 8;
+      const int32_t sine = quarter == 0   ? table[j]
+                           : quarter == 1 ? table[255 - j]
+                           : quarter == 2 ? -table[j]
+                                          : -table[255 - j];
+      all.insert({a * 480 / 1024, kTestCardSineCentre - sine * kTestCardSineAmplitude / 65536});
+    }
+    return all;
+  }();
+  return dots;
+}
+
 const TestCardFrame& TestCardLogo() {
   static const TestCardFrame logo = FrameOf(databuild::LogoSprite(), 0);
   return logo;
@@ -110,6 +148,13 @@ uint16_t TestCardPixel(const TestCardScene& scene, int32_t x, int32_t y) {
         (dy >= -10 && dy <= 10 && dx >= -1 && dx <= 1)) {
       return Rgb565(kTestCardTapColour);
     }
+  }
+  // The sine over everything but the markers, the gradients beside the logos.
+  if (TestCardSineDots().contains({x, y})) return Rgb565(kTestCardSineColour);
+  for (int32_t i = 0; i < 4; i++) {
+    int32_t lines = 0;
+    const int32_t k = TestCardGradientLineAt(i, x, y, &lines);
+    if (k >= 0) return Rgb565(TestCardGradientLine(k, lines));
   }
   const TestCardFrame& logo = TestCardLogo();
   for (int32_t t = 0; t < 8; t++) {

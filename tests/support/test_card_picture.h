@@ -1,6 +1,7 @@
 // The test card of state 1 as its description gives it, pixel for pixel in RGB565: the
 // background over the 480 x 640 play area, one cell per game key in the colour of its latched
-// state, the logo of the boot sprites in the eight transforms, a cross at the last tap, a
+// state, the logo of the boot sprites in the eight transforms, the four gradients and the sine
+// dots drawn from the data set's maths tables, a cross at the last tap, a
 // square around the current pointer, and below them the control bar: its black band with the
 // bar's frames. The sprites' pixels come from the data builder's own sprite data, mapped
 // through each transform here, so the picture needs no runtime.
@@ -9,7 +10,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/shell/test_card.h"
@@ -36,6 +39,11 @@ struct TestCardFrame {
 // Frame 0 of the logo (entry 0) and frames 0 to 6 of the control bar (entry 1).
 const TestCardFrame& TestCardLogo();
 const TestCardFrame& TestCardBarFrame(int32_t frame);
+
+// Gradient i's line through (x, y) and the gradient's line count; -1 when it misses every line.
+int32_t TestCardGradientLineAt(int32_t i, int32_t x, int32_t y, int32_t* lines);
+// The (x, y) dots of one turn of the sine, from the data builder's quarter table.
+const std::set<std::pair<int32_t, int32_t>>& TestCardSineDots();
 
 uint16_t TestCardPixel(const TestCardScene& scene, int32_t x, int32_t y);
 

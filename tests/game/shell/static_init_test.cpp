@@ -62,7 +62,8 @@ TEST_F(StaticInitTest, TheLayoutConstantsFollowTheCanvasAtStartUpOnly) {
   };
   check();
   // The play state runs at 480 x 640: the constants keep the start-up size.
-  s->cGame_canvasHeight = 640;
+  NewObject<cGame>()->sizeChanged(480, 640);
+  ASSERT_EQ(s->cGame_canvasHeight, 640);
   check();
 }
 
