@@ -12,6 +12,7 @@
 #include "game/game_statics.h"
 #include "runtime/array.h"
 #include "runtime/static_class.h"
+#include "tests/support/array_values.h"
 #include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/data_cursor_writer.h"
@@ -20,18 +21,13 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-template <class A>
-std::vector<int32_t> ValuesOf(A* array) {
-  return std::vector<int32_t>(array->elements(), array->elements() + array->length);
-}
-
 // Each counted read as a list of its values, or nullopt for null.
 using CountedRead = std::function<std::optional<std::vector<int32_t>>(ByteArray*)>;
 template <class A, A* (*Read)(ByteArray*)>
 std::optional<std::vector<int32_t>> Counted(ByteArray* data) {
   A* array = Read(data);
   if (!array) return std::nullopt;
-  return ValuesOf(array);
+  return ValuesOf<A>(array);
 }
 const CountedRead kIntArray = Counted<IntArray, cGame::readIntArray>;
 const CountedRead kShortArray = Counted<ShortArray, cGame::readShortArray>;

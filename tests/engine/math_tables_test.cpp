@@ -8,6 +8,7 @@
 #include "runtime/array.h"
 #include "runtime/static_class.h"
 #include "tests/engine/maths_fixture.h"
+#include "tests/support/array_values.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/data_cursor_writer.h"
 #include "tools/databuild/maths_tables.h"
@@ -17,12 +18,6 @@ namespace {
 
 using databuild::PackEntry;
 using databuild::ValueNode;
-
-template <class A>
-std::vector<int32_t> ValuesOf(A* array) {
-  if (!array) return {};
-  return std::vector<int32_t>(array->elements(), array->elements() + array->length);
-}
 
 bool AnyLineHas(const TraceCapture& trace, const std::string& text) {
   for (const std::string& line : trace.lines()) {
@@ -34,14 +29,13 @@ bool AnyLineHas(const TraceCapture& trace, const std::string& text) {
 TEST_F(MathsTest, TheDataSetsTablesLoadWholeAndSurviveACollection) {
   CollectNow();
   GameStatics* s = Statics<GameStatics>();
-  EXPECT_EQ(ValuesOf(s->cGame_sinTable1024.operator IntArray*()), databuild::SineQuarterTable());
-  EXPECT_EQ(ValuesOf(s->cGame_atanTable1024.operator ByteArray*()), databuild::ArcTangentTable());
-  EXPECT_EQ(ValuesOf(s->cGame_fixCosTable.operator IntArray*()), databuild::FixedCosineTable());
-  EXPECT_EQ(ValuesOf(s->cGame_fixSqrtTable.operator IntArray*()),
-            databuild::FixedSquareRootTable());
+  EXPECT_EQ(ValuesOf<IntArray>(s->cGame_sinTable1024), databuild::SineQuarterTable());
+  EXPECT_EQ(ValuesOf<ByteArray>(s->cGame_atanTable1024), databuild::ArcTangentTable());
+  EXPECT_EQ(ValuesOf<IntArray>(s->cGame_fixCosTable), databuild::FixedCosineTable());
+  EXPECT_EQ(ValuesOf<IntArray>(s->cGame_fixSqrtTable), databuild::FixedSquareRootTable());
   std::vector<int32_t> kinds;
   for (int32_t kind = 7; kind <= 28; kind++) kinds.push_back(kind);
-  EXPECT_EQ(ValuesOf(s->cGame_specialKinds.operator ShortArray*()), kinds);
+  EXPECT_EQ(ValuesOf<ShortArray>(s->cGame_specialKinds), kinds);
   for (Array* board :
        {static_cast<Array*>(s->cGame_boardShorts1), static_cast<Array*>(s->cGame_boardShorts2),
         static_cast<Array*>(s->cGame_boardBytes0), static_cast<Array*>(s->cGame_boardBytes3),
@@ -94,7 +88,7 @@ TEST_F(MathsTest, MathsPackTablesTooShortAreRefused) {
   TraceCapture trace;
   cGame::loadMathTables();
   EXPECT_EQ(Statics<GameStatics>()->cGame_sinTable1024, nullptr);
-  EXPECT_EQ(ValuesOf(Statics<GameStatics>()->cGame_atanTable1024.operator ByteArray*()),
+  EXPECT_EQ(ValuesOf<ByteArray>(Statics<GameStatics>()->cGame_atanTable1024),
             databuild::ArcTangentTable());
   EXPECT_TRUE(AnyLineHas(trace,
                          "pack \"tables\" entry 1: the sine table must be an int[] of at "
@@ -115,7 +109,7 @@ TEST_F(MathsTest, ACutMathsPackLeavesTheCutTablesNull) {
   cGame::loadMathTables();
   EXPECT_EQ(Statics<GameStatics>()->cGame_specialKinds->length, 22);
   EXPECT_EQ(Statics<GameStatics>()->cGame_boardShorts3, nullptr);
-  EXPECT_EQ(ValuesOf(Statics<GameStatics>()->cGame_sinTable1024.operator IntArray*()),
+  EXPECT_EQ(ValuesOf<IntArray>(Statics<GameStatics>()->cGame_sinTable1024),
             databuild::SineQuarterTable());
   EXPECT_EQ(Statics<GameStatics>()->cGame_atanTable1024, nullptr);
   EXPECT_EQ(cGame::atan2To1024(1, 1), 0);

@@ -9,6 +9,7 @@
 #include "game/game_statics.h"
 #include "javame/byte_array_input_stream.h"
 #include "runtime/array.h"
+#include "tests/support/array_values.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
@@ -25,11 +26,6 @@ class ValueTreeTest : public LibraryTest {
     ByteArray* array = ManagedBytes(bytes);
     Statics<GameStatics>()->cGame_streamReadCount = 0;
     return cGame::readResourceObject(NewObject<java_io_ByteArrayInputStream>(array));
-  }
-  template <class A>
-  static std::vector<int32_t> Values(Object* node) {
-    auto* array = static_cast<A*>(node);
-    return std::vector<int32_t>(array->elements(), array->elements() + array->length);
   }
 };
 
@@ -55,9 +51,9 @@ TEST_F(ValueTreeTest, EveryKindAndWidthReads) {
     Object* node = Parse(c.bytes);
     ASSERT_NE(node, nullptr);
     ASSERT_EQ(node->classId, c.classId);
-    const std::vector<int32_t> values = c.classId == cid::ByteArray    ? Values<ByteArray>(node)
-                                        : c.classId == cid::ShortArray ? Values<ShortArray>(node)
-                                                                       : Values<IntArray>(node);
+    const std::vector<int32_t> values = c.classId == cid::ByteArray    ? ValuesOf<ByteArray>(node)
+                                        : c.classId == cid::ShortArray ? ValuesOf<ShortArray>(node)
+                                                                       : ValuesOf<IntArray>(node);
     EXPECT_EQ(values, c.values);
     EXPECT_EQ(Statics<GameStatics>()->cGame_streamReadCount, static_cast<int32_t>(c.bytes.size()));
   }
@@ -73,8 +69,8 @@ TEST_F(ValueTreeTest, NestedArraysRoundTripThroughTheWriter) {
   ASSERT_NE(root, nullptr);
   ASSERT_EQ(root->length, 3);
   auto* first = static_cast<ObjectArray*>(root->elements()[0]);
-  EXPECT_EQ(Values<IntArray>(first->elements()[0]), many);
-  EXPECT_EQ(Values<ShortArray>(root->elements()[1]), (std::vector<int32_t>{1, 2, 40000 - 65536}));
+  EXPECT_EQ(ValuesOf<IntArray>(first->elements()[0]), many);
+  EXPECT_EQ(ValuesOf<ShortArray>(root->elements()[1]), (std::vector<int32_t>{1, 2, 40000 - 65536}));
   EXPECT_EQ(static_cast<ObjectArray*>(root->elements()[2])->length, 0);
 }
 

@@ -15,15 +15,10 @@
 #include "runtime/constant_pool.h"
 #include "runtime/static_class.h"
 #include "runtime/string.h"
+#include "tests/support/array_values.h"
 #include "tests/support/library_fixture.h"
 
 namespace {
-
-template <class A>
-std::vector<int32_t> ValuesOf(Object* array) {
-  auto* typed = static_cast<A*>(array);
-  return std::vector<int32_t>(typed->elements(), typed->elements() + typed->length);
-}
 
 class StaticInitTest : public LibraryTest {};
 
@@ -132,8 +127,8 @@ TEST_F(StaticInitTest, WorkArraysHaveTheirCapacitiesAndSurviveACollection) {
     EXPECT_EQ(c.array->classId, c.classId) << c.name;
     EXPECT_EQ(static_cast<Array*>(c.array)->length, c.length) << c.name;
   }
-  for (ObjectArray* rows : {s->cGame_particlePool.operator ObjectArray*(),
-                            s->cGame_particleEmitters.operator ObjectArray*()}) {
+  for (ObjectArray* rows : {static_cast<ObjectArray*>(s->cGame_particlePool),
+                            static_cast<ObjectArray*>(s->cGame_particleEmitters)}) {
     for (int32_t row = 0; row < rows->length; row++) {
       Object* words = rows->elements()[row];
       ASSERT_TRUE(words && words->classId == cid::IntArray) << row;
