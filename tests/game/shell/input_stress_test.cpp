@@ -46,11 +46,15 @@ class Seen {
   int32_t mixedTaps_ = 0;
 };
 
-using InputStressTest = GameThreadTest;
+// The record outlives the test body: the game thread runs frames until the fixture's TearDown
+// ends it.
+class InputStressTest : public GameThreadTest {
+ protected:
+  Seen seen;
+};
 
 TEST_F(InputStressTest, NoReleaseIsLostAndEveryTapIsWhole) {
-  Seen seen;
-  stateOneHandler = [&](int32_t message) {
+  stateOneHandler = [this](int32_t message) {
     if (message != cGame::kStateUpdate) return;
     int32_t fire;
     {
