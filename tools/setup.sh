@@ -10,6 +10,8 @@ PACKAGES=(
   xvfb x11-utils
   # The data builder's sprite art.
   libcairo2-dev
+  # The data builder's bitmap fonts: FreeType and the DejaVu faces it renders.
+  libfreetype-dev fonts-dejavu-core
 )
 
 install_packages() {

@@ -7,6 +7,7 @@
 #include "tools/databuild/app_descriptor_writer.h"
 #include "tools/databuild/app_properties.h"
 #include "tools/databuild/archive_writer.h"
+#include "tools/databuild/bitmap_fonts.h"
 #include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/game_texts.h"
@@ -15,6 +16,7 @@
 #include "tools/databuild/sound_content.h"
 #include "tools/databuild/string_constants.h"
 #include "tools/databuild/text_table_writer.h"
+#include "tools/databuild/ui_sprites.h"
 #include "tools/databuild/value_tree_writer.h"
 #include "tools/databuild/wav_writer.h"
 
@@ -27,6 +29,8 @@ constexpr int kTextPack = 273;
 constexpr int kLogoPack = 271;
 constexpr int kMathsPack = 113;
 constexpr int kFixedPointPack = 269;
+constexpr int kFontPack = 274;
+constexpr int kUiPack = 66;
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
 
 std::string ConstantText(int number) {
@@ -75,10 +79,28 @@ Pack FixedPointPack() {
           {0}};
 }
 
+// Entry 0: the fonts' character table (a short[] value tree); entries 1 to 3: the fonts of
+// sprite slots 4, 5 and 3.
+Pack FontPack() {
+  Pack pack{ConstantText(kFontPack), {}, {0}};
+  pack.entries.push_back(PackEntry::Lzma(0, WriteValueTree(ValueNode::Shorts(FontCharMap()))));
+  for (const FontKind kind : {FontKind::kTitle, FontKind::kHeading, FontKind::kBody}) {
+    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(FontSprite(kind))));
+  }
+  return pack;
+}
+
+// Entry 0: the sparkle of the loading bar.
+Pack UiPack() {
+  Pack pack{ConstantText(kUiPack), {}, {0}};
+  pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(SparkleSprite())));
+  return pack;
+}
+
 }  // namespace
 
 std::vector<Pack> DataSetPacks() {
-  return {SoundPack(), TextPack(), LogoPack(), MathsPack(), FixedPointPack()};
+  return {SoundPack(), TextPack(), LogoPack(), MathsPack(), FixedPointPack(), FontPack(), UiPack()};
 }
 
 std::vector<OutputFile> BuildDataSet() {
