@@ -216,3 +216,10 @@
   // empty rectangles draw nothing.
   static void fillGradientRect(int32_t x, int32_t y, int32_t w, int32_t h, int32_t colour1,
                                int32_t colour2, int32_t mode);
+
+  // ---- Bitmap-font character tables (engine/font_char_map.cpp) ----
+  // Gives font its character table from a short[] (the layout of the builder's
+  // tools/databuild/char_map_writer.h), then its metrics. A table that is no short[], a
+  // bucket count below 1, pairs running past the table or a group naming a bucket outside
+  // the table stops the build there with a trace; the buckets built so far stay.
+  static void buildFontCharMap(ASprite* font, Object* table);

@@ -13,6 +13,8 @@
 class javax_microedition_lcdui_Graphics;
 class javax_microedition_lcdui_Image;
 class SpriteReader;
+class String;
+class CharArray;
 
 class ASprite : public Object {
  public:
@@ -184,6 +186,64 @@ class ASprite : public Object {
   // The scratch buffer other than buf, made on first use.
   static IntArray* getScratchBuffer(IntArray* buf);
 
+  // ---- Bitmap-font metrics and characters: engine/font_metrics.cpp ----
+  // Frame 0 of a font is its metrics frame: parts 0, 1 and 2 give the baseline (minus part 0's
+  // y), the line height (lineSpacing) and the gap between lines (fontHeight); the first part
+  // of a glyph's frame gives its advance by its x. A frame 0 of fewer than three parts gives
+  // zero metrics, with a trace.
+  void initFontMetrics();
+  void computeLineSpacing();
+  void computeFontHeight();
+  void computeSpaceWidth();  // the advance of the space's glyph
+  void resetCharGap();
+  // The metrics, multiplied by scale / 256 when scale is not negative.
+  int32_t getLineSpacing();
+  int32_t getLineSpacingAlt();
+  int32_t getFontHeight();
+  int32_t getSpaceWidth();
+  int32_t getCharGap();
+  // The scaled x of frame f's first part: the advance of glyph frame f; 0 for a frame the
+  // sprite lacks or one without parts.
+  int32_t getScaledFModuleX(int32_t f);
+  // v multiplied by scale / 256 when scale is not negative.
+  int32_t scaled(int32_t v);
+  // The frame of character c; frame 1 (the missing glyph) for a character the table lacks, and
+  // for any character without a table.
+  int32_t getCharFrame(int32_t c);
+
+  // ---- Bitmap-font text: engine/font_text.cpp ----
+  // Text is a String s or, when s is null, a char[]; the range is [textStart, textEnd) (-1:
+  // the whole text). Escapes: backslash with '^' toggles bold, with '_' underline, with a digit
+  // d selects palette d; character 1 with p selects palette p (255: the one saved at the
+  // start of the call); character 2 with f draws frame f as a glyph; a line feed starts a
+  // new line. An escape whose argument lies past the range is ignored.
+  // textWidth = the widest line without the gap after its last glyph; textHeight = lineSpacing
+  // plus fontHeight + lineSpacing a line feed.
+  void getStringSize(String* s, CharArray* chars);
+  // Draws the text with its top-left corner, centre (anchor 1, 2) or right or bottom edge
+  // (anchor 8, 32) at (x, y); with restorePalette the palette returns to the one at the start.
+  void drawString(javax_microedition_lcdui_Graphics* g, String* s, CharArray* chars, int32_t x,
+                  int32_t y, int32_t anchor, bool restorePalette);
+  void drawStringPlain(javax_microedition_lcdui_Graphics* g, String* s, int32_t x, int32_t y,
+                       int32_t anchor, bool restorePalette);
+  // Characters start .. end - 1 of s as lines split at line feeds, one drawString a line, the
+  // block placed by the vertical anchor.
+  void drawPage(javax_microedition_lcdui_Graphics* g, String* s, int32_t x, int32_t y,
+                int32_t anchor, int32_t start, int32_t end);
+  // out[0] = start - 1, then the index of every separator in [start, end), then end; the
+  // number of lines. Entries past out's length are not written.
+  static int32_t splitLines(String* s, int32_t start, int32_t end, int32_t separator,
+                            IntArray* out);
+
+  // ---- Word wrapping: engine/font_wrap.cpp ----
+  // wrapResult: [0] the line count L, then per line its end index, its width and the text
+  // state at its start ((palette & 0xFFF) | 0x1000 bold | 0x2000 underline). Lines break
+  // after a run of spaces, or at a line feed; a word wider than maxWidth keeps its line.
+  // wrapResult grows when a text needs more lines than it holds.
+  ShortArray* wrapText(String* s, int32_t maxWidth);
+  // s with string constant 47 (a line feed) at each break wrapText makes.
+  String* wrapToString(String* s, int32_t maxWidth);
+
   // ---- Class initialiser: engine/sprite_static_init.cpp ----
   static void staticInit();
 
@@ -249,6 +309,9 @@ class ASprite : public Object {
   ObjectArray* pngPaletteChunks;  // per palette: its PLTE and tRNS chunks, as one byte[]
 
  private:
+  // Text drawing's glyph painters (engine/font_text.cpp).
+  void paintGlyph(javax_microedition_lcdui_Graphics* g, int32_t f, int32_t x, int32_t y);
+  void paintUnderline(javax_microedition_lcdui_Graphics* g, int32_t advance, int32_t x, int32_t y);
   // Forgets every table: the state of a refused sprite.
   void clearTables();
   void computeFrameBounds();

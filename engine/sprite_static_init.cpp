@@ -60,4 +60,5 @@ void ASprite::staticInit() {
   s->ASprite_measureBounds = NewIntArray(4);
   s->ASprite_pngChunkTemplates = PngChunkTemplates();
   s->ASprite_gcOnLoad = true;
+  s->ASprite_textStart = s->ASprite_textEnd = s->ASprite_textDrawLimit = -1;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/cgame_statics.h"
+#include "engine/font_statics.h"
 #include "engine/mqlib_player_statics.h"
 #include "engine/pix_effects_statics.h"
 #include "engine/sprite_statics.h"
@@ -26,7 +27,8 @@
               PLIMORA_STATICS_Bubble(REF, VALUE) PLIMORA_STATICS_cActor(REF, VALUE)        \
                   PLIMORA_STATICS_MarqPLIM(REF, VALUE) PLIMORA_STATICS_ASprite(REF, VALUE) \
                       PLIMORA_STATICS_MQPixEffects(REF, VALUE)                             \
-                          PLIMORA_STATICS_MQLibPlayer(REF, VALUE)
+                          PLIMORA_STATICS_MQLibPlayer(REF, VALUE)                          \
+                              PLIMORA_STATICS_ASprite_text(REF, VALUE)
 
 class GameStatics : public DeviceStatics {
  public:
