@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class IntArray;
+class MQLibPlayer;
 
 // The one modal popup (game/level/popup.cpp): popupOpen while it is up; its kind 0..7, anchor
 // y and measured text height in pixels, its font (a slot of the sprite table), and the answer
@@ -17,6 +18,8 @@ class IntArray;
 // levelVariant, levelRestart, levelRestartLight: the loader's level choices.
 // triggerEvent .. triggerOrder: the level's 50 trigger rules as parallel int arrays;
 // variantOrder: the order in which the level's variant is chosen.
+// popupPlayer: the popup's animation player, on sprite slot 32 (game/shell/transitions.cpp
+// gives it its sprite again when the popup closes).
 #define PLIMORA_STATICS_cGame_level(REF, VALUE) \
   VALUE(cGame, bool, popupOpen)                 \
   VALUE(cGame, int32_t, popupKind)              \
@@ -40,4 +43,5 @@ class IntArray;
   REF(cGame, IntArray, triggerMustRise)         \
   REF(cGame, IntArray, triggerMustFall)         \
   REF(cGame, IntArray, triggerOrder)            \
-  REF(cGame, IntArray, variantOrder)
+  REF(cGame, IntArray, variantOrder)            \
+  REF(cGame, MQLibPlayer, popupPlayer)

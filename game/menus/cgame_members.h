@@ -40,3 +40,21 @@
   static void removeMenuItem(int32_t id, bool remove);
   // The first item equal to oldId becomes newId.
   static void replaceMenuItem(int32_t oldId, int32_t newId);
+
+  // ---- Soft keys and menu helpers (game/menus/menu_utilities.cpp) ----
+  // Both soft keys hidden, their flag cleared.
+  static void clearSoftKeys();
+  // The default soft keys of screenId: screen 0 hides both; 2, 5, 6, 13, 18 and 20 show the
+  // right one with label 2 (back) only; other screens keep theirs.
+  static void applyScreenSoftKeys();
+
+  // ---- Carousel spin (game/menus/carousel_spin.cpp) ----
+  // A timed half-turn swing, when idle: the half-turn flag flips, the angle gains 180 when it
+  // becomes 1, 700 ms.
+  static void startSpin();
+  // Ends a swing when its time is out, or a finishing spin once fadeTime reaches 1000 ms: idle,
+  // the angle back at 90.
+  static void updateSpin();
+  // Raises the speed so that the spin, after fadeTime more ms, stops on the next multiple of
+  // 180 degrees; finishing. A fade of 0 ms left keeps the speed.
+  static void advanceRotation();

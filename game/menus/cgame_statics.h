@@ -18,6 +18,10 @@ class ObjectArray;
 // menuVisibleRows; menuSavedSelection int[21], the selection remembered per menu list.
 // menuLists: Object[21], entry list n as {heading, -1, items ...}; unlockFlagCount: the
 // entries of list 11 (15). rectScratch: int[4] {x, y, w, h} of frame rectangles.
+// The spin of the carousel's turning entries (game/menus/carousel_spin.cpp): carouselAngle in
+// degrees, carouselTurnSpeed in degrees a second, carouselIndex the half-turn flag (0 or 1),
+// carouselState 0 idle, 1 a timed swing, 2 finishing with the fade, carouselTimer the swing's
+// ms left.
 #define PLIMORA_STATICS_cGame_menus(REF, VALUE) \
   REF(cGame, ObjectArray, menuLayouts)          \
   REF(cGame, IntArray, listRowTops)             \
@@ -32,4 +36,9 @@ class ObjectArray;
   REF(cGame, IntArray, menuSavedSelection)      \
   REF(cGame, ObjectArray, menuLists)            \
   VALUE(cGame, int32_t, unlockFlagCount)        \
-  REF(cGame, IntArray, rectScratch)
+  REF(cGame, IntArray, rectScratch)             \
+  VALUE(cGame, int32_t, carouselAngle)          \
+  VALUE(cGame, int32_t, carouselTurnSpeed)      \
+  VALUE(cGame, int32_t, carouselIndex)          \
+  VALUE(cGame, int32_t, carouselState)          \
+  VALUE(cGame, int32_t, carouselTimer)

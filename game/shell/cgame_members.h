@@ -159,3 +159,16 @@
   static bool isLevelTypeNot2();
   static int32_t distanceSquared(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
   static int32_t clamp(int32_t v, int32_t lo, int32_t hi);
+
+  // ---- Timed transitions (game/shell/transitions.cpp) ----
+  // The 200 ms fade: a pending action starts a fade-out; once the screen is fully out the
+  // action runs (only with apply) and is cleared; the popup's actions fade in again. True when
+  // a fade ended in this call.
+  static bool updateTransition(bool apply);
+  // The same over 1000 ms for the menu framework: starting hides the soft keys and turns the
+  // spin toward its next half turn; a fade-in that ends sets the screen's default soft keys.
+  static bool updateTransitionMenu(bool apply);
+  static bool isFadeIdle();
+  // Asks for the load back to the main menu: load kind 22 through the loading state, then
+  // load kind 1 into state 6.
+  static void returnToMenu();

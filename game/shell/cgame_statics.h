@@ -43,6 +43,11 @@ class String;
 // initialiser steps' values (static_layout.cpp), the layout ones taken from the start-up canvas
 // and never recomputed. shellStrings, shellStringTable, shellName, defaultText: the text
 // statics, string constants 277..291, 292..301, 302 and 46.
+// Timed transitions (game/shell/transitions.cpp): pendingAction 0 none, 1 the loading state,
+// 2 open the popup, 3 close it, 4 stateAfterLoad; fadeDirection -1 out, 1 in, 0 idle; fadeTime
+// the fade clock in ms (0 fully out, the fade's length fully in); popupSlideOffset 120 when
+// the menu fade opens the popup; screenId the current menu screen 0..20. loadKind, the
+// loader's job (-1 none), stateAfterLoad the state it enters when done.
 #define PLIMORA_STATICS_cGame_shell(REF, VALUE)                     \
   VALUE(cGame, int32_t, canvasWidth)                                \
   VALUE(cGame, int32_t, canvasHeight)                               \
@@ -156,4 +161,11 @@ class String;
   REF(cGame, ObjectArray, shellStrings)                             \
   REF(cGame, ObjectArray, shellStringTable)                         \
   REF(cGame, String, shellName)                                     \
-  REF(cGame, String, defaultText)
+  REF(cGame, String, defaultText)                                   \
+  VALUE(cGame, int32_t, pendingAction)                              \
+  VALUE(cGame, int32_t, fadeDirection)                              \
+  VALUE(cGame, int64_t, fadeTime)                                   \
+  VALUE(cGame, int32_t, popupSlideOffset)                           \
+  VALUE(cGame, int32_t, screenId)                                   \
+  VALUE(cGame, int32_t, loadKind)                                   \
+  VALUE(cGame, int32_t, stateAfterLoad)
