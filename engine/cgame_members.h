@@ -223,3 +223,21 @@
   // bucket count below 1, pairs running past the table or a group naming a bucket outside
   // the table stops the build there with a trace; the buckets built so far stay.
   static void buildFontCharMap(ASprite* font, Object* table);
+
+  // ---- Shapes (engine/draw_shapes.cpp) ----
+  // On drawGraphics: its colour; a rectangle on g; the clip to the screen below playTop.
+  static void setColor(int32_t rgb);
+  static void fillRectOnGraphics(javax_microedition_lcdui_Graphics* g, int32_t x, int32_t y,
+                                 int32_t w, int32_t h);
+  static void setClipToScreen();
+  // backBuffer: a new w x h Image, and backBufferGraphics its Graphics.
+  static void createBackBuffer(int32_t w, int32_t h);
+  // A filled arrow head of lines 2 size + 1 pixels wide at (x, y), narrowing toward its
+  // point: direction 0 up, 1 down, 2 left, 3 right.
+  static void fillArrow(int32_t x, int32_t y, int32_t direction, int32_t size);
+  // The quadratic Bezier curve from (x0, y0) by (x1, y1) to (x2, y2) as n lines in colour1,
+  // doubled one pixel right in colour2; its end is kept in bezierX, bezierY.
+  static void drawBezier(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                         int32_t n, bool doubled, int32_t colour1, int32_t colour2);
+  // The triangle filled with translucent spans of the span colour row (solidPalette).
+  static void fillTriangle(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2);

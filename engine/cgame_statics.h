@@ -35,6 +35,7 @@ class javax_microedition_lcdui_Image;
 // soundData, soundLoops: the bytes and the loop flag of each sound id 0..37.
 // particlePool, particleEmitters: int[3000][11] and int[50][11], a particle and an emitter a
 // row.
+// playTop: the screen's top row below which setClipToScreen clips (engine/draw_shapes.cpp).
 #define PLIMORA_STATICS_cGame_engine(REF, VALUE)      \
   REF(cGame, ByteArray, lzmaInput)                    \
   REF(cGame, ShortArray, lzmaProbs)                   \
@@ -83,4 +84,5 @@ class javax_microedition_lcdui_Image;
   REF(cGame, ObjectArray, soundData)                  \
   REF(cGame, ByteArray, soundLoops)                   \
   REF(cGame, ObjectArray, particlePool)               \
-  REF(cGame, ObjectArray, particleEmitters)
+  REF(cGame, ObjectArray, particleEmitters)           \
+  VALUE(cGame, int32_t, playTop)

@@ -121,8 +121,6 @@
   static void statePreGame(int32_t message);
   static void stateScreen18(int32_t message);
   static void stateScreen31(int32_t message);
-  // Stops and releases the current media player.
-  static void stopSound();
 
   // ---- Later initialiser steps (game/shell/static_layout.cpp) ----
   // Each sets one group of start-up values, in the order of the class initialisers: two option
@@ -172,3 +170,35 @@
   // Asks for the load back to the main menu: load kind 22 through the loading state, then
   // load kind 1 into state 6.
   static void returnToMenu();
+
+  // ---- Text templates and numbers (game/shell/text_templates.cpp) ----
+  // The template with each percent sign, the character after it and a digit N replaced by
+  // args[N] ("" past the arguments); a template without a percent sign comes back as it is.
+  static String* formatString(String* format, ObjectArray* args);
+  // Text n of the text table.
+  static String* getText(int32_t n);
+  // From a at t = 0 to b at duration, in 8.8 steps; b once t reaches duration (or for a
+  // duration of 0).
+  static int32_t lerpFixed(int32_t a, int32_t b, int32_t t, int32_t duration);
+  // base plus amplitude times the cosine (the sine) of an angle in degrees, rounded.
+  static int32_t addCosineOffset(int32_t base, int32_t amplitude, int32_t degrees);
+  static int32_t addSineOffset(int32_t base, int32_t amplitude, int32_t degrees);
+  // True one time in n (always for n 0 or 1), from the shared random generator.
+  static bool randomChance(int32_t n);
+
+  // ---- Sound track (game/shell/sound_track.cpp) ----
+  // Plays sound id (0..37) loops times on the one Player: nothing while a sound of priority
+  // plays and this one has none, or while this one plays already; otherwise the current one
+  // stops first. A sound without data plays nothing (traced).
+  static void playSound(int32_t id, int32_t loops);
+  static void playSfx(int32_t id);    // once, when sound effects are on
+  static void playMusic(int32_t id);  // once, when music is on
+  static void playLevelMusic();
+  // Stops and closes the Player and forgets it; an exception of the stop is dropped.
+  static void stopSound();
+  static void stopSoundA();
+  static void stopSoundB();
+  // Frees the sound slots of levels and worlds (4..11, 15..31).
+  static void freeSounds();
+  // A collection, then 100 ms of sleep.
+  static void gcAndWait();

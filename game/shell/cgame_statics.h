@@ -15,6 +15,7 @@ class javax_microedition_lcdui_Graphics;
 class javax_microedition_lcdui_Image;
 class javax_microedition_midlet_MIDlet;
 class MQLibPlayer;
+class Object;
 class ObjectArray;
 class String;
 
@@ -48,6 +49,9 @@ class String;
 // the fade clock in ms (0 fully out, the fade's length fully in); popupSlideOffset 120 when
 // the menu fade opens the popup; screenId the current menu screen 0..20. loadKind, the
 // loader's job (-1 none), stateAfterLoad the state it enters when done.
+// The sound track (game/shell/sound_track.cpp): currentSound the one media Player (null
+// none), currentSoundId its sound (-1 none) and currentSoundLoops; worldMusicIds and
+// worldFinalMusicIds: each world's music, and that of its last level, as sound ids - 4.
 #define PLIMORA_STATICS_cGame_shell(REF, VALUE)                     \
   VALUE(cGame, int32_t, canvasWidth)                                \
   VALUE(cGame, int32_t, canvasHeight)                               \
@@ -168,4 +172,9 @@ class String;
   VALUE(cGame, int32_t, popupSlideOffset)                           \
   VALUE(cGame, int32_t, screenId)                                   \
   VALUE(cGame, int32_t, loadKind)                                   \
-  VALUE(cGame, int32_t, stateAfterLoad)
+  VALUE(cGame, int32_t, stateAfterLoad)                             \
+  REF(cGame, Object, currentSound)                                  \
+  VALUE(cGame, int32_t, currentSoundId)                             \
+  VALUE(cGame, int32_t, currentSoundLoops)                          \
+  REF(cGame, ByteArray, worldMusicIds)                              \
+  REF(cGame, ByteArray, worldFinalMusicIds)

@@ -1,6 +1,5 @@
 // The shell's states that are not built yet (boot loading, the sound question, the loader, the
-// title, the level chooser, the two scene screens) and the one-track sound player's stop:
-// each does nothing until it is built.
+// title, the level chooser, the two scene screens): each does nothing until it is built.
 #include "game/cgame.h"
 
 void cGame::stateBootLoading(int32_t) {}
@@ -10,6 +9,3 @@ void cGame::stateTitle(int32_t) {}
 void cGame::statePreGame(int32_t) {}
 void cGame::stateScreen18(int32_t) {}
 void cGame::stateScreen31(int32_t) {}
-
-// No media player exists yet: there is nothing to stop.
-void cGame::stopSound() {}
