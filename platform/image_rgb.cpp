@@ -13,11 +13,12 @@ using Image = javax_microedition_lcdui_Image;
 
 namespace {
 
-// True when some element has an alpha other than 0 and 0xFF and a colour other than the
-// magenta 0xFF00FF, so only an ARGB4444 image can hold it.
-bool HasTranslucentPixel(IntArray* rgb) {
+// True when one of the image's count pixels has an alpha other than 0 and 0xFF and a colour
+// other than the magenta 0xFF00FF, so only an ARGB4444 image can hold it. Elements past the
+// image are not its pixels: a shared scratch buffer holds whatever was decoded into it last.
+bool HasTranslucentPixel(IntArray* rgb, int64_t count) {
   const auto* first = reinterpret_cast<const uint32_t*>(rgb->elements());
-  return std::any_of(first, first + rgb->length, [](uint32_t p) {
+  return std::any_of(first, first + count, [](uint32_t p) {
     const uint32_t alpha = p >> 24;
     return alpha != 0 && alpha != 0xFF && (p & 0xFFFFFF) != 0xFF00FF;
   });
@@ -44,7 +45,7 @@ Image* Image::createRGBImage(IntArray* rgb, int32_t w, int32_t h, bool processAl
     TraceArgument("createRGBImage length");
     return nullptr;
   }
-  const bool translucent = processAlpha && HasTranslucentPixel(rgb);
+  const bool translucent = processAlpha && HasTranslucentPixel(rgb, int64_t{w} * h);
   Image* image = NewObject<Image>();
   if (!image || !image->initPixels(w, h, translucent ? kArgb4444 : kRgb565, 0)) return nullptr;
   auto* graphics = NewObject<javax_microedition_lcdui_Graphics>(image);

@@ -38,6 +38,11 @@ TEST_F(ImageRgbTest, CreateRgbImageChoosesThePixelTypeByAlpha) {
        true,
        Image::kRgb565Keyed,
        {0x00000000, 0xFF00FF00}},
+      {"an element past the image's pixels does not count",
+       {0x00FF0000, 0xFF0000FF, 0x80FF0000},
+       true,
+       Image::kRgb565Keyed,
+       {0x00000000, 0xFF0000FF}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
