@@ -23,19 +23,20 @@ constexpr int kCharMapBuckets = 31;
 struct FontStyle {
   int pixelSize;  // the em
   double border;  // the border's radius, pixels
+  int shadow;     // pixels the border lies right of and below the letter
   int lineGap;    // pixels between one line's bottom and the next one's top
 };
 
 FontStyle StyleOf(FontKind kind) {
   switch (kind) {
     case FontKind::kTitle:
-      return {36, 2.5, 4};
+      return {36, 2.5, 2, 2};
     case FontKind::kHeading:
-      return {26, 2.0, 3};
+      return {26, 2.0, 2, 1};
     case FontKind::kBody:
       break;
   }
-  return {20, 1.5, 2};
+  return {20, 1.5, 1, 1};
 }
 
 // ---- The ramp -------------------------------------------------------------------------------
@@ -135,7 +136,7 @@ std::vector<int32_t> FontCharMap() {
 
 SpriteData FontSprite(FontKind kind) {
   const FontStyle style = StyleOf(kind);
-  const GlyphRasteriser face(kDejaVuSansBold, style.pixelSize, style.border);
+  const GlyphRasteriser face(kDejaVuSansBold, style.pixelSize, style.border, style.shadow);
   SpriteData s;
   s.flags = sprite_flags::kImagesAllowed | sprite_flags::kPaletteSection |
             sprite_flags::kComputedBounds | sprite_flags::kWideFrameValues;

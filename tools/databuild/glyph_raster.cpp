@@ -70,12 +70,18 @@ Coverage Render(FT_Glyph glyph, FT_Stroker stroker, const std::string& what) {
   return out;
 }
 
+// c moved by (dx, dy) pixels.
+Coverage Moved(Coverage c, int dx, int dy) {
+  c.x += dx;
+  c.y += dy;
+  return c;
+}
+
 // Copies coverage c into the grid of raster r (whose box holds c's), keeping the larger value.
-void Stamp(const Coverage& c, GlyphRaster& r, std::vector<uint8_t>& grid, int shift) {
+void Stamp(const Coverage& c, GlyphRaster& r, std::vector<uint8_t>& grid) {
   for (int y = 0; y < c.h; y++) {
     for (int x = 0; x < c.w; x++) {
-      uint8_t& cell =
-          grid[static_cast<size_t>(c.y - r.top + y) * r.width + (c.x + shift - r.left + x)];
+      uint8_t& cell = grid[static_cast<size_t>(c.y - r.top + y) * r.width + (c.x - r.left + x)];
       cell = std::max(cell, c.grey[static_cast<size_t>(y) * c.w + x]);
     }
   }
@@ -87,7 +93,7 @@ std::string Describe(char32_t c) {
 
 }  // namespace
 
-GlyphRasteriser::GlyphRasteriser(const std::string& path, int pixelSize, double border)
+GlyphRasteriser::GlyphRasteriser(const std::string& path, int pixelSize, double border, int shadow)
     : face_(std::make_unique<Face>()) {
   face_->path = path;
   if (FT_Init_FreeType(&face_->library) != 0) throw BuildError("font: FreeType does not start");
@@ -104,10 +110,11 @@ GlyphRasteriser::GlyphRasteriser(const std::string& path, int pixelSize, double 
     FT_Stroker_Set(face_->stroker, static_cast<FT_Fixed>(std::lround(border * kSubpixels)),
                    FT_STROKER_LINECAP_ROUND, FT_STROKER_LINEJOIN_ROUND, 0);
   }
-  borderPixels_ = static_cast<int>(std::ceil(border));
+  shadow_ = shadow;
+  lead_ = static_cast<int>(std::ceil(std::max(0.0, border - shadow)));
   const FT_Size_Metrics& metrics = face_->face->size->metrics;
-  ascent_ = CeilPixels(metrics.ascender) + borderPixels_;
-  descent_ = CeilPixels(-metrics.descender) + borderPixels_;
+  ascent_ = CeilPixels(metrics.ascender) + lead_;
+  descent_ = CeilPixels(-metrics.descender) + static_cast<int>(std::ceil(border)) + shadow;
 }
 
 GlyphRasteriser::~GlyphRasteriser() = default;
@@ -116,9 +123,9 @@ bool GlyphRasteriser::hasGlyph(char32_t c) const {
   return FT_Get_Char_Index(face_->face, c) != 0;
 }
 
-// The letter is moved right by the border's width, so its border starts at the pen. The
-// advance is the face's own: a border reaches into the space between two letters, which is
-// wider than the border, and never covers the next letter.
+// The letter is moved right by the border's lead, so its border starts at the pen. The
+// advance is the face's own: the shadow reaches under the next letter, which is drawn over it,
+// and the lead is narrower than the space between two letters.
 GlyphRaster GlyphRasteriser::render(char32_t c) const {
   const std::string what = Describe(c) + " of " + face_->path;
   if (!hasGlyph(c)) throw BuildError("font: no glyph for " + what);
@@ -134,20 +141,21 @@ GlyphRaster GlyphRasteriser::render(char32_t c) const {
   FT_Done_Glyph(glyph);
   if (border.w == 0 || border.h == 0) return raster;
 
-  const int shift = borderPixels_;
-  const int left = std::min(fill.x, border.x) + shift, top = std::min(fill.y, border.y);
-  const int right = std::max(fill.x + fill.w, border.x + border.w) + shift;
-  const int bottom = std::max(fill.y + fill.h, border.y + border.h);
+  const Coverage letter = Moved(fill, lead_, 0);
+  const Coverage behind = Moved(border, lead_ + shadow_, shadow_);
+  const int left = std::min(letter.x, behind.x), top = std::min(letter.y, behind.y);
+  const int right = std::max(letter.x + letter.w, behind.x + behind.w);
+  const int bottom = std::max(letter.y + letter.h, behind.y + behind.h);
   raster.left = left;
   raster.top = top;
   raster.width = right - left;
   raster.height = bottom - top;
   raster.fill.assign(static_cast<size_t>(raster.width) * raster.height, 0);
   raster.border.assign(raster.fill.size(), 0);
-  Stamp(fill, raster, raster.fill, shift);
+  Stamp(letter, raster, raster.fill);
   // The border's coverage holds the letter's as well: the border is drawn under it.
-  Stamp(border, raster, raster.border, shift);
-  Stamp(fill, raster, raster.border, shift);
+  Stamp(behind, raster, raster.border);
+  Stamp(letter, raster, raster.border);
   return raster;
 }
 

@@ -1,6 +1,7 @@
 // Glyphs of an outline font rendered with FreeType for the builder's bitmap fonts: each glyph
-// as two coverage maps on one grid, the letter itself and a stroked border around it, placed
-// relative to the pen on the baseline. The same face, size and border give the same bytes.
+// as two coverage maps on one grid, the letter itself and a stroked border around it moved
+// down and right as a shadow, placed relative to the pen on the baseline. The same face, size,
+// border and shadow give the same bytes.
 #pragma once
 
 #include <cstdint>
@@ -30,8 +31,10 @@ struct GlyphRaster {
 // opened or sized, or a character it lacks is asked for.
 class GlyphRasteriser {
  public:
-  // pixelSize: the em in pixels; border: the stroke's radius in pixels (0 for none).
-  GlyphRasteriser(const std::string& path, int pixelSize, double border);
+  // pixelSize: the em in pixels; border: the stroke's radius in pixels (0 for none); shadow:
+  // whole pixels the border is moved right and down, so it lies mostly behind the letter's
+  // lower right and a glyph drawn again one pixel on (bold) thickens the letter.
+  GlyphRasteriser(const std::string& path, int pixelSize, double border, int shadow);
   ~GlyphRasteriser();
   GlyphRasteriser(const GlyphRasteriser&) = delete;
   GlyphRasteriser& operator=(const GlyphRasteriser&) = delete;
@@ -48,7 +51,8 @@ class GlyphRasteriser {
   std::unique_ptr<Face> face_;
   int ascent_ = 0;
   int descent_ = 0;
-  int borderPixels_ = 0;  // the border's radius rounded up
+  int lead_ = 0;    // whole pixels the border reaches left of and above the letter
+  int shadow_ = 0;  // pixels the border is moved right and down
 };
 
 }  // namespace databuild

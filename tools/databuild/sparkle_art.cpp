@@ -1,5 +1,6 @@
-// The sparkle: a white four-pointed star with a yellow heart and a soft yellow glow, in six
-// steps of size and turn, each a picture centred on the sprite's origin.
+// The sparkle: a four-pointed star, white at its heart and yellow at its points, with a thin
+// orange outline that shows it on light and dark grounds alike, in six steps of size and turn,
+// each a picture centred on the sprite's origin.
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -22,41 +23,41 @@ struct Step {
   double turn;   // radians
 };
 
-constexpr Step kSteps[] = {{0.45, 0.0}, {0.7, 0.15}, {0.95, 0.3},
-                           {0.8, 0.45}, {0.6, 0.6},  {0.4, 0.75}};
+constexpr Step kSteps[] = {{0.6, 0.0},  {0.8, 0.12},  {1.0, 0.24},
+                           {0.9, 0.36}, {0.75, 0.48}, {0.6, 0.6}};
 
-// Four long points and four short ones, their flanks curving in toward the centre.
+// Four long points and four short ones between them; each flank curves in toward the centre
+// past a control point a little way out, so the points stay broad enough to see.
 void StarPath(cairo_t* cr, double c, double reach, double turn) {
-  for (int i = 0; i < 8; i++) {
+  auto at = [&](double r, double angle) {
+    return std::pair{c + r * std::cos(angle), c + r * std::sin(angle)};
+  };
+  const auto [x0, y0] = at(reach, turn);
+  cairo_move_to(cr, x0, y0);
+  for (int i = 1; i <= 8; i++) {
     const double angle = turn + i * kPi / 4;
-    const double r = i % 2 == 0 ? reach : reach * 0.45;
-    const double x = c + r * std::cos(angle), y = c + r * std::sin(angle);
-    if (i == 0) {
-      cairo_move_to(cr, x, y);
-    } else {
-      cairo_curve_to(cr, c, c, c, c, x, y);
-    }
+    const auto [cx, cy] = at(reach * 0.32, angle - kPi / 8);
+    const auto [x, y] = at(i % 2 == 0 ? reach : reach * 0.5, angle);
+    cairo_curve_to(cr, cx, cy, cx, cy, x, y);
   }
-  cairo_curve_to(cr, c, c, c, c, c + reach * std::cos(turn), c + reach * std::sin(turn));
   cairo_close_path(cr);
 }
 
 ArgbPicture Sparkle(const Step& step) {
   return DrawPicture(kSize, kSize, [&step](cairo_t* cr) {
-    const double c = kSize / 2.0, reach = (kSize / 2.0 - 1) * step.scale;
-    cairo_pattern_t* glow = cairo_pattern_create_radial(c, c, 0, c, c, reach * 0.55);
-    cairo_pattern_add_color_stop_rgba(glow, 0, 1.0, 0.93, 0.45, 1.0);
-    cairo_pattern_add_color_stop_rgba(glow, 1, 1.0, 0.85, 0.30, 0.0);
-    cairo_set_source(cr, glow);
-    cairo_paint(cr);
-    cairo_pattern_destroy(glow);
+    const double c = kSize / 2.0, reach = (kSize / 2.0 - 1.5) * step.scale;
     StarPath(cr, c, reach, step.turn);
     cairo_pattern_t* body = cairo_pattern_create_radial(c, c, 0, c, c, reach);
-    cairo_pattern_add_color_stop_rgb(body, 0, 1.0, 0.95, 0.55);
-    cairo_pattern_add_color_stop_rgb(body, 0.5, 1.0, 1.0, 1.0);
+    cairo_pattern_add_color_stop_rgb(body, 0, 1.0, 1.0, 1.0);
+    cairo_pattern_add_color_stop_rgb(body, 0.35, 1.0, 0.97, 0.7);
+    cairo_pattern_add_color_stop_rgb(body, 1, 1.0, 0.82, 0.2);
     cairo_set_source(cr, body);
-    cairo_fill(cr);
+    cairo_fill_preserve(cr);
     cairo_pattern_destroy(body);
+    cairo_set_line_width(cr, 1.2);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    SetSourceRgb(cr, 0xC06A10);
+    cairo_stroke(cr);
   });
 }
 

@@ -30,7 +30,7 @@ TEST(CharMapWriterTest, FirstPairsThenGroupsWithEmptyBucketsOnTheMissingGlyph) {
 }
 
 TEST(GlyphRasteriserTest, TheBorderSurroundsTheLetterFromThePen) {
-  const GlyphRasteriser face(kDejaVuSansBold, 20, 1.5);
+  const GlyphRasteriser face(kDejaVuSansBold, 20, 1.5, 1);
   EXPECT_GT(face.ascent(), 15);
   EXPECT_GT(face.descent(), 3);
   for (const char32_t c : {U'A', U'g', U'.', U'W'}) {
@@ -52,7 +52,7 @@ TEST(GlyphRasteriserTest, TheBorderSurroundsTheLetterFromThePen) {
   EXPECT_EQ(face.render(U' ').width, 0);
   EXPECT_FALSE(face.hasGlyph(U'\u4E00'));
   EXPECT_THROW(face.render(U'\u4E00'), BuildError);
-  EXPECT_THROW(GlyphRasteriser("/nonexistent/face.ttf", 20, 1), BuildError);
+  EXPECT_THROW(GlyphRasteriser("/nonexistent/face.ttf", 20, 1, 1), BuildError);
 }
 
 TEST(BitmapFontsTest, EveryTextCharacterHasAGlyphFrameInEachFont) {
