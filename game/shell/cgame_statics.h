@@ -52,6 +52,7 @@ class String;
 // The sound track (game/shell/sound_track.cpp): currentSound the one media Player (null
 // none), currentSoundId its sound (-1 none) and currentSoundLoops; worldMusicIds and
 // worldFinalMusicIds: each world's music, and that of its last level, as sound ids - 4.
+// loadingBarPlayer: the sparkle that rides the loading bar (sprite slot 9, animation 28).
 #define PLIMORA_STATICS_cGame_shell(REF, VALUE)                     \
   VALUE(cGame, int32_t, canvasWidth)                                \
   VALUE(cGame, int32_t, canvasHeight)                               \
@@ -177,4 +178,5 @@ class String;
   VALUE(cGame, int32_t, currentSoundId)                             \
   VALUE(cGame, int32_t, currentSoundLoops)                          \
   REF(cGame, ByteArray, worldMusicIds)                              \
-  REF(cGame, ByteArray, worldFinalMusicIds)
+  REF(cGame, ByteArray, worldFinalMusicIds)                         \
+  REF(cGame, MQLibPlayer, loadingBarPlayer)

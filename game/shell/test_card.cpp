@@ -1,10 +1,13 @@
 // State 1's handler until the boot state exists: a test card of the input. Entering it makes
-// the sprite table, sets up the pixel effects and loads the boot sprites into slots 0 to 2 as
-// the boot state and the loader will, and shows the control bar; each frame it remembers a tap
-// it sees and paints one cell per game key in the colour of its latched state, the logo in the
-// eight transforms, the four gradients and the sine dots from the maths tables it loads too, a
-// cross at the last tap and a square around the current pointer.
+// the sprite table, sets up the pixel effects and loads the boot sprites into slots 0 to 2, the
+// maths tables, the text table, the fonts into slots 3 to 5 and the sparkle into slot 9 as the
+// boot state and the loader will, starts its fade-in and shows the control bar; each frame it
+// remembers a tap it sees, runs the fade and the sparkle, and paints one cell per game key in
+// the colour of its latched state, the logo in the eight transforms, the four gradients and
+// the sine dots, a cross at the last tap, a square around the current pointer, then the
+// fade's bar, the texts and the sparkle (game/shell/test_card.h).
 #include "game/shell/test_card.h"
+#include "engine/mqlib_player.h"
 #include "engine/pix_effects.h"
 #include "engine/sprite.h"
 #include "game/cgame.h"
@@ -13,6 +16,7 @@
 #include "javame/graphics.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
+#include "runtime/string.h"
 
 namespace {
 
@@ -108,6 +112,71 @@ void PaintLogos(javax_microedition_lcdui_Graphics* g, ObjectArray* slots) {
   }
 }
 
+// ---- Fonts, texts and the sparkle ----------------------------------------------------------
+
+ASprite* SpriteAt(ObjectArray* slots, int32_t slot) {
+  return slots && slot < slots->length ? CheckCast<ASprite>(slots->elements()[slot]) : nullptr;
+}
+
+void Store(ObjectArray* slots, int32_t slot, Object* sprite) {
+  if (Object** at = ObjectArray::slot(slots, slot, "test card sprite table")) *at = sprite;
+}
+
+// The text table; the fonts of slots 4, 5 and 3 (entries 1 to 3, palettes 0 and 1 built) and
+// their character table (entry 0); the sparkle (slot 9) and its player, looping animation 28.
+void LoadTextsAndSparkle(GameStatics* s) {
+  ObjectArray* slots = s->cGame_spriteTable;
+  cGame::loadTextPack(GetConstantString(kTestCardTextPack), 0);
+  cGame::openPack(GetConstantString(kTestCardFontPack));
+  constexpr int32_t kSlotOfEntry[] = {0, 4, 5, 3};
+  for (int32_t entry = 1; entry <= 3; entry++) {
+    Store(slots, kSlotOfEntry[entry], cGame::loadSprite(entry, 3, 0, 0, true, false, 0, nullptr));
+  }
+  Object* table = cGame::readPackEntryObject(0);
+  for (int32_t slot = 3; slot <= 5; slot++) {
+    if (ASprite* font = SpriteAt(slots, slot)) cGame::buildFontCharMap(font, table);
+  }
+  cGame::closeResourceStream();
+  cGame::openPack(GetConstantString(kTestCardUiPack));
+  Store(slots, 9, cGame::loadSprite(0, 1, 0, 0, true, false, 0, nullptr));
+  cGame::closeResourceStream();
+  MQLibPlayer* sparkle =
+      NewObject<MQLibPlayer>(SpriteAt(slots, 9), kTestCardSparklePlace.x, kTestCardSparklePlace.y);
+  if (sparkle) sparkle->setAnim(kTestCardSparkleAnimation, -1);
+  s->cGame_loadingBarPlayer = sparkle;
+}
+
+void PaintTexts(javax_microedition_lcdui_Graphics* g, ObjectArray* slots) {
+  constexpr int32_t kCentred = 3;
+  ASprite* body = SpriteAt(slots, 3);
+  ASprite* heading = SpriteAt(slots, 5);
+  if (!body || !heading) return;
+  body->setCurrentPalette(1);
+  body->drawStringPlain(g, cGame::getString(38), kTestCardPromptPlace.x, kTestCardPromptPlace.y,
+                        kCentred, false);
+  String* page = cGame::getString(43);
+  heading->setCurrentPalette(0);
+  if (page) {
+    heading->drawPage(g, page, kTestCardPagePlace.x, kTestCardPagePlace.y, kCentred, 0,
+                      page->length());
+  }
+  body->setCurrentPalette(0);
+  String* paragraph =
+      body->wrapToString(NewJavaString(kTestCardParagraph), kTestCardParagraphWidth);
+  if (paragraph) {
+    body->drawPage(g, paragraph, kTestCardParagraphPlace.x, kTestCardParagraphPlace.y, 0, 0,
+                   paragraph->length());
+  }
+}
+
+// The fade clock as a bar: fadeTime x 480 / 200 pixels.
+void PaintFade(javax_microedition_lcdui_Graphics* g, GameStatics* s) {
+  constexpr int64_t kFadeLength = 200;
+  Fill(g, kTestCardFadeBarColour, 0, 0,
+       static_cast<int32_t>(s->cGame_fadeTime * cGame::kCanvasWidth / kFadeLength),
+       kTestCardFadeBarHeight);
+}
+
 }  // namespace
 
 void cGame::stateBoot(int32_t message) {
@@ -120,10 +189,15 @@ void cGame::stateBoot(int32_t message) {
       LoadBootSprites(s->cGame_spriteTable);
       cGame::loadMathTables();
       cGame::loadFixedPointTables();
+      LoadTextsAndSparkle(s);
+      s->cGame_fadeDirection = 1;
+      s->cGame_fadeTime = 0;
       lastTap = {};
       break;
     case kStateUpdate:
       if (s->cGame_tapX >= 0) lastTap = {s->cGame_tapX, s->cGame_tapY};
+      updateTransition(true);
+      if (MQLibPlayer* sparkle = s->cGame_loadingBarPlayer) sparkle->update(kTestCardSparkleStep);
       break;
     case kStatePaint: {
       javax_microedition_lcdui_Graphics* g = s->cGame_drawGraphics;
@@ -133,6 +207,9 @@ void cGame::stateBoot(int32_t message) {
       PaintLogos(g, s->cGame_spriteTable);
       PaintMaths();
       PaintMarkers(g);
+      PaintFade(g, s);
+      PaintTexts(g, s->cGame_spriteTable);
+      if (MQLibPlayer* sparkle = s->cGame_loadingBarPlayer) sparkle->render();
       break;
     }
     default:

@@ -29,6 +29,29 @@ constexpr TestCardPlace TestCardLogoPlace(int32_t t) {
 }
 constexpr int32_t kTestCardLogoPack = 271;  // string constant: the boot sprites' pack
 
+// Over the cells, as the boot state loads them: the fonts (sprite slots 3 to 5, pack 274) and
+// the text table (pack 273), the sparkle (slot 9, pack 66). The card fades in with the 200 ms
+// fade and shows the fade clock as a white bar of fadeTime x 480 / 200 pixels at the top;
+// text 38 with the body font (slot 3) in palette 1 centred at (240, 26); text 43 as a page
+// with the heading font (slot 5) in palette 0 centred at (240, 140); the paragraph below,
+// wrapped to 300 pixels, with the body font in palette 0 from (90, 236); and the sparkle's
+// animation 28 at (24, 26), one 40 ms step a frame, so it shows the same on any clock.
+constexpr int32_t kTestCardFontPack = 274;  // string constants naming the packs
+constexpr int32_t kTestCardTextPack = 273;
+constexpr int32_t kTestCardUiPack = 66;
+constexpr int32_t kTestCardFadeBarHeight = 6;
+constexpr uint32_t kTestCardFadeBarColour = 0xFFFFFF;
+constexpr TestCardPlace kTestCardPromptPlace = {240, 26};  // text 38, anchor 3
+constexpr TestCardPlace kTestCardPagePlace = {240, 140};   // text 43, anchor 3
+constexpr TestCardPlace kTestCardParagraphPlace = {90, 236};
+constexpr int32_t kTestCardParagraphWidth = 300;
+constexpr const char* kTestCardParagraph =
+    "Aim, shoot and pop \\^three or more\\^ bubbles of one colour; bubbles that no longer "
+    "\\_hang on\\_ fall away for extra points.";
+constexpr TestCardPlace kTestCardSparklePlace = {24, 26};
+constexpr int32_t kTestCardSparkleAnimation = 28;
+constexpr int32_t kTestCardSparkleStep = 40;  // ms of animation a frame
+
 // The colour of a key cell for a latched state: grey up, green just pressed, blue turning cyan
 // as it is held (2..126), red turning yellow for a release after a hold of -state.
 constexpr uint32_t TestCardKeyColour(int32_t state) {

@@ -10,7 +10,7 @@
 
 #include "javame/graphics.h"
 #include "tests/platform/program_process.h"
-#include "tests/support/file_roots_fixture.h"
+#include "tests/support/started_runtime_fixture.h"
 #include "tests/support/screenshot_file.h"
 #include "tests/support/test_card_picture.h"
 #include "tests/support/xwd_screen.h"
@@ -30,7 +30,8 @@ int32_t Mismatches(const std::vector<uint16_t>& pixels, const TestCardScene& sce
   return TestCardMismatches(scene, [&](int32_t x, int32_t y) { return pixels[y * kWidth + x]; });
 }
 
-class ProgramTest : public FileRootsTest {
+// A started runtime of the test's own composes the test card's picture.
+class ProgramTest : public StartedRuntimeTest {
  protected:
   // A program run over the built data set and this test's own save root (so runs of other
   // tests never meet this one's single-instance channel).
@@ -339,7 +340,9 @@ TEST_F(ProgramTest, UnderXvfbTheLastScreenShownIsKept) {
 // Without the string-constant pool the runtime cannot start: the window side shuts down and
 // the program ends with -1.
 TEST_F(ProgramTest, AMissingDataSetEndsTheStartWithMinusOne) {
-  ProgramProcess program({"--headless", "--data", data_.string(), "--save", save_.string()},
+  const fs::path empty = base_ / "no-data";  // the fixture's data root holds its own pool
+  fs::create_directories(empty);
+  ProgramProcess program({"--headless", "--data", empty.string(), "--save", save_.string()},
                          Out("out.txt"));
   EXPECT_EQ(program.wait(), 255) << program.output();
 }

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
+#include "game/shell/test_card.h"
 #include "javame/graphics.h"
+#include "javame/image.h"
+#include "runtime/array.h"
 #include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/maths_tables.h"
 
@@ -174,13 +178,43 @@ uint16_t TestCardPixel(const TestCardScene& scene, int32_t x, int32_t y) {
   return Rgb565(kTestCardBackground);
 }
 
+std::vector<uint16_t> TestCardPicture(const TestCardScene& scene) {
+  constexpr int32_t kWidth = 480, kHeight = 800;
+  auto* image = javax_microedition_lcdui_Image::createImage(kWidth, kHeight);
+  auto* pixels = static_cast<ShortArray*>(image->pixels);
+  const int32_t row = image->rowLength / 2;
+  for (int32_t y = 0; y < kHeight; y++) {
+    for (int32_t x = 0; x < kWidth; x++) {
+      pixels->elements()[y * row + x] = static_cast<int16_t>(TestCardPixel(scene, x, y));
+    }
+  }
+  DrawTestCardLayer(image->getGraphics(), scene);
+  std::vector<uint16_t> picture;
+  for (int32_t y = 0; y < kHeight; y++) {
+    for (int32_t x = 0; x < kWidth; x++) {
+      picture.push_back(static_cast<uint16_t>(pixels->elements()[y * row + x]));
+    }
+  }
+  return picture;
+}
+
 int32_t TestCardMismatches(const TestCardScene& scene,
                            const std::function<uint16_t(int32_t, int32_t)>& at,
                            std::string* first) {
+  return TestCardMismatches(scene, TestCardPicture(scene), at, first);
+}
+
+int32_t TestCardMismatches(const TestCardScene& scene, const std::vector<uint16_t>& picture,
+                           const std::function<uint16_t(int32_t, int32_t)>& at,
+                           std::string* first) {
+  constexpr int32_t kSparkleReach = 16;  // half the sparkle's box
   int32_t wrong = 0;
   for (int32_t y = 0; y < 800; y++) {
     for (int32_t x = 0; x < 480; x++) {
-      if (at(x, y) == TestCardPixel(scene, x, y)) continue;
+      const bool sparkle = std::abs(x - kTestCardSparklePlace.x) <= kSparkleReach &&
+                           std::abs(y - kTestCardSparklePlace.y) <= kSparkleReach;
+      if (scene.sparkleFrame < 0 && sparkle) continue;
+      if (at(x, y) == picture[static_cast<size_t>(y) * 480 + x]) continue;
       if (wrong++ == 0 && first) *first = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
     }
   }

@@ -21,7 +21,13 @@ struct TestCardScene {
   std::array<int32_t, 20> keys{};  // latched state per game key
   int32_t tapX = -1, tapY = -1;    // the last tap, -1 none
   int32_t pointerX = -1, pointerY = -1;
+  int32_t fadeWidth = 480;  // the fade bar's width: 480 once the fade-in is over
+  // The frame of the sparkle's animation shown, (updates / 2) mod 6 after that many state
+  // updates; -1 leaves the sparkle's box out of the comparison.
+  int32_t sparkleFrame = -1;
 };
+
+class javax_microedition_lcdui_Graphics;
 
 // One frame of a boot sprite as its data paints it: w x h pixels from (x, y) of the frame's
 // origin, -1 where nothing is painted, else RGB565; later parts over earlier ones.
@@ -45,9 +51,23 @@ int32_t TestCardGradientLineAt(int32_t i, int32_t x, int32_t y, int32_t* lines);
 // The (x, y) dots of one turn of the sine, from the data builder's quarter table.
 const std::set<std::pair<int32_t, int32_t>>& TestCardSineDots();
 
+// The cells, the logos, the markers and the control bar: everything below the layer.
 uint16_t TestCardPixel(const TestCardScene& scene, int32_t x, int32_t y);
 
-// The number of the screen's 480 x 800 pixels that differ from the scene's; `at` reads one.
+// The layer over them (tests/support/test_card_text.cpp): the fade bar, the texts and the
+// sparkle, drawn with drawRegion from the builder's fonts and sprite. Needs a started runtime.
+void DrawTestCardLayer(javax_microedition_lcdui_Graphics* g, const TestCardScene& scene);
+
+// The whole card, 480 x 800 RGB565 pixels row by row. Needs a started runtime.
+std::vector<uint16_t> TestCardPicture(const TestCardScene& scene);
+
+// The number of the screen's 480 x 800 pixels that differ from the scene's card (the
+// sparkle's box left out unless the scene gives its frame); `at` reads one. Needs a started
+// runtime.
 int32_t TestCardMismatches(const TestCardScene& scene,
+                           const std::function<uint16_t(int32_t, int32_t)>& at,
+                           std::string* first = nullptr);
+// The same against a picture composed already (TestCardPicture of the same scene).
+int32_t TestCardMismatches(const TestCardScene& scene, const std::vector<uint16_t>& picture,
                            const std::function<uint16_t(int32_t, int32_t)>& at,
                            std::string* first = nullptr);

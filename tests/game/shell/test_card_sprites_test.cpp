@@ -1,8 +1,9 @@
-// The test card's sprites in one frame, in process: entering state 1 loads the boot sprites from
-// the data set's pack "logo" into slots 0 to 2 and sets up the pixel effects; its paint and the
-// control bar draw the logo in the eight transforms and the bar's frames exactly as the same
-// modules drawn with drawRegion by hand, which is the picture the screenshot tests compare with
-// (less the maths tables' gradients and sine, which the program test checks).
+// The test card's sprites and texts in one frame, in process: entering state 1 loads the boot
+// sprites from the data set's pack "logo" into slots 0 to 2, the fonts into slots 3 to 5 and
+// the sparkle into slot 9, and sets up the pixel effects; its paint and the control bar draw
+// the logo in the eight transforms, the texts, the sparkle and the bar's frames exactly as the
+// same modules drawn with drawRegion by hand, which is the picture the screenshot tests compare
+// with (less the maths tables' gradients and sine, which the program test checks).
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -65,7 +66,7 @@ TEST_F(TestCardSpritesTest, TheCardsSpritesPaintAsDrawRegionDrawsThem) {
   s->cGame_keysLatched = NewByteArray(cGame::kGameKeyCount);  // every key up
   StateHandlerOf(1)(cGame::kStateEnter);
   ASSERT_NE(s->cGame_spriteTable, nullptr);
-  for (int32_t slot = 0; slot < 3; slot++) {
+  for (const int32_t slot : {0, 1, 2, 3, 4, 5, 9}) {
     auto* sprite = static_cast<ASprite*>(s->cGame_spriteTable->elements()[slot]);
     ASSERT_NE(sprite, nullptr) << slot;
     EXPECT_GT(sprite->getFrameCount(), 0) << slot;
@@ -98,6 +99,11 @@ TEST_F(TestCardSpritesTest, TheCardsSpritesPaintAsDrawRegionDrawsThem) {
   DrawFrame(expected.graphics, bar, 0, 0, 0, 640, 480, 160, 0, 0);
   const int32_t kButtons[3][3] = {{1, 240, 720}, {2, 100, 720}, {3, 380, 720}};
   for (const auto& b : kButtons) DrawFrame(expected.graphics, bar, b[0], 0, b[1], b[2], 0, 0, 0, 0);
+  // Before any update: the fade has not begun and the sparkle shows its first frame.
+  TestCardScene scene;
+  scene.fadeWidth = 0;
+  scene.sparkleFrame = 0;
+  DrawTestCardLayer(expected.graphics, scene);
 
   // The gradients and the sine are the maths tables' part of the card, pictured on their own.
   auto maths = [](int32_t x, int32_t y) {
@@ -107,12 +113,13 @@ TEST_F(TestCardSpritesTest, TheCardsSpritesPaintAsDrawRegionDrawsThem) {
     }
     return TestCardSineDots().contains({x, y});
   };
+  const std::vector<uint16_t> picture = TestCardPicture(scene);
   int32_t wrong = 0, pictured = 0;
   for (int32_t y = 0; y < 800; y++) {
     for (int32_t x = 0; x < 480; x++) {
       if (maths(x, y)) continue;
       wrong += painted.at(x, y) != expected.at(x, y);
-      pictured += TestCardPixel({}, x, y) != expected.at(x, y);
+      pictured += picture[static_cast<size_t>(y) * 480 + x] != expected.at(x, y);
     }
   }
   EXPECT_EQ(wrong, 0) << "pixels the card painted otherwise than drawRegion";

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "tests/platform/program_process.h"
-#include "tests/support/file_roots_fixture.h"
 #include "tests/support/screenshot_file.h"
+#include "tests/support/started_runtime_fixture.h"
 #include "tests/support/test_card_picture.h"
 
 namespace {
@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 
 constexpr int kSkipped = 77;  // the virtual X server's script: Xvfb is not installed
 
-class TestCardProgramTest : public FileRootsTest {
+// A started runtime of the test's own composes the test card's picture.
+class TestCardProgramTest : public StartedRuntimeTest {
  protected:
   // The keys script run for 60 frames; its exit code.
   int Run(const std::string& program, std::vector<std::string> args, const fs::path& shot) {
@@ -70,6 +71,37 @@ TEST_F(TestCardProgramTest, TheKeysScriptShowsItsStatesAtFrameSixtyTheSameOnEver
   ASSERT_EQ(code, 0);
   EXPECT_EQ(ProgramProcess::ReadFile(windowed.string()), ProgramProcess::ReadFile(first.string()))
       << "the real window's run painted another frame 60";
+}
+
+// Twelve frames without input: the fade has ended, the sparkle has gone round once (12 steps
+// of 40 ms over 6 frames of 80 ms), the texts stand where the builder's fonts put them. At
+// frame 2 the fade is still under way.
+TEST_F(TestCardProgramTest, TheCardsTextsSparkleAndFadeShowAsTheBuildersFontsDrawThem) {
+  auto run = [&](int frames, const fs::path& shot) {
+    ProgramProcess game(
+        PLIMORA_PROGRAM_PATH,
+        {"--headless", "--fixed-clock", "--frames", std::to_string(frames), "--screenshot",
+         shot.string(), "--data", PLIMORA_DATA_PATH, "--save", save_.string()},
+        (base_ / "out.txt").string());
+    EXPECT_EQ(game.wait(), 0) << game.output();
+    return ReadScreenshot(shot);
+  };
+  const std::vector<uint16_t> twelve = run(12, base_ / "twelve.png");
+  ASSERT_EQ(twelve.size(), size_t{480 * 800});
+  TestCardScene scene;
+  scene.sparkleFrame = 0;
+  std::string where;
+  EXPECT_EQ(TestCardMismatches(
+                scene, [&](int32_t x, int32_t y) { return twelve[y * 480 + x]; }, &where),
+            0)
+      << "first at " << where;
+
+  const std::vector<uint16_t> two = run(2, base_ / "two.png");
+  ASSERT_EQ(two.size(), size_t{480 * 800});
+  int32_t bar = 0;
+  while (bar < 480 && two[bar] == 0xFFFF) bar++;
+  EXPECT_GT(bar, 0);
+  EXPECT_LT(bar, 480);
 }
 
 }  // namespace
