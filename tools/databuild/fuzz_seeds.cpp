@@ -12,6 +12,7 @@
 #include "tools/databuild/app_properties.h"
 #include "tools/databuild/archive_writer.h"
 #include "tools/databuild/big_endian_writer.h"
+#include "tools/databuild/bitmap_fonts.h"
 #include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/data_cursor_writer.h"
@@ -397,6 +398,66 @@ std::vector<Seed> CalendarFieldsSeeds() {
 // sprite_load reads its whole input as a sprite. Seeds: the boot sprites, a small sprite in
 // every palette format and pixel encoding (with rectangles, shapes, an animation and a
 // second palette), and one of them cut inside its pixels.
+// font_text reads a header (anchor, half the wrapping width, scale, restore and limit; u16
+// table bytes, u16 sprite bytes), a character table as shorts, a font sprite and a text as
+// UTF-16 units. Seeds: the body font with its table and texts with every escape; the same
+// texts over a font whose metrics frame is short and whose table is cut.
+std::vector<Seed> FontTextSeeds() {
+  std::vector<uint8_t> table;
+  for (const int32_t v : FontCharMap()) {
+    table.push_back(static_cast<uint8_t>(v));
+    table.push_back(static_cast<uint8_t>(v >> 8));
+  }
+  const std::vector<uint8_t> font = WriteSprite(FontSprite(FontKind::kBody));
+  SpriteData small;
+  SpriteModule box;
+  box.kind = ModuleKind::kEmptyBox;
+  small.modules.push_back(box);
+  const SpriteFModule parts[] = {{0, 0, -4, 0}, {0, 5, 0, 0}};
+  AddFrame(small, parts);
+  AddFrame(small, std::span(parts + 1, 1));
+  const std::vector<uint8_t> tiny = WriteSprite(small);
+  const std::u16string texts[] = {
+      u"Tap to continue", u"A\\^B\\^ \\_under\\_ \\1one \x01\x01p\x01\xFFq \x02\x05",
+      u"aaa bbb ccc\nddd   eee", u"\\", std::u16string(40, u'w') + u" x"};
+  std::vector<Seed> seeds;
+  for (const std::u16string& text : texts) {
+    for (const bool whole : {true, false}) {
+      const std::vector<uint8_t>& sprite = whole ? font : tiny;
+      const size_t tableBytes = whole ? table.size() : 6;
+      Seed seed = {17,
+                   60,
+                   static_cast<uint8_t>(whole ? 0xFF : 128),
+                   7,
+                   static_cast<uint8_t>(tableBytes),
+                   static_cast<uint8_t>(tableBytes >> 8),
+                   static_cast<uint8_t>(sprite.size()),
+                   static_cast<uint8_t>(sprite.size() >> 8)};
+      seed.insert(seed.end(), table.begin(), table.begin() + static_cast<ptrdiff_t>(tableBytes));
+      seed.insert(seed.end(), sprite.begin(), sprite.end());
+      const Seed units = Utf16Bytes(text);
+      seed.insert(seed.end(), units.begin(), units.end());
+      seeds.push_back(seed);
+    }
+  }
+  return seeds;
+}
+
+// format_string reads an argument count byte, then a template as UTF-16 units. Seeds: the
+// templates at the edges of the placeholders.
+std::vector<Seed> FormatStringSeeds() {
+  const std::u16string templates[] = {u"a%s0b", u"%s1 and %s0", u"ends in %",    u"%s",
+                                      u"%s5",   u"%%s0",        u"100% sure %s9"};
+  std::vector<Seed> seeds;
+  for (const std::u16string& t : templates) {
+    Seed seed = {2};
+    const Seed units = Utf16Bytes(t);
+    seed.insert(seed.end(), units.begin(), units.end());
+    seeds.push_back(seed);
+  }
+  return seeds;
+}
+
 std::vector<Seed> SpriteLoadSeeds() {
   std::vector<Seed> seeds = {WriteSprite(LogoSprite()), WriteSprite(ControlBarSprite())};
   const int kFormats[] = {0x8888, 0x4444, 0x5515, 0x6505};
@@ -445,6 +506,8 @@ constexpr SeedSource kSeedSources[] = {
     {"constant_pool_loader", ConstantPoolSeeds},
     {"data_cursor", DataCursorSeeds},
     {"data_input_stream", DataInputStreamSeeds},
+    {"font_text", FontTextSeeds},
+    {"format_string", FormatStringSeeds},
     {"image_natives", ImageNativesSeeds},
     {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
