@@ -241,3 +241,9 @@
                          int32_t n, bool doubled, int32_t colour1, int32_t colour2);
   // The triangle filled with translucent spans of the span colour row (solidPalette).
   static void fillTriangle(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
+  // ---- Particle emitters (engine/particle_seams.cpp) ----
+  // Emitter e's bursts stopped and its particles gone; emitter e free for reuse. No emitter
+  // exists until the particle system lands.
+  static void killEmitterParticles(int32_t e);
+  static void stopEmitter(int32_t e);

@@ -4,12 +4,15 @@
 // (game/cgame.h includes it before the class).
 #pragma once
 
+#include <cstdint>
+
 class ByteArray;
 class ShortArray;
 
 // specialKinds .. boardShorts3: the board's tables of the maths pack (entry 0, in file order:
 // three short arrays, four byte arrays, one short array); specialKinds, the bubble kind of each
 // special slot, is then replaced by the kinds 7 .. 28.
+// launcherX: the launcher's x in pixels (the held object of level type 3 keeps it).
 #define PLIMORA_STATICS_cGame_board(REF, VALUE) \
   REF(cGame, ShortArray, specialKinds)          \
   REF(cGame, ShortArray, boardShorts1)          \
@@ -18,4 +21,5 @@ class ShortArray;
   REF(cGame, ByteArray, boardBytes1)            \
   REF(cGame, ByteArray, boardBytes2)            \
   REF(cGame, ByteArray, boardBytes3)            \
-  REF(cGame, ShortArray, boardShorts3)
+  REF(cGame, ShortArray, boardShorts3)          \
+  VALUE(cGame, int32_t, launcherX)

@@ -17,3 +17,35 @@
   static constexpr int32_t kEventQueueLength = 40;
   // Appends the event code; a full queue drops it.
   static void postEvent(int32_t code);
+  // The index of the first live event whose low byte is code's, or -1.
+  static int32_t findEvent(int32_t code);
+  // Removes live event i, the later ones moving down; any other i changes nothing.
+  static void removeEvent(int32_t i);
+
+  // ---- Level helpers (game/level/level_utilities.cpp) ----
+  // Adds points to score and returns true, unless the level is over and not won, or, without
+  // force, the play phase is not 9 (playing).
+  static bool addScore(int32_t points, bool force);
+  // The points a better result earns: -1 when it is no better; result 2: half of timeBonus
+  // after a result 1, else all of it; result 1: half; 0 otherwise.
+  static int32_t getResultBonus(int32_t newResult, int32_t oldResult);
+  // The index in the current stage's row (stageRowsB with flag, else stageRowsA) that v falls
+  // below, or that equals v, searched from the middle; 0 at either end.
+  static int32_t findBracketIndex(bool flag, int32_t v);
+  // The level's counters, its score and its end at 0; the two level actors released.
+  static void resetLevelStats();
+  // Each of the popup's firework emitters killed and its slot emptied.
+  static void stopPopupFireworks();
+  // Every trigger condition set, no edge seen, the rules in their own order.
+  static void resetTriggerBookkeeping();
+  // Level type 3 only: the held object forgotten, or held with the launcher's x and a value.
+  static void clearHeldObject();
+  static void holdObject(Object* object, int32_t value);
+  // The HUD: the first meter shows animation 0; the second its stored pose; the first fires
+  // (animation 1); the banner is on its way.
+  static bool isMeterIdle();
+  static bool isMeter2AtPose();
+  static bool isMeterFiring();
+  static bool isBannerMoving();
+  // The four HUD players' sprites, when they have none, and their place.
+  static void initHudAnimPositions();

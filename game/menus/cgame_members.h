@@ -47,6 +47,28 @@
   // The default soft keys of screenId: screen 0 hides both; 2, 5, 6, 13, 18 and 20 show the
   // right one with label 2 (back) only; other screens keep theirs.
   static void applyScreenSoftKeys();
+  // The list (heading, second value, items) becomes the current menu of that layout, with as
+  // many items as the item table holds; then the selection of menu list `menu` is reset.
+  static void setMenuItems(int32_t menu, IntArray* list, int32_t rows, int32_t flag,
+                           int32_t layout);
+  // Parameter i (value 5 + i) of the current menu's item n, counted from its first item.
+  static int32_t getMenuItemValue(int32_t n, int32_t i);
+  // Items 9 (up) and 10 (down) of the current menu: up shown when scrolled, down while rows
+  // remain below.
+  static void updateMenuScrollArrows();
+  // The same rule for a list of its own: its count, its offset and its two arrow items.
+  static void setListScrollItems(int32_t count, int32_t value, int32_t upItem, int32_t downItem);
+  static void updateListScrollArrows();
+  // On the first play: the hint mode set, the five hint lines written as the intro list.
+  static void initHintSequence();
+  // initHintSequence, then the selection remembered, step 0, no menu animation.
+  static void resetMenuAnims();
+  static void clearHintMode();
+  // Outside the hints, a menu animation index whose player has ended becomes -1.
+  static void clearFinishedMenuAnims();
+  // While the hints show: the table of items that may blink for the current hint line.
+  static void selectModeTable();
+  static bool isInModeTable(int32_t v);
 
   // ---- Carousel spin (game/menus/carousel_spin.cpp) ----
   // A timed half-turn swing, when idle: the half-turn flag flips, the angle gains 180 when it
@@ -58,3 +80,14 @@
   // Raises the speed so that the spin, after fadeTime more ms, stops on the next multiple of
   // 180 degrees; finishing. A fade of 0 ms left keeps the speed.
   static void advanceRotation();
+
+  // ---- Screen resets (game/menus/screen_resets.cpp) ----
+  // The screen's int table zeroed and dropped, with screenRefA and screenRefB.
+  static void releaseScreenArrays();
+  // Nothing calls these: screenRefA dropped; screenRefA to C dropped; both; the two screen
+  // players dropped; the three screen tables zeroed.
+  static void clearScreenRef();
+  static void clearScreenRefs();
+  static void clearAllScreenRefs();
+  static void releaseScreenPlayers();
+  static void clearScreenTables();

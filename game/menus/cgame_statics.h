@@ -7,6 +7,8 @@
 #include <cstdint>
 
 class IntArray;
+class MQLibPlayer;
+class Object;
 class ObjectArray;
 
 // menuLayouts: Object[20], menu layout t at entry t, each an Object[] whose element 0 is its
@@ -22,23 +24,60 @@ class ObjectArray;
 // degrees, carouselTurnSpeed in degrees a second, carouselIndex the half-turn flag (0 or 1),
 // carouselState 0 idle, 1 a timed swing, 2 finishing with the fade, carouselTimer the swing's
 // ms left.
-#define PLIMORA_STATICS_cGame_menus(REF, VALUE) \
-  REF(cGame, ObjectArray, menuLayouts)          \
-  REF(cGame, IntArray, listRowTops)             \
-  REF(cGame, IntArray, listRowBottoms)          \
-  REF(cGame, IntArray, listItemPositions)       \
-  VALUE(cGame, int32_t, menuSelection)          \
-  REF(cGame, IntArray, menuItems)               \
-  VALUE(cGame, int32_t, menuItemCount)          \
-  VALUE(cGame, int32_t, menuScroll)             \
-  VALUE(cGame, int32_t, menuFirstVisible)       \
-  VALUE(cGame, int32_t, menuVisibleRows)        \
-  REF(cGame, IntArray, menuSavedSelection)      \
-  REF(cGame, ObjectArray, menuLists)            \
-  VALUE(cGame, int32_t, unlockFlagCount)        \
-  REF(cGame, IntArray, rectScratch)             \
-  VALUE(cGame, int32_t, carouselAngle)          \
-  VALUE(cGame, int32_t, carouselTurnSpeed)      \
-  VALUE(cGame, int32_t, carouselIndex)          \
-  VALUE(cGame, int32_t, carouselState)          \
-  VALUE(cGame, int32_t, carouselTimer)
+// The current menu (game/menus/menu_utilities.cpp): currentMenu its layout, currentMenuList
+// its entry list, menuTitle and menuSubtitle the list's first two values, menuFlag the flag
+// it was opened with. listScrollCount, listScrollOffset, listScrollUpItem, listScrollDownItem:
+// a list's own scroll and arrow items. hintMode: 1 while the first play's hints show, -1 none;
+// hintTextStep: the hint line shown (-1 before the first); hintSequenceSet once the hints
+// are the intro list. menuRememberedSelection, menuStep, menuAnimA, menuAnimB: the menu's
+// sub-state and its two animation indices into layoutPlayers (the layout's animation players,
+// -1 none). modeTable: the items that may blink for the current hint line.
+// A screen's own (game/menus/screen_resets.cpp): screenTable, screenRefA to C, screenPlayerA
+// and B, screenTableA to C.
+#define PLIMORA_STATICS_cGame_menus(REF, VALUE)  \
+  REF(cGame, ObjectArray, menuLayouts)           \
+  REF(cGame, IntArray, listRowTops)              \
+  REF(cGame, IntArray, listRowBottoms)           \
+  REF(cGame, IntArray, listItemPositions)        \
+  VALUE(cGame, int32_t, menuSelection)           \
+  REF(cGame, IntArray, menuItems)                \
+  VALUE(cGame, int32_t, menuItemCount)           \
+  VALUE(cGame, int32_t, menuScroll)              \
+  VALUE(cGame, int32_t, menuFirstVisible)        \
+  VALUE(cGame, int32_t, menuVisibleRows)         \
+  REF(cGame, IntArray, menuSavedSelection)       \
+  REF(cGame, ObjectArray, menuLists)             \
+  VALUE(cGame, int32_t, unlockFlagCount)         \
+  REF(cGame, IntArray, rectScratch)              \
+  VALUE(cGame, int32_t, carouselAngle)           \
+  VALUE(cGame, int32_t, carouselTurnSpeed)       \
+  VALUE(cGame, int32_t, carouselIndex)           \
+  VALUE(cGame, int32_t, carouselState)           \
+  VALUE(cGame, int32_t, carouselTimer)           \
+  VALUE(cGame, int32_t, currentMenu)             \
+  REF(cGame, IntArray, currentMenuList)          \
+  VALUE(cGame, int32_t, menuTitle)               \
+  VALUE(cGame, int32_t, menuSubtitle)            \
+  VALUE(cGame, int32_t, menuFlag)                \
+  VALUE(cGame, int32_t, listScrollCount)         \
+  VALUE(cGame, int32_t, listScrollOffset)        \
+  VALUE(cGame, int32_t, listScrollUpItem)        \
+  VALUE(cGame, int32_t, listScrollDownItem)      \
+  VALUE(cGame, int32_t, hintMode)                \
+  VALUE(cGame, int32_t, hintTextStep)            \
+  VALUE(cGame, bool, hintSequenceSet)            \
+  VALUE(cGame, int32_t, menuRememberedSelection) \
+  VALUE(cGame, int32_t, menuStep)                \
+  VALUE(cGame, int32_t, menuAnimA)               \
+  VALUE(cGame, int32_t, menuAnimB)               \
+  REF(cGame, ObjectArray, layoutPlayers)         \
+  REF(cGame, IntArray, modeTable)                \
+  REF(cGame, IntArray, screenTable)              \
+  REF(cGame, Object, screenRefA)                 \
+  REF(cGame, Object, screenRefB)                 \
+  REF(cGame, Object, screenRefC)                 \
+  REF(cGame, MQLibPlayer, screenPlayerA)         \
+  REF(cGame, MQLibPlayer, screenPlayerB)         \
+  REF(cGame, IntArray, screenTableA)             \
+  REF(cGame, IntArray, screenTableB)             \
+  REF(cGame, IntArray, screenTableC)

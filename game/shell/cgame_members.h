@@ -167,9 +167,13 @@
   // spin toward its next half turn; a fade-in that ends sets the screen's default soft keys.
   static bool updateTransitionMenu(bool apply);
   static bool isFadeIdle();
+
+  // ---- Loader requests (game/shell/loader_requests.cpp) ----
   // Asks for the load back to the main menu: load kind 22 through the loading state, then
   // load kind 1 into state 6.
   static void returnToMenu();
+  // What the loader clears before a load; nothing of ours needs it.
+  static void clearSprite0Field();
 
   // ---- Text templates and numbers (game/shell/text_templates.cpp) ----
   // The template with each percent sign, the character after it and a digit N replaced by

@@ -16,7 +16,6 @@ constexpr int64_t kMenuFadeLength = 1000;
 constexpr int32_t kPopupSlideOffset = 120;
 constexpr int32_t kPopupSpriteSlot = 32;
 constexpr int32_t kLoadingState = 4;
-constexpr int32_t kMainMenuState = 6;
 
 enum Action : int32_t { kNone, kLoad, kOpenPopup, kClosePopup, kAfterLoad };
 
@@ -93,14 +92,4 @@ bool cGame::updateTransitionMenu(bool apply) {
 
 bool cGame::isFadeIdle() {
   return Statics<GameStatics>()->cGame_fadeDirection == 0;
-}
-
-void cGame::returnToMenu() {
-  constexpr int32_t kMenuUnload = 22, kMenuLoad = 1;
-  GameStatics* s = Statics<GameStatics>();
-  s->cGame_loadKind = kMenuUnload;
-  s->cGame_stateAfterLoad = kLoadingState;
-  s->cGame_chainedLoadKind = kMenuLoad;
-  s->cGame_chainedStateAfterLoad = kMainMenuState;
-  setState(kLoadingState);
 }
