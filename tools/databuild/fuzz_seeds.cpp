@@ -14,6 +14,7 @@
 #include "tools/databuild/big_endian_writer.h"
 #include "tools/databuild/bitmap_fonts.h"
 #include "tools/databuild/boot_sprites.h"
+#include "tools/databuild/build_error.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/data_cursor_writer.h"
 #include "tools/databuild/data_set.h"
@@ -404,10 +405,7 @@ std::vector<Seed> CalendarFieldsSeeds() {
 // texts over a font whose metrics frame is short and whose table is cut.
 std::vector<Seed> FontTextSeeds() {
   std::vector<uint8_t> table;
-  for (const int32_t v : FontCharMap()) {
-    table.push_back(static_cast<uint8_t>(v));
-    table.push_back(static_cast<uint8_t>(v >> 8));
-  }
+  for (const int32_t v : FontCharMap()) PutU16(table, static_cast<uint32_t>(v) & 0xFFFF);
   const std::vector<uint8_t> font = WriteSprite(FontSprite(FontKind::kBody));
   SpriteData small;
   SpriteModule box;
@@ -425,18 +423,13 @@ std::vector<Seed> FontTextSeeds() {
     for (const bool whole : {true, false}) {
       const std::vector<uint8_t>& sprite = whole ? font : tiny;
       const size_t tableBytes = whole ? table.size() : 6;
-      Seed seed = {17,
-                   60,
-                   static_cast<uint8_t>(whole ? 0xFF : 128),
-                   7,
-                   static_cast<uint8_t>(tableBytes),
-                   static_cast<uint8_t>(tableBytes >> 8),
-                   static_cast<uint8_t>(sprite.size()),
-                   static_cast<uint8_t>(sprite.size() >> 8)};
-      seed.insert(seed.end(), table.begin(), table.begin() + static_cast<ptrdiff_t>(tableBytes));
-      seed.insert(seed.end(), sprite.begin(), sprite.end());
-      const Seed units = Utf16Bytes(text);
-      seed.insert(seed.end(), units.begin(), units.end());
+      if (sprite.size() > 0xFFFF) throw BuildError("font_text seed: the sprite is too large");
+      Seed seed = {17, 60, static_cast<uint8_t>(whole ? 0xFF : 128), 7};
+      PutU16(seed, static_cast<uint32_t>(tableBytes));
+      PutU16(seed, static_cast<uint32_t>(sprite.size()));
+      for (size_t i = 0; i < tableBytes; i++) seed.push_back(table[i]);
+      for (const uint8_t byte : sprite) seed.push_back(byte);
+      for (const uint8_t byte : Utf16Bytes(text)) seed.push_back(byte);
       seeds.push_back(seed);
     }
   }
