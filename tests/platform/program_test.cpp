@@ -10,8 +10,8 @@
 
 #include "javame/graphics.h"
 #include "tests/platform/program_process.h"
-#include "tests/support/started_runtime_fixture.h"
 #include "tests/support/screenshot_file.h"
+#include "tests/support/started_runtime_fixture.h"
 #include "tests/support/test_card_picture.h"
 #include "tests/support/xwd_screen.h"
 #include "tools/databuild/maths_tables.h"
@@ -66,7 +66,8 @@ TEST_F(ProgramTest, AHeadlessRunOfAHundredFramesShowsTheTestCard) {
 // exactly the rows that the table's largest entry, a quarter turn, gives.
 TEST_F(ProgramTest, TheTestCardDrawsTheGradientsAndTheSineFromTheLoadedTables) {
   const fs::path shot = base_ / "maths.png";
-  ASSERT_EQ(Run({"--headless", "--fixed-clock", "--frames", "5", "--screenshot", shot.string()}),
+  // Twelve frames: the card's fade-in has ended.
+  ASSERT_EQ(Run({"--headless", "--fixed-clock", "--frames", "12", "--screenshot", shot.string()}),
             0);
   const std::vector<uint16_t> pixels = ReadScreenshot(shot);
   ASSERT_EQ(pixels.size(), size_t{kWidth * kHeight});

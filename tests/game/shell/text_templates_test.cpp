@@ -9,12 +9,15 @@
 #include "game/game_statics.h"
 #include "javame/random.h"
 #include "runtime/array.h"
+#include "tests/engine/maths_fixture.h"
 #include "tests/support/library_fixture.h"
 #include "tests/support/string_text.h"
 
 namespace {
 
 using TextTemplatesTest = LibraryTest;
+// The offsets read the cosine table of the data set.
+using CircleOffsetsTest = MathsTest;
 
 ObjectArray* Args(const std::vector<const char*>& texts) {
   ObjectArray* args = NewObjectArray(cid::String, static_cast<int32_t>(texts.size()));
@@ -63,7 +66,7 @@ TEST_F(TextTemplatesTest, LerpFixedRunsFromAToBOverTheDuration) {
   }
 }
 
-TEST_F(TextTemplatesTest, CosineAndSineOffsetsAreInDegrees) {
+TEST_F(CircleOffsetsTest, CosineAndSineOffsetsAreInDegrees) {
   EXPECT_EQ(cGame::addCosineOffset(10, 100, 0), 110);
   EXPECT_EQ(cGame::addCosineOffset(10, 100, 90), 10);
   EXPECT_EQ(cGame::addCosineOffset(10, 100, 180), -90);
