@@ -5,6 +5,7 @@
 #include "engine/mqlib_player.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
+#include "game/shell/caught_exception.h"
 #include "javame/byte_array_input_stream.h"
 #include "javame/media.h"
 #include "javame/media_manager.h"
@@ -41,24 +42,11 @@ int32_t PriorityOf(GameStatics* s, int32_t id) {
   return flags && id >= 0 && id < flags->length ? flags->elements()[id] : 0;
 }
 
-// The pending java_lang_Exception, cleared; null when none (any other throwable stays).
-java_lang_Throwable* TakePendingException() {
-  Object* pending = GetPendingException();
-  if (!pending || !InstanceOf(pending, cid::java_lang_Exception)) return nullptr;
-  ClearPendingException();
-  return static_cast<java_lang_Throwable*>(pending);
-}
-
-// The stop's "catch (Exception e) {}".
+// The stop's empty handler: a pending java_lang_Exception is cleared (any other throwable
+// stays).
 void DropPendingException() {
-  TakePendingException();
-}
-
-// "catch (Exception e) { e.printStackTrace(); }"; true when one was caught.
-bool PrintPendingException() {
-  java_lang_Throwable* caught = TakePendingException();
-  if (caught) caught->printStackTrace();
-  return caught != nullptr;
+  Object* pending = GetPendingException();
+  if (pending && InstanceOf(pending, cid::java_lang_Exception)) ClearPendingException();
 }
 
 // The device printed these lines on the standard output, which goes nowhere; the trace of the
@@ -151,12 +139,12 @@ void cGame::freeSounds() {
   for (int32_t slot = 4; slot <= 31; slot++) {
     if (slot >= 12 && slot <= 14) continue;
     MQLibPlayer::soundFree(slot);
-    if (PrintPendingException()) return;
+    if (CatchPendingException()) return;
   }
 }
 
 void cGame::gcAndWait() {
   java_lang_System::gc();
   java_lang_Thread::sleep(100);
-  PrintPendingException();
+  CatchPendingException();
 }
