@@ -396,9 +396,6 @@ std::vector<Seed> CalendarFieldsSeeds() {
   return seeds;
 }
 
-// sprite_load reads its whole input as a sprite. Seeds: the boot sprites, a small sprite in
-// every palette format and pixel encoding (with rectangles, shapes, an animation and a
-// second palette), and one of them cut inside its pixels.
 // font_text reads a header (anchor, half the wrapping width, scale, restore and limit; u16
 // table bytes, u16 sprite bytes), a character table as shorts, a font sprite and a text as
 // UTF-16 units. Seeds: the body font with its table and texts with every escape; the same
@@ -451,6 +448,9 @@ std::vector<Seed> FormatStringSeeds() {
   return seeds;
 }
 
+// sprite_load reads its whole input as a sprite. Seeds: the boot sprites, a small sprite in
+// every palette format and pixel encoding (with rectangles, shapes, an animation and a
+// second palette), and one of them cut inside its pixels.
 std::vector<Seed> SpriteLoadSeeds() {
   std::vector<Seed> seeds = {WriteSprite(LogoSprite()), WriteSprite(ControlBarSprite())};
   const int kFormats[] = {0x8888, 0x4444, 0x5515, 0x6505};
