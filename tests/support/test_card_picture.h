@@ -1,10 +1,11 @@
 // The test card of state 1 as its description gives it, pixel for pixel in RGB565: the
 // background over the 480 x 640 play area, one cell per game key in the colour of its latched
 // state, the logo of the boot sprites in the eight transforms, the four gradients and the sine
-// dots drawn from the data set's maths tables, a cross at the last tap, a
-// square around the current pointer, and below them the control bar: its black band with the
-// bar's frames. The sprites' pixels come from the data builder's own sprite data, mapped
-// through each transform here, so the picture needs no runtime.
+// dots drawn from the data set's maths tables, a cross at the last tap, a square around the
+// current pointer, and below them the control bar: its black band with the bar's frames. The
+// sprites' pixels come from the data builder's own sprite data, mapped through each transform
+// here, so that much needs no runtime; the layer over it (the fade bar, the texts and the
+// sparkle) is drawn with drawRegion and needs a started one.
 #pragma once
 
 #include <array>
