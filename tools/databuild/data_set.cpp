@@ -11,6 +11,8 @@
 #include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/level_plan.h"
+#include "tools/databuild/level_writer.h"
 #include "tools/databuild/maths_tables.h"
 #include "tools/databuild/pack_writer.h"
 #include "tools/databuild/sound_content.h"
@@ -97,10 +99,25 @@ Pack UiPack() {
   return pack;
 }
 
+// The level packs: world w's pack is named by string constant w, and its entry l is level l,
+// stored plain.
+void AddLevelPacks(std::vector<Pack>& packs) {
+  for (int world = 0; world < kLevelWorldCount; world++) {
+    Pack pack{ConstantText(world), {}, {0}};
+    for (int level = 0; level < LevelsInWorld(world); level++) {
+      pack.entries.push_back(PackEntry::Plain(0, WriteLevel(PlannedLevel(world, level))));
+    }
+    packs.push_back(std::move(pack));
+  }
+}
+
 }  // namespace
 
 std::vector<Pack> DataSetPacks() {
-  return {SoundPack(), TextPack(), LogoPack(), MathsPack(), FixedPointPack(), FontPack(), UiPack()};
+  std::vector<Pack> packs = {SoundPack(),      TextPack(), LogoPack(), MathsPack(),
+                             FixedPointPack(), FontPack(), UiPack()};
+  AddLevelPacks(packs);
+  return packs;
 }
 
 std::vector<OutputFile> BuildDataSet() {

@@ -3,6 +3,7 @@
 // every other number holds a short text that names itself, until its screen gives it words.
 #include "tools/databuild/game_texts.h"
 
+#include <iterator>
 #include <string>
 #include <utility>
 
@@ -116,6 +117,39 @@ const char* const kTips[] = {
     "Take a break now and then: the bubbles will wait.",
 };
 
+// Said before a level (narrator or a speaker), after a won level, after a lost one.
+const char* const kLevelLines[] = {
+    "A new bunch swings into view.",
+    "Line up your shot before you let go.",
+    "These bubbles look easy. Are they?",
+    "Watch the bunch: it sways when you hit it.",
+    "Three of a colour, and they are gone.",
+    "Clear the bunch to finish the level.",
+    "Take your time. A good shot beats a fast one.",
+    "The wall is your friend: bounce a shot off it.",
+    "Only a few bubbles here. Finish them!",
+    "Plan two shots ahead.",
+    "Keep an eye on the next bubble.",
+    "Every colour you clear makes the next shot easier.",
+    "A quiet spot. Enjoy it while it lasts.",
+    "The wind picks up. The bunch will swing more.",
+    "Shoot for the middle to move the whole bunch.",
+    "Nice and steady now.",
+    "This one is trickier than it looks.",
+    "The bubbles here stick close together.",
+    "Pop the bubbles above and the ones below will drop.",
+    "Almost at the end of this world!",
+    "Well done! The bunch is gone.",
+    "That was quick work.",
+    "On to the next one!",
+    "Neatly cleared.",
+    "The bubbles won this time. Try again?",
+    "So close! One more go.",
+    "Aim a little slower next time.",
+    "Do not give up: you nearly had it.",
+};
+static_assert(std::size(kLevelLines) == kLevelIntroLines + kLevelWonLines + kLevelLostLines);
+
 constexpr int kFirstHint = 86;         // hint n: heading 2n + 86, body 2n + 87
 constexpr int kFirstWorldTitle = 193;  // 193 + world
 constexpr int kFirstLevelName = 304;   // 304 + level position
@@ -149,6 +183,9 @@ std::vector<std::string> GameTexts() {
   }
   for (int u = 0; u < kUnlocks; u++) {
     Put(texts, kFirstUnlock + u, "New item unlocked: item " + std::to_string(u + 1) + "!");
+  }
+  for (size_t k = 0; k < std::size(kLevelLines); k++) {
+    Put(texts, kFirstLevelLineText + static_cast<int>(k), kLevelLines[k]);
   }
   for (size_t t = 0; t < std::size(kTips); t++) {
     Put(texts, kFirstTip + static_cast<int>(t), kTips[t]);

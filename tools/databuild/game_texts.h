@@ -9,4 +9,13 @@ namespace databuild {
 // Every text from 0 up to the tip heading (761), without a gap.
 std::vector<std::string> GameTexts();
 
+// The lines of the levels' dialogues are texts kFirstLevelLineText and on; a level header
+// names one by its text minus kLevelTextBase. The intro lines come first, then the lines
+// after a won level, then those after a lost one.
+constexpr int kLevelTextBase = 480;
+constexpr int kFirstLevelLineText = 490;
+constexpr int kLevelIntroLines = 20;
+constexpr int kLevelWonLines = 4;
+constexpr int kLevelLostLines = 4;
+
 }  // namespace databuild
