@@ -2,19 +2,15 @@
 // killed with SIGKILL at random moments, and the k-th write, sync or rename of a save fails,
 // for every k; each time the store opens with exactly its old or its new record.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <random>
 #include <set>
 #include <string>
-#include <thread>
 
 #include "host/file_faults.h"
 #include "tests/javame/record_store_fixture.h"
 #include "tests/support/env_count.h"
+#include "tests/support/kill_harness.h"
 
 namespace {
 
@@ -65,45 +61,18 @@ class RecordStoreCrashTest : public RecordStoreTest {
 
 class RecordStoreKillTest : public RecordStoreCrashTest, public ::testing::WithParamInterface<int> {
  protected:
-  // The child saves until it is killed; it never returns into the test.
-  [[noreturn]] static void SaveUntilKilled() {
+  // The child saves until it is killed.
+  static void SaveUntilKilled() {
     for (int which = 1;; which ^= 1) {
       if (!Save(which)) _exit(3);
     }
   }
-
-  // Starts a saving child, kills it after waitMicros and gives the pattern the store then
-  // holds (-1 when it is anything else, or the child did not die by the kill).
-  static int KillAfter(int waitMicros) {
-    const pid_t child = fork();
-    if (child < 0) return -1;
-    if (child == 0) SaveUntilKilled();
-    std::this_thread::sleep_for(std::chrono::microseconds(waitMicros));
-    int status = 0;
-    if (::kill(child, SIGKILL) != 0 || waitpid(child, &status, 0) != child) return -1;
-    if (!WIFSIGNALED(status)) return -1;
-    return StoredPattern();
-  }
 };
 
 TEST_P(RecordStoreKillTest, AStoreKilledMidSaveOpensWithTheOldOrTheNewRecord) {
-  std::mt19937 random(static_cast<unsigned>(GetParam()));
-  std::uniform_int_distribution<int> wait(0, kLongestWaitMicros);
-  std::set<int> seen;
   const int kills = (EnvCount("PLIMORA_KILL_ROUNDS", kDefaultKills) + kRuns - 1) / kRuns;
-  for (int kill = 0; kill < kills; kill++) {
-    const int stored = KillAfter(wait(random));
-    ASSERT_NE(stored, -1) << "after kill " << kill;
-    seen.insert(stored);
-  }
-  // On a loaded machine a save can outlast every short wait; longer ones let saves finish,
-  // so the run shows kills between saves as well as in them.
-  for (int longWait = 4 * kLongestWaitMicros; seen.size() < 2 && longWait < 4000000;
-       longWait *= 2) {
-    const int stored = KillAfter(longWait);
-    ASSERT_NE(stored, -1) << "after a kill at " << longWait << " us";
-    seen.insert(stored);
-  }
+  const std::set<int> seen = KillAtRandomMoments(
+      SaveUntilKilled, StoredPattern, static_cast<unsigned>(GetParam()), kills, kLongestWaitMicros);
   EXPECT_EQ(seen.size(), 2u) << "the kills should land between saves as well as in them";
 }
 
