@@ -16,7 +16,6 @@
 #include "game/menus/cgame_statics.h"
 #include "game/shell/cgame_statics.h"
 #include "game/shell/marqplim_statics.h"
-#include "game/shell/stand_in_statics.h"
 #include "game/world/cgame_statics.h"
 #include "javame/device_statics.h"
 
@@ -29,8 +28,7 @@
                   PLIMORA_STATICS_MarqPLIM(REF, VALUE) PLIMORA_STATICS_ASprite(REF, VALUE) \
                       PLIMORA_STATICS_MQPixEffects(REF, VALUE)                             \
                           PLIMORA_STATICS_MQLibPlayer(REF, VALUE)                          \
-                              PLIMORA_STATICS_ASprite_text(REF, VALUE)                     \
-                                  PLIMORA_STATICS_cGame_standIns(REF, VALUE)
+                              PLIMORA_STATICS_ASprite_text(REF, VALUE)
 
 class GameStatics : public DeviceStatics {
  public:

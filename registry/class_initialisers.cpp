@@ -23,6 +23,8 @@ struct ClassInitialiser {
 constexpr ClassInitialiser kClassInitialisers[] = {
     {"game: sound and animation defaults", &MQLibPlayer::staticInit},
     {"cGame::clinitTables", &cGame::clinitTables},
+    // The level header's six-entry tables and its other arrays.
+    {"cGame::initLevelHeaderTables", &cGame::initLevelHeaderTables},
     // Both read the canvas size that cGame::clinitTables sets.
     {"Bubble::staticInit", &Bubble::staticInit},
     {"cActor::staticInit", &cActor::staticInit},

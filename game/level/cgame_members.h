@@ -49,3 +49,29 @@
   static bool isBannerMoving();
   // The four HUD players' sprites, when they have none, and their place.
   static void initHudAnimPositions();
+
+  // ---- Level data (game/level/level_data.cpp) ----
+  // Entry `entry` of the level pack of world packIndex (named by worldTexts[packIndex]) into
+  // levelData, the cursor at 0, stage 0 of 1, then readLevelHeader; levelBodyStart is where the
+  // header ends. A pack or entry that cannot be read gives an empty level, traced.
+  static void loadLevelData(int32_t entry, int32_t packIndex);
+
+  // ---- Level file header (game/level/level_header.cpp) ----
+  // Reads the header at dataCursor into the level statics and the six-entry dialogue tables
+  // and leaves the cursor after it. Dialogue counts below 0 read as 0, above 6 as 6 with the
+  // surplus entries skipped; a parameter count other than 13 or a clipped count is traced. A
+  // header that runs past the end of level is refused with a trace line: every value zero,
+  // the cursor at the end of level.
+  static void readLevelHeader(ByteArray* level);
+  // Every value of the header zero, as for a level that holds none.
+  static void clearLevelHeader();
+  // The cursor to levelBodyStart, then, for level type 0, readLevelObjectRecords.
+  static void readLevelObjects();
+  // Allocates the header's tables: levelParams int[13], the two weight tables byte[22], and
+  // the six-entry tables of the three dialogue lists.
+  static void initLevelHeaderTables();
+
+  // ---- Level objects (game/level/level_objects.cpp) ----
+  // Walks the type-0 bunch layout at the cursor for the bunch types the level uses. Standing
+  // in until the level format's readers land: reads nothing and leaves the cursor.
+  static void readLevelObjectRecords(ByteArray* level);

@@ -6,11 +6,13 @@
 
 #include <cstdint>
 
+class ByteArray;
 class IntArray;
 class MQLibPlayer;
 class Object;
 class ObjectArray;
 class cActor;
+class ShortArray;
 
 // The one modal popup (game/level/popup.cpp): popupOpen while it is up; its kind 0..7, anchor
 // y and measured text height in pixels, its font (a slot of the sprite table), and the answer
@@ -33,6 +35,28 @@ class cActor;
 // meterActor, meterActor2: HUD meter actors, meter2Pose the second one's stored pose;
 // bannerActor: the sliding banner, bannerY and bannerEndY its y and where it stops (8.8),
 // bannerFromBottom its way in; hudAnimPlayers: Object[4], the HUD's animation players.
+// The level and its header (game/level/level_data.cpp, game/level/level_header.cpp):
+// levelData: the bytes of the loaded level; levelBodyStart: the offset just after its header.
+// levelPack, levelEntry (ours): the pack index and entry levelData came from, for trace lines.
+// currentStage, stageCount: the stage being built (0) and the level's stage count (1 until the
+//   level build counts them).
+// levelType (above) 0..8; levelFlags (bit 0: colours start masked); levelActorSet: the
+//   level's actor set, used in place of a computed one outside type 2.
+// levelValueAt4 .. levelValueAt16: header values kept by their offset; levelFlagAt14 a kept flag.
+// shotSequenceRepeats: -1 forever, n > 0 restarts, 0 once. levelCountdown: the HUD clock
+//   counts down from levelParams[3].
+// levelUnlockItem: the level's item id, -1 none.
+// fastTime: ms below which a won level gets result 2; slowTimeSpan: ms added to it for result 1;
+//   timeBonus: the points of result 2.
+// specialChance, specialBaseChance, specialChanceStep: percent. specialWeights and
+//   specialWeightsBase: byte[22], the weights of special kinds 7..28.
+// levelParams: int[13]; anchorPalette: levelParams[6], the kind a bunch handle takes.
+// introCount, introTexts, introSpeakers, introValue0 (int[6]), introValue1..3 (byte[6]): the
+//   intro list (alias dialogueCount, dialogueTexts, dialogueSpeakers); a text n shows text
+//   480 + n, a speaker s > 0 the portrait of speaker s - 1.
+// levelTailValue0..4: the five values after the intro list, kept.
+// wonCount, wonTexts, wonValues (short[6]), wonValue0..2 (byte[6]): the list after a won level.
+// lostCount, lostTexts, lostSpeakers (short[6]), lostValue0..2 (byte[6]): after a lost one.
 #define PLIMORA_STATICS_cGame_level(REF, VALUE) \
   VALUE(cGame, bool, popupOpen)                 \
   VALUE(cGame, int32_t, popupKind)              \
@@ -81,4 +105,57 @@ class cActor;
   VALUE(cGame, int32_t, bannerY)                \
   VALUE(cGame, int32_t, bannerEndY)             \
   VALUE(cGame, bool, bannerFromBottom)          \
-  REF(cGame, ObjectArray, hudAnimPlayers)
+  REF(cGame, ObjectArray, hudAnimPlayers)       \
+  REF(cGame, ByteArray, levelData)              \
+  VALUE(cGame, int32_t, levelBodyStart)         \
+  VALUE(cGame, int32_t, levelPack)              \
+  VALUE(cGame, int32_t, levelEntry)             \
+  VALUE(cGame, int32_t, currentStage)           \
+  VALUE(cGame, int32_t, stageCount)             \
+  VALUE(cGame, int32_t, levelFlags)             \
+  VALUE(cGame, int32_t, levelActorSet)          \
+  VALUE(cGame, int32_t, levelValueAt4)          \
+  VALUE(cGame, int32_t, levelValueAt5)          \
+  VALUE(cGame, int32_t, levelValueAt6)          \
+  VALUE(cGame, int32_t, levelValueAt8)          \
+  VALUE(cGame, int32_t, levelValueAt9)          \
+  VALUE(cGame, int32_t, levelValueAt10)         \
+  VALUE(cGame, int32_t, shotSequenceRepeats)    \
+  VALUE(cGame, bool, levelCountdown)            \
+  VALUE(cGame, bool, levelFlagAt14)             \
+  VALUE(cGame, int32_t, levelUnlockItem)        \
+  VALUE(cGame, int32_t, levelValueAt16)         \
+  VALUE(cGame, int32_t, fastTime)               \
+  VALUE(cGame, int32_t, timeBonus)              \
+  VALUE(cGame, int32_t, slowTimeSpan)           \
+  VALUE(cGame, int32_t, specialChance)          \
+  VALUE(cGame, int32_t, specialBaseChance)      \
+  VALUE(cGame, int32_t, specialChanceStep)      \
+  REF(cGame, ByteArray, specialWeights)         \
+  REF(cGame, ByteArray, specialWeightsBase)     \
+  REF(cGame, IntArray, levelParams)             \
+  VALUE(cGame, int32_t, anchorPalette)          \
+  VALUE(cGame, int32_t, introCount)             \
+  REF(cGame, IntArray, introTexts)              \
+  REF(cGame, IntArray, introSpeakers)           \
+  REF(cGame, IntArray, introValue0)             \
+  REF(cGame, ByteArray, introValue1)            \
+  REF(cGame, ByteArray, introValue2)            \
+  REF(cGame, ByteArray, introValue3)            \
+  VALUE(cGame, int32_t, levelTailValue0)        \
+  VALUE(cGame, int32_t, levelTailValue1)        \
+  VALUE(cGame, int32_t, levelTailValue2)        \
+  VALUE(cGame, int32_t, levelTailValue3)        \
+  VALUE(cGame, int32_t, levelTailValue4)        \
+  VALUE(cGame, int32_t, wonCount)               \
+  REF(cGame, ShortArray, wonTexts)              \
+  REF(cGame, ShortArray, wonValues)             \
+  REF(cGame, ByteArray, wonValue0)              \
+  REF(cGame, ByteArray, wonValue1)              \
+  REF(cGame, ByteArray, wonValue2)              \
+  VALUE(cGame, int32_t, lostCount)              \
+  REF(cGame, ShortArray, lostTexts)             \
+  REF(cGame, ShortArray, lostSpeakers)          \
+  REF(cGame, ByteArray, lostValue0)             \
+  REF(cGame, ByteArray, lostValue1)             \
+  REF(cGame, ByteArray, lostValue2)

@@ -91,3 +91,9 @@
   static void clearAllScreenRefs();
   static void releaseScreenPlayers();
   static void clearScreenTables();
+
+  // ---- Levels opened on the level-select map (game/menus/level_unlocks.cpp) ----
+  // Opens the levels that the level-select layout of the world links from level `level` and
+  // lists them for the map; the index of the layout's first item. Standing in until the
+  // menus' layouts land: opens nothing, writes one trace line naming its arguments, gives -1.
+  static int32_t collectNewlyUnlocked(int32_t level, int32_t world);

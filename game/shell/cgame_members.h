@@ -206,3 +206,76 @@
   static void freeSounds();
   // A collection, then 100 ms of sleep.
   static void gcAndWait();
+
+  // ---- Record-store layer (game/shell/record_store_layer.cpp) ----
+  // Opens (creating) the store called name into openStore; an exception is left pending.
+  static void rmsOpen(String* name);
+  // Writes openStore's index (so a store opened for the first time is left on disk, empty),
+  // then forgets it; a failure is traced with the store and dropped.
+  static void rmsClose();
+  // Record 1 of the store called name; null when it has none. A record-store exception is
+  // traced with the store's name and its text and gives null with rmsLoadFailed set; any
+  // other exception stays pending.
+  static ByteArray* rmsLoad(String* name);
+  // data[offset, offset + length) as record 1 of the store called name: added to an empty
+  // store, replacing record 1 otherwise. A failure (any java_lang_Exception) is traced with
+  // the store's name and leaves the old record as the store kept it.
+  static void rmsSave(String* name, ByteArray* data, int32_t offset, int32_t length);
+  // rmsSave of the whole array.
+  static void rmsSaveBytes(String* name, ByteArray* data);
+  // rmsLoad.
+  static ByteArray* rmsLoadRecord(String* name);
+  // rmsLoad into loadedRecord, and a stream over the whole record; null when there is none.
+  static java_io_InputStream* rmsOpenInputStream(String* name);
+
+  // ---- Saved progress and settings (game/shell/saved_progress.cpp) ----
+  // The progress tables as the 264-byte record 1 of the progress store, then saveSettings.
+  // While progressUnreadable is set only the settings are saved.
+  static void saveProgress();
+  // Reads record 1 of the progress store into the tables (the indexes clamped into their
+  // ranges, one trace line), then loadSettings. No store, no record, a record shorter than 264
+  // bytes or one that cannot be read leaves the tables as they are; a longer record is read
+  // from its first 264 bytes.
+  static void loadProgress();
+  // levelIntroTextsEnabled as the one-byte record 1 of the settings store (1 on, 0 off).
+  static void saveSettings();
+  // The setting from record 1 of the settings store: on only for a byte of 1. No record, or
+  // an empty one, keeps the setting.
+  static void loadSettings();
+
+  // ---- Level progression (game/shell/level_progression.cpp) ----
+  // Allocates the progress tables (unlockFlagCount unlock flags), then resetProgressTables.
+  static void initProgressTables();
+  // Every table and flag of the progress to its value before the first play; saves nothing.
+  static void resetProgressTables();
+  // After a won level: lastCompletedLevel, the levels it links to when it was never won
+  // before (previousRating below 0), the next world after the open world's last level, then
+  // saveProgress. Off the tables: a trace line and nothing else.
+  static void onLevelCompleted(int32_t level, int32_t world);
+  // Percent of the 104 main-world levels won, truncated.
+  static int32_t getCompletionPercent();
+  // worldsUnlocked, or 8 once the last level of world 7 is won with 7 open.
+  static int32_t getWorldsUnlocked();
+  static int32_t countUnlockedAwards();
+  static int32_t countUnlockedItems();
+  // The won levels of the extra sets (worlds 8 to 10).
+  static int32_t countExtraLevelsDone();
+  // Items: n below 0 is no item; n at or above the flag count is traced. Unlocked = flag 1.
+  static bool isItemUnlocked(int32_t n);
+  static void unlockItem(int32_t n);
+  // Every main-world level, and with withExtra every extra level, has a result of at least
+  // value.
+  static bool allLevelsAtLeast(int32_t value, bool withExtra);
+  // The award flag of the i-th id of the award list (0..5); false, traced, off the list or
+  // for an id off the 25 awards.
+  static bool getListedAwardFlag(int32_t i);
+  static bool isInAwardIdList(int32_t id);
+  // Earns every award of the award list.
+  static void unlockListedAwards();
+  // True once: the first time level 12 of world 0 is the current level (world0Level12Seen).
+  static bool tryWorld0Level12Flag();
+  // The current level becomes level 0 of world 11.
+  static void selectWorld11();
+  // The current level from the menu selection i (0..29): level i mod 10 of world 8 + i / 10.
+  static void selectExtraLevel();
+

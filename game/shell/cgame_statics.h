@@ -6,8 +6,9 @@
 #include <cstdint>
 
 class ByteArray;
-class cGame;
 class IntArray;
+class cGame;
+class java_io_InputStream;
 class java_util_Hashtable;
 class java_util_Random;
 class javax_microedition_lcdui_Display;
@@ -18,6 +19,7 @@ class MQLibPlayer;
 class Object;
 class ObjectArray;
 class String;
+class javax_microedition_rms_RecordStore;
 
 // canvasWidth, canvasHeight: the logical canvas size in pixels (480 x 800), set by
 // cGame::clinitTables before the initialisers that derive sizes from it run.
@@ -53,6 +55,27 @@ class String;
 // none), currentSoundId its sound (-1 none) and currentSoundLoops; worldMusicIds and
 // worldFinalMusicIds: each world's music, and that of its last level, as sound ids - 4.
 // loadingBarPlayer: the sparkle that rides the loading bar (sprite slot 9, animation 28).
+// The progress tables (game/shell/saved_progress.cpp, game/shell/level_progression.cpp):
+// selectedWorld: the world shown on the level-select map, -1 none.
+// mapCursorByWorld (alias worldSelection): int[12], per world the map item last selected;
+//   -2 the map was never opened, -1 nothing selected yet.
+// worldsUnlocked: the highest world opened so far, 0..7. progressAux: a kept value, reset with
+//   lastCompletedLevel. firstPlayHints: 1 while the first-play hints are still to be shown.
+// awardFlags: int[25], 1 = earned. unlockFlags: int[unlockFlagCount], 1 = unlocked.
+// levelResults: 12 rows of int[14]; column 0 a spare, column 1 + n level n: -2 locked, -1
+//   open, 0..2 the best result.
+// totalScore; statBubblesPopped, statPlayTime (ms), statBubblesDropped, statAttachmentsFreed,
+//   statChains (alias statLifetime0..4): lifetime totals.
+// statBestBossTime, statBestTime (alias fastestBossTime, fastestPlainTime): the lowest time
+//   in ms of a won level with and without a boss, -1 none.
+// statBestSurvivalTime, statBestStage (alias bestWaveTime, bestWave): the bests of type-2
+//   levels. spriteSetOption, hudOrderOption: two options, 0 or 1. world0Level12Seen: one-shot.
+// levelIntroTextsEnabled: the setting, on by default.
+// openStore: the store held open between rmsOpen and rmsClose. loadedRecord: the record of the
+//   last rmsOpenInputStream. rmsLoadFailed (ours): the last rmsLoad met a record-store
+//   exception. progressUnreadable (ours): the stored progress exists but could not be read at
+//   the load, so no save may replace it.
+// lastCompletedLevel, newUnlocksPending, selectedLevel: flags of level progression.
 #define PLIMORA_STATICS_cGame_shell(REF, VALUE)                     \
   VALUE(cGame, int32_t, canvasWidth)                                \
   VALUE(cGame, int32_t, canvasHeight)                               \
@@ -179,4 +202,32 @@ class String;
   VALUE(cGame, int32_t, currentSoundLoops)                          \
   REF(cGame, ByteArray, worldMusicIds)                              \
   REF(cGame, ByteArray, worldFinalMusicIds)                         \
-  REF(cGame, MQLibPlayer, loadingBarPlayer)
+  REF(cGame, MQLibPlayer, loadingBarPlayer)                         \
+  VALUE(cGame, int32_t, selectedWorld)                              \
+  REF(cGame, IntArray, mapCursorByWorld)                            \
+  VALUE(cGame, int32_t, worldsUnlocked)                             \
+  VALUE(cGame, int32_t, progressAux)                                \
+  VALUE(cGame, int32_t, firstPlayHints)                             \
+  REF(cGame, IntArray, awardFlags)                                  \
+  REF(cGame, ObjectArray, levelResults)                             \
+  VALUE(cGame, int32_t, totalScore)                                 \
+  REF(cGame, IntArray, unlockFlags)                                 \
+  VALUE(cGame, int32_t, statBubblesPopped)                          \
+  VALUE(cGame, int32_t, statPlayTime)                               \
+  VALUE(cGame, int32_t, statBubblesDropped)                         \
+  VALUE(cGame, int32_t, statAttachmentsFreed)                       \
+  VALUE(cGame, int32_t, statChains)                                 \
+  VALUE(cGame, int32_t, statBestBossTime)                           \
+  VALUE(cGame, int32_t, statBestTime)                               \
+  VALUE(cGame, int32_t, statBestSurvivalTime)                       \
+  VALUE(cGame, int32_t, statBestStage)                              \
+  VALUE(cGame, int32_t, spriteSetOption)                            \
+  VALUE(cGame, int32_t, hudOrderOption)                             \
+  VALUE(cGame, int32_t, world0Level12Seen)                          \
+  REF(cGame, javax_microedition_rms_RecordStore, openStore)         \
+  REF(cGame, ByteArray, loadedRecord)                               \
+  VALUE(cGame, bool, rmsLoadFailed)                                 \
+  VALUE(cGame, bool, progressUnreadable)                            \
+  VALUE(cGame, int32_t, lastCompletedLevel)                         \
+  VALUE(cGame, int32_t, newUnlocksPending)                          \
+  VALUE(cGame, int32_t, selectedLevel)

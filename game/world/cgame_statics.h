@@ -9,6 +9,8 @@
 // counters, zeroed before each level: bubbles popped in matches, bubbles dropped from burst
 // bunches, freed attachments, chain awards, and levelTime, the ms played. dangerLineY: the y of the
 // HUD's danger line in pixels.
+// previousRating: the result the level had before this play; standing in for the play state's
+// own until it is built, it is set when the level is loaded (game/level/level_data.cpp).
 #define PLIMORA_STATICS_cGame_world(REF, VALUE) \
   VALUE(cGame, bool, levelPassedFlag)           \
   VALUE(cGame, int32_t, poppedBubbleCount)      \
@@ -16,4 +18,5 @@
   VALUE(cGame, int32_t, freedAttachmentCount)   \
   VALUE(cGame, int32_t, chainAwardCount)        \
   VALUE(cGame, int32_t, levelTime)              \
-  VALUE(cGame, int32_t, dangerLineY)
+  VALUE(cGame, int32_t, dangerLineY)            \
+  VALUE(cGame, int32_t, previousRating)

@@ -99,9 +99,10 @@ Pack UiPack() {
   return pack;
 }
 
-// The level packs: world w's pack is named by string constant w, and its entry l is level l,
-// stored plain.
-void AddLevelPacks(std::vector<Pack>& packs) {
+}  // namespace
+
+std::vector<Pack> LevelPacks() {
+  std::vector<Pack> packs;
   for (int world = 0; world < kLevelWorldCount; world++) {
     Pack pack{ConstantText(world), {}, {0}};
     for (int level = 0; level < LevelsInWorld(world); level++) {
@@ -109,14 +110,13 @@ void AddLevelPacks(std::vector<Pack>& packs) {
     }
     packs.push_back(std::move(pack));
   }
+  return packs;
 }
-
-}  // namespace
 
 std::vector<Pack> DataSetPacks() {
   std::vector<Pack> packs = {SoundPack(),      TextPack(), LogoPack(), MathsPack(),
                              FixedPointPack(), FontPack(), UiPack()};
-  AddLevelPacks(packs);
+  for (Pack& pack : LevelPacks()) packs.push_back(std::move(pack));
   return packs;
 }
 

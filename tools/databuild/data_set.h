@@ -10,6 +10,9 @@ namespace databuild {
 
 // The resource packs of the data set, as they go into the archive.
 std::vector<Pack> DataSetPacks();
+// The twelve level packs among them: world w's pack is named by string constant w, and its
+// entry l is level l, stored plain.
+std::vector<Pack> LevelPacks();
 
 // Paths are relative to the data root. The same build gives the same bytes every time.
 std::vector<OutputFile> BuildDataSet();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/level_header_fixture.h"
 #include "tools/databuild/build_error.h"
 #include "tools/databuild/game_texts.h"
 #include "tools/databuild/level_plan.h"
@@ -30,24 +31,7 @@ int8_t S8At(const Bytes& b, size_t at) {
 }
 
 LevelHeader Distinct() {
-  LevelHeader h;
-  h.levelType = 3;
-  h.flags = 1;
-  h.actorSet = -2;
-  h.kept = {4, 5, 600, 8, 9, -1000};
-  h.shotSequenceRepeats = -1;
-  h.countdown = true;
-  h.unlockItem = 14;
-  h.kept16 = 16;
-  h.fastTime = 20000;
-  h.timeBonus = 2400;
-  h.slowTimeSpan = 28000;
-  h.specialChance = 32;
-  h.specialBaseChance = 33;
-  h.specialChanceStep = 34;
-  for (int k = 0; k < 22; k++) h.specialWeights[k] = 35 + k;
-  for (int i = 0; i < 13; i++) h.params.push_back(1000 + i);
-  return h;
+  return DistinctLevelHeader();
 }
 
 TEST(LevelWriterTest, HeaderFieldsLieAtTheirOffsets) {
@@ -56,16 +40,16 @@ TEST(LevelWriterTest, HeaderFieldsLieAtTheirOffsets) {
   EXPECT_EQ(S8At(b, 1), 1);
   EXPECT_EQ(S16At(b, 2), -2);
   EXPECT_EQ(S8At(b, 4), 4);
-  EXPECT_EQ(S8At(b, 5), 5);
+  EXPECT_EQ(S8At(b, 5), -5);
   EXPECT_EQ(S16At(b, 6), 600);
   EXPECT_EQ(S8At(b, 8), 8);
   EXPECT_EQ(S8At(b, 9), 9);
   EXPECT_EQ(S16At(b, 10), -1000);
   EXPECT_EQ(S8At(b, 12), -1);
   EXPECT_EQ(S8At(b, 13), 1);
-  EXPECT_EQ(S8At(b, 14), 0);
+  EXPECT_EQ(S8At(b, 14), 1);
   EXPECT_EQ(S8At(b, 15), 14);
-  EXPECT_EQ(I32At(b, 16), 16);
+  EXPECT_EQ(I32At(b, 16), -16);
   EXPECT_EQ(I32At(b, 20), 20000);
   EXPECT_EQ(I32At(b, 24), 2400);
   EXPECT_EQ(I32At(b, 28), 28000);
