@@ -7,16 +7,12 @@
 // uint16 big-endian length and that many bytes (a record cut by the end is written cut).
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "fuzz/support/fuzz_runtime.h"
-#include "host/file_roots.h"
+#include "fuzz/support/fuzz_store_runtime.h"
 #include "javame/boxed.h"
 #include "javame/record_store.h"
 #include "javame/vector.h"
@@ -25,71 +21,14 @@
 #include "runtime/object_manager.h"
 #include "runtime/static_class.h"
 #include "runtime/string.h"
-#include "tools/databuild/archive_writer.h"
-#include "tools/databuild/constants_writer.h"
-#include "tools/databuild/string_constants.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using Store = javax_microedition_rms_RecordStore;
 using Bytes = std::string;
 
 constexpr int32_t kFuzzDataHeapSize = 8 * 1024 * 1024;
 constexpr int kRunsPerCollection = 32;
-constexpr const char* kStoreFolder = "program files/marquent/plimora";
-constexpr const char* kIndexFile = "rs_f.rms";
-
-// A runtime started over roots of its own, in memory where the machine has a tmpfs, so the
-// syncs of each save cost little.
-class StoreRuntime {
- public:
-  StoreRuntime() {
-    const fs::path temporary =
-        fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path();
-    std::random_device random;
-    do {
-      root_ = temporary / ("plimora-rms-fuzz-" + std::to_string(random()));
-    } while (!fs::create_directory(root_));
-    host::SetDataRoot((root_ / "data").string());
-    host::SetSaveRoot((root_ / "save").string());
-    // The string-constant pool, read from the archive like the game's.
-    const databuild::ArchiveEntry pool = {
-        "constants.bin", databuild::WriteConstantsFile(databuild::StringConstantTable())};
-    const std::vector<uint8_t> archive = databuild::WriteArchive({&pool, 1});
-    const fs::path archivePath = root_ / "data" / databuild::kArchivePath;
-    fs::create_directories(archivePath.parent_path());
-    write(archivePath, Bytes(archive.begin(), archive.end()));
-    application_ = StartFuzzRuntime(kFuzzDataHeapSize, nullptr);
-    FuzzCheck(application_->getStaticClass()->initialize());
-  }
-  ~StoreRuntime() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-
-  // Empties the store folder and writes the index and the records there.
-  void plant(const Bytes& index, const std::vector<Bytes>& records) {
-    const fs::path folder = root_ / "save" / kStoreFolder;
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    write(folder / kIndexFile, index);
-    for (size_t i = 0; i < records.size(); i++) {
-      write(folder / (std::string(kIndexFile) + "_rec" + std::to_string(i + 1) + ".rms"),
-            records[i]);
-    }
-  }
-  Application* application() { return application_; }
-
- private:
-  static void write(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
-
-  fs::path root_;
-  Application* application_ = nullptr;
-};
 
 // Reads a uint16 big-endian length and that many bytes (fewer at the end) from data at *at.
 Bytes TakeChunk(const uint8_t* data, size_t size, size_t* at) {
@@ -137,13 +76,13 @@ void CheckOpened(Store* store, const std::vector<Bytes>& planted) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static StoreRuntime runtime;
+  static FuzzStoreRuntime runtime(kFuzzDataHeapSize);
   static int runs = 0;
   size_t at = 0;
   const Bytes index = TakeChunk(data, size, &at);
   std::vector<Bytes> records;
   while (at < size) records.push_back(TakeChunk(data, size, &at));
-  runtime.plant(index, records);
+  runtime.plantStore("f", index, records);
 
   String* name = NewJavaString("f");
   Store* store = Store::openRecordStore(name, false);

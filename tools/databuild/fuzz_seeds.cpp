@@ -19,6 +19,8 @@
 #include "tools/databuild/data_cursor_writer.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/level_plan.h"
+#include "tools/databuild/level_writer.h"
 #include "tools/databuild/little_endian.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/maths_tables.h"
@@ -487,6 +489,45 @@ std::vector<Seed> SpriteLoadSeeds() {
   return seeds;
 }
 
+// progress_record reads its whole input as record 1 of the progress store (264 bytes): the
+// record of a reset progress, one with every byte set, one a byte short, one a byte long, and
+// one whose indexes lie outside their tables.
+std::vector<Seed> ProgressRecordSeeds() {
+  Seed reset(264, 0);
+  reset[0] = 0xFF;
+  for (int i = 1; i <= 12; i++) reset[i] = 0xFE;
+  reset[15] = 1;
+  for (int w = 0; w < 12; w++) {
+    for (int c = 1; c < 14; c++) reset[41 + 14 * w + c] = 0xFE;
+  }
+  for (int i = 248; i < 256; i++) reset[i] = 0xFF;
+  Seed varied(264);
+  for (int i = 0; i < 264; i++) varied[i] = static_cast<uint8_t>(i % 3);
+  Seed outside = reset;
+  for (const int at : {0, 1, 13, 42, 100, 261, 262}) outside[at] = 0x7F;
+  return {reset, varied, Seed(reset.begin(), reset.end() - 1),
+          [&] {
+            Seed longer = reset;
+            longer.push_back(9);
+            return longer;
+          }(),
+          outside};
+}
+
+// level_header reads its whole input as a level: levels of the data set, a header whose
+// dialogue lists pass their six-entry tables, and a header cut inside its parameters.
+std::vector<Seed> LevelHeaderSeeds() {
+  std::vector<Seed> seeds;
+  for (const int world : {0, 7, 10, 11}) seeds.push_back(WriteLevel(PlannedLevel(world, 0)));
+  LevelHeader crowded = PlannedLevel(3, 4).header;
+  crowded.intro.assign(7, crowded.intro[0]);
+  crowded.lost.assign(9, crowded.lost[0]);
+  seeds.push_back(WriteLevelHeader(crowded));
+  const Seed whole = WriteLevelHeader(PlannedLevel(1, 1).header);
+  seeds.push_back(Seed(whole.begin(), whole.begin() + 70));
+  return seeds;
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -502,9 +543,11 @@ constexpr SeedSource kSeedSources[] = {
     {"font_text", FontTextSeeds},
     {"format_string", FormatStringSeeds},
     {"image_natives", ImageNativesSeeds},
+    {"level_header", LevelHeaderSeeds},
     {"lzma_decode", LzmaSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
     {"pack_reader", PackReaderSeeds},
+    {"progress_record", ProgressRecordSeeds},
     {"record_store_open", RecordStoreSeeds},
     {"sprite_load", SpriteLoadSeeds},
     {"text_table", TextTableSeeds},
