@@ -9,11 +9,13 @@
 
 #include "host/file_faults.h"
 #include "tests/game/shell/progress_fixture.h"
+#include "tests/support/env_count.h"
 #include "tests/support/kill_harness.h"
 
 namespace {
 
-constexpr int kKillsPerRun = 60;  // four runs: 240 kills
+constexpr int kRuns = 4;
+constexpr int kDefaultKills = 240;  // over the four runs; PLIMORA_KILL_ROUNDS sets another count
 constexpr int kLongestWaitMicros = 15000;
 
 class ProgressCrashTest : public ProgressTest {
@@ -56,13 +58,13 @@ class ProgressKillTest : public ProgressCrashTest, public ::testing::WithParamIn
 };
 
 TEST_P(ProgressKillTest, ProgressKilledMidSaveLoadsAsTheOldOrTheNewState) {
-  const std::set<int> seen =
-      KillAtRandomMoments(SaveUntilKilled, LoadedState, static_cast<unsigned>(GetParam()),
-                          kKillsPerRun, kLongestWaitMicros);
+  const int kills = (EnvCount("PLIMORA_KILL_ROUNDS", kDefaultKills) + kRuns - 1) / kRuns;
+  const std::set<int> seen = KillAtRandomMoments(
+      SaveUntilKilled, LoadedState, static_cast<unsigned>(GetParam()), kills, kLongestWaitMicros);
   EXPECT_EQ(seen.size(), 2u) << "the kills should land between saves as well as in them";
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, ProgressKillTest, ::testing::Values(1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Seeds, ProgressKillTest, ::testing::Range(1, kRuns + 1));
 
 TEST_F(ProgressCrashTest, AFailureAtAnyStepOfASaveIsTracedAndKeepsTheOldOrTheNewState) {
   host::ArmFileFault(host::kFaultAny, 0);
