@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "game/cgame.h"
 #include "game/game_statics.h"
@@ -27,9 +28,11 @@ TEST_F(HeapPeakTest, TheWholeDataSetFitsTheHeapsWithMargin) {
   cGame::loadMathTables();
   cGame::loadFixedPointTables();
   // Every entry of every pack, all held at once.
-  ObjectArray* held = NewObjectArray(cid::ObjectArray, 16);
+  const std::vector<databuild::Pack> packs = databuild::DataSetPacks();
+  ObjectArray* held = NewObjectArray(cid::ObjectArray, static_cast<int32_t>(packs.size()));
+  ASSERT_NE(held, nullptr);
   int32_t pack = 0;
-  for (const databuild::Pack& written : databuild::DataSetPacks()) {
+  for (const databuild::Pack& written : packs) {
     cGame::openPack(NewJavaString(written.name.c_str()));
     ObjectArray* entries =
         NewObjectArray(cid::ByteArray, static_cast<int32_t>(written.entries.size()));
