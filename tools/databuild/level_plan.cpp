@@ -23,6 +23,9 @@ constexpr int kUnlockItems = 15;
 constexpr int kPlainColours = 7;  // bubble kinds 0..6
 constexpr int kLastLevelType = 8;
 constexpr int kSpecialKinds = 22;
+constexpr size_t kBunchSlots = 10;  // the level's bunch table
+constexpr int kPoolBubbles = 170;   // the bubble pool
+constexpr int kScreenThousandths = 1000;
 
 constexpr int kIntroLines = kLevelIntroLines;
 constexpr int kWonLines = kLevelWonLines;
@@ -154,15 +157,29 @@ void CheckLevel(const Level& level, int world, int index) {
   CheckList(h.intro, kFirstLine, kIntroLines, "intro lines", world, index);
   CheckList(h.won, kFirstLine + kIntroLines, kWonLines, "won lines", world, index);
   CheckList(h.lost, kFirstLine + kIntroLines + kWonLines, kLostLines, "lost lines", world, index);
-  bool bubbles = false;
+  if (level.bunches.size() > kBunchSlots) Refuse(world, index, "more bunches than the table");
+  int bubbles = 0;
   for (const LevelBunch& bunch : level.bunches) {
+    if (bunch.x < 0 || bunch.x > kScreenThousandths || bunch.y < 0 ||
+        bunch.y > kScreenThousandths) {
+      Refuse(world, index, "a bunch off the screen");
+    }
+    if (bunch.stage != 0) Refuse(world, index, "a bunch of a later stage");
     for (const LevelBubble& bubble : bunch.bubbles) {
       if (bubble.kind < 0 || bubble.kind >= kPlainColours) Refuse(world, index, "a bubble kind");
-      bubbles = true;
+      // Two shots of its colour beside a lone bubble make the three that clear it.
+      if (std::count(level.shots.begin(), level.shots.end(), bubble.kind) < 2) {
+        Refuse(world, index, "kind " + std::to_string(bubble.kind) + " is shot less than twice");
+      }
+      bubbles++;
     }
   }
-  if (!bubbles) Refuse(world, index, "no bubble to clear");
+  if (bubbles == 0) Refuse(world, index, "no bubble to clear");
+  if (bubbles > kPoolBubbles) Refuse(world, index, "more bubbles than the pool");
   if (level.shots.empty()) Refuse(world, index, "no shot");
+  if (level.header.shotSequenceRepeats != -1) {
+    Refuse(world, index, "a shot sequence that runs out before the bunch is cleared");
+  }
 }
 
 }  // namespace databuild

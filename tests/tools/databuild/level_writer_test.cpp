@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -175,6 +176,17 @@ TEST(LevelPlanTest, TheCheckRefusesWhatTheReadersWouldNotTake) {
       {"a bubble of kind 7", [](Level& l) { l.bunches[0].bubbles[0].kind = 7; }},
       {"no bubble", [](Level& l) { l.bunches.clear(); }},
       {"no shot", [](Level& l) { l.shots.clear(); }},
+      {"a colour of the bunch shot once",
+       [](Level& l) {
+         const int kind = l.bunches[0].bubbles[0].kind;
+         l.shots.erase(std::find(l.shots.begin(), l.shots.end(), kind));
+         l.shots.erase(std::find(l.shots.begin(), l.shots.end(), kind));
+       }},
+      {"a shot sequence played once", [](Level& l) { l.header.shotSequenceRepeats = 0; }},
+      {"eleven bunches", [](Level& l) { l.bunches.resize(11, l.bunches[0]); }},
+      {"171 bubbles", [](Level& l) { l.bunches[0].bubbles.resize(171, l.bunches[0].bubbles[0]); }},
+      {"a bunch below the screen", [](Level& l) { l.bunches[0].y = 1001; }},
+      {"a bunch of stage 1", [](Level& l) { l.bunches[0].stage = 1; }},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
