@@ -3,6 +3,8 @@
 #include <map>
 
 #include "game/cgame.h"
+#include "game/game_statics.h"
+#include "runtime/array.h"
 #include "runtime/string.h"
 #include "tools/databuild/data_set.h"
 
@@ -14,14 +16,21 @@ void FontTest::SetUp() {
       PlantArchiveEntry(file.name, file.bytes);
     }
   }
+  ObjectArray* slots = NewObjectArray(cid::Object, 6);
+  Statics<GameStatics>()->cGame_spriteTable = slots;
   cGame::openPack(NewJavaString("fonts"));
   constexpr int32_t kSlotOfEntry[] = {0, 4, 5, 3};
   for (int32_t entry = 1; entry <= 3; entry++) {
-    fonts_[kSlotOfEntry[entry] - 3] = cGame::loadSprite(entry, 3, 0, 0, true, false, 0, nullptr);
+    slots->elements()[kSlotOfEntry[entry]] =
+        cGame::loadSprite(entry, 3, 0, 0, true, false, 0, nullptr);
   }
   Object* table = cGame::readPackEntryObject(0);
-  for (ASprite* f : fonts_) cGame::buildFontCharMap(f, table);
+  for (int32_t slot = 3; slot <= 5; slot++) cGame::buildFontCharMap(font(slot), table);
   cGame::closeResourceStream();
+}
+
+ASprite* FontTest::font(int32_t slot) {
+  return static_cast<ASprite*>(Statics<GameStatics>()->cGame_spriteTable->elements()[slot]);
 }
 
 databuild::FontKind FontTest::KindOfSlot(int32_t slot) {

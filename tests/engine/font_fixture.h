@@ -14,13 +14,13 @@ class FontTest : public SpriteTest {
  protected:
   void SetUp() override;
 
-  // The fonts by sprite slot: 3 body text, 4 titles, 5 headings.
-  ASprite* font(int32_t slot) const { return fonts_[slot - 3]; }
+  // The fonts by sprite slot: 3 body text, 4 titles, 5 headings. They live in the game's
+  // sprite table, as the boot state keeps them: a static the collector roots, so a collection
+  // during a slow test cannot free them.
+  static ASprite* font(int32_t slot);
   static databuild::FontKind KindOfSlot(int32_t slot);
   static String* Text(const std::u16string& text);
   // The builder's advance of character c in the font of slot, as its glyph frame's first
   // part places it.
   static int32_t BuilderAdvance(int32_t slot, char16_t c);
-
-  ASprite* fonts_[3] = {};
 };
