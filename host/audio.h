@@ -96,4 +96,35 @@ void SetVoiceVolume(Voice* voice, uint32_t volume);
 uint32_t GetVoicePlaybackRate(const Voice* voice);
 bool SetVoicePlaybackRate(Voice* voice, uint32_t rate);
 
+// ---- Streamed voices ----
+
+// Where a streamed voice takes its sound from: a decoder that the mixer calls on the audio
+// thread, under the audio lock, as it needs more frames. It must not block, and it works on
+// native memory only.
+class StreamSource {
+ public:
+  // Writes up to `frames` frames of 16-bit samples (interleaved as the voice's channels) into
+  // out; the count written. Fewer than asked ends the sound: it is complete once they play.
+  virtual uint32_t read(int16_t* out, uint32_t frames) = 0;
+  // Puts the next read at source frame `frame`; false when the source cannot go there.
+  virtual bool seek(uint64_t frame) = 0;
+
+ protected:
+  ~StreamSource() = default;
+};
+
+// Opens a voice that plays what the source gives, 16-bit at the format's rate and channels,
+// stopped at frame 0. The source is not owned and must outlive the voice (CloseVoice ends its
+// use). Null when no device is open or the format is not accepted.
+Voice* OpenStreamVoice(const PcmFormat& format, StreamSource* source);
+// Lets the voice play on from where it is; a voice whose sound is complete stays complete.
+void RunStreamVoice(Voice* voice);
+// Holds the voice where it is (ResetVoice's stop, keeping the finished flag).
+void PauseStreamVoice(Voice* voice);
+// Moves the source and the voice to source frame `frame` and clears the finished flag; a
+// playing voice plays on from there. False (nothing moved) when the source refuses.
+bool SeekStreamVoice(Voice* voice, uint64_t frame);
+// Source frames the voice has played since frame 0 (a seek sets it).
+uint64_t StreamVoicePosition(const Voice* voice);
+
 }  // namespace host

@@ -4,6 +4,7 @@
 #include "host/audio_mixer.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace host::audio {
 namespace {
@@ -70,9 +71,57 @@ void MoveOn(Voice* voice, uint64_t distance) {
   voice->passesLeft -= static_cast<uint32_t>(passes);
 }
 
+// ---- Streamed voices ----
+
+// Refills a streamed voice's window until it holds the frame at the voice's position and the
+// one after it, or the source has ended. Frames before the position are dropped first.
+void Pull(Voice* voice) {
+  const uint32_t channels = voice->format.channels;
+  for (;;) {
+    const uint64_t frame = voice->phase >> 32;
+    if (frame + 1 < voice->frames || voice->streamEnded) return;
+    const uint32_t drop = static_cast<uint32_t>(std::min<uint64_t>(frame, voice->frames));
+    std::memmove(voice->samples, voice->samples + size_t{drop} * channels,
+                 size_t{voice->frames - drop} * channels * sizeof(int16_t));
+    voice->frames -= drop;
+    voice->streamBase += drop;
+    voice->phase -= uint64_t{drop} << 32;
+    const uint32_t want = kStreamWindowFrames - voice->frames;
+    const uint32_t got = std::min(
+        voice->stream->read(voice->samples + size_t{voice->frames} * channels, want), want);
+    voice->frames += got;
+    if (got < want) voice->streamEnded = true;
+  }
+}
+
+// Moves a streamed voice on by `distance`; true while it still has a frame to play.
+bool MoveStreamOn(Voice* voice, uint64_t distance) {
+  voice->phase += distance;
+  Pull(voice);
+  if ((voice->phase >> 32) < voice->frames) return true;
+  voice->streamBase += voice->frames;
+  voice->frames = 0;
+  Finish(voice);
+  return false;
+}
+
+void RenderStream(Voice* voice, int32_t* sum, uint32_t frames, int64_t gainLeft,
+                  int64_t gainRight) {
+  const uint32_t rightChannel = voice->format.channels == 2 ? 1 : 0;
+  if (!MoveStreamOn(voice, 0)) return;
+  for (uint32_t i = 0; i < frames; ++i) {
+    const uint32_t frame = static_cast<uint32_t>(voice->phase >> 32);
+    const uint32_t following = frame + 1 < voice->frames ? frame + 1 : frame;
+    sum[2 * i] += Scale(Interpolate(*voice, frame, following, 0), gainLeft);
+    sum[2 * i + 1] += Scale(Interpolate(*voice, frame, following, rightChannel), gainRight);
+    if (!MoveStreamOn(voice, voice->step)) return;
+  }
+}
+
 void Render(Voice* voice, int32_t* sum, uint32_t frames, uint32_t master) {
   const int64_t gainLeft = CombinedGain(voice->volume & 0xFFFF, master & 0xFFFF);
   const int64_t gainRight = CombinedGain(voice->volume >> 16, master >> 16);
+  if (voice->stream) return RenderStream(voice, sum, frames, gainLeft, gainRight);
   const uint32_t rightChannel = voice->format.channels == 2 ? 1 : 0;
   for (uint32_t i = 0; i < frames && voice->playing; ++i) {
     const uint32_t frame = static_cast<uint32_t>(voice->phase >> 32);
@@ -131,6 +180,16 @@ void Silence(Voice* voice) {
 
 // ---- Mixing ----
 
+void ConvertPcm(const PcmFormat& format, const uint8_t* pcm, size_t samples, int16_t* out) {
+  if (format.bitsPerSample == 8) {
+    for (size_t i = 0; i < samples; ++i) out[i] = static_cast<int16_t>((pcm[i] - 128) * 256);
+    return;
+  }
+  for (size_t i = 0; i < samples; ++i) {
+    out[i] = static_cast<int16_t>(pcm[2 * i] | (pcm[2 * i + 1] << 8));
+  }
+}
+
 void Mix(int16_t* out, uint32_t frames) {
   const uint32_t master = masterVolume.load(std::memory_order_relaxed);
   int32_t sum[2 * kMixChunk];
@@ -149,8 +208,13 @@ void Mix(int16_t* out, uint32_t frames) {
 void Advance(uint64_t frames) {
   for (Voice* voice = firstVoice; voice; voice = voice->next) {
     for (uint64_t left = frames; left > 0 && voice->playing;) {
-      const uint64_t chunk = std::min(left, kAdvanceChunk);
-      MoveOn(voice, chunk * voice->step);
+      // A streamed voice moves on a window at a time, so its source decodes what is skipped.
+      const uint64_t chunk = std::min(left, voice->stream ? kStreamWindowFrames : kAdvanceChunk);
+      if (voice->stream) {
+        MoveStreamOn(voice, chunk * voice->step);
+      } else {
+        MoveOn(voice, chunk * voice->step);
+      }
       left -= chunk;
     }
   }

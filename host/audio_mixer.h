@@ -24,11 +24,20 @@ struct Voice {
   uint32_t passesLeft = 0;
   bool playing = false;
   std::atomic<bool> finished{false};
-  Voice* prev = nullptr;  // the list of open voices
+  // A streamed voice's `samples` is a window of kStreamWindowFrames source frames that the
+  // source refills; `phase` counts from the window's first frame, which is source frame
+  // `streamBase`.
+  StreamSource* stream = nullptr;
+  uint64_t streamBase = 0;
+  bool streamEnded = false;  // the source has given its last frame into the window
+  Voice* prev = nullptr;     // the list of open voices
   Voice* next = nullptr;
 };
 
 namespace audio {
+
+// Source frames a streamed voice's window holds.
+constexpr uint32_t kStreamWindowFrames = 1024;
 
 // Frames the prepared copy may hold: keeps the 32.32 position of a whole pass below 2^63.
 constexpr uint32_t kMaxVoiceFrames = 0x7FFFFFFFu;
@@ -44,6 +53,10 @@ void UpdateStep(Voice* voice);
 void Rewind(Voice* voice);
 // Stops a voice without marking it finished.
 void Silence(Voice* voice);
+
+// Converts PCM bytes of the format (8-bit unsigned around 128, or 16-bit signed little-endian)
+// into `samples` 16-bit samples.
+void ConvertPcm(const PcmFormat& format, const uint8_t* pcm, size_t samples, int16_t* out);
 
 // Mixes `frames` frames of every playing voice into out (stereo, left first), clamped to 16 bits.
 void Mix(int16_t* out, uint32_t frames);

@@ -24,18 +24,6 @@ bool Acceptable(const PcmFormat& format) {
          format.sampleRate <= kMaxSourceRate;
 }
 
-// Converts PCM bytes to 16-bit samples: 8-bit data is unsigned around 128, 16-bit data is
-// signed little-endian.
-void Convert(const PcmFormat& format, const uint8_t* pcm, size_t samples, int16_t* out) {
-  if (format.bitsPerSample == 8) {
-    for (size_t i = 0; i < samples; ++i) out[i] = static_cast<int16_t>((pcm[i] - 128) * 256);
-    return;
-  }
-  for (size_t i = 0; i < samples; ++i) {
-    out[i] = static_cast<int16_t>(pcm[2 * i] | (pcm[2 * i + 1] << 8));
-  }
-}
-
 // Stops the voice and takes its prepared copy out of it; the caller frees what is returned.
 int16_t* Detach(Voice* voice) {
   audio::Silence(voice);
@@ -81,7 +69,7 @@ bool PrepareVoice(Voice* voice, const void* pcm, uint32_t bytes) {
   const size_t samples = static_cast<size_t>(frames) * voice->format.channels;
   auto* copy = static_cast<int16_t*>(std::malloc(samples > 0 ? samples * sizeof(int16_t) : 1));
   if (!copy) return false;
-  Convert(voice->format, static_cast<const uint8_t*>(pcm), samples, copy);
+  audio::ConvertPcm(voice->format, static_cast<const uint8_t*>(pcm), samples, copy);
   int16_t* old;
   {
     SyncedGuard guard;
@@ -166,6 +154,54 @@ bool SetVoicePlaybackRate(Voice* voice, uint32_t rate) {
   voice->rate = rate;
   audio::UpdateStep(voice);
   return true;
+}
+
+// ---- Streamed voices ----
+
+Voice* OpenStreamVoice(const PcmFormat& format, StreamSource* source) {
+  if (!source || format.bitsPerSample != 16) return nullptr;
+  auto* window = static_cast<int16_t*>(
+      std::malloc(size_t{audio::kStreamWindowFrames} * format.channels * sizeof(int16_t)));
+  if (!window) return nullptr;
+  Voice* voice = OpenVoice(format);
+  if (!voice) {
+    std::free(window);
+    return nullptr;
+  }
+  SyncedGuard guard;
+  voice->samples = window;
+  voice->stream = source;
+  return voice;
+}
+
+void RunStreamVoice(Voice* voice) {
+  if (!voice) return;
+  SyncedGuard guard;
+  voice->playing = !voice->finished.load(std::memory_order_relaxed);
+}
+
+void PauseStreamVoice(Voice* voice) {
+  if (!voice) return;
+  SyncedGuard guard;
+  voice->playing = false;
+}
+
+bool SeekStreamVoice(Voice* voice, uint64_t frame) {
+  if (!voice || !voice->stream) return false;
+  SyncedGuard guard;
+  if (!voice->stream->seek(frame)) return false;
+  voice->frames = 0;
+  voice->phase = 0;
+  voice->streamBase = frame;
+  voice->streamEnded = false;
+  voice->finished.store(false, std::memory_order_release);
+  return true;
+}
+
+uint64_t StreamVoicePosition(const Voice* voice) {
+  if (!voice) return 0;
+  SyncedGuard guard;
+  return voice->streamBase + (voice->phase >> 32);
 }
 
 }  // namespace host

@@ -48,7 +48,7 @@ void DisplaySurface::showMessageScreen(std::u16string_view text) {
   {
     std::lock_guard<std::mutex> guard(frontLock_);
     std::fill_n(front_.get(), kPixels, kMessageBackground);
-    DrawMessageText(front_.get(), kWidth, kHeight, kHeight / 2, text, kMessageText);
+    DrawMessageScreenText(front_.get(), kWidth, kHeight, kHeight / 2, text, kMessageText);
     messageText_.assign(text);
     pending_ = true;
   }

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/text_service.h"
+
 namespace host {
 namespace {
 
@@ -129,6 +131,29 @@ void DrawMessageText(uint16_t* pixels, int width, int height, int top, std::u16s
       x += kAdvance * scale;
     }
     y += kLineAdvance * scale;
+  }
+}
+
+void DrawMessageScreenText(uint16_t* pixels, int width, int height, int top,
+                           std::u16string_view text, uint16_t color) {
+  FontMetrics metrics;
+  if (!GetSystemFontMetrics(&metrics))
+    return DrawMessageText(pixels, width, height, top, text, color);
+  std::vector<uint32_t> line(static_cast<size_t>(width) * metrics.height);
+  int y = top;
+  for (std::u16string_view part : SplitLines(text)) {
+    const int64_t advance = MeasureText(part);
+    const int64_t x = (width - advance) / 2;  // the box's left; the frame's column 0 is -x in it
+    RenderText(part, 0, line.data(), width, metrics.height, width, -x, 0);
+    for (int row = 0; row < metrics.height && y + row < height; row++) {
+      if (y + row < 0) continue;
+      for (int column = 0; column < width; column++) {
+        if (line[static_cast<size_t>(row) * width + column] != kTextKey) {
+          pixels[(y + row) * width + column] = color;
+        }
+      }
+    }
+    y += metrics.height;
   }
 }
 

@@ -1,6 +1,7 @@
-// The small built-in font of the message screen: 5 x 7 capitals, digits and common
+// The message screen's text: drawn in the system font (host/text_service.h), or, when that
+// font cannot be opened, in the small built-in font: 5 x 7 capitals, digits and common
 // punctuation, drawn scaled up into an RGB565 frame. Lower case is drawn as capitals and a
-// character the font lacks as a blank, so any text draws without failing.
+// character the built-in font lacks as a blank, so any text draws without failing.
 #pragma once
 
 #include <cstdint>
@@ -12,5 +13,11 @@ namespace host {
 // the largest of 3, 2 and 1 at which the widest line fits; pixels outside the frame are skipped.
 void DrawMessageText(uint16_t* pixels, int width, int height, int top, std::u16string_view text,
                      uint16_t color);
+
+// The same layout in the system font: each line centred, lines one font height apart from row
+// top down, cut to the frame. Falls back to DrawMessageText when the system font is missing,
+// so the screen is never blank.
+void DrawMessageScreenText(uint16_t* pixels, int width, int height, int top,
+                           std::u16string_view text, uint16_t color);
 
 }  // namespace host

@@ -7,6 +7,9 @@
 
 #include "runtime/object.h"
 
+class CharArray;
+class String;
+
 class javax_microedition_lcdui_Font : public Object {
  public:
   static constexpr int16_t kClassId = cid::javax_microedition_lcdui_Font;
@@ -44,9 +47,16 @@ class javax_microedition_lcdui_Font : public Object {
   bool isItalic() const { return (style & STYLE_ITALIC) != 0; }
   bool isUnderlined() const { return (style & STYLE_UNDERLINED) != 0; }
 
-  // ---- Native (platform/font_natives.cpp) ---------------------------------------------------
-  // Stores face, style and size and fills baseline and height with the system font's metrics.
+  // ---- Natives (platform/font_natives.cpp) --------------------------------------------------
+  // Stores face, style and size and fills baseline and height with the system font's metrics
+  // (fixed figures of ours when the system font is missing).
   void initMetrics(int32_t face, int32_t style, int32_t size);
+  // Widths in pixels, as drawString advances: characters below U+0020 measure 0, a surrogate
+  // pair is one glyph. A null text, or (offset, length) outside it, traces and measures 0.
+  int32_t stringWidth(String* text);
+  int32_t substringWidth(String* text, int32_t offset, int32_t length);
+  int32_t charsWidth(CharArray* chars, int32_t offset, int32_t length);
+  int32_t charWidth(char16_t c);
 
   int32_t face;      // as asked (MIDP face constants)
   int32_t style;     // STYLE_ bits

@@ -77,6 +77,18 @@ class javax_microedition_lcdui_Graphics : public Object {
   void drawRGB(IntArray* rgb, int32_t offset, int32_t scanlength, int32_t x, int32_t y, int32_t w,
                int32_t h, bool processAlpha);
 
+  // ---- Text in the system font (platform/graphics_text.cpp) -------------------------------
+  // The text's box is its width by the default font's height, placed by the anchor (0 is
+  // TOP | LEFT; BASELINE puts the baseline at y; VCENTER is ignored), moved by the translation
+  // and cut to the clip; glyph pixels take the colour. Empty text draws nothing; a null text
+  // or (offset, length) outside it traces and draws nothing.
+  void drawString(String* text, int32_t x, int32_t y, int32_t anchor);
+  void drawSubstring(String* text, int32_t offset, int32_t length, int32_t x, int32_t y,
+                     int32_t anchor);
+  void drawChar(char16_t c, int32_t x, int32_t y, int32_t anchor);
+  void drawChars(CharArray* chars, int32_t offset, int32_t length, int32_t x, int32_t y,
+                 int32_t anchor);
+
   javax_microedition_lcdui_Image* target;
   uint32_t colour;  // 0xAARRGGBB
   int32_t clipX1;   // clip corners, absolute (translation included); x2 and y2 exclusive

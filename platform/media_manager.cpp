@@ -8,6 +8,7 @@
 
 #include "javame/input_stream.h"
 #include "javame/media.h"
+#include "platform/direct_show_player.h"
 #include "platform/dummy_player.h"
 #include "platform/player_controls.h"
 #include "platform/sound_player_ogg.h"
@@ -54,14 +55,23 @@ int32_t ReadInto(java_io_InputStream* stream, ByteArray* data) {
   return got;
 }
 
-Object* MakePlayer(PlayerKind kind, ByteArray* data, int32_t size) {
+// The DirectShow player's content type: "audio/amr" when the type given says so, else MIDI
+// (the type, or the "MThd" data without a type).
+const char* DirectShowTypeOf(String* type) {
+  return type && MediaNameIs(type, "audio/amr") ? "audio/amr" : "audio/midi";
+}
+
+Object* MakePlayer(PlayerKind kind, ByteArray* data, int32_t size, String* type) {
   switch (kind) {
     case PlayerKind::kWave:
       return NewObject<SoundPlayerWAVE>(data, size);
     case PlayerKind::kOgg:
       return NewObject<SoundPlayerOGG>(data, size);
-    case PlayerKind::kDirectShow:
-      // MIDI and AMR are the DirectShow player's, which this platform does not have yet.
+    case PlayerKind::kDirectShow: {
+      auto* player = NewObject<DirectShowPlayer>(data, size, DirectShowTypeOf(type));
+      DirectShowPlayer::init(player);  // a refused sound leaves it in 100, its cause traced
+      return player;
+    }
     case PlayerKind::kDummy:
       break;
   }
@@ -103,7 +113,7 @@ Object* javax_microedition_media_Manager::createPlayer(java_io_InputStream* stre
   const int32_t size = ReadInto(stream, data);
   if (size < 0) return nullptr;
   if (size == 0) return NewObject<DummyPlayer>();
-  return MakePlayer(type ? KindOfType(type) : KindOfData(data, size), data, size);
+  return MakePlayer(type ? KindOfType(type) : KindOfData(data, size), data, size, type);
 }
 
 javax_microedition_media_Player* AsPlayer(Object* object) {

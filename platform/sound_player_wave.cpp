@@ -76,20 +76,19 @@ bool SoundPlayerWAVE::copyFormat(uint8_t* header) {
   return true;
 }
 
-bool SoundPlayerWAVE::readFormat() {
-  uint8_t header[kWavHeaderSize];
-  if (!copyFormat(header)) return false;
+bool ReadWaveHeader(const uint8_t* header, int32_t dataSize, SoundPlayerWAVE::WaveFormat* format,
+                    int32_t* pcmLength) {
   if (std::memcmp(header, "RIFF", 4) != 0) {
     DebugLog("SoundPlayerWAVE::readFormat(): the data does not start with RIFF");
     return false;
   }
-  const WaveFormat read = {U16At(header + 20),
-                           U16At(header + 22),
-                           U32At(header + 24),
-                           U32At(header + 28),
-                           U16At(header + 32),
-                           U16At(header + 34),
-                           0};
+  const SoundPlayerWAVE::WaveFormat read = {U16At(header + 20),
+                                            U16At(header + 22),
+                                            U32At(header + 24),
+                                            U32At(header + 28),
+                                            U16At(header + 32),
+                                            U16At(header + 34),
+                                            0};
   if (read.channels == 0 || read.samplesPerSec == 0 ||
       (read.bitsPerSample != 8 && read.bitsPerSample != 16)) {
     DebugLog(
@@ -98,10 +97,16 @@ bool SoundPlayerWAVE::readFormat() {
         read.channels, read.bitsPerSample, read.samplesPerSec);
     return false;
   }
-  format = read;
+  *format = read;
   // The data length may claim more than the file holds; only what it holds is played.
-  pcmLength =
-      static_cast<int32_t>(std::min<uint32_t>(U32At(header + 40), dataSize - kWavHeaderSize));
+  *pcmLength = static_cast<int32_t>(
+      std::min<uint32_t>(U32At(header + 40), dataSize - SoundPlayerWAVE::kWavHeaderSize));
+  return true;
+}
+
+bool SoundPlayerWAVE::readFormat() {
+  uint8_t header[kWavHeaderSize];
+  if (!copyFormat(header) || !ReadWaveHeader(header, dataSize, &format, &pcmLength)) return false;
   // The true byte rate, whatever the header's own field says.
   const int64_t bytesPerSecond =
       int64_t{format.channels} * format.samplesPerSec * (format.bitsPerSample / 8);

@@ -133,3 +133,10 @@ class SoundPlayerWAVE : public Object,
   // The voice's gain for the current level and mute.
   void applyLevel();
 };
+
+// Takes format and PCM length from the first kWavHeaderSize bytes of a WAV file of dataSize
+// bytes (at least that many): RIFF first, 1 or more channels of 8- or 16-bit samples at a rate
+// above 0, and no more PCM than the file holds. False, with a trace line naming the cause,
+// when the header is not usable.
+bool ReadWaveHeader(const uint8_t* header, int32_t dataSize, SoundPlayerWAVE::WaveFormat* format,
+                    int32_t* pcmLength);

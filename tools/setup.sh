@@ -7,6 +7,8 @@ PACKAGES=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libsdl2-dev libpng-dev zlib1g-dev libvorbisidec-dev liblzma-dev libvorbis-dev libogg-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgc-dev
+  libfluidsynth-dev timgm6mb-soundfont libmpg123-dev libopencore-amrnb-dev libfreetype-dev
+  fonts-dejavu-core libmp3lame-dev libsdl2-ttf-dev
   xvfb x11-utils
   # The data builder's sprite art.
   libcairo2-dev

@@ -1,5 +1,6 @@
-// One seed source per fuzz target, listed in kSeedSources under the target's name; the Ogg
-// target's source needs the builder program's encoder and is added in BuildFuzzSeeds.
+// One seed source per fuzz target, listed in kSeedSources under the target's name; the Ogg,
+// MP3 and AMR targets' sources need the builder program's encoders and are added in
+// BuildFuzzSeeds.
 #include "tools/databuild/fuzz_seeds.h"
 
 #include <algorithm>
@@ -24,10 +25,12 @@
 #include "tools/databuild/little_endian.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/maths_tables.h"
+#include "tools/databuild/midi_writer.h"
 #include "tools/databuild/modified_utf8.h"
 #include "tools/databuild/pack_writer.h"
 #include "tools/databuild/png_writer.h"
 #include "tools/databuild/sound_content.h"
+#include "tools/databuild/sound_fixtures.h"
 #include "tools/databuild/sound_synth.h"
 #include "tools/databuild/sprite_writer.h"
 #include "tools/databuild/string_constants.h"
@@ -229,6 +232,62 @@ std::vector<Seed> OggPlayerSeeds(OggEncoder encode) {
   seeds.push_back(encode(PcmSound{}));
   const Seed& mono = seeds.front();
   seeds.push_back(Seed(mono.begin(), mono.begin() + mono.size() * 3 / 4));
+  return seeds;
+}
+
+// Seeds of an encoded sound: the sound, the same cut at three quarters, and the first bytes.
+std::vector<Seed> EncodedSeeds(SoundEncoder encode, const std::vector<PcmSound>& sounds) {
+  std::vector<Seed> seeds;
+  for (const PcmSound& sound : sounds) seeds.push_back(encode(sound));
+  const Seed first = seeds.front();
+  seeds.push_back(Seed(first.begin(), first.begin() + first.size() * 3 / 4));
+  seeds.push_back(Seed(first.begin(), first.begin() + std::min<size_t>(first.size(), 12)));
+  return seeds;
+}
+
+// A short tone of the rate and channels.
+PcmSound ShortTone(uint32_t rate, uint16_t channels) {
+  SoundMix mix(rate, channels);
+  mix.add({Wave::kSine, 440, 660, 60, 12000, 2, 5}, 0);
+  return mix.take(16);
+}
+
+// midi_file reads its whole input as a standard MIDI file. Seeds: both fixture tunes, a tune of
+// every event kind the reader knows (system exclusive, a meta text, pitch bend, pressure), and
+// the first tune cut inside its track.
+std::vector<Seed> MidiFileSeeds() {
+  MidiSong every{0, 480, {{ProgramChange(0, 9, 0), NoteOn(0, 9, 36, 120), NoteOff(240, 9, 36)}}};
+  every.tracks[0].push_back({0, {0xF0, 0x03, 0x7E, 0x7F, 0xF7}});
+  every.tracks[0].push_back({0, {0xFF, 0x01, 0x02, 'h', 'i'}});
+  every.tracks[0].push_back({10, {0xE0, 0x00, 0x40}});
+  every.tracks[0].push_back({10, {0xD0, 0x40}});
+  every.tracks[0].push_back({10, {0xB0, 0x07, 0x64}});
+  const Seed tune = WriteMidi(MidiFixtureFormat0());
+  return {tune, WriteMidi(MidiFixtureFormat1()), WriteMidi(every),
+          Seed(tune.begin(), tune.begin() + tune.size() / 2)};
+}
+
+// text_arguments reads 16 little-endian int32 arguments, then the text as UTF-16 units: 0
+// anchor, 1-2 x and y, 3-4 offset and length, 5-8 clip, 9-10 translation, 11 colour, 12 the
+// operation (% 4: string, substring, chars, char). Seeds: texts with every anchor, across each
+// edge of the screen, controls and a surrogate pair.
+std::vector<Seed> TextArgumentsSeeds() {
+  const std::vector<std::vector<int32_t>> arguments = {
+      {0, 10, 10, 0, 5, 0, 0, 480, 800, 0, 0, 0xFFFFFF, 0, 0, 0, 0},
+      {17, 240, 400, 1, 3, 10, 10, 300, 300, 5, -5, 0xFF00FF, 1, 0, 0, 0},
+      {24, 2, -4, 0, 4, 0, 0, 480, 800, 0, 0, 0x00FF00, 2, 0, 0, 0},
+      {33, 479, 801, 2, 2, -20, -20, 900, 900, -3, 7, 0x0000FF, 3, 0, 0, 0},
+      {68, -30, 12, 0, 100, 0, 0, 480, 800, 470, 790, 0xF81F, 0, 0, 0, 0},
+  };
+  const std::u16string_view texts[] = {u"Plimora", u"xy	z", u"😀 A", u"W", u"Été ￿"};
+  std::vector<Seed> seeds;
+  for (size_t i = 0; i < arguments.size(); i++) {
+    Seed seed;
+    for (const int32_t value : arguments[i]) PutU32(seed, static_cast<uint32_t>(value));
+    const Seed units = Utf16Bytes(texts[i]);
+    seed.insert(seed.end(), units.begin(), units.end());
+    seeds.push_back(std::move(seed));
+  }
   return seeds;
 }
 
@@ -545,11 +604,13 @@ constexpr SeedSource kSeedSources[] = {
     {"image_natives", ImageNativesSeeds},
     {"level_header", LevelHeaderSeeds},
     {"lzma_decode", LzmaSeeds},
+    {"midi_file", MidiFileSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
     {"pack_reader", PackReaderSeeds},
     {"progress_record", ProgressRecordSeeds},
     {"record_store_open", RecordStoreSeeds},
     {"sprite_load", SpriteLoadSeeds},
+    {"text_arguments", TextArgumentsSeeds},
     {"text_table", TextTableSeeds},
     {"value_tree", ValueTreeSeeds},
     {"wav_header", WavHeaderSeeds},
@@ -564,10 +625,14 @@ void AddSeeds(std::vector<OutputFile>& files, std::string_view target,
 
 }  // namespace
 
-std::vector<OutputFile> BuildFuzzSeeds(OggEncoder encode) {
+std::vector<OutputFile> BuildFuzzSeeds(const SoundEncoders& encoders) {
   std::vector<OutputFile> files;
   for (const SeedSource& source : kSeedSources) AddSeeds(files, source.target, source.seeds());
-  AddSeeds(files, "ogg_player", OggPlayerSeeds(encode));
+  AddSeeds(files, "ogg_player", OggPlayerSeeds(encoders.ogg));
+  AddSeeds(
+      files, "mp3_decoder",
+      EncodedSeeds(encoders.mp3, {ShortTone(22050, 1), ShortTone(44100, 2), ShortTone(8000, 1)}));
+  AddSeeds(files, "amr_decoder", EncodedSeeds(encoders.amr, {ShortTone(8000, 1)}));
   return files;
 }
 

@@ -9,7 +9,8 @@
 
 namespace databuild {
 
-// Paths are "<target>/<seed number>". Ogg seeds come from the builder program's encoder.
-std::vector<OutputFile> BuildFuzzSeeds(OggEncoder encode);
+// Paths are "<target>/<seed number>". Ogg, MP3 and AMR seeds come from the builder program's
+// encoders.
+std::vector<OutputFile> BuildFuzzSeeds(const SoundEncoders& encoders);
 
 }  // namespace databuild

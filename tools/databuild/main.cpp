@@ -1,5 +1,6 @@
 // The data builder: writes the game's data set, the seed corpora of the fuzz targets, or the
-// sound fixtures of the tests. It alone links the Ogg Vorbis encoder (ogg_writer.cpp).
+// sound fixtures of the tests. It alone links the Ogg Vorbis, MP3 and AMR-NB encoders
+// (ogg_writer.cpp, mp3_writer.cpp, amr_writer.cpp).
 //   databuild DATA_DIR               the data set, byte for byte the same on every run
 //   databuild --seeds SEEDS_DIR      one folder of seeds per fuzz target
 //   databuild --fixtures FIXTURES    the sound files the tests read
@@ -7,9 +8,11 @@
 #include <cstring>
 #include <filesystem>
 
+#include "tools/databuild/amr_writer.h"
 #include "tools/databuild/build_error.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/fuzz_seeds.h"
+#include "tools/databuild/mp3_writer.h"
 #include "tools/databuild/ogg_writer.h"
 #include "tools/databuild/sound_fixtures.h"
 
@@ -30,10 +33,11 @@ int main(int argc, char** argv) {
   if (argc != 2 && !seeds && !fixtures) return Usage();
   const std::filesystem::path root = argv[argc - 1];
   try {
-    databuild::WriteOutputFiles(root, seeds ? databuild::BuildFuzzSeeds(databuild::WriteOgg)
-                                      : fixtures
-                                          ? databuild::BuildSoundFixtures(databuild::WriteOgg)
-                                          : databuild::BuildDataSet());
+    const databuild::SoundEncoders encoders = {databuild::WriteOgg, databuild::WriteMp3,
+                                               databuild::WriteAmr};
+    databuild::WriteOutputFiles(root, seeds      ? databuild::BuildFuzzSeeds(encoders)
+                                      : fixtures ? databuild::BuildSoundFixtures(encoders)
+                                                 : databuild::BuildDataSet());
   } catch (const databuild::BuildError& error) {
     std::fprintf(stderr, "databuild: %s\n", error.what());
     return 1;

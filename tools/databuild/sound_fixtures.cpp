@@ -2,6 +2,7 @@
 // from silence and from noise.
 #include "tools/databuild/sound_fixtures.h"
 
+#include <iterator>
 #include <string>
 
 #include "tools/databuild/build_error.h"
@@ -24,12 +25,53 @@ PcmSound ToneFixtureSound(const ToneFixture& fixture) {
   return sound;
 }
 
-std::vector<OutputFile> BuildSoundFixtures(OggEncoder encode) {
+namespace {
+
+// Notes of the C major scale from middle C, in semitones.
+constexpr uint8_t kScale[] = {60, 62, 64, 65, 67, 69, 71, 72};
+
+// The scale on a channel: each note a quarter long, all in one running status.
+void AddScale(std::vector<MidiEvent>& track, uint8_t channel, uint32_t quarter, uint32_t rest) {
+  for (size_t i = 0; i < std::size(kScale); i++) {
+    track.push_back(NoteOn(i == 0 ? rest : 0, channel, kScale[i], 100));
+    track.push_back(NoteOff(quarter, channel, kScale[i]));
+  }
+}
+
+}  // namespace
+
+MidiSong MidiFixtureFormat0() {
+  MidiSong song{0, 96, {{}}};
+  std::vector<MidiEvent>& track = song.tracks[0];
+  track.push_back(Tempo(0, 500000));
+  track.push_back(ProgramChange(0, 0, 0));
+  for (const uint8_t key : {60, 64, 67}) track.push_back(NoteOn(0, 0, key, 90));
+  for (const uint8_t key : {60, 64, 67}) track.push_back(NoteOff(key == 60 ? 96 : 0, 0, key));
+  track.push_back(Tempo(0, 250000));
+  AddScale(track, 0, 48, 0);
+  return song;
+}
+
+MidiSong MidiFixtureFormat1() {
+  MidiSong song{1, 960, {{}, {}, {}}};
+  song.tracks[0] = {Tempo(0, 400000), Tempo(3840, 200000)};
+  song.tracks[1].push_back(ProgramChange(0, 0, 40));
+  AddScale(song.tracks[1], 0, 480, 0);
+  song.tracks[2].push_back(ProgramChange(0, 1, 73));
+  AddScale(song.tracks[2], 1, 240, 16384);  // the long rest
+  return song;
+}
+
+std::vector<OutputFile> BuildSoundFixtures(const SoundEncoders& encoders) {
   std::vector<OutputFile> files;
   for (const ToneFixture& fixture : {kOggToneMono, kOggToneStereo}) {
-    files.push_back({std::string(fixture.file), encode(ToneFixtureSound(fixture))});
+    files.push_back({std::string(fixture.file), encoders.ogg(ToneFixtureSound(fixture))});
   }
-  files.push_back({std::string(kOggWithoutAudio), encode(PcmSound{})});
+  files.push_back({std::string(kOggWithoutAudio), encoders.ogg(PcmSound{})});
+  files.push_back({std::string(kMp3Tone.file), encoders.mp3(ToneFixtureSound(kMp3Tone))});
+  files.push_back({std::string(kAmrTone.file), encoders.amr(ToneFixtureSound(kAmrTone))});
+  files.push_back({std::string(kMidiFormat0File), WriteMidi(MidiFixtureFormat0())});
+  files.push_back({std::string(kMidiFormat1File), WriteMidi(MidiFixtureFormat1())});
   return files;
 }
 

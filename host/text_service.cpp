@@ -1,0 +1,172 @@
+// The text service: one FreeType face, opened on first use, and a cache of its rendered
+// glyphs by code point. Everything runs under one lock.
+#include "host/text_service.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+#include "host/log.h"
+
+namespace host {
+namespace {
+
+// A rendered glyph: its advance and its bitmap, one byte (0 or 1) per pixel, placed with
+// `left` columns from the pen and `top` rows above the baseline.
+struct Glyph {
+  int32_t advance = 0;
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;
+  int32_t rows = 0;
+  std::vector<uint8_t> ink;
+};
+
+struct TextService {
+  std::mutex lock;
+  std::string file = kSystemFontFile;
+  bool tried = false;  // opening was attempted
+  FT_Library library = nullptr;
+  FT_Face face = nullptr;
+  FontMetrics metrics{};
+  std::unordered_map<char32_t, Glyph> glyphs;
+};
+
+TextService& Service() {
+  static TextService service;
+  return service;
+}
+
+void Close(TextService& s) {
+  s.glyphs.clear();
+  if (s.face) FT_Done_Face(s.face);
+  if (s.library) FT_Done_FreeType(s.library);
+  s.face = nullptr;
+  s.library = nullptr;
+  s.tried = false;
+}
+
+// Opens the face on first use; true when it is open. Caller holds the lock.
+bool Open(TextService& s) {
+  if (s.tried) return s.face != nullptr;
+  s.tried = true;
+  if (FT_Init_FreeType(&s.library) != 0 ||
+      FT_New_Face(s.library, s.file.c_str(), 0, &s.face) != 0 ||
+      FT_Set_Pixel_Sizes(s.face, 0, kSystemFontPixels) != 0) {
+    Log("System font: %s cannot be opened; text is not drawn", s.file.c_str());
+    if (s.face) FT_Done_Face(s.face);
+    s.face = nullptr;
+    return false;
+  }
+  const FT_Size_Metrics& m = s.face->size->metrics;
+  s.metrics.ascent = static_cast<int32_t>(m.ascender >> 6);
+  s.metrics.height = s.metrics.ascent + static_cast<int32_t>(-m.descender >> 6);
+  return true;
+}
+
+// The glyph of a code point, rendered and cached on first use. Caller holds the lock.
+const Glyph& GlyphOf(TextService& s, char32_t code) {
+  auto found = s.glyphs.find(code);
+  if (found != s.glyphs.end()) return found->second;
+  Glyph& glyph = s.glyphs[code];
+  const FT_UInt index = FT_Get_Char_Index(s.face, code);  // 0: the missing-glyph box
+  if (FT_Load_Glyph(s.face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return glyph;
+  const FT_GlyphSlot slot = s.face->glyph;
+  const FT_Bitmap& bitmap = slot->bitmap;
+  glyph.advance = static_cast<int32_t>((slot->advance.x + 32) >> 6);
+  glyph.left = slot->bitmap_left;
+  glyph.top = slot->bitmap_top;
+  if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO) return glyph;
+  glyph.width = static_cast<int32_t>(bitmap.width);
+  glyph.rows = static_cast<int32_t>(bitmap.rows);
+  glyph.ink.resize(static_cast<size_t>(glyph.width) * glyph.rows);
+  for (int32_t y = 0; y < glyph.rows; y++) {
+    const uint8_t* row = bitmap.buffer + static_cast<ptrdiff_t>(y) * bitmap.pitch;
+    for (int32_t x = 0; x < glyph.width; x++) {
+      glyph.ink[static_cast<size_t>(y) * glyph.width + x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
+    }
+  }
+  return glyph;
+}
+
+// Walks the text's code points: controls below U+0020 are skipped, a surrogate pair is one.
+template <typename Visit>
+void ForEachCodePoint(std::u16string_view text, Visit visit) {
+  for (size_t i = 0; i < text.size(); i++) {
+    char32_t code = text[i];
+    if (code < 0x20) continue;
+    if (code >= 0xD800 && code < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] < 0xE000) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
+    visit(code);
+  }
+}
+
+// Copies the glyph's ink at box position (x, y of its top-left) into the window.
+void Stamp(const Glyph& glyph, int64_t x, int64_t y, uint32_t rgb, uint32_t* pixels, int32_t width,
+           int32_t height, int32_t pitch) {
+  const int64_t firstColumn = std::max<int64_t>(0, -x);
+  const int64_t endColumn = std::min<int64_t>(glyph.width, width - x);
+  const int64_t firstRow = std::max<int64_t>(0, -y);
+  const int64_t endRow = std::min<int64_t>(glyph.rows, height - y);
+  for (int64_t row = firstRow; row < endRow; row++) {
+    const uint8_t* ink = glyph.ink.data() + row * glyph.width;
+    uint32_t* out = pixels + (y + row) * pitch + x;
+    for (int64_t column = firstColumn; column < endColumn; column++) {
+      if (ink[column]) out[column] = rgb;
+    }
+  }
+}
+
+}  // namespace
+
+bool GetSystemFontMetrics(FontMetrics* metrics) {
+  TextService& s = Service();
+  std::lock_guard<std::mutex> guard(s.lock);
+  if (!Open(s)) return false;
+  *metrics = s.metrics;
+  return true;
+}
+
+int64_t MeasureText(std::u16string_view text) {
+  TextService& s = Service();
+  std::lock_guard<std::mutex> guard(s.lock);
+  if (!Open(s)) return 0;
+  int64_t width = 0;
+  ForEachCodePoint(text, [&](char32_t code) { width += GlyphOf(s, code).advance; });
+  return width;
+}
+
+bool RenderText(std::u16string_view text, uint32_t rgb, uint32_t* pixels, int32_t width,
+                int32_t height, int32_t pitch, int64_t left, int64_t top) {
+  TextService& s = Service();
+  std::lock_guard<std::mutex> guard(s.lock);
+  if (!Open(s)) return false;
+  for (int32_t y = 0; y < height; y++) std::fill_n(pixels + int64_t{y} * pitch, width, kTextKey);
+  int64_t pen = -left;
+  const int64_t baseline = s.metrics.ascent - top;
+  ForEachCodePoint(text, [&](char32_t code) {
+    if (pen >= width) return;  // the rest lies right of the window
+    const Glyph& glyph = GlyphOf(s, code);
+    const int64_t x = pen + glyph.left;
+    if (x < width && x + glyph.width > 0) {
+      Stamp(glyph, x, baseline - glyph.top, rgb, pixels, width, height, pitch);
+    }
+    pen += glyph.advance;
+  });
+  return true;
+}
+
+void SetSystemFontFile(const std::string& path) {
+  TextService& s = Service();
+  std::lock_guard<std::mutex> guard(s.lock);
+  Close(s);
+  s.file = path.empty() ? kSystemFontFile : path;
+}
+
+}  // namespace host
