@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "host/message_font.h"
+#include "host/user_language.h"
 #include "javame/graphics.h"
+#include "platform/startup_messages.h"
 #include "tests/platform/program_process.h"
 #include "tests/support/screenshot_file.h"
 #include "tests/support/started_runtime_fixture.h"
@@ -102,6 +105,37 @@ TEST_F(ProgramTest, TheTestCardDrawsTheGradientsAndTheSineFromTheLoadedTables) {
   EXPECT_EQ(at(120, kTestCardSineCentre - peak), rgb565(kTestCardSineColour));  // a = 256
   EXPECT_EQ(at(360, kTestCardSineCentre + peak), rgb565(kTestCardSineColour));  // a = 768
   EXPECT_EQ(Mismatches(pixels, {}), 0);
+}
+
+// A display turned at frame 10 for good: the orientation guard's message screen, black with
+// the message in red from the middle down, centred, exactly as the system font renders it.
+TEST_F(ProgramTest, ATurnedDisplayShowsThePleaseWaitScreenInTheSystemFont) {
+  const fs::path shot = base_ / "out.png";
+  ASSERT_EQ(Run({"--headless", "--fixed-clock", "--frames", "60", "--input",
+                 std::string(PLIMORA_SOURCE_DIR) + "/tests/e2e/rotate.input", "--screenshot",
+                 shot.string()}),
+            0);
+  const std::vector<uint16_t> pixels = ReadScreenshot(shot);
+  ASSERT_EQ(pixels.size(), size_t{kWidth * kHeight});
+  int left = kWidth, right = -1, top = kHeight;
+  for (int y = 0; y < kHeight; y++) {
+    for (int x = 0; x < kWidth; x++) {
+      const uint16_t p = pixels[y * kWidth + x];
+      ASSERT_TRUE(p == 0x0000 || p == 0xF800) << x << "," << y;
+      if (p == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+    }
+  }
+  ASSERT_GE(right, 0) << "red ink shows";
+  EXPECT_GE(top, kHeight / 2);
+  EXPECT_NEAR((left + right + 1) / 2.0, kWidth / 2.0, 2.0);
+  selectStartupMessages(host::UserLanguageId());
+  std::vector<uint16_t> expected(kWidth * kHeight, 0);
+  host::DrawMessageScreenText(expected.data(), kWidth, kHeight, kHeight / 2,
+                              getStartupMessage(kPleaseWaitMessage), 0xF800);
+  EXPECT_EQ(pixels, expected);
 }
 
 // On the fixed clock a run with the same input repeats exactly; the input shows in the frame
