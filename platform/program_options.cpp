@@ -3,6 +3,7 @@
 
 #include "host/clock.h"
 #include "host/file_roots.h"
+#include "host/media_graph.h"
 #include "host/termination_signal.h"
 #include "platform/frame_driver.h"
 #include "platform/whole_number.h"
@@ -10,7 +11,7 @@
 const char* const kProgramUsage =
     "usage: plimora [--headless] [--frames N] [--screenshot FILE.png] [--input FILE]\n"
     "               [--data DIR] [--save DIR] [--scale N] [--trace FILE] [--fixed-clock]\n"
-    "               [--help]\n";
+    "               [--soundfont FILE.sf2] [--help]\n";
 
 namespace {
 
@@ -38,12 +39,13 @@ bool ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* opti
       options->fixedClock = true;
       continue;
     }
-    std::string* text = name == "--screenshot" ? &options->screenshot
-                        : name == "--input"    ? &options->input
-                        : name == "--data"     ? &options->data
-                        : name == "--save"     ? &options->save
-                        : name == "--trace"    ? &options->trace
-                                               : nullptr;
+    std::string* text = name == "--screenshot"  ? &options->screenshot
+                        : name == "--input"     ? &options->input
+                        : name == "--data"      ? &options->data
+                        : name == "--save"      ? &options->save
+                        : name == "--trace"     ? &options->trace
+                        : name == "--soundfont" ? &options->soundfont
+                                                : nullptr;
     const bool counted = name == "--frames" || name == "--scale";
     if (!text && !counted) {
       *error = "unknown option " + name;
@@ -86,6 +88,7 @@ bool ApplyProgramOptions(const ProgramOptions& options, std::string* error) {
   }
   if (!options.data.empty()) host::SetDataRoot(options.data);
   if (!options.save.empty()) host::SetSaveRoot(options.save);
+  if (!options.soundfont.empty()) host::SetSoundFontPath(options.soundfont);
   if (options.fixedClock) {
     host::UseClock(&fixedClock);
     settings.fixedClock = &fixedClock;

@@ -9,6 +9,7 @@
 //   --trace FILE        write the trace to FILE instead of the standard output
 //   --fixed-clock       the tick count moves one frame period per pass and sleeps return at
 //                       once, so a run with the same input repeats exactly
+//   --soundfont FILE    the SF2 soundfont of MIDI sounds (default host::kDefaultSoundFont)
 //   --help              print the usage and end
 #pragma once
 
@@ -25,6 +26,7 @@ struct ProgramOptions {
   int32_t scale = 1;
   std::string trace;
   bool fixedClock = false;
+  std::string soundfont;  // empty: the default soundfont
   bool help = false;
 };
 

@@ -15,10 +15,10 @@ bool Parse(std::vector<const char*> args, ProgramOptions* options, std::string* 
 TEST(ProgramOptionsTest, EveryOptionIsRead) {
   ProgramOptions options;
   std::string error;
-  ASSERT_TRUE(
-      Parse({"--headless", "--frames", "100", "--screenshot", "out.png", "--input", "in.txt",
-             "--data", "d", "--save", "s", "--scale", "3", "--trace", "t.log", "--fixed-clock"},
-            &options, &error))
+  ASSERT_TRUE(Parse({"--headless", "--frames", "100", "--screenshot", "out.png", "--input",
+                     "in.txt", "--data", "d", "--save", "s", "--scale", "3", "--trace", "t.log",
+                     "--fixed-clock", "--soundfont", "gm.sf2"},
+                    &options, &error))
       << error;
   EXPECT_TRUE(options.headless);
   EXPECT_EQ(options.frames, 100);
@@ -29,6 +29,7 @@ TEST(ProgramOptionsTest, EveryOptionIsRead) {
   EXPECT_EQ(options.scale, 3);
   EXPECT_EQ(options.trace, "t.log");
   EXPECT_TRUE(options.fixedClock);
+  EXPECT_EQ(options.soundfont, "gm.sf2");
 }
 
 TEST(ProgramOptionsTest, NoOptionsMeanAWindowWithoutLimits) {
