@@ -33,7 +33,8 @@ struct TextService {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   FontMetrics metrics{};
-  std::unordered_map<char32_t, Glyph> glyphs;
+  std::unordered_map<char32_t, Glyph> glyphs;  // nodes never move, so pointers stay good
+  const Glyph* latin[256] = {};                // the first 256 code points without hashing
 };
 
 TextService& Service() {
@@ -43,6 +44,7 @@ TextService& Service() {
 
 void Close(TextService& s) {
   s.glyphs.clear();
+  std::fill(std::begin(s.latin), std::end(s.latin), nullptr);
   if (s.face) FT_Done_Face(s.face);
   if (s.library) FT_Done_FreeType(s.library);
   s.face = nullptr;
@@ -70,9 +72,11 @@ bool Open(TextService& s) {
 
 // The glyph of a code point, rendered and cached on first use. Caller holds the lock.
 const Glyph& GlyphOf(TextService& s, char32_t code) {
+  if (code < 256 && s.latin[code]) return *s.latin[code];
   auto found = s.glyphs.find(code);
   if (found != s.glyphs.end()) return found->second;
   Glyph& glyph = s.glyphs[code];
+  if (code < 256) s.latin[code] = &glyph;
   const FT_UInt index = FT_Get_Char_Index(s.face, code);  // 0: the missing-glyph box
   if (FT_Load_Glyph(s.face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return glyph;
   const FT_GlyphSlot slot = s.face->glyph;
