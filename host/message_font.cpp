@@ -139,19 +139,15 @@ void DrawMessageScreenText(uint16_t* pixels, int width, int height, int top,
   FontMetrics metrics;
   if (!GetSystemFontMetrics(&metrics))
     return DrawMessageText(pixels, width, height, top, text, color);
-  std::vector<uint32_t> line(static_cast<size_t>(width) * metrics.height);
   int y = top;
   for (std::u16string_view part : SplitLines(text)) {
-    const int64_t advance = MeasureText(part);
-    const int64_t x = (width - advance) / 2;  // the box's left; the frame's column 0 is -x in it
-    RenderText(part, 0, line.data(), width, metrics.height, width, -x, 0);
-    for (int row = 0; row < metrics.height && y + row < height; row++) {
-      if (y + row < 0) continue;
-      for (int column = 0; column < width; column++) {
-        if (line[static_cast<size_t>(row) * width + column] != kTextKey) {
-          pixels[(y + row) * width + column] = color;
-        }
-      }
+    // The line's box is centred at row y; the window is the part of the frame it covers.
+    const int64_t x = (width - MeasureText(part)) / 2;
+    const int first = std::clamp(y, 0, height);
+    const int end = std::clamp(y + metrics.height, 0, height);
+    if (first < end) {
+      InkText(part, color, pixels + int64_t{first} * width, width, end - first, width, -x,
+              first - y);
     }
     y += metrics.height;
   }

@@ -6,6 +6,8 @@
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <climits>
+#include <cstddef>
 #include <mutex>
 #include <unordered_map>
 #include <vector>
@@ -15,15 +17,22 @@
 namespace host {
 namespace {
 
-// A rendered glyph: its advance and its bitmap, one byte (0 or 1) per pixel, placed with
-// `left` columns from the pen and `top` rows above the baseline.
+// A horizontal stretch of a glyph's ink: columns [first, end) of bitmap row `row`.
+struct InkRun {
+  int16_t row;
+  int16_t first;
+  int16_t end;
+};
+
+// A rendered glyph: its advance and its ink, placed with `left` columns from the pen and
+// `top` rows above the baseline. The ink is kept as runs, row by row, so drawing writes the
+// covered pixels only.
 struct Glyph {
   int32_t advance = 0;
   int32_t left = 0;
   int32_t top = 0;
   int32_t width = 0;
-  int32_t rows = 0;
-  std::vector<uint8_t> ink;
+  std::vector<InkRun> ink;
 };
 
 struct TextService {
@@ -85,13 +94,22 @@ const Glyph& GlyphOf(TextService& s, char32_t code) {
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;
   if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO) return glyph;
-  glyph.width = static_cast<int32_t>(bitmap.width);
-  glyph.rows = static_cast<int32_t>(bitmap.rows);
-  glyph.ink.resize(static_cast<size_t>(glyph.width) * glyph.rows);
-  for (int32_t y = 0; y < glyph.rows; y++) {
+  // An 18-pixel face's glyphs are far below the 16-bit run fields' range.
+  const int32_t width = std::min<int32_t>(static_cast<int32_t>(bitmap.width), INT16_MAX);
+  const int32_t rows = std::min<int32_t>(static_cast<int32_t>(bitmap.rows), INT16_MAX);
+  glyph.width = width;
+  for (int32_t y = 0; y < rows; y++) {
     const uint8_t* row = bitmap.buffer + static_cast<ptrdiff_t>(y) * bitmap.pitch;
-    for (int32_t x = 0; x < glyph.width; x++) {
-      glyph.ink[static_cast<size_t>(y) * glyph.width + x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
+    const auto inked = [row](int32_t x) { return (row[x >> 3] >> (7 - (x & 7))) & 1; };
+    for (int32_t x = 0; x < width;) {
+      if (!inked(x)) {
+        x++;
+        continue;
+      }
+      const int32_t first = x;
+      while (x < width && inked(x)) x++;
+      glyph.ink.push_back(
+          {static_cast<int16_t>(y), static_cast<int16_t>(first), static_cast<int16_t>(x)});
     }
   }
   return glyph;
@@ -111,20 +129,36 @@ void ForEachCodePoint(std::u16string_view text, Visit visit) {
   }
 }
 
-// Copies the glyph's ink at box position (x, y of its top-left) into the window.
-void Stamp(const Glyph& glyph, int64_t x, int64_t y, uint32_t rgb, uint32_t* pixels, int32_t width,
+// Writes colour into the window's pixels under the glyph's ink, the glyph's bitmap placed at
+// window position (x, y); runs are cut to the window.
+template <typename Pixel>
+void Stamp(const Glyph& glyph, int64_t x, int64_t y, Pixel colour, Pixel* pixels, int32_t width,
            int32_t height, int32_t pitch) {
-  const int64_t firstColumn = std::max<int64_t>(0, -x);
-  const int64_t endColumn = std::min<int64_t>(glyph.width, width - x);
-  const int64_t firstRow = std::max<int64_t>(0, -y);
-  const int64_t endRow = std::min<int64_t>(glyph.rows, height - y);
-  for (int64_t row = firstRow; row < endRow; row++) {
-    const uint8_t* ink = glyph.ink.data() + row * glyph.width;
-    uint32_t* out = pixels + (y + row) * pitch + x;
-    for (int64_t column = firstColumn; column < endColumn; column++) {
-      if (ink[column]) out[column] = rgb;
-    }
+  for (const InkRun& run : glyph.ink) {
+    const int64_t row = y + run.row;
+    if (row < 0) continue;
+    if (row >= height) return;  // runs go down the rows
+    const int64_t first = std::max<int64_t>(x + run.first, 0);
+    const int64_t end = std::min<int64_t>(x + run.end, width);
+    if (first < end) std::fill(pixels + row * pitch + first, pixels + row * pitch + end, colour);
   }
+}
+
+// Inks the window of the text's box (see RenderText). Caller holds the lock; the face is open.
+template <typename Pixel>
+void InkWindow(TextService& s, std::u16string_view text, Pixel colour, Pixel* pixels, int32_t width,
+               int32_t height, int32_t pitch, int64_t left, int64_t top) {
+  int64_t pen = -left;
+  const int64_t baseline = s.metrics.ascent - top;
+  ForEachCodePoint(text, [&](char32_t code) {
+    if (pen >= width) return;  // the rest lies right of the window
+    const Glyph& glyph = GlyphOf(s, code);
+    const int64_t x = pen + glyph.left;
+    if (x < width && x + glyph.width > 0) {
+      Stamp(glyph, x, baseline - glyph.top, colour, pixels, width, height, pitch);
+    }
+    pen += glyph.advance;
+  });
 }
 
 }  // namespace
@@ -152,17 +186,16 @@ bool RenderText(std::u16string_view text, uint32_t rgb, uint32_t* pixels, int32_
   std::lock_guard<std::mutex> guard(s.lock);
   if (!Open(s)) return false;
   for (int32_t y = 0; y < height; y++) std::fill_n(pixels + int64_t{y} * pitch, width, kTextKey);
-  int64_t pen = -left;
-  const int64_t baseline = s.metrics.ascent - top;
-  ForEachCodePoint(text, [&](char32_t code) {
-    if (pen >= width) return;  // the rest lies right of the window
-    const Glyph& glyph = GlyphOf(s, code);
-    const int64_t x = pen + glyph.left;
-    if (x < width && x + glyph.width > 0) {
-      Stamp(glyph, x, baseline - glyph.top, rgb, pixels, width, height, pitch);
-    }
-    pen += glyph.advance;
-  });
+  InkWindow(s, text, rgb, pixels, width, height, pitch, left, top);
+  return true;
+}
+
+bool InkText(std::u16string_view text, uint16_t colour, uint16_t* pixels, int32_t width,
+             int32_t height, int32_t pitch, int64_t left, int64_t top) {
+  TextService& s = Service();
+  std::lock_guard<std::mutex> guard(s.lock);
+  if (!Open(s)) return false;
+  InkWindow(s, text, colour, pixels, width, height, pitch, left, top);
   return true;
 }
 

@@ -38,6 +38,11 @@ int64_t MeasureText(std::u16string_view text);
 // font.
 bool RenderText(std::u16string_view text, uint32_t rgb, uint32_t* pixels, int32_t width,
                 int32_t height, int32_t pitch, int64_t left, int64_t top);
+// The same window over 16-bit pixels, inked in place: the pixels a glyph covers become
+// `colour` and every other pixel keeps what it holds, exactly the pixels RenderText gives
+// `rgb`. False (the window untouched) without a font.
+bool InkText(std::u16string_view text, uint16_t colour, uint16_t* pixels, int32_t width,
+             int32_t height, int32_t pitch, int64_t left, int64_t top);
 
 // The font file used from now on (tests point it at a missing file); empty gives the default
 // back. The glyph cache starts afresh.

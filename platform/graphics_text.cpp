@@ -1,8 +1,7 @@
 // The Graphics text natives: the text's box placed by its anchor, moved by the translation and
-// cut to the clip; only the part of the box that shows is rendered, into a 32-bit buffer
-// (RenderTextToBuffer), and copied with the keyed ARGB8888 blitter, so every pixel no glyph
-// covers leaves the target as it was.
-#include <cstdlib>
+// cut to the clip; only the part of the box that shows is drawn, and every pixel no glyph
+// covers leaves the target as it was. RenderTextToBuffer renders such a window into a 32-bit
+// buffer for the keyed ARGB8888 copy.
 #include <string_view>
 
 #include "host/text_service.h"
@@ -64,21 +63,14 @@ void DrawText(Graphics* g, std::u16string_view text, int32_t x, int32_t y, int32
   top += target.translateY;
   PixelRect shown;
   if (!ClipRectToGraphics(target, left, top, w, font->height, &shown)) return;
-  const TextWindow window = {shown.x - left, shown.y - top, shown.w, shown.h};
-  auto* buffer = static_cast<uint32_t*>(std::malloc(size_t{4} * shown.w * shown.h));
-  if (!buffer) {
-    DebugLog("Graphics::drawString(): no memory to render %d x %d pixels of text", shown.w,
-             shown.h);
-    return;
-  }
-  int32_t pitch = 0;
-  if (RenderTextToBuffer(text, window, buffer, &pitch, target.colour)) {
-    auto* dst =
-        reinterpret_cast<uint8_t*>(target.pixels + int64_t{shown.y} * target.stride + shown.x);
-    BlitArgb8888CopyKeyed({shown.w, shown.h, pitch, 2, target.stride * 2},
-                          reinterpret_cast<const uint8_t*>(buffer), dst);
-  }
-  std::free(buffer);
+  // Inking the target in place gives exactly the pixels the keyed copy of RenderTextToBuffer's
+  // window would, without a buffer: glyph pixels take the colour, the rest stay. A colour equal
+  // to the key is skipped by that copy, so it draws nothing here either.
+  const uint32_t rgb = target.colour & 0xFFFFFF;
+  if (rgb == kColourKeyArgb8888) return;
+  host::InkText(text, Argb8888ToRgb565(rgb),
+                target.pixels + int64_t{shown.y} * target.stride + shown.x, shown.w, shown.h,
+                target.stride, shown.x - left, shown.y - top);
 }
 
 }  // namespace

@@ -99,6 +99,12 @@ TEST_F(TextServiceTest, AWindowShowsItsPartOfTheBox) {
         EXPECT_EQ(part[y * w.w + x], expected) << bx << "," << by;
       }
     }
+    // Inked in place, the same window's glyph pixels take the colour and the rest stay.
+    std::vector<uint16_t> inked(static_cast<size_t>(w.w) * w.h, 7);
+    ASSERT_TRUE(host::InkText(text, 0xF800, inked.data(), w.w, w.h, w.w, w.left, w.top));
+    for (size_t i = 0; i < inked.size(); i++) {
+      EXPECT_EQ(inked[i], part[i] == host::kTextKey ? 7 : 0xF800) << w.left << "," << w.top;
+    }
   }
 }
 
@@ -110,6 +116,9 @@ TEST_F(TextServiceTest, AMissingFontIsTracedOnceAndTheMessageScreenKeepsItsText)
   uint32_t pixel = 5;
   EXPECT_FALSE(host::RenderText(u"abc", 1, &pixel, 1, 1, 1, 0, 0));
   EXPECT_EQ(pixel, 5u);
+  uint16_t inked = 5;
+  EXPECT_FALSE(host::InkText(u"abc", 1, &inked, 1, 1, 1, 0, 0));
+  EXPECT_EQ(inked, 5);
   ASSERT_EQ(logged.size(), 1u);
   EXPECT_NE(logged[0].find("/nonexistent/NoSuchFont.ttf"), std::string::npos);
 

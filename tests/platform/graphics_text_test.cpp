@@ -7,6 +7,7 @@
 
 #include "host/text_service.h"
 #include "javame/font.h"
+#include "platform/graphics_blit.h"
 #include "platform/text_layout.h"
 #include "runtime/string.h"
 #include "tests/platform/canvas.h"
@@ -88,6 +89,35 @@ TEST_F(GraphicsTextTest, TheMeasuredWidthIsTheDrawnAdvanceInAnyColour) {
     }
     const std::map<uint16_t, char> legend = {{0, '.'}, {Graphics::Rgb888ToRgb565(colour), '#'}};
     EXPECT_EQ(single.art(legend), canvas.art(legend));
+  }
+}
+
+// drawString inks the target in place; its pixels are those of the device's way, the text
+// rendered into a 32-bit buffer and copied with the keyed ARGB8888 blitter, in every colour:
+// one equal to the key draws nothing, as the keyed copy skips it.
+TEST_F(GraphicsTextTest, DrawingGivesThePixelsOfTheBufferAndTheKeyedCopy) {
+  Font* font = Font::getDefaultFont();
+  const std::u16string_view text = u"Wq Ej|";
+  String* string = NewJavaString("Wq Ej|");
+  const int32_t w = font->stringWidth(string), h = font->getHeight();
+  for (uint32_t colour : {0xFFFFFFu, 0xFF00FFu, 0x00F81Fu, 0x80123456u}) {
+    const int32_t size = (w + 8) * (h + 6);
+    Canvas drawn(w + 8, h + 6), copied(w + 8, h + 6);
+    drawn.fill(0x1234);
+    copied.fill(0x1234);
+    drawn.graphics->setColor(static_cast<int32_t>(colour));
+    drawn.graphics->drawString(string, 3, 2, 20);
+    std::vector<uint32_t> buffer(static_cast<size_t>(w) * h);
+    int32_t pitch = 0;
+    ASSERT_TRUE(RenderTextToBuffer(text, {0, 0, w, h}, buffer.data(), &pitch, colour));
+    EXPECT_EQ(pitch, w * 4);
+    BlitArgb8888CopyKeyed({w, h, pitch, 2, copied.image->rowLength},
+                          reinterpret_cast<const uint8_t*>(buffer.data()),
+                          reinterpret_cast<uint8_t*>(&copied.at(3, 2)));
+    EXPECT_EQ(std::vector<uint16_t>(drawn.pixels(), drawn.pixels() + size),
+              std::vector<uint16_t>(copied.pixels(), copied.pixels() + size))
+        << std::hex << colour;
+    EXPECT_EQ(drawn.count(0x1234) == size, colour == 0x00F81Fu) << std::hex << colour;
   }
 }
 
