@@ -155,8 +155,12 @@ void DirectShowPlayer::start() {
   if (events->loopsLeft.load() > 1) startEventThread();
 }
 
+// Pause and stop end the event thread before they hold the graph: a thread that had just seen
+// the completion would otherwise rewind and run it again behind them. The loops left stay,
+// and start sets a thread going again.
 void DirectShowPlayer::pause() {
   if (lacksGraph(kPauseError) || (state != kPrefetched && state != kStarted)) return;
+  stopEventThread();
   if (!host::PauseGraph(graph)) {
     DebugLog("%s", kPauseError);
     return;
@@ -166,11 +170,11 @@ void DirectShowPlayer::pause() {
 
 void DirectShowPlayer::stop() {
   if (lacksGraph(kStopError) || (state != kPrefetched && state != kStarted)) return;
+  stopEventThread();
   if (!host::StopGraph(graph)) {
     DebugLog("%s", kStopError);
     return;
   }
-  stopEventThread();
   state = kStopped;
 }
 

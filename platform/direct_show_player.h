@@ -60,8 +60,10 @@ class DirectShowPlayer : public Object,
   // Prefetches first, rewinds a sound that has played to its end, runs the graph: 400. With
   // loops left and no event thread, starts one.
   void start() override;
-  void pause();  // in 300 or 400: holds the sound where it is; 500
-  // In 300 or 400: holds the sound and ends the event thread; 600. The loops left are kept
+  // In 300 or 400: ends the event thread and holds the sound where it is; 500. The loops left
+  // are kept for the next start.
+  void pause();
+  // In 300 or 400: ends the event thread and holds the sound; 600. The loops left are kept
   // for the next start.
   void stop() override;
   void deallocate() override;  // in 300: 200
