@@ -3,8 +3,9 @@
 #   ./test.sh             optimised build in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
 #   ./test.sh --tsan      ThreadSanitizer build in build-tsan/; runs the runtime tests (threads,
-#                         monitors, the collector), the game's (its game thread and input) and
-#                         the timer's
+#                         monitors, the collector), the game's (its game thread and input), the
+#                         timer's, and the media graph's and DirectShow player's (event threads
+#                         and the audio thread over one graph)
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
@@ -14,7 +15,9 @@ select=()
 case "$mode" in
   "") dir=build; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   --sanitize) dir=build-asan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_SANITIZE=ON) ;;
-  --tsan) dir=build-tsan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_TSAN=ON); select=(-L '^(runtime|game|javame-threads)$') ;;
+  --tsan)
+    dir=build-tsan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_TSAN=ON)
+    select=(-L '^(runtime|game|javame-threads|host-threads|platform-threads)$') ;;
   *) echo "usage: $0 [--sanitize|--tsan]" >&2; exit 2 ;;
 esac
 
