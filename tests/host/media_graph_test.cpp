@@ -14,6 +14,7 @@
 
 #include "host/graph_decoders.h"
 #include "tests/host/null_audio_fixture.h"
+#include "tests/tools/databuild/scratch_dir.h"
 #include "tools/databuild/midi_writer.h"
 #include "tools/databuild/sound_fixtures.h"
 #include "tools/databuild/soundfont_writer.h"
@@ -174,8 +175,8 @@ TEST_F(MediaGraphTest, PcmGraphsPlayTheirSamples) {
 }
 
 TEST_F(MediaGraphTest, SoundfontsOtherThanSf2AreRefused) {
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "plimora-sf";
-  std::filesystem::create_directories(folder);
+  const ScratchDir scratch;
+  const std::filesystem::path& folder = scratch.path();
   struct Case {
     const char* file;
     Bytes bytes;
@@ -200,7 +201,6 @@ TEST_F(MediaGraphTest, SoundfontsOtherThanSf2AreRefused) {
     EXPECT_NE(error.find(c.cause), std::string::npos) << error;
     EXPECT_NE(error.find(path.string()), std::string::npos) << error;
   }
-  std::filesystem::remove_all(folder);
   host::SetSoundFontPath("");
   std::string error;
   EXPECT_TRUE(host::CheckSoundFont(host::SoundFontPath(), &error)) << error;
