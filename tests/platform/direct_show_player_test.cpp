@@ -12,6 +12,7 @@
 #include <string>
 
 #include "host/media_graph.h"
+#include "javame/audio_clip.h"
 #include "runtime/object_manager.h"
 #include "tests/platform/media_fixture.h"
 #include "tests/runtime/collector_fixture.h"
@@ -21,6 +22,8 @@
 #include "tools/databuild/soundfont_writer.h"
 
 namespace {
+
+using AudioClip = com_samsung_util_AudioClip;
 
 constexpr int64_t kTuneMicros = 1500000;  // MidiFixtureFormat0's length
 
@@ -73,6 +76,26 @@ TEST_F(DirectShowTest, ManagerGivesMidiAndAmrToIt) {
     EXPECT_EQ(player->getControl(NewJavaString("volumecontrol")), player);
     EXPECT_EQ(player->getControl(NewJavaString("RateControl")), nullptr);
     player->close();
+  }
+}
+
+// A MIDI clip's bytes reach the DirectShow player through Manager and sound; the MMF and MP3
+// clip types stay silent.
+TEST_F(DirectShowTest, AudioClipsOfMidiPlayAndOtherClipTypesStaySilent) {
+  const Bytes tune = Tune();
+  const struct {
+    int32_t type;
+    bool sounds;
+  } cases[] = {
+      {AudioClip::TYPE_MIDI, true}, {AudioClip::TYPE_MMF, false}, {AudioClip::TYPE_MP3, false}};
+  for (const auto& c : cases) {
+    auto* clip =
+        NewObject<AudioClip>(c.type, ManagedBytes(tune), 0, static_cast<int32_t>(tune.size()));
+    clip->play(1, 5);
+    Play(100);
+    EXPECT_EQ(PeakOf(StepMix(4410)) > 0, c.sounds) << c.type;
+    clip->stop();
+    if (Player* player = AsPlayer(clip->player)) player->close();
   }
 }
 
@@ -131,6 +154,10 @@ TEST_F(DirectShowTest, PauseHoldsThePlaceAndStopEndsTheThreadButKeepsTheLoops) {
 
   player->setLoopCount(-1);
   EXPECT_TRUE(player->events->running.load());
+  player->pause();
+  EXPECT_FALSE(player->events->thread.started()) << "a pause ends the thread too";
+  player->start();
+  EXPECT_TRUE(player->events->running.load()) << "and a start sets it going again";
   player->stop();
   EXPECT_EQ(player->getState(), DirectShowPlayer::kStopped);
   EXPECT_FALSE(player->events->running.load());
