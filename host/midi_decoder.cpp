@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "host/graph_decoders.h"
-#include "host/log.h"
 #include "host/media_graph.h"
 #include "host/midi_file.h"
+#include "host/trace_line.h"
 
 namespace host {
 namespace {
@@ -24,7 +24,7 @@ std::string soundFontPath = kDefaultSoundFont;
 
 // FluidSynth's errors and warnings go to our trace; its information and debugging lines not.
 void LogFluid(int level, const char* message, void*) {
-  if (level <= FLUID_WARN) Log("FluidSynth: %s", message);
+  if (level <= FLUID_WARN) DebugLog("FluidSynth: %s", message);
 }
 
 void RouteFluidLog() {
@@ -127,7 +127,7 @@ class MidiDecoder final : public Decoder {
     const uint32_t n = static_cast<uint32_t>(std::min<uint64_t>(count, frames - next_));
     if (n == 0) return 0;
     if (fluid_synth_write_s16(synth_, static_cast<int>(n), out, 0, 2, out, 1, 2) != FLUID_OK) {
-      Log("FluidSynth: rendering failed; the sound ends");
+      DebugLog("FluidSynth: rendering failed; the sound ends");
       next_ = frames;
       return 0;
     }

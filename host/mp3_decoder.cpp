@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/graph_decoders.h"
-#include "host/log.h"
+#include "host/trace_line.h"
 
 namespace host::graph {
 namespace {
@@ -93,10 +93,10 @@ class Mp3Decoder final : public Decoder {
       got += static_cast<uint32_t>(done / frameBytes);
       if (code == MPG123_DONE) ended_ = true;
       if (code == MPG123_NEW_FORMAT) {
-        Log("mp3 decoder: the stream changes its format; the sound ends");
+        DebugLog("mp3 decoder: the stream changes its format; the sound ends");
         ended_ = true;
       } else if (code != MPG123_OK && code != MPG123_DONE) {
-        Log("mp3 decoder: %s; the sound ends", mpg123_strerror(handle_));
+        DebugLog("mp3 decoder: %s; the sound ends", mpg123_strerror(handle_));
         ended_ = true;
       } else if (done == 0 && code == MPG123_OK) {
         ended_ = true;  // nothing more comes out

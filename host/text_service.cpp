@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "host/log.h"
+#include "host/trace_line.h"
 
 namespace host {
 namespace {
@@ -68,7 +68,7 @@ bool Open(TextService& s) {
   if (FT_Init_FreeType(&s.library) != 0 ||
       FT_New_Face(s.library, s.file.c_str(), 0, &s.face) != 0 ||
       FT_Set_Pixel_Sizes(s.face, 0, kSystemFontPixels) != 0) {
-    Log("System font: %s cannot be opened; text is not drawn", s.file.c_str());
+    DebugLog("System font: %s cannot be opened; text is not drawn", s.file.c_str());
     if (s.face) FT_Done_Face(s.face);
     s.face = nullptr;
     return false;

@@ -11,7 +11,6 @@
 #include <string>
 
 #include "host/media_graph.h"
-#include "platform/host_trace.h"
 #include "platform/sound_player_wave.h"
 #include "runtime/array.h"
 #include "runtime/string.h"
@@ -90,7 +89,6 @@ const char* DirectShowPlayer::ExtensionFor(const char* type) {
 
 int32_t DirectShowPlayer::init(DirectShowPlayer* player) {
   if (!player) return 0;
-  RouteHostTrace();
   std::string error = "the player holds no sound data";
   host::MediaGraph* built = nullptr;
   if (player->soundData && player->events) {

@@ -7,7 +7,6 @@
 
 #include "host/text_service.h"
 #include "javame/font.h"
-#include "platform/host_trace.h"
 #include "platform/text_layout.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
@@ -31,7 +30,6 @@ void Font::initMetrics(int32_t fontFace, int32_t fontStyle, int32_t fontSize) {
   face = fontFace;
   style = fontStyle;
   size = fontSize;
-  RouteHostTrace();
   host::FontMetrics metrics;
   if (!host::GetSystemFontMetrics(&metrics)) metrics = {kFallbackAscent, kFallbackHeight};
   baseline = metrics.ascent;

@@ -10,7 +10,6 @@
 #include "host/module_path.h"
 #include "host/sdl_window.h"
 #include "host/user_language.h"
-#include "platform/host_trace.h"
 #include "platform/program_options.h"
 #include "platform/shell.h"
 #include "platform/startup_messages.h"
@@ -93,7 +92,6 @@ int WinMain(const ProgramOptions& options) {
   ShellState& shell = Shell();
   shell.moduleFolder = GetModuleDirectory();
   OpenLogStream(options.trace);
-  RouteHostTrace();  // the system font's and the media graph's lines, the message screen's too
   const std::string dataRoot = host::DataRoot();
   if (!std::filesystem::is_directory(dataRoot)) {
     return Finish(RefuseStart("no data set: the data folder \"" + dataRoot +

@@ -8,23 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "host/log.h"
 #include "host/message_font.h"
+#include "tests/support/runtime_fixture.h"
 
 namespace {
 
-std::vector<std::string> logged;
-
 class TextServiceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    logged.clear();
-    host::SetLogSink([](const char* line) { logged.emplace_back(line); });
-  }
-  void TearDown() override {
-    host::SetSystemFontFile("");
-    host::SetLogSink(nullptr);
-  }
+  void TearDown() override { host::SetSystemFontFile(""); }
+  TraceCapture trace_;
 };
 
 // The columns of a rendered line that hold ink: first and last, or -1 when none.
@@ -119,8 +111,8 @@ TEST_F(TextServiceTest, AMissingFontIsTracedOnceAndTheMessageScreenKeepsItsText)
   uint16_t inked = 5;
   EXPECT_FALSE(host::InkText(u"abc", 1, &inked, 1, 1, 1, 0, 0));
   EXPECT_EQ(inked, 5);
-  ASSERT_EQ(logged.size(), 1u);
-  EXPECT_NE(logged[0].find("/nonexistent/NoSuchFont.ttf"), std::string::npos);
+  ASSERT_EQ(trace_.lines().size(), 1u);
+  EXPECT_NE(trace_.lines()[0].find("/nonexistent/NoSuchFont.ttf"), std::string::npos);
 
   std::vector<uint16_t> fallback(100 * 40, 0), built(100 * 40, 0);
   host::DrawMessageScreenText(fallback.data(), 100, 40, 5, u"WAIT", 0xF800);
