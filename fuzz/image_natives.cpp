@@ -34,9 +34,7 @@ struct Arguments {
     uint8_t bytes[kArgumentBytes] = {};
     memcpy(bytes + kArgumentBytes - take, data + size - take, take);
     for (int32_t i = 0; i < kArgumentCount; i++) {
-      value[i] =
-          static_cast<int32_t>(bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16 |
-                               static_cast<uint32_t>(bytes[4 * i + 3]) << 24);
+      value[i] = FuzzInt32At(bytes + 4 * i);
     }
   }
   int32_t operator[](int32_t i) const { return value[i]; }

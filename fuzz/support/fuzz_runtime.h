@@ -17,6 +17,11 @@ inline void FuzzCheck(bool holds) {
   if (!holds) std::abort();
 }
 
+// The little-endian int32 at p: how targets take their arguments from the input.
+inline int32_t FuzzInt32At(const uint8_t* p) {
+  return static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24);
+}
+
 // Brings a runtime up once and never closes it; trace lines are counted into *traceLines (or
 // dropped when it is null), since the targets feed inputs whose faults are expected. A small
 // data heap keeps each run short.
