@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t units = std::min((size - kArguments * 4) / 2, kMostUnits);
   CharArray* chars = NewCharArray(static_cast<int32_t>(units));
   if (!chars) return 0;
-  std::memcpy(chars->elements(), data + kArguments * 4, units * 2);
+  if (units > 0) std::memcpy(chars->elements(), data + kArguments * 4, units * 2);
   String* text = NewObject<String>(chars);
   auto* image = javax_microedition_lcdui_Image::createImage(37, 23);
   auto* g = image ? image->getGraphics() : nullptr;

@@ -22,7 +22,7 @@ struct MemoryReader {
 ssize_t ReadBytes(void* handle, void* into, size_t bytes) {
   auto* reader = static_cast<MemoryReader*>(handle);
   const size_t n = std::min(bytes, reader->data.size() - reader->position);
-  std::memcpy(into, reader->data.data() + reader->position, n);
+  if (n > 0) std::memcpy(into, reader->data.data() + reader->position, n);
   reader->position += n;
   return static_cast<ssize_t>(n);
 }
@@ -84,6 +84,9 @@ class Mp3Decoder final : public Decoder {
 
   uint32_t read(int16_t* out, uint32_t count) override {
     const size_t frameBytes = size_t{format.channels} * 2;
+    // A stream's tag may announce fewer frames than its frames hold; the announced length is
+    // the sound's, so what lies beyond it is not played.
+    count = static_cast<uint32_t>(std::min<uint64_t>(count, frames - next_));
     uint32_t got = 0;
     while (got < count && !ended_) {
       size_t done = 0;
@@ -102,12 +105,14 @@ class Mp3Decoder final : public Decoder {
         ended_ = true;  // nothing more comes out
       }
     }
+    next_ += got;
     return got;
   }
 
   bool seek(uint64_t frame) override {
-    if (mpg123_seek(handle_, static_cast<off_t>(std::min(frame, frames)), SEEK_SET) < 0)
-      return false;
+    frame = std::min(frame, frames);
+    if (mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET) < 0) return false;
+    next_ = frame;
     ended_ = false;
     return true;
   }
@@ -121,6 +126,7 @@ class Mp3Decoder final : public Decoder {
   MemoryReader reader_;
   mpg123_handle* handle_ = nullptr;
   bool ended_ = false;
+  uint64_t next_ = 0;  // the frame the next read gives
 };
 
 }  // namespace

@@ -144,7 +144,10 @@ void DirectShowPlayer::prefetch() {
 void DirectShowPlayer::start() {
   if (state != kPrefetched) prefetch();
   if (lacksGraph(kRunError) || state == kClosed) return;
-  if (host::GraphPosition(graph) >= host::GraphDuration(graph)) host::SeekGraph(graph, 0);
+  // A sound that a decode error ended early has completed short of its duration.
+  if (host::GraphCompleted(graph) || host::GraphPosition(graph) >= host::GraphDuration(graph)) {
+    host::SeekGraph(graph, 0);
+  }
   if (!host::RunGraph(graph)) {
     DebugLog("%s", kRunError);
     return;
