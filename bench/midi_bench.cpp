@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_main.h"
 #include "host/graph_decoders.h"
 #include "tools/databuild/midi_writer.h"
 #include "tools/databuild/sound_fixtures.h"
@@ -51,9 +52,7 @@ double CpuSeconds() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  if (RunBenchmarks(argc, argv) != 0) return 1;
   auto decoder = OpenTune();
   if (!decoder) return 1;
   constexpr int kPasses = 5;

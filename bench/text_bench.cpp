@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/bench_main.h"
 #include "host/text_service.h"
 #include "javame/graphics.h"
 #include "javame/image.h"
@@ -85,6 +86,7 @@ double BestNanos(Draw draw) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  DropRuntimeTrace();
   auto mine = std::make_unique<Ours>();
   Theirs reference;
   if (!reference.font || !reference.screen) {
@@ -93,12 +95,10 @@ int main(int argc, char** argv) {
   }
   ours = mine.get();
   theirs = &reference;
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  if (RunBenchmarks(argc, argv) != 0) return 1;
   const double mineNs = BestNanos([] { ours->draw(); });
   const double theirNs = BestNanos([] { theirs->draw(); });
-  mine.reset();  // its shut-down trace comes before the result line
+  mine.reset();
   std::printf("ratio_vs_sdl_ttf: %.2f\n", mineNs / theirNs);
   return 0;
 }
