@@ -42,8 +42,10 @@ struct TextService {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   FontMetrics metrics{};
-  std::unordered_map<char32_t, Glyph> glyphs;  // nodes never move, so pointers stay good
-  const Glyph* latin[256] = {};                // the first 256 code points without hashing
+  // By glyph index, so the cache never outgrows the face: every code point the face lacks
+  // shares its missing-glyph box. Nodes never move, so pointers stay good.
+  std::unordered_map<FT_UInt, Glyph> glyphs;
+  const Glyph* latin[256] = {};  // the first 256 code points' glyphs, without a lookup
 };
 
 TextService& Service() {
@@ -82,11 +84,11 @@ bool Open(TextService& s) {
 // The glyph of a code point, rendered and cached on first use. Caller holds the lock.
 const Glyph& GlyphOf(TextService& s, char32_t code) {
   if (code < 256 && s.latin[code]) return *s.latin[code];
-  auto found = s.glyphs.find(code);
-  if (found != s.glyphs.end()) return found->second;
-  Glyph& glyph = s.glyphs[code];
-  if (code < 256) s.latin[code] = &glyph;
   const FT_UInt index = FT_Get_Char_Index(s.face, code);  // 0: the missing-glyph box
+  auto [found, added] = s.glyphs.try_emplace(index);
+  Glyph& glyph = found->second;
+  if (code < 256) s.latin[code] = &glyph;
+  if (!added) return glyph;
   if (FT_Load_Glyph(s.face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return glyph;
   const FT_GlyphSlot slot = s.face->glyph;
   const FT_Bitmap& bitmap = slot->bitmap;

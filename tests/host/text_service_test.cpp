@@ -49,6 +49,17 @@ TEST_F(TextServiceTest, TheFaceHasItsMetricsAndWidthsMatchTheInk) {
   const std::u16string halves = {pair[1], pair[0]};
   EXPECT_EQ(host::MeasureText(halves), 2 * host::MeasureText(u"\uE000"));
   EXPECT_LE(host::MeasureText(pair), host::MeasureText(halves));
+  // Every code point the face lacks draws the one missing-glyph box, ink and all.
+  const int box = static_cast<int>(host::MeasureText(u"\uE000"));
+  std::vector<uint32_t> boxes[3];
+  const char16_t* lacking[3] = {u"\uE000", u"\uF8FF", u"\U0010FFFD"};
+  for (int i = 0; i < 3; i++) {
+    boxes[i].resize(static_cast<size_t>(box) * metrics.height);
+    ASSERT_TRUE(host::RenderText(lacking[i], 1, boxes[i].data(), box, metrics.height, box, 0, 0));
+  }
+  EXPECT_GT(std::count(boxes[0].begin(), boxes[0].end(), 1u), 0);
+  EXPECT_EQ(boxes[1], boxes[0]);
+  EXPECT_EQ(boxes[2], boxes[0]);
 
   const std::u16string text = u"Plimora Wq";
   const int width = static_cast<int>(host::MeasureText(text));
