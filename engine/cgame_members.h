@@ -247,3 +247,12 @@
   // exists until the particle system lands.
   static void killEmitterParticles(int32_t e);
   static void stopEmitter(int32_t e);
+
+  // ---- Sound set-up and loaders (engine/sound_loaders.cpp) ----
+  // The sound manager for the 38 sound slots at volume 100, the content-type names of its
+  // three formats (not stored when the set-up raised, which is printed), and the further sound
+  // tables.
+  static void initSounds();
+  // Sounds 0 to 3, 13, 14, 12 and 34 to 37 of the sound pack into soundData, with their loop
+  // flags (1 for 0 to 3 and 12).
+  static void loadCommonSounds();

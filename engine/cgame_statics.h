@@ -8,6 +8,7 @@
 class ASprite;
 class ByteArray;
 class IntArray;
+class Long64Array;
 class Object;
 class ObjectArray;
 class ShortArray;
@@ -36,6 +37,13 @@ class javax_microedition_lcdui_Image;
 // particlePool, particleEmitters: int[3000][11] and int[50][11], a particle and an emitter a
 // row.
 // playTop: the screen's top row below which setClipToScreen clips (engine/draw_shapes.cpp).
+// soundIdChannels ... soundTrackTimes: the further sound tables of cGame::initSounds
+// (engine/sound_loaders.cpp): a byte[38] of -1, a byte[38], a byte[4] of -1 and a long[4] of -1.
+// particleDefsA, particleDefsB: the emitter definitions, a short[] row each (at least 12 and 6
+// values); particleDefsTraced: per definition, 1 once its faults have been traced.
+// particlePlayers: Object[3] of Object[] of MQLibPlayer, one per animation of each particle
+// sprite. particleLiveCount, particleBudget: live particles counted this frame and the slots
+// of each emitter processed (engine/particle_*.cpp).
 #define PLIMORA_STATICS_cGame_engine(REF, VALUE)      \
   REF(cGame, ByteArray, lzmaInput)                    \
   REF(cGame, ShortArray, lzmaProbs)                   \
@@ -85,4 +93,14 @@ class javax_microedition_lcdui_Image;
   REF(cGame, ByteArray, soundLoops)                   \
   REF(cGame, ObjectArray, particlePool)               \
   REF(cGame, ObjectArray, particleEmitters)           \
-  VALUE(cGame, int32_t, playTop)
+  VALUE(cGame, int32_t, playTop)                      \
+  REF(cGame, ByteArray, soundIdChannels)              \
+  REF(cGame, ByteArray, soundIdFlags)                 \
+  REF(cGame, ByteArray, soundTrackIds)                \
+  REF(cGame, Long64Array, soundTrackTimes)            \
+  REF(cGame, ObjectArray, particleDefsA)              \
+  REF(cGame, ObjectArray, particleDefsB)              \
+  REF(cGame, ByteArray, particleDefsTraced)           \
+  REF(cGame, ObjectArray, particlePlayers)            \
+  VALUE(cGame, int32_t, particleLiveCount)            \
+  VALUE(cGame, int32_t, particleBudget)
