@@ -256,3 +256,50 @@
   // Sounds 0 to 3, 13, 14, 12 and 34 to 37 of the sound pack into soundData, with their loop
   // flags (1 for 0 to 3 and 12).
   static void loadCommonSounds();
+
+  // ---- Particle definitions (engine/particle_definitions.cpp) ----
+  // Parses the emitter definitions entry into particleDefsA and particleDefsB (engine/
+  // particle_definitions.cpp gives the layout). A record cut off by the end of the entry ends
+  // the parse with a trace line; the definitions wholly before it are kept.
+  static void loadParticleDefinitions(ByteArray* data);
+
+  // ---- Particle emitters (engine/particle_emitters.cpp) ----
+  // An emitter index outside 0..49 does nothing (reads give 0).
+  // Starts the first free emitter at (x, y) in pixels with definition def; direction < 0
+  // takes the definition's angle; owner is the emitter's tag. The emitter, or -1 when none is
+  // free or def is not loaded (traced).
+  static int32_t startParticleEmitter(int32_t x, int32_t y, int32_t def, int32_t direction,
+                                      int32_t owner);
+  static void setEmitterPos(int32_t e, int32_t x, int32_t y);
+  static int32_t getEmitterX(int32_t e);
+  static int32_t getEmitterY(int32_t e);
+  static void setEmitterTarget(int32_t e, int32_t v);
+  // The emitter uses num / den of its definition's particle slots (nothing for den 0).
+  static void setEmitterSlotShare(int32_t e, int32_t num, int32_t den);
+  // Free for reuse once it is no longer active.
+  static void stopEmitter(int32_t e);
+  static void clearEmitterWord4(int32_t e);
+  static bool isEmitterState1(int32_t e);  // still active
+  // No more bursts, and every live particle dead.
+  static void killEmitterParticles(int32_t e);
+  static void resetEmitterParticles(int32_t e);  // every particle dead
+  static void countLiveParticles(int32_t e);     // into particleLiveCount
+  // One burst: dead slots filled until the definition's A[6] particles are made.
+  static void spawnEmitterParticles(int32_t e);
+
+  // ---- Particle frame (engine/particle_update.cpp) ----
+  // Every active emitter's frame by frameTime, above 1000 live particles with a share of
+  // 1000 slots each.
+  static void updateParticleEmitters();
+  static void updateParticleEmitter(int32_t e);
+
+  // ---- Particle players and painting (engine/particle_paint.cpp) ----
+  // Makes the particle players once the particle sprites (sprite table slots 6, 7 and 8) are
+  // loaded, one per animation; then frees every emitter and kills every particle.
+  static void createParticlePlayers();
+  // Paints the emitter's live particles on drawGraphics in the palette (kind 3: each its own).
+  static void paintParticleEmitter(int32_t e, int32_t palette);
+
+  // ---- Stand-ins until the game utilities land (engine/particle_stand_ins.cpp) ----
+  // base plus amplitude times the sine of an angle in degrees, rounded.
+  static int32_t addSineOffset(int32_t base, int32_t amplitude, int32_t degrees);
