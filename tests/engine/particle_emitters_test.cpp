@@ -255,3 +255,40 @@ TEST_F(ParticleTest, ABurstDrawsItsRandomNumbersInOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+// A definition whose particles cannot be seen is traced once, at its first start; its
+// particles live and move all the same.
+TEST_F(ParticleTest, DefinitionsWhoseParticlesCannotBeSeenAreTracedOnce) {
+  struct Case {
+    const char* name;
+    std::vector<int> b;
+    const char* traced;
+  };
+  const Case cases[] = {
+      {"sprite 5",
+       {5, 0, 500, 0, 0, 0},
+       "particle definition 0: sprite 5 is not one of the particle sprites 0..2"},
+      {"sprite -1", {-1, 0, 500, 0, 0, 0}, "particle definition 0: sprite -1 is not one of"},
+      {"life 0", {0, 0, 0, 0, 0, 0}, "particle definition 0: its particles live 0 ms"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Load({Quiet([&](ParticleDefinition& d) { d.b = c.b; })});
+    cGame::createParticlePlayers();
+    TraceCapture trace;
+    const int32_t e = cGame::startParticleEmitter(10, 10, 0, -1, 1);
+    cGame::startParticleEmitter(10, 10, 0, -1, 1);
+    bool found = false;
+    for (const std::string& line : trace.lines())
+      found = found || line.find(c.traced) != std::string::npos;
+    EXPECT_TRUE(found);
+    const size_t lines = trace.lines().size();
+    Frames(3);
+    EXPECT_EQ(trace.lines().size(), lines);
+    EXPECT_TRUE(cGame::isEmitterState1(e));
+  }
+}
+
+}  // namespace
