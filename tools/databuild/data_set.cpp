@@ -15,6 +15,9 @@
 #include "tools/databuild/level_writer.h"
 #include "tools/databuild/maths_tables.h"
 #include "tools/databuild/pack_writer.h"
+#include "tools/databuild/particle_content.h"
+#include "tools/databuild/particle_definitions_writer.h"
+#include "tools/databuild/particle_sprites.h"
 #include "tools/databuild/sound_content.h"
 #include "tools/databuild/string_constants.h"
 #include "tools/databuild/text_table_writer.h"
@@ -33,6 +36,7 @@ constexpr int kMathsPack = 113;
 constexpr int kFixedPointPack = 269;
 constexpr int kFontPack = 274;
 constexpr int kUiPack = 66;
+constexpr int kParticlePack = 76;
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
 
 std::string ConstantText(int number) {
@@ -92,6 +96,17 @@ Pack FontPack() {
   return pack;
 }
 
+// Entry 0: the particle definitions; entries 1 to 3: the particle sprites of sprite slots 6, 7
+// and 8.
+Pack ParticlePack() {
+  Pack pack{ConstantText(kParticlePack), {}, {0}};
+  pack.entries.push_back(PackEntry::Plain(0, WriteParticleDefinitions(GameParticleDefinitions())));
+  for (const SpriteData& sprite : {SparkSprite(), ShardSprite(), SmokeSprite()}) {
+    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
+  }
+  return pack;
+}
+
 // Entry 0: the sparkle of the loading bar.
 Pack UiPack() {
   Pack pack{ConstantText(kUiPack), {}, {0}};
@@ -115,7 +130,7 @@ std::vector<Pack> LevelPacks() {
 
 std::vector<Pack> DataSetPacks() {
   std::vector<Pack> packs = {SoundPack(),      TextPack(), LogoPack(), MathsPack(),
-                             FixedPointPack(), FontPack(), UiPack()};
+                             FixedPointPack(), FontPack(), UiPack(),   ParticlePack()};
   for (Pack& pack : LevelPacks()) packs.push_back(std::move(pack));
   return packs;
 }
