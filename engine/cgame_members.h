@@ -300,6 +300,6 @@
   // Paints the emitter's live particles on drawGraphics in the palette (kind 3: each its own).
   static void paintParticleEmitter(int32_t e, int32_t palette);
 
-  // ---- Stand-ins until the game utilities land (engine/particle_stand_ins.cpp) ----
+  // ---- Stand-ins until the game utilities land (engine/particle_player_seam.cpp) ----
   // base plus amplitude times the sine of an angle in degrees, rounded.
   static int32_t addSineOffset(int32_t base, int32_t amplitude, int32_t degrees);

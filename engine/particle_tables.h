@@ -8,6 +8,7 @@
 
 #include "runtime/array.h"
 
+class ASprite;
 class MQLibPlayer;
 
 namespace particles {
@@ -92,11 +93,21 @@ IntArray* EmitterRow(int32_t e);
 // The particle of pool slot `slot`, null when it is missing.
 IntArray* ParticleRow(int32_t slot);
 
+// Particle sprite `sprite` (0..2) of the sprite table, null when it is not loaded
+// (engine/particle_paint.cpp).
+ASprite* ParticleSprite(int32_t sprite);
 // The player of animation anim of particle sprite `sprite`, null when there is none (no such
-// sprite or animation, or the players are not made yet) (engine/particle_paint.cpp).
+// sprite or animation, or the players are not made yet).
 MQLibPlayer* ParticlePlayer(int32_t sprite, int32_t anim);
 // The animation-frames of that animation; 0 without a player.
 int32_t ParticleFrames(int32_t sprite, int32_t anim);
+
+// What the particles ask of the animation player (engine/particle_player_seam.cpp, until the
+// player lands): a player bound to a sprite's animation, and its paint of animation-frame
+// `frame` at (x, y) on drawGraphics.
+MQLibPlayer* NewParticlePlayer(ASprite* sprite, int32_t anim);
+void RenderParticlePlayer(MQLibPlayer* player, ASprite* sprite, int32_t anim, int32_t frame,
+                          int32_t x, int32_t y);
 
 // The slots of emitter e's block that a burst, a count or a paint walks: min(word 9, 60),
 // not below 0.

@@ -127,6 +127,7 @@ void WorkArrays(GameStatics* s) {
   s->cGame_rectScratch = NewIntArray(4);
   s->cGame_particlePool = IntRows(kParticles, kParticleWords);
   s->cGame_particleEmitters = IntRows(kEmitters, kParticleWords);
+  s->cGame_particleBudget = kParticles / kEmitters;  // every slot until a frame shares them
 }
 
 void ConstantTables(GameStatics* s) {
