@@ -1,6 +1,7 @@
 // cGame's sound set-up and loaders: the sound manager made for the game's 38 slots with the
 // content-type names of its formats, and the sound pack's entries read into soundData with
 // the loop flags that cGame::playSound reads (1: the sound is music, or a jingle of priority).
+#include "engine/level_sound_seams.h"
 #include "engine/mqlib_player.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
@@ -88,4 +89,24 @@ void cGame::loadCommonSounds() {
   openPack(GetConstantString(kSoundPack));
   for (const SoundEntry& sound : kCommonSounds) LoadSound(s, sound.id, sound.loops);
   closeResourceStream();
+}
+
+// Step 5: the world's music (its last level's own on level 12) and the play effects 15 to 20;
+// step 6: the effects 21 to 27 and those of the level's boss and features. The pack stays open
+// for the loader's next step.
+void cGame::loadLevelSounds(int32_t step) {
+  constexpr int32_t kFirstMusic = 4, kLastLevel = 12;
+  GameStatics* s = Statics<GameStatics>();
+  if (step == 5) {
+    const bool last = s->cGame_currentLevel == kLastLevel;
+    LoadSound(s, kFirstMusic + level_sounds::WorldMusic(s->cGame_currentWorld, last), 1);
+    for (int32_t id = 15; id <= 20; id++) LoadSound(s, id, 0);
+  } else if (step == 6) {
+    for (int32_t id = 21; id <= 27; id++) LoadSound(s, id, 0);
+    const int32_t boss = level_sounds::BossKind();
+    if (boss == 0) LoadSound(s, 28, 0);
+    if (boss == 1) LoadSound(s, 31, 0);
+    if (boss == 2 || boss == 5 || level_sounds::LevelFeature(4)) LoadSound(s, 29, 0);
+    if (boss == 4 || level_sounds::LevelFeature(6)) LoadSound(s, 30, 0);
+  }
 }
