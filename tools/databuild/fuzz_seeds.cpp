@@ -28,6 +28,8 @@
 #include "tools/databuild/midi_writer.h"
 #include "tools/databuild/modified_utf8.h"
 #include "tools/databuild/pack_writer.h"
+#include "tools/databuild/particle_content.h"
+#include "tools/databuild/particle_definitions_writer.h"
 #include "tools/databuild/png_writer.h"
 #include "tools/databuild/sound_content.h"
 #include "tools/databuild/sound_fixtures.h"
@@ -587,6 +589,24 @@ std::vector<Seed> LevelHeaderSeeds() {
   return seeds;
 }
 
+// particle_definitions reads its whole input as the definitions entry. Seeds: the game's
+// definitions, and records the parser must cope with: a B record before any A record, rows of
+// 3 and of 20 values, unknown record types, and the game's entry cut inside a record.
+std::vector<Seed> ParticleDefinitionsSeeds() {
+  const std::vector<ParticleDefinition> game = GameParticleDefinitions();
+  const Seed whole = WriteParticleDefinitions(game);
+  std::vector<int> twenty(20, 30);
+  const ParticleRecord odd[] = {{2, {0, 1, 300, 10, 0, 0}},
+                                {1, {0, 360, 100}},
+                                {7, {}},
+                                {2, {1, 0, 400}},
+                                {1, game[0].a},
+                                {1, twenty},
+                                {2, twenty},
+                                {0, {}}};
+  return {whole, WriteParticleRecords(odd), Seed(whole.begin(), whole.end() - 3)};
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -608,6 +628,7 @@ constexpr SeedSource kSeedSources[] = {
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
     {"pack_reader", PackReaderSeeds},
     {"progress_record", ProgressRecordSeeds},
+    {"particle_definitions", ParticleDefinitionsSeeds},
     {"record_store_open", RecordStoreSeeds},
     {"sprite_load", SpriteLoadSeeds},
     {"text_arguments", TextArgumentsSeeds},
