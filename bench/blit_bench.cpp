@@ -177,12 +177,8 @@ class MedianRecorder : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  DropRuntimeTrace();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   MedianRecorder reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarksWith(argc, argv, &reporter)) return 1;
   if (reporter.ours > 0 && reporter.sdl > 0) {
     printf("ratio_vs_sdl: %.3f\n", reporter.ours / reporter.sdl);
   } else {

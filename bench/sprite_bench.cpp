@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/bench_main.h"
 #include "engine/pix_effects.h"
 #include "engine/sprite.h"
 #include "game/game_statics.h"
@@ -167,11 +168,8 @@ class MedianRecorder : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   MedianRecorder reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarksWith(argc, argv, &reporter)) return 1;
   if (reporter.cachedSeconds > 0) {
     printf("sprite_screens_per_s: %.0f\n", 1.0 / reporter.cachedSeconds);
   } else {
