@@ -45,22 +45,29 @@ uint32_t MixRgb(uint32_t a, uint32_t b, double t) {
   return out;
 }
 
-void AddStop(cairo_pattern_t* pattern, double at, uint32_t rgb) {
-  cairo_pattern_add_color_stop_rgb(pattern, at, ((rgb >> 16) & 0xFF) / 255.0,
-                                   ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
+struct Stop {
+  double at;
+  uint32_t rgb;
+};
+
+// Fills the current path with `pattern` running through three colour stops, keeping the path
+// for an outline; the pattern is used up.
+void FillWith(cairo_t* cr, cairo_pattern_t* pattern, const Stop (&stops)[3]) {
+  for (const Stop& stop : stops) {
+    cairo_pattern_add_color_stop_rgb(pattern, stop.at, ((stop.rgb >> 16) & 0xFF) / 255.0,
+                                     ((stop.rgb >> 8) & 0xFF) / 255.0, (stop.rgb & 0xFF) / 255.0);
+  }
+  cairo_set_source(cr, pattern);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(pattern);
 }
 
 // A disc of radius r filled from `inner` at its centre through `middle` to `outer`, outlined.
 void GlowDisc(cairo_t* cr, double c, double r, uint32_t inner, uint32_t middle, uint32_t outer,
               uint32_t outline) {
   cairo_arc(cr, c, c, r, 0, 2 * kPi);
-  cairo_pattern_t* fill = cairo_pattern_create_radial(c, c, 0, c, c, r);
-  AddStop(fill, 0, inner);
-  AddStop(fill, 0.45, middle);
-  AddStop(fill, 1, outer);
-  cairo_set_source(cr, fill);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(fill);
+  FillWith(cr, cairo_pattern_create_radial(c, c, 0, c, c, r),
+           {{0, inner}, {0.45, middle}, {1, outer}});
   cairo_set_line_width(cr, 1.0);
   SetSourceRgb(cr, outline);
   cairo_stroke(cr);
@@ -106,13 +113,8 @@ void Star(cairo_t* cr, double c, double t) {
     }
   }
   cairo_close_path(cr);
-  cairo_pattern_t* fill = cairo_pattern_create_radial(c, c, 0, c, c, outer);
-  AddStop(fill, 0, 0xFFFFFF);
-  AddStop(fill, 0.4, 0xFFD23A);
-  AddStop(fill, 1, 0xE8940E);
-  cairo_set_source(cr, fill);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(fill);
+  FillWith(cr, cairo_pattern_create_radial(c, c, 0, c, c, outer),
+           {{0, 0xFFFFFF}, {0.4, 0xFFD23A}, {1, 0xE8940E}});
   cairo_set_line_width(cr, 1.2);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   SetSourceRgb(cr, 0x9A4E06);
@@ -139,13 +141,8 @@ void Shard(cairo_t* cr, double c, double t) {
   cairo_line_to(cr, 2.0, 1.0);
   cairo_line_to(cr, -1.5, 6.5);
   cairo_close_path(cr);
-  cairo_pattern_t* fill = cairo_pattern_create_linear(0, -7, 0, 6);
-  AddStop(fill, 0, 0xF4F4F4);
-  AddStop(fill, 0.35, 0xA8A8A8);
-  AddStop(fill, 1, 0x585858);
-  cairo_set_source(cr, fill);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(fill);
+  FillWith(cr, cairo_pattern_create_linear(0, -7, 0, 6),
+           {{0, 0xF4F4F4}, {0.35, 0xA8A8A8}, {1, 0x585858}});
   cairo_set_line_width(cr, 1.0 / s);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   SetSourceRgb(cr, 0x303030);
@@ -163,13 +160,8 @@ void Shard(cairo_t* cr, double c, double t) {
 void Drop(cairo_t* cr, double c, double t) {
   const double r = Mix(2.2, 6.0, t);
   cairo_arc(cr, c, c, r, 0, 2 * kPi);
-  cairo_pattern_t* fill = cairo_pattern_create_radial(c - r * 0.35, c - r * 0.35, r * 0.1, c, c, r);
-  AddStop(fill, 0, 0xF0F0F0);
-  AddStop(fill, 0.55, 0x9C9C9C);
-  AddStop(fill, 1, 0x505050);
-  cairo_set_source(cr, fill);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(fill);
+  FillWith(cr, cairo_pattern_create_radial(c - r * 0.35, c - r * 0.35, r * 0.1, c, c, r),
+           {{0, 0xF0F0F0}, {0.55, 0x9C9C9C}, {1, 0x505050}});
   cairo_set_line_width(cr, 1.0);
   SetSourceRgb(cr, 0x2C2C2C);
   cairo_stroke(cr);
