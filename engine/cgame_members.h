@@ -242,12 +242,6 @@
   // The triangle filled with translucent spans of the span colour row (solidPalette).
   static void fillTriangle(int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
-  // ---- Particle emitters (engine/particle_seams.cpp) ----
-  // Emitter e's bursts stopped and its particles gone; emitter e free for reuse. No emitter
-  // exists until the particle system lands.
-  static void killEmitterParticles(int32_t e);
-  static void stopEmitter(int32_t e);
-
   // ---- Sound set-up and loaders (engine/sound_loaders.cpp) ----
   // The sound manager for the 38 sound slots at volume 100, the content-type names of its
   // three formats (not stored when the set-up raised, which is printed), and the further sound
@@ -303,7 +297,3 @@
   static void createParticlePlayers();
   // Paints the emitter's live particles on drawGraphics in the palette (kind 3: each its own).
   static void paintParticleEmitter(int32_t e, int32_t palette);
-
-  // ---- Stand-ins until the game utilities land (engine/particle_player_seam.cpp) ----
-  // base plus amplitude times the sine of an angle in degrees, rounded.
-  static int32_t addSineOffset(int32_t base, int32_t amplitude, int32_t degrees);

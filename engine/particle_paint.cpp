@@ -33,7 +33,8 @@ ObjectArray* MakePlayers(int32_t sprite) {
   if (!art) return nullptr;
   ObjectArray* players = NewObjectArray(cid::MQLibPlayer, AnimCount(art));
   for (int32_t a = 0; players && a < players->length; a++) {
-    MQLibPlayer* player = NewParticlePlayer(ParticleSprite(sprite), a);
+    auto* player = NewObject<MQLibPlayer>(ParticleSprite(sprite), 0, 0);
+    if (player) player->setAnim(a, 0);
     players->elements()[a] = player;
   }
   return players;
@@ -59,9 +60,9 @@ MQLibPlayer* ParticlePlayer(int32_t sprite, int32_t anim) {
 }
 
 int32_t ParticleFrames(int32_t sprite, int32_t anim) {
-  ASprite* art = ParticleSprite(sprite);
-  if (!ParticlePlayer(sprite, anim) || !art || anim >= AnimCount(art)) return 0;
-  return art->getAFrameCount(anim);
+  MQLibPlayer* player = ParticlePlayer(sprite, anim);
+  const int32_t frames = player ? player->getAnimFrameCount() : 0;
+  return frames > 0 ? frames : 0;
 }
 
 }  // namespace particles
@@ -114,7 +115,10 @@ void cGame::paintParticleEmitter(int32_t e, int32_t palette) {
     // length wraps around it.
     const int32_t frameMs = w[kFrameMs] > 0 ? w[kFrameMs] : 1;
     const int32_t frame = w[kLife] / frameMs % frames;
-    RenderParticlePlayer(player, art, anim, frame, Pixels(w[kParticleX]), Pixels(w[kParticleY]));
+    player->x = Pixels(w[kParticleX]);
+    player->y = Pixels(w[kParticleY]);
+    player->setFrame(frame);
+    player->render();
     s->cGame_particleLiveCount++;
     if (d.a[kKind] == kKindNoEffect) s->MQPixEffects_effectMask &= ~kNoEffectBit;
   }

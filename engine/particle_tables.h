@@ -102,13 +102,6 @@ MQLibPlayer* ParticlePlayer(int32_t sprite, int32_t anim);
 // The animation-frames of that animation; 0 without a player.
 int32_t ParticleFrames(int32_t sprite, int32_t anim);
 
-// What the particles ask of the animation player (engine/particle_player_seam.cpp, until the
-// player lands): a player bound to a sprite's animation, and its paint of animation-frame
-// `frame` at (x, y) on drawGraphics.
-MQLibPlayer* NewParticlePlayer(ASprite* sprite, int32_t anim);
-void RenderParticlePlayer(MQLibPlayer* player, ASprite* sprite, int32_t anim, int32_t frame,
-                          int32_t x, int32_t y);
-
 // The slots of emitter e's block that a burst, a count or a paint walks: min(word 9, 60),
 // not below 0.
 inline int32_t UsedSlots(const int32_t* emitter) {
