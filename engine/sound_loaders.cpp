@@ -98,8 +98,15 @@ void cGame::loadLevelSounds(int32_t step) {
   constexpr int32_t kFirstMusic = 4, kLastLevel = 12;
   GameStatics* s = Statics<GameStatics>();
   if (step == 5) {
-    const bool last = s->cGame_currentLevel == kLastLevel;
-    LoadSound(s, kFirstMusic + level_sounds::WorldMusic(s->cGame_currentWorld, last), 1);
+    ByteArray* music =
+        s->cGame_currentLevel == kLastLevel ? s->cGame_worldFinalMusicIds : s->cGame_worldMusicIds;
+    const int32_t world = s->cGame_currentWorld;
+    if (music && world >= 0 && world < music->length) {
+      LoadSound(s, kFirstMusic + music->elements()[world], 1);
+    } else {
+      DebugLog("cGame::loadLevelSounds: world %d has no music in the music tables; none loaded",
+               world);
+    }
     for (int32_t id = 15; id <= 20; id++) LoadSound(s, id, 0);
   } else if (step == 6) {
     for (int32_t id = 21; id <= 27; id++) LoadSound(s, id, 0);

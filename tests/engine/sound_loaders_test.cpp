@@ -9,6 +9,7 @@
 #include "runtime/string.h"
 #include "tests/engine/sound_fixture.h"
 #include "tests/support/array_values.h"
+#include "tests/support/managed_bytes.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
@@ -51,27 +52,33 @@ TEST_F(SoundLoadersTest, TheCommonSoundsLoadWithTheirLoopFlags) {
 }
 
 // The level's sounds, a loader step at a time, from the pack left open; the stream stays open.
-// Every world plays the first music and no level has a boss or a feature until the loader's
-// tables and the boss land.
+// No level has a boss or a feature until the boss and the feature flags land.
 TEST_F(SoundLoadersTest, TheLevelsSoundsLoadAStepAtATime) {
   struct Case {
-    int32_t step;
+    const char* name;
+    int32_t step, world, level;
     std::vector<int32_t> loaded;
     std::vector<int32_t> looped;
   };
   const Case cases[] = {
-      {5, {4, 15, 16, 17, 18, 19, 20}, {4}},
-      {6, {21, 22, 23, 24, 25, 26, 27}, {}},
-      {4, {}, {}},
-      {7, {}, {}},
+      {"the world's music", 5, 1, 3, {6, 15, 16, 17, 18, 19, 20}, {6}},
+      {"the last level's own", 5, 1, 12, {9, 15, 16, 17, 18, 19, 20}, {9}},
+      {"a world outside the tables", 5, 3, 0, {15, 16, 17, 18, 19, 20}, {}},
+      {"the play effects", 6, 0, 0, {21, 22, 23, 24, 25, 26, 27}, {}},
+      {"step 4", 4, 0, 0, {}, {}},
+      {"step 7", 7, 0, 0, {}, {}},
   };
   PlantDataSetPacks();
+  S()->cGame_worldMusicIds = ManagedBytes({0, 2, 1});
+  S()->cGame_worldFinalMusicIds = ManagedBytes({3, 5, 4});
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.step);
+    SCOPED_TRACE(c.name);
     for (int32_t id = 0; id < kSlots; id++) {
       S()->cGame_soundData->elements()[id] = nullptr;
       S()->cGame_soundLoops->elements()[id] = 0;
     }
+    S()->cGame_currentWorld = c.world;
+    S()->cGame_currentLevel = c.level;
     cGame::openPack(GetConstantString(92));
     cGame::loadLevelSounds(c.step);
     if (!c.loaded.empty()) {
@@ -89,6 +96,19 @@ TEST_F(SoundLoadersTest, TheLevelsSoundsLoadAStepAtATime) {
     EXPECT_EQ(loaded, c.loaded);
     EXPECT_EQ(looped, c.looped);
   }
+}
+
+// The game's one-track player plays a common sound on its own Player.
+TEST_F(SoundLoadersTest, PlayingACommonSoundStartsItsPlayer) {
+  PlantDataSetPacks();
+  cGame::loadCommonSounds();
+  cGame::playSound(0, 1);
+  auto* player = static_cast<javax_microedition_media_Player*>(
+      S()->cGame_currentSound->getInterface(cid::javax_microedition_media_Player));
+  ASSERT_NE(player, nullptr);
+  EXPECT_EQ(player->getState(), javax_microedition_media_Player::kStarted);
+  EXPECT_EQ(S()->cGame_currentSoundId, 0);
+  cGame::stopSound();
 }
 
 // A common sound taken into a manager slot plays on a channel.
