@@ -55,6 +55,22 @@ void DisplaySurface::showMessageScreen(std::u16string_view text) {
   showPendingFrame();
 }
 
+void DisplaySurface::setOverlay(std::u16string_view text, uint16_t colour, int x, int y) {
+  std::lock_guard<std::mutex> guard(frontLock_);
+  overlay_.text.assign(text);
+  overlay_.colour = colour;
+  overlay_.x = x;
+  overlay_.y = y;
+  pending_ = true;
+}
+
+void DisplaySurface::clearOverlay() {
+  std::lock_guard<std::mutex> guard(frontLock_);
+  if (overlay_.text.empty()) return;
+  overlay_.text.clear();
+  pending_ = true;
+}
+
 std::u16string DisplaySurface::messageScreenText() const {
   std::lock_guard<std::mutex> guard(frontLock_);
   return messageText_;

@@ -75,15 +75,28 @@ class DisplaySurface {
   void showMessageScreen(std::u16string_view text);
   std::u16string messageScreenText() const;
 
+  // Any thread: text laid over whatever the screen shows, its box's top-left at (x, y), its
+  // glyphs in the RGB565 colour and nothing else drawn. The front buffer keeps the frame
+  // itself; copyFrontBuffer and the main thread's showing draw the overlay over it. Replaces
+  // any overlay; clearOverlay takes it away. Both touch no managed memory.
+  void setOverlay(std::u16string_view text, uint16_t colour, int x, int y);
+  void clearOverlay();
+
   ScreenFormat screenFormat() const { return presenter_->screenFormat(); }
 
  private:
   std::unique_ptr<FramePresenter> presenter_;
   std::unique_ptr<uint16_t[]> back_;
   std::unique_ptr<uint16_t[]> front_;
-  mutable std::mutex frontLock_;  // guards front_, pending_ and messageText_
+  mutable std::mutex frontLock_;  // guards front_, pending_, messageText_ and overlay_
   bool pending_ = false;
   std::u16string messageText_;
+  struct Overlay {
+    std::u16string text;  // empty: none
+    uint16_t colour = 0;
+    int x = 0;
+    int y = 0;
+  } overlay_;  // guarded by frontLock_
   std::atomic<uint64_t> presented_{0};
   std::atomic<bool> smooth_{false};
 };

@@ -2,7 +2,7 @@
 // DataOutputStream. The object list and the free lists are copied first, under the list
 // lock, so nothing this dump allocates can change what it describes. Byte layout:
 //   header     u8 1, three bytes 0
-//   classes    int32 137 (big-endian); per class uint16 name length (big-endian), the name
+//   classes    int32 kClassCount (big-endian); per class uint16 name length (big-endian), the name
 //   objects    int32 count (big-endian); per object int32 words, little-endian: class id,
 //              address, block size with header, 0, has-body flag (0 or 1); with a body three
 //              more: body address, body block size with header (-1 off the data heap), body

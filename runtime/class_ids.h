@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-constexpr int32_t kClassCount = 137;
+constexpr int32_t kClassCount = 141;
 constexpr int32_t kNoSuperclass = 0xFEEE;                           // the superclass id of Object
 constexpr int16_t kReleasedClassId = static_cast<int16_t>(0xFEEE);  // written by the sweep
 
@@ -147,5 +147,10 @@ enum : int16_t {
   ISound = 134,
   IStatisticsScreen = 135,
   ITentMenu = 136,
+  // The network natives' own classes, after the translated ones.
+  HttpConnectionImpl = 137,
+  SocketConnectionImpl = 138,
+  SocketInputStream = 139,
+  SocketOutputStream = 140,
 };
 }  // namespace cid

@@ -140,6 +140,10 @@ const char* const kClassNames[kClassCount] = {
     "ISound",
     "IStatisticsScreen",
     "ITentMenu",
+    "HttpConnectionImpl",
+    "SocketConnectionImpl",
+    "SocketInputStream",
+    "SocketOutputStream",
 };
 
 const int32_t kSuperclassIds[kClassCount] = {
@@ -280,4 +284,8 @@ const int32_t kSuperclassIds[kClassCount] = {
     0,              // 134 ISound
     0,              // 135 IStatisticsScreen
     0,              // 136 ITentMenu
+    0,              // 137 HttpConnectionImpl
+    0,              // 138 SocketConnectionImpl
+    21,             // 139 SocketInputStream
+    23,             // 140 SocketOutputStream
 };

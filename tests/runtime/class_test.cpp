@@ -37,6 +37,9 @@ TEST_F(ClassTest, TableHoldsNamesIdsAndSuperclasses) {
       {118, "cGame", 82},
       {120, "MarqPLIM", 102},
       {136, "ITentMenu", 0},
+      {137, "HttpConnectionImpl", 0},
+      {139, "SocketInputStream", 21},
+      {140, "SocketOutputStream", 23},
   };
   for (const Row& row : rows) {
     Class* record = Class::findById(row.id);
