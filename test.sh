@@ -4,8 +4,9 @@
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
 #   ./test.sh --tsan      ThreadSanitizer build in build-tsan/; runs the runtime tests (threads,
 #                         monitors, the collector), the game's (its game thread and input), the
-#                         timer's, and the media graph's and DirectShow player's (event threads
-#                         and the audio thread over one graph)
+#                         timer's, the media graph's and DirectShow player's (event threads
+#                         and the audio thread over one graph) and the network's (loopback
+#                         servers, blocked reads, closes)
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
@@ -17,7 +18,7 @@ case "$mode" in
   --sanitize) dir=build-asan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_SANITIZE=ON) ;;
   --tsan)
     dir=build-tsan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_TSAN=ON)
-    select=(-L '^(runtime|game|javame-threads|host-threads|platform-threads)$') ;;
+    select=(-L '^(runtime|game|javame-threads|host-threads|platform-threads|network)$') ;;
   *) echo "usage: $0 [--sanitize|--tsan]" >&2; exit 2 ;;
 esac
 
