@@ -44,12 +44,10 @@ java_io_OutputStream* javax_microedition_io_Connector::openOutputStream(String* 
 
 java_io_DataInputStream* javax_microedition_io_Connector::openDataInputStream(String* name) {
   java_io_InputStream* stream = openInputStream(name);
-  if (GetPendingException()) return nullptr;
-  return NewObject<java_io_DataInputStream>(stream);
+  return stream ? NewObject<java_io_DataInputStream>(stream) : nullptr;
 }
 
 java_io_DataOutputStream* javax_microedition_io_Connector::openDataOutputStream(String* name) {
   java_io_OutputStream* stream = openOutputStream(name);
-  if (GetPendingException()) return nullptr;
-  return NewObject<java_io_DataOutputStream>(stream);
+  return stream ? NewObject<java_io_DataOutputStream>(stream) : nullptr;
 }

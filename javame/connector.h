@@ -38,6 +38,8 @@ class javax_microedition_io_Connector {
   static java_io_InputStream* openInputStream(String* name);
   // open(name, WRITE), then the connection's openOutputStream.
   static java_io_OutputStream* openOutputStream(String* name);
+  // A new data stream over openInputStream(name) or openOutputStream(name); null when that
+  // gave none.
   static java_io_DataInputStream* openDataInputStream(String* name);
   static java_io_DataOutputStream* openDataOutputStream(String* name);
 };

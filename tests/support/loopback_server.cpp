@@ -64,6 +64,7 @@ void LoopbackServer::run() {
     exchange(*this, peer);
     finished_++;
   }
+  listener_.Close();  // a connection still waiting to be accepted is reset, never left hanging
   std::lock_guard<std::mutex> guard(lock_);
   stopping_ = true;
   changed_.notify_all();
