@@ -65,7 +65,7 @@ TEST(HttpResponseTest, LinesAndBodiesThatAreReadAsTheyCome) {
   } kCases[] = {
       {WriteHttpResponse({200, "OK", {}, "to the end", false}), 200, "OK", "to the end"},
       {WriteHttpResponse({404, "Not Found", {}, "gone"}), 404, "Not Found", "gone"},
-      {"HTTP/1.1 204\n\n", 204, "", ""},                          // LF alone ends lines
+      {"HTTP/1.1 204\n\n", 204, "", ""},  // LF alone ends lines
       {"HTTP/1.0 200 OK\r\nno colon here\r\nA: b\r\n\r\nx", 200, "OK", "x"},
       {"HTTP/1.0 200 Fine Thanks\r\nContent-Length: 2\r\n\r\nabEXTRA", 200, "Fine Thanks", "ab"},
       {"HTTP/1.0 599 Top\r\nTransfer-Encoding: Identity\r\n\r\n", 599, "Top", ""},

@@ -32,13 +32,12 @@ TEST(SocketClientTest, RecvLineStoresUpToMaximumLessOneWithoutLineEnds) {
     int32_t result;
     std::string stored;
   } kCases[] = {
-      {"ab\r\n", 16, 2, "ab"},
-      {"abcdef\n", 4, 3, "abc"},  // the rest stays unread
-      {"a\rb\n", 16, 2, "ab"},    // a carriage return anywhere is dropped
-      {"x", 16, 1, "x"},          // the peer closes after it
-      {"", 16, 0, ""},            // the peer closes at once
-      {"\nrest", 16, 0, ""},      // an empty line
-      {"ab\n", 1, 0, ""},         // room for the terminator alone
+      {"ab\r\n", 16, 2, "ab"}, {"abcdef\n", 4, 3, "abc"},  // the rest stays unread
+      {"a\rb\n", 16, 2, "ab"},                             // a carriage return anywhere is dropped
+      {"x", 16, 1, "x"},                                   // the peer closes after it
+      {"", 16, 0, ""},                                     // the peer closes at once
+      {"\nrest", 16, 0, ""},                               // an empty line
+      {"ab\n", 1, 0, ""},                                  // room for the terminator alone
   };
   for (const auto& c : kCases) {
     LoopbackServer server({SendAndClose(c.sent)});

@@ -40,9 +40,8 @@ TEST_F(ConnectorTest, TheStreamOperationsWrapWhatTheConnectionOpens) {
   static_cast<SocketOutputStream*>(out)->connection->close();  // the server serves in turn
   static_cast<SocketInputStream*>(in)->connection->close();
   java_io_DataOutputStream* dataOut = Connector::openDataOutputStream(url);
-  java_io_DataInputStream* dataIn =
-      NewObject<java_io_DataInputStream>(static_cast<SocketOutputStream*>(dataOut->out)
-                                             ->connection->openInputStream());
+  java_io_DataInputStream* dataIn = NewObject<java_io_DataInputStream>(
+      static_cast<SocketOutputStream*>(dataOut->out)->connection->openInputStream());
   dataOut->writeInt(0x12345678);
   dataOut->writeUTF(NewJavaString("round trip"));
   EXPECT_EQ(dataIn->readInt(), 0x12345678);

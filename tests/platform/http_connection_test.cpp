@@ -48,7 +48,8 @@ TEST_F(HttpConnectionTest, AResponseWithOrWithoutALengthGivesItsCodeHeadersAndBy
     EXPECT_EQ(connection->getHeaderFieldInt(S("content-type"), -1), -1);
     EXPECT_EQ(connection->getHeaderFieldDate(S("x-none"), 77), 77);
     EXPECT_EQ(connection->getLength(), 8);
-    EXPECT_EQ(TextOf(connection->getHeaderFieldKey(0)), withLength ? "Content-Length" : "Content-Type");
+    EXPECT_EQ(TextOf(connection->getHeaderFieldKey(0)),
+              withLength ? "Content-Length" : "Content-Type");
     EXPECT_EQ(connection->getHeaderField(3 + (withLength ? 0 : -1)), nullptr);
     EXPECT_EQ(connection->getEncoding(), nullptr);
     EXPECT_EQ(ReadAll(connection->openInputStream()), "the body");
@@ -126,9 +127,8 @@ TEST_F(HttpConnectionTest, FailedRequestsRaiseFromOpenInputStreamAndLeaveCodeMin
   } kCases[] = {
       {"silence", Silence()},
       {"a short body", Answer("HTTP/1.0 200 OK\r\nContent-Length: 50\r\n\r\nonly this")},
-      {"an oversize body",
-       Answer("HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(host::kMaxContent + 1) +
-              "\r\n\r\n")},
+      {"an oversize body", Answer("HTTP/1.0 200 OK\r\nContent-Length: " +
+                                  std::to_string(host::kMaxContent + 1) + "\r\n\r\n")},
       {"a garbage status line", Answer("HTTP/1.0 two hundred\r\n\r\nbody")},
       {"a chunked body", Answer("HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n0\r\n\r\n")},
   };

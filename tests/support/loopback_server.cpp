@@ -59,7 +59,8 @@ void LoopbackServer::run() {
       accepted = listener_.Accept(&peer) != 0;
     }
     if (!accepted) break;
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     peer.setReadTimeout(static_cast<int32_t>(std::max<int64_t>(1, left.count())));
     exchange(*this, peer);
     finished_++;

@@ -22,6 +22,7 @@
 #include "tools/databuild/game_texts.h"
 #include "tools/databuild/level_plan.h"
 #include "tools/databuild/level_writer.h"
+#include "tools/databuild/http_response_writer.h"
 #include "tools/databuild/little_endian.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/maths_tables.h"
@@ -53,6 +54,14 @@ Seed Utf16Bytes(std::u16string_view text) {
     bytes.push_back(static_cast<uint8_t>(unit));
     bytes.push_back(static_cast<uint8_t>(unit >> 8));
   }
+  return bytes;
+}
+
+// One control byte, then the bytes of a text: the form of the network targets' inputs.
+Seed ByteThenText(uint8_t first, std::string_view text) {
+  Seed bytes(1 + text.size());
+  bytes[0] = first;
+  std::copy(text.begin(), text.end(), bytes.begin() + 1);
   return bytes;
 }
 
@@ -607,6 +616,67 @@ std::vector<Seed> ParticleDefinitionsSeeds() {
   return {whole, WriteParticleRecords(odd), Seed(whole.begin(), whole.end() - 3)};
 }
 
+// http_response reads a step byte (reads of 1 + step % 64 bytes; bit 7 a body limit of 100),
+// then the server's bytes. Seeds: 200 with and without a Content-Length, 404, odd and repeated
+// headers, chunked, short and truncated responses, each under a few steps.
+std::vector<Seed> HttpResponseSeeds() {
+  const std::string big(300, 'b');
+  const std::string responses[] = {
+      WriteHttpResponse({200, "OK", {{"Content-Type", "text/plain"}}, "hello"}),
+      WriteHttpResponse({200, "OK", {}, "to the end", false}),
+      WriteHttpResponse({404, "Not Found", {}, "<html>gone</html>"}),
+      WriteHttpResponse({200, "OK", {{"X-A", "1"}, {"x-a", " 2 "}, {"Odd", ""}}, big}),
+      "HTTP/1.1 204\r\n\r\n",
+      "HTTP/1.0 200 OK\r\nno colon\r\n:empty name\r\nContent-Length: 007\r\n\r\n1234567",
+      "HTTP/1.0 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n",
+      "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nshort",
+      "HTTP/1.0 200 OK\r\nContent-Len",
+      "garbage\r\n\r\n",
+  };
+  std::vector<Seed> seeds;
+  for (const std::string& response : responses) {
+    for (const uint8_t step : {uint8_t{0}, uint8_t{6}, uint8_t{0x3F | 0x80}}) {
+      seeds.push_back(ByteThenText(step, response));
+    }
+  }
+  return seeds;
+}
+
+// connection_url reads UTF-16 units, low byte first. Seeds: the URLs connections open and
+// those they refuse.
+std::vector<Seed> ConnectionUrlSeeds() {
+  constexpr std::u16string_view kUrls[] = {
+      u"http://h/p?q=1",
+      u"socket://127.0.0.1:5000",
+      u"http://h:8080",
+      u"http://h/a:b",
+      u"http://h",
+      u"http://h?q",
+      u"h/x",
+      u"http://:80/",
+      u"http://h:/x",
+      u"http://h:99999/",
+      u"http://h:8x/",
+      u"https://h/",
+      u"http://hé/€",
+      u"ftp://h",
+  };
+  std::vector<Seed> seeds;
+  for (const std::u16string_view url : kUrls) seeds.push_back(Utf16Bytes(url));
+  return seeds;
+}
+
+// recv_line reads a maximum byte, then the bytes a peer sends. Seeds: lines with CR LF, LF and
+// stray CRs, a line longer than the maximum, an empty line and none at all.
+std::vector<Seed> RecvLineSeeds() {
+  const std::pair<uint8_t, std::string_view> lines[] = {
+      {16, "ab\r\ncd\n"}, {4, "abcdef\n"}, {8, "a\rb\n\nlast"}, {1, "x\n"}, {0, "y\n"}, {32, ""},
+  };
+  std::vector<Seed> seeds;
+  for (const auto& [maximum, text] : lines) seeds.push_back(ByteThenText(maximum, text));
+  return seeds;
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -616,11 +686,13 @@ constexpr SeedSource kSeedSources[] = {
     {"app_descriptor", AppDescriptorSeeds},
     {"archive_index", ArchiveIndexSeeds},
     {"calendar_fields", CalendarFieldsSeeds},
+    {"connection_url", ConnectionUrlSeeds},
     {"constant_pool_loader", ConstantPoolSeeds},
     {"data_cursor", DataCursorSeeds},
     {"data_input_stream", DataInputStreamSeeds},
     {"font_text", FontTextSeeds},
     {"format_string", FormatStringSeeds},
+    {"http_response", HttpResponseSeeds},
     {"image_natives", ImageNativesSeeds},
     {"level_header", LevelHeaderSeeds},
     {"lzma_decode", LzmaSeeds},
@@ -630,6 +702,7 @@ constexpr SeedSource kSeedSources[] = {
     {"particle_definitions", ParticleDefinitionsSeeds},
     {"progress_record", ProgressRecordSeeds},
     {"record_store_open", RecordStoreSeeds},
+    {"recv_line", RecvLineSeeds},
     {"sprite_load", SpriteLoadSeeds},
     {"text_arguments", TextArgumentsSeeds},
     {"text_table", TextTableSeeds},
