@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/message_font.h"
+#include "host/overlay_text.h"
 
 namespace host {
 namespace {
@@ -31,6 +32,7 @@ void DisplaySurface::present() {
 uint64_t DisplaySurface::copyFrontBuffer(uint16_t* out) const {
   std::lock_guard<std::mutex> guard(frontLock_);
   std::memcpy(out, front_.get(), kPixels * sizeof(uint16_t));
+  drawOverlay(out);
   return presented_.load(std::memory_order_acquire);
 }
 
@@ -38,10 +40,22 @@ bool DisplaySurface::showPendingFrame() {
   {
     std::lock_guard<std::mutex> guard(frontLock_);
     if (!pending_) return false;
-    presenter_->upload(front_.get(), smoothScaling());
+    const uint16_t* shown = front_.get();
+    if (!overlay_.text.empty()) {
+      if (!composed_) composed_.reset(new uint16_t[kPixels]);
+      std::memcpy(composed_.get(), front_.get(), kPixels * sizeof(uint16_t));
+      drawOverlay(composed_.get());
+      shown = composed_.get();
+    }
+    presenter_->upload(shown, smoothScaling());
     pending_ = false;
   }
   return presenter_->display();
+}
+
+void DisplaySurface::drawOverlay(uint16_t* frame) const {
+  if (overlay_.text.empty()) return;
+  DrawOverlayText(frame, kWidth, kHeight, overlay_.x, overlay_.y, overlay_.text, overlay_.colour);
 }
 
 void DisplaySurface::showMessageScreen(std::u16string_view text) {

@@ -85,6 +85,9 @@ class DisplaySurface {
   ScreenFormat screenFormat() const { return presenter_->screenFormat(); }
 
  private:
+  // Draws the overlay, when there is one, over a copy of the front buffer. Under frontLock_.
+  void drawOverlay(uint16_t* frame) const;
+
   std::unique_ptr<FramePresenter> presenter_;
   std::unique_ptr<uint16_t[]> back_;
   std::unique_ptr<uint16_t[]> front_;
@@ -96,7 +99,8 @@ class DisplaySurface {
     uint16_t colour = 0;
     int x = 0;
     int y = 0;
-  } overlay_;  // guarded by frontLock_
+  } overlay_;                             // guarded by frontLock_
+  std::unique_ptr<uint16_t[]> composed_;  // the front buffer with the overlay, as shown
   std::atomic<uint64_t> presented_{0};
   std::atomic<bool> smooth_{false};
 };

@@ -112,6 +112,15 @@ void DrawGlyph(uint16_t* pixels, int width, int height, int x, int y, int scale,
   }
 }
 
+void DrawLine(uint16_t* pixels, int width, int height, int x, int y, int scale,
+              std::u16string_view line, uint16_t color) {
+  for (char16_t c : line) {
+    if (const Glyph* glyph = FindGlyph(c))
+      DrawGlyph(pixels, width, height, x, y, scale, *glyph, color);
+    x += kAdvance * scale;
+  }
+}
+
 }  // namespace
 
 void DrawMessageText(uint16_t* pixels, int width, int height, int top, std::u16string_view text,
@@ -124,12 +133,7 @@ void DrawMessageText(uint16_t* pixels, int width, int height, int top, std::u16s
 
   int y = top;
   for (std::u16string_view line : lines) {
-    int x = (width - LineWidth(line, scale)) / 2;
-    for (char16_t c : line) {
-      if (const Glyph* glyph = FindGlyph(c))
-        DrawGlyph(pixels, width, height, x, y, scale, *glyph, color);
-      x += kAdvance * scale;
-    }
+    DrawLine(pixels, width, height, (width - LineWidth(line, scale)) / 2, y, scale, line, color);
     y += kLineAdvance * scale;
   }
 }
@@ -151,6 +155,11 @@ void DrawMessageScreenText(uint16_t* pixels, int width, int height, int top,
     }
     y += metrics.height;
   }
+}
+
+void DrawMessageLine(uint16_t* pixels, int width, int height, int x, int y,
+                     std::u16string_view line, uint16_t color) {
+  DrawLine(pixels, width, height, x, y, 1, line, color);
 }
 
 }  // namespace host

@@ -20,4 +20,9 @@ void DrawMessageText(uint16_t* pixels, int width, int height, int top, std::u16s
 void DrawMessageScreenText(uint16_t* pixels, int width, int height, int top,
                            std::u16string_view text, uint16_t color);
 
+// One line at scale 1 (glyphs 7 pixels high, 6 apart), the top-left of its first glyph at
+// (x, y); pixels outside the frame are skipped.
+void DrawMessageLine(uint16_t* pixels, int width, int height, int x, int y,
+                     std::u16string_view line, uint16_t color);
+
 }  // namespace host

@@ -2,6 +2,7 @@
 // wait indicator, and the response operations over the client's response.
 #include "platform/http_connection.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
@@ -12,9 +13,11 @@
 #include "javame/data_output_stream.h"
 #include "platform/display_backends.h"
 #include "platform/wait_indicator.h"
+#include "runtime/application.h"
 #include "runtime/application_impl.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
+#include "runtime/memory_manager.h"
 #include "runtime/safe_region.h"
 #include "runtime/string.h"
 
@@ -26,6 +29,14 @@ constexpr int32_t kStatusTextUnits = 1024;  // the longest reason phrase given b
 host::DisplaySurface* IndicatorSurface() {
   ApplicationImpl* context = GetApplicationImpl();
   return context && context->display ? context->display->surface() : nullptr;
+}
+
+// The most body bytes a response may bring: openInputStream copies the body into one array of
+// the data heap, so a body larger than that heap could never be given.
+int64_t BodyLimit() {
+  Application* application = GetApplication();
+  const int64_t heap = application && application->dataHeap ? application->dataHeap->heapSize() : 0;
+  return std::min(host::kMaxContent, heap);
 }
 
 String* StringOfBytes(const std::string& bytes) {
@@ -82,6 +93,7 @@ host::WinInetHttpClient* HttpConnectionImpl::respond(const Lease& lease) {
   const std::u16string file = UnitsCopyOf(path);
   const std::u16string search = UnitsCopyOf(query);
   host::DisplaySurface* surface = IndicatorSurface();
+  http->setContentLimit(BodyLimit());
   {
     SafeRegion parked;
     WaitIndicator indicator(surface);

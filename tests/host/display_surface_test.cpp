@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -107,6 +108,65 @@ TEST(DisplaySurfaceTest, TheMessageScreenIsRedTextOnBlackInTheLowerHalfUntilTheN
 
   surface->present();
   EXPECT_EQ(surface->messageScreenText(), u"");
+}
+
+// A presenter that keeps the last frame it was given.
+class RecordingPresenter final : public host::FramePresenter {
+ public:
+  explicit RecordingPresenter(std::vector<uint16_t>* shown) : shown_(shown) {}
+  void upload(const uint16_t* frame, bool) override {
+    shown_->assign(frame, frame + DisplaySurface::kPixels);
+  }
+  bool display() override { return true; }
+  host::ScreenFormat screenFormat() const override { return {}; }
+
+ private:
+  std::vector<uint16_t>* shown_;
+};
+
+// The pixels of frame that are not background, each required to be colour and inside the box
+// [left, right) x [top, bottom); their count, or -1 when one is elsewhere or another colour.
+int OverlayPixels(const std::vector<uint16_t>& frame, uint16_t background, uint16_t colour,
+                  int left, int top, int right, int bottom) {
+  int count = 0;
+  for (int i = 0; i < DisplaySurface::kPixels; i++) {
+    if (frame[i] == background) continue;
+    const int x = i % DisplaySurface::kWidth, y = i / DisplaySurface::kWidth;
+    if (frame[i] != colour || x < left || x >= right || y < top || y >= bottom) return -1;
+    count++;
+  }
+  return count;
+}
+
+TEST(DisplaySurfaceTest, AnOverlayLiesOverCopiesAndShownFramesButNeverInTheFrame) {
+  std::vector<uint16_t> shown;
+  DisplaySurface surface(std::make_unique<RecordingPresenter>(&shown));
+  std::fill_n(surface.backBuffer(), DisplaySurface::kPixels, kGreen);
+  surface.present();
+  surface.showPendingFrame();
+
+  // Three dots of 6-pixel cells from (75, 240): only glyph pixels change, all in the box.
+  surface.setOverlay(u". . .", kRed, 75, 240);
+  std::vector<uint16_t> copy(DisplaySurface::kPixels);
+  surface.copyFrontBuffer(copy.data());
+  EXPECT_GT(OverlayPixels(copy, kGreen, kRed, 75, 240, 75 + 5 * 6, 240 + 7), 0);
+  EXPECT_TRUE(surface.showPendingFrame());  // a new overlay is shown like a new frame
+  EXPECT_EQ(shown, copy);
+
+  // A new frame keeps the overlay; clearing it brings back the frame as it was painted.
+  std::fill_n(surface.backBuffer(), DisplaySurface::kPixels, kRed);
+  surface.present();
+  surface.setOverlay(u". .", kGreen, 476, 790);  // the second dot lies past the edge
+  surface.copyFrontBuffer(copy.data());
+  EXPECT_GT(OverlayPixels(copy, kRed, kGreen, 476, 790, 480, 800), 0);
+  surface.clearOverlay();
+  EXPECT_TRUE(surface.showPendingFrame());
+  uint16_t colour;
+  EXPECT_TRUE(Uniform(shown, &colour) && colour == kRed);
+  surface.copyFrontBuffer(copy.data());
+  EXPECT_EQ(copy, shown);
+  surface.clearOverlay();
+  EXPECT_FALSE(surface.showPendingFrame());  // nothing changed
 }
 
 std::vector<uint16_t> Draw(std::u16string_view text, int width = 480, int height = 100) {
