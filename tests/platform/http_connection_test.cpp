@@ -1,18 +1,23 @@
 // HTTP connections through the Connector against loopback servers: responses with and without
 // a length, a 404, the request the server sees, refused schemes and properties, failed
-// requests, and a collection while Java threads wait in a receive and in a request.
+// requests, the wait indicator on the screen, and a collection while Java threads wait in a
+// receive and in a request.
 #include "platform/http_connection.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "host/headless_window.h"
 #include "javame/byte_array_input_stream.h"
 #include "javame/exception_classes.h"
+#include "platform/display_backends.h"
 #include "platform/socket_connection.h"
 #include "runtime/array.h"
 #include "runtime/object_manager.h"
+#include "tests/platform/indicator_frames.h"
 #include "tests/platform/network_fixture.h"
 #include "tests/support/managed_bytes.h"
 #include "tools/databuild/http_response_writer.h"
@@ -185,6 +190,47 @@ TEST_F(HttpConnectionTest, AnswersItsInterfacesAndNoOthers) {
       {cid::javax_microedition_io_SocketConnection, nullptr},
   };
   for (const auto& c : kCases) EXPECT_EQ(connection->getInterface(c.id), c.expected) << c.id;
+}
+
+// ---- The wait indicator ----
+
+TEST_F(HttpConnectionTest, TheIndicatorShowsWhileTheServerDelaysItsAnswerAndNotAfter) {
+  using indicator_frames::Dots;
+  constexpr uint16_t kBackground = 0x1234;
+  auto window = host::HeadlessWindow::create({"MarquentClass", nullptr}, "t");
+  context_.display = new GdiDisplay(host::DisplaySurface::kWidth, host::DisplaySurface::kHeight,
+                                    host::DisplaySurface::kWidth, host::DisplaySurface::kHeight);
+  ASSERT_EQ(context_.display->open(window.get()), 1);
+  host::DisplaySurface* surface = context_.display->surface();
+  std::fill_n(surface->backBuffer(), host::DisplaySurface::kPixels, kBackground);
+  surface->present();
+
+  LoopbackServer server({Answer(WriteHttpResponse({200, "OK", {}, "late"}), 700)});
+  auto* connection = Open<HttpConnectionImpl>(server.httpUrl("/"));
+  ASSERT_NE(connection, nullptr);
+  java_lang_Thread* requester = StartJavaThread(
+      [](RunnableBody* self) {
+        self->seen = static_cast<HttpConnectionImpl*>(self->held)->getResponseCode();
+      },
+      connection);
+  std::vector<uint16_t> frame(host::DisplaySurface::kPixels);
+  bool white = false, red = false, stray = false;
+  while (requester->isAlive()) {
+    surface->copyFrontBuffer(frame.data());
+    const Dots dots = indicator_frames::DotsIn(frame, kBackground);
+    white |= dots == Dots::White;
+    red |= dots == Dots::Red;
+    stray |= dots == Dots::Stray;
+    java_lang_Thread::sleep(20);
+  }
+  requester->join();
+  EXPECT_EQ(BodyOf(requester)->seen.load(), 200);
+  EXPECT_TRUE(white);  // the first phase, then at least one more in 700 ms
+  EXPECT_TRUE(red);
+  EXPECT_FALSE(stray);
+  surface->copyFrontBuffer(frame.data());
+  EXPECT_EQ(indicator_frames::DotsIn(frame, kBackground), Dots::None);
+  context_.closeDisplay();
 }
 
 // ---- A collection while Java threads wait on the network ----
