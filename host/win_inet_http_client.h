@@ -61,7 +61,8 @@ class WinInetHttpClient : public HttpClient {
   void setShowErrors(bool show) { showErrors_ = show ? 1 : 0; }
   const HttpResponse& response() const { return response_; }
   const HeaderMap& requestProperties() const { return properties_; }
-  bool connectionHeld() const { return connectionHeld_; }
+  // The connection manager's status: kConnected while a connection is held, else 0.
+  int32_t connectionStatus() const { return connectionHeld_ ? kConnected : 0; }
   int32_t lastError() const { return lastError_; }
 
  private:

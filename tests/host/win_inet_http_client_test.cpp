@@ -35,7 +35,7 @@ TEST_F(HttpClientTest, SendsOneGetWithItsPropertiesAndReadsTheResponse) {
   LoopbackServer server({Answer(answer)});
   WinInetHttpClient client;
   ASSERT_EQ(client.Connect(Wide(server.httpUrl("/ignored"))), 1);
-  EXPECT_TRUE(client.connectionHeld());
+  EXPECT_EQ(client.connectionStatus(), host::WinInetHttpClient::kConnected);
   EXPECT_EQ(client.SetRequestProperty(u"Accept", u"text/plain"), 1);
   EXPECT_EQ(client.SetRequestProperty(u"X-Two", u"a b"), 1);
   ASSERT_EQ(client.SendByGet(u"/d\u00e9j\u00e0 vu", u"?k=v w"), 1);
@@ -73,7 +73,7 @@ TEST_F(HttpClientTest, SendsOneGetWithItsPropertiesAndReadsTheResponse) {
   EXPECT_EQ(client.GetStatus(), -1);
   EXPECT_EQ(client.GetStatusText(text, 64), 0);
   client.Disconnect();
-  EXPECT_FALSE(client.connectionHeld());
+  EXPECT_EQ(client.connectionStatus(), 0);
 }
 
 TEST_F(HttpClientTest, APropertyWithALineBreakIsRefusedAndNeverSent) {
