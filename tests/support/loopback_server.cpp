@@ -1,7 +1,9 @@
+// The loopback server's thread, its bounded waits and the canned exchanges.
 #include "tests/support/loopback_server.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -11,7 +13,9 @@ constexpr int32_t kAcceptPollMs = 50;
 
 }  // namespace
 
-LoopbackServer::LoopbackServer(std::vector<Exchange> exchanges) : exchanges_(std::move(exchanges)) {
+LoopbackServer::LoopbackServer(std::vector<Exchange> exchanges)
+    : exchanges_(std::move(exchanges)),
+      deadline_(Clock::now() + std::chrono::milliseconds(kLifetimeMs)) {
   listener_.setReadTimeout(kAcceptPollMs);
   if (!listener_.Create(0) || !listener_.Bind(0) || !listener_.Listen(8)) {
     ADD_FAILURE() << "the loopback server cannot listen";
@@ -47,11 +51,10 @@ std::string LoopbackServer::httpUrl(const std::string& path) const {
 }
 
 void LoopbackServer::run() {
-  const auto deadline = Clock::now() + std::chrono::milliseconds(kLifetimeMs);
   for (const Exchange& exchange : exchanges_) {
     host::WinSocketClient peer;
     bool accepted = false;
-    while (!accepted && Clock::now() < deadline) {
+    while (!accepted && Clock::now() < deadline_) {
       {
         std::lock_guard<std::mutex> guard(lock_);
         if (stopping_) break;
@@ -60,7 +63,7 @@ void LoopbackServer::run() {
     }
     if (!accepted) break;
     const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
     peer.setReadTimeout(static_cast<int32_t>(std::max<int64_t>(1, left.count())));
     exchange(*this, peer);
     finished_++;
@@ -89,7 +92,9 @@ bool LoopbackServer::sendAll(host::WinSocketClient& peer, const std::string& tex
 
 bool LoopbackServer::pause(int32_t ms) {
   std::unique_lock<std::mutex> guard(lock_);
-  return changed_.wait_for(guard, std::chrono::milliseconds(ms), [this] { return stopping_; });
+  const auto until = std::min(Clock::now() + std::chrono::milliseconds(ms), deadline_);
+  changed_.wait_until(guard, until, [this] { return stopping_; });
+  return stopping_ || Clock::now() >= deadline_;
 }
 
 void LoopbackServer::mark() {

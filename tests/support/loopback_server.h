@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -36,7 +37,8 @@ class LoopbackServer {
   std::string readRequest(host::WinSocketClient& peer);
   // Sends all of text; false when the peer is gone.
   static bool sendAll(host::WinSocketClient& peer, const std::string& text);
-  // Waits ms, or less when the server is stopping; true when it is stopping.
+  // Waits ms, or less when the server is stopping or its lifetime ends; true when it is
+  // stopping (or has outlived its lifetime).
   bool pause(int32_t ms);
   // Signals that an exchange reached a point the test waits for (awaitMark).
   void mark();
@@ -57,6 +59,7 @@ class LoopbackServer {
   void run();
 
   std::vector<Exchange> exchanges_;
+  std::chrono::steady_clock::time_point deadline_;  // kLifetimeMs after construction
   host::WinSocketClient listener_;
   int32_t port_ = -1;
   std::thread thread_;
