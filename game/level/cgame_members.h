@@ -15,12 +15,22 @@
 
   // ---- Event queue (game/level/event_queue.cpp) ----
   static constexpr int32_t kEventQueueLength = 40;
-  // Appends the event code; a full queue drops it.
+  // Appends the code, flags included: not when the queue is full (dropped), its id is 0, or
+  // an entry of its id is queued and the code lacks 0x100.
   static void postEvent(int32_t code);
+  // The actor routines' name for postEvent: one rule, one function.
+  static void queueEvent(int32_t code) { postEvent(code); }
   // The index of the first live event whose low byte is code's, or -1.
   static int32_t findEvent(int32_t code);
   // Removes live event i, the later ones moving down; any other i changes nothing.
   static void removeEvent(int32_t i);
+  static bool isEventQueued(int32_t code);
+  // 1 when an entry of code's id is queued, its first one removed unless that entry carries
+  // 0x200; else 0.
+  static int32_t consumeEvent(int32_t code);
+  // The first k < n (and within list) whose id is queued, that one entry consumed as
+  // consumeEvent does; -1 when none.
+  static int32_t consumeFirstEvent(ShortArray* list, int32_t n);
 
   // ---- Level helpers (game/level/level_utilities.cpp) ----
   // Adds points to score and returns true, unless the level is over and not won, or, without

@@ -8,6 +8,7 @@
 
 class ByteArray;
 class IntArray;
+class ShortArray;
 class MQLibPlayer;
 class Object;
 class ObjectArray;

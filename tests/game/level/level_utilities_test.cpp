@@ -1,6 +1,6 @@
-// The level's helpers: the event queue's search and removal, scoring and the result bonus,
-// the stage bracket search, the level's reset with its actors, the popup's fireworks, the
-// trigger bookkeeping, the held object and the HUD tests.
+// The level's helpers: scoring and the result bonus, the stage bracket search, the level's
+// reset with its actors, the popup's fireworks, the trigger bookkeeping, the held object and
+// the HUD tests.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -20,12 +20,6 @@ class LevelUtilitiesTest : public LibraryTest {
   void SetUp() override {
     LibraryTest::SetUp();
     s = Statics<GameStatics>();
-    s->cGame_eventQueue = NewIntArray(40);
-    s->cGame_eventCount = 0;
-  }
-  std::vector<int32_t> events() const {
-    return std::vector<int32_t>(s->cGame_eventQueue->elements(),
-                                s->cGame_eventQueue->elements() + s->cGame_eventCount);
   }
   static cActor* Actor(int32_t state, int32_t emitter, int32_t anim) {
     cActor* actor = NewObject<cActor>();
@@ -40,26 +34,6 @@ class LevelUtilitiesTest : public LibraryTest {
 
   GameStatics* s = nullptr;
 };
-
-TEST_F(LevelUtilitiesTest, EventsAreFoundByTheirLowByteAndRemovedInOrder) {
-  for (const int32_t code : {0x105, 0x07, 0x205, 0x09}) cGame::postEvent(code);
-  EXPECT_EQ(cGame::findEvent(0x305), 0);
-  EXPECT_EQ(cGame::findEvent(0x09), 3);
-  EXPECT_EQ(cGame::findEvent(0x0A), -1);
-  cGame::removeEvent(0);
-  EXPECT_EQ(events(), (std::vector<int32_t>{0x07, 0x205, 0x09}));
-  EXPECT_EQ(cGame::findEvent(5), 1);
-  // An index outside the live events changes nothing: the count and the last event stay.
-  for (const int32_t i : {-1, 3, 40, 1000}) {
-    cGame::removeEvent(i);
-    EXPECT_EQ(events(), (std::vector<int32_t>{0x07, 0x205, 0x09})) << i;
-  }
-  cGame::removeEvent(2);
-  EXPECT_EQ(events(), (std::vector<int32_t>{0x07, 0x205}));
-  // A count past the queue searches only the queue.
-  s->cGame_eventCount = 900;
-  EXPECT_EQ(cGame::findEvent(0x33), -1);
-}
 
 TEST_F(LevelUtilitiesTest, PointsCountWhilePlayingAndNotAfterALostEnd) {
   struct Case {
