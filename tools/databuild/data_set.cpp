@@ -10,6 +10,7 @@
 #include "tools/databuild/bitmap_fonts.h"
 #include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/constants_writer.h"
+#include "tools/databuild/effect_sprites.h"
 #include "tools/databuild/game_texts.h"
 #include "tools/databuild/level_plan.h"
 #include "tools/databuild/level_writer.h"
@@ -37,6 +38,7 @@ constexpr int kFixedPointPack = 269;
 constexpr int kFontPack = 274;
 constexpr int kUiPack = 66;
 constexpr int kParticlePack = 76;
+constexpr int kEffectsPack = 80;
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
 
 std::string ConstantText(int number) {
@@ -114,6 +116,20 @@ Pack UiPack() {
   return pack;
 }
 
+// The effect sprites of the boot load, entry e for sprite slot
+//   entry  0   1   2   3   4   5   6   7   8   9
+//   slot  36  29  38  39  35  25  24  23  48  37
+// Entry 4: the pop (slot 35); entry 5: the rising bubble (slot 25). Entries 0 to 3 are empty
+// until their screens bring their sprites.
+Pack EffectsPack() {
+  Pack pack{ConstantText(kEffectsPack), {}, {0}};
+  for (int e = 0; e < 4; e++) pack.entries.push_back(PackEntry::Empty());
+  for (const SpriteData& sprite : {PopSprite(), RisingBubbleSprite()}) {
+    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
+  }
+  return pack;
+}
+
 }  // namespace
 
 std::vector<Pack> LevelPacks() {
@@ -130,7 +146,8 @@ std::vector<Pack> LevelPacks() {
 
 std::vector<Pack> DataSetPacks() {
   std::vector<Pack> packs = {SoundPack(),      TextPack(), LogoPack(), MathsPack(),
-                             FixedPointPack(), FontPack(), UiPack(),   ParticlePack()};
+                             FixedPointPack(), FontPack(), UiPack(),   ParticlePack(),
+                             EffectsPack()};
   for (Pack& pack : LevelPacks()) packs.push_back(std::move(pack));
   return packs;
 }
