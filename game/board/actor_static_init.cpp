@@ -4,14 +4,6 @@
 #include "game/game_statics.h"
 #include "runtime/array.h"
 
-namespace {
-
-constexpr int32_t kLayerCount = 8;
-constexpr int32_t kPoolSize = 300;
-constexpr int32_t kParamCount = 8;
-
-}  // namespace
-
 void cActor::staticInit() {
   GameStatics* s = Statics<GameStatics>();
   s->cActor_actorLayers = NewObjectArray(cid::cActor, kLayerCount);

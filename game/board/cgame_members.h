@@ -3,3 +3,29 @@
 // declared in game/board/cgame_statics.h. One banner per file that defines the members below it.
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
+
+  // ---- Spawning actors (game/board/actor_spawn.cpp) ----
+  // Each takes the first free actor of the pool and links it into `layer` (none when
+  // negative); null, with a trace line and nothing changed, when all 300 are in use.
+  // A sprite actor (state 100) playing anim of sprite in `mode` at depth z, with its end event.
+  static cActor* spawnActor(ASprite* sprite, int32_t palette, int32_t x, int32_t y, int32_t anim,
+                            int32_t z, int32_t mode, int32_t layer, int32_t event);
+  static cActor* spawnActorNoExtra(ASprite* sprite, int32_t palette, int32_t x, int32_t y,
+                                   int32_t anim, int32_t z, int32_t mode, int32_t layer);
+  // A width x height rectangle from colourA to colourB by fillGradientRect's mode.
+  static cActor* spawnGradientBox(int32_t x, int32_t y, int32_t width, int32_t height,
+                                  int32_t colourA, int32_t colourB, int32_t mode, int32_t z,
+                                  int32_t layer);
+  // Text textId centred at (x, y), kept off the side walls; it blinks, rises and goes.
+  static cActor* spawnFloatingText(int32_t textId, int32_t x, int32_t y, int32_t layer);
+  // An actor that owns a particle emitter started from definition `kind`; null when no
+  // emitter is free.
+  static cActor* spawnEmitterActor(int32_t kind, int32_t palette, int32_t x, int32_t y, int32_t z,
+                                   int32_t layer);
+
+  // ---- Stand-ins until the particle system lands (game/board/actor_stand_ins.cpp) ----
+  // No particle emitter exists: none starts (-1), none runs, none paints.
+  static int32_t startParticleEmitter(int32_t x, int32_t y, int32_t def, int32_t direction,
+                                      int32_t owner);
+  static bool isEmitterState1(int32_t e);
+  static void paintParticleEmitter(int32_t e, int32_t palette);

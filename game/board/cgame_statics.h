@@ -6,8 +6,10 @@
 
 #include <cstdint>
 
+class ASprite;
 class ByteArray;
 class ShortArray;
+class cActor;
 
 // specialKinds .. boardShorts3: the board's tables of the maths pack (entry 0, in file order:
 // three short arrays, four byte arrays, one short array); specialKinds, the bubble kind of each
@@ -22,4 +24,11 @@ class ShortArray;
   REF(cGame, ByteArray, boardBytes2)            \
   REF(cGame, ByteArray, boardBytes3)            \
   REF(cGame, ShortArray, boardShorts3)          \
-  VALUE(cGame, int32_t, launcherX)
+  VALUE(cGame, int32_t, launcherX)              \
+  PLIMORA_STATICS_cGame_board_standIns(REF, VALUE)
+
+// Stand-ins until the bubble pool lands: playMarginLeft, the left side wall's width in pixels;
+// popAnimCount, the pop animations still running.
+#define PLIMORA_STATICS_cGame_board_standIns(REF, VALUE) \
+  VALUE(cGame, int32_t, playMarginLeft)                  \
+  VALUE(Bubble, int32_t, popAnimCount)

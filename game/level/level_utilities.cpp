@@ -17,23 +17,6 @@ constexpr int32_t kPlaying = 9;  // the play phase in which points count
 constexpr int32_t kTriggerRules = 50;
 constexpr int32_t kHeldObjectLevel = 3;  // the level type with a held object
 
-int32_t AnimOf(cActor* actor) {
-  return actor && actor->player ? actor->player->anim : -1;
-}
-
-// An actor in use goes free: out of its layer, its player reset, its emitter stopped.
-void ReleaseLevelActor(cActor* actor) {
-  if (!actor || actor->state == cActor::kFree) return;
-  actor->state = cActor::kFree;
-  cActor::removeFromLayer(actor);
-  if (actor->player) actor->player->reset();
-  if (actor->emitter >= 0) {
-    cGame::killEmitterParticles(actor->emitter);
-    cGame::stopEmitter(actor->emitter);
-    actor->emitter = -1;
-  }
-}
-
 }  // namespace
 
 // ---- Score ----------------------------------------------------------------------------------
@@ -88,8 +71,8 @@ void cGame::resetLevelStats() {
   s->cGame_levelTime = 0;
   s->cGame_score = 0;
   s->cGame_levelOver = false;
-  ReleaseLevelActor(s->cGame_levelActorA);
-  ReleaseLevelActor(s->cGame_levelActorB);
+  cActor::release(s->cGame_levelActorA);
+  cActor::release(s->cGame_levelActorB);
   s->cGame_levelActorB = nullptr;
   clearHeldObject();
 }
@@ -135,16 +118,16 @@ void cGame::holdObject(Object* object, int32_t value) {
 // ---- HUD ------------------------------------------------------------------------------------
 
 bool cGame::isMeterIdle() {
-  return AnimOf(Statics<GameStatics>()->cGame_meterActor) == 0;
+  return cActor::getAnim(Statics<GameStatics>()->cGame_meterActor) == 0;
 }
 
 bool cGame::isMeter2AtPose() {
   GameStatics* s = Statics<GameStatics>();
-  return s->cGame_meterActor2 && AnimOf(s->cGame_meterActor2) == s->cGame_meter2Pose;
+  return s->cGame_meterActor2 && cActor::getAnim(s->cGame_meterActor2) == s->cGame_meter2Pose;
 }
 
 bool cGame::isMeterFiring() {
-  return AnimOf(Statics<GameStatics>()->cGame_meterActor) == 1;
+  return cActor::getAnim(Statics<GameStatics>()->cGame_meterActor) == 1;
 }
 
 // Rising from the bottom it stops at bannerEndY; falling it goes on past it.
