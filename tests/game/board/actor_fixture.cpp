@@ -60,7 +60,7 @@ void ActorTest::LoadEffectSprites() {
 }
 
 void ActorTest::LoadFontsAndTexts() {
-  PlantPacks({"fonts", "texts"});
+  PlantPacks({"fonts", "text"});
   cGame::loadTextPack(GetConstantString(kTextPack), 0);
   cGame::openPack(GetConstantString(kFontPack));
   ASprite* font = cGame::loadSprite(kBodyFontEntry, 3, 0, 0, true, false, 0, nullptr);

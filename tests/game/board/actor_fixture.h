@@ -19,7 +19,7 @@ class ActorTest : public LibraryTest {
 
   void SetUp() override;
 
-  // Plants the data set's packs "effects", "fonts" and "texts", then loads the effect sprites
+  // Plants the data set's packs "effects", "fonts" and "text", then loads the effect sprites
   // into their slots (and with texts, the fonts, their character table and the text table).
   void LoadEffectSprites();
   void LoadFontsAndTexts();
