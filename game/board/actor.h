@@ -89,6 +89,8 @@ class cActor : public Object {
   static void clearAllLayers();
   // True when layer L holds no actor (and for a layer outside 0..7).
   static bool isLayerEmpty(int32_t L);
+  // The head actor of layer L; null for an empty layer and a layer outside 0..7.
+  static cActor* layerHead(int32_t L);
   // One update of every actor of layers 0..7, in layer order, head to tail.
   static void updateAll();
   // One update of every actor of layer L, head to tail.

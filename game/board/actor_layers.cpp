@@ -112,6 +112,10 @@ bool cActor::isLayerEmpty(int32_t L) {
   return !IsLayer(L) || !Head(L);
 }
 
+cActor* cActor::layerHead(int32_t L) {
+  return IsLayer(L) ? Head(L) : nullptr;
+}
+
 // ---- Walks ----------------------------------------------------------------------------------
 
 void cActor::updateAll() {

@@ -6,6 +6,7 @@
 #include "engine/mqlib_player.h"
 #include "game/board/actor.h"
 #include "game/board/actor_support.h"
+#include "game/board/bubble.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "host/trace_line.h"
@@ -13,9 +14,21 @@
 
 using actor_support::ClearPlayer;
 using actor_support::kLoopsForEver;
+using actor_support::SpriteInSlot;
 using actor_support::StartAnimation;
 
 namespace {
+
+constexpr int32_t kMarkerLayer = 6;
+// The rising bubble: sprite slot 25 (until the board's start keeps that sprite), its
+// appearance played once, then its rise looping; 15.0 pixels per second upward at first.
+constexpr int32_t kTrackedSpriteSlot = 25;
+constexpr int32_t kTrackedAppear = 35;
+constexpr int32_t kTrackedRise = 34;
+constexpr int32_t kTrackedDepth = 500;
+constexpr int32_t kTrackedLayer = 1;
+constexpr int32_t kTrackedStartSpeed = 15 << 8;
+constexpr int32_t kLauncherHides = 40;
 
 // The first free actor, unlinked should it still sit in a layer (its old neighbours would
 // otherwise keep pointing at it); null, with the trace, when the pool is exhausted.
@@ -47,6 +60,13 @@ void PlaceInLayer(cActor* actor, int32_t layer, const char* spawn) {
     return;
   }
   cActor::insertIntoLayer(actor, layer);
+}
+
+// The first actor of layer L at (x, y): for markers, the one of that cell.
+cActor* FirstAtCell(int32_t L, int32_t x, int32_t y) {
+  cActor* at = cActor::layerHead(L);
+  while (at && (at->x != x || at->y != y)) at = at->next;
+  return at;
 }
 
 }  // namespace
@@ -103,5 +123,42 @@ cActor* cGame::spawnEmitterActor(int32_t kind, int32_t palette, int32_t x, int32
   InitFromParams(actor, cActor::kEmitter, {x, y, z, kind});
   if (actor->state == cActor::kFree) return nullptr;
   PlaceInLayer(actor, layer, "spawnEmitterActor");
+  return actor;
+}
+
+// The markers of one search live in layer 6, ordered by their value (their depth); the
+// bubble keeps the value of its cell's marker and the bubble it was reached from.
+cActor* cGame::spawnCellMarker(Bubble* bubble, int32_t value, Bubble* owner) {
+  if (!NullCheck(bubble)) return nullptr;
+  cActor* actor = TakeFreeActor("spawnCellMarker");
+  if (!actor) return nullptr;
+  InitFromParams(actor, cActor::kCellMarker, {bubble->col, bubble->row, value});
+  cActor* existing = FirstAtCell(kMarkerLayer, actor->x, actor->y);
+  if (existing && bubble->markerValue <= value) {
+    cActor::release(actor);
+    return nullptr;  // a free actor handed back could be released after its reuse
+  }
+  bubble->chainNext = owner;
+  bubble->markerValue = value;
+  cActor::release(existing);
+  cActor::insertIntoLayer(actor, kMarkerLayer);
+  return actor;
+}
+
+// Nothing changes, the launcher included, when the pool has no actor for it.
+cActor* cGame::spawnTrackedActor(int32_t x, int32_t y) {
+  cActor* actor = spawnActor(SpriteInSlot(kTrackedSpriteSlot), 0, x, y, kTrackedAppear,
+                             kTrackedDepth, cActor::kModeNotifyOnce, kTrackedLayer, 0);
+  if (!actor) return nullptr;
+  GameStatics* s = Statics<GameStatics>();
+  s->cGame_trackedActor = actor;
+  actor->nextAnim = kTrackedRise;
+  actor->nextMode = cActor::kModeLoop;
+  actor->state = cActor::kSpriteThenNext;
+  s->cGame_trackedX = x << 8;
+  s->cGame_trackedY = y << 8;
+  s->cGame_trackedSpeed = kTrackedStartSpeed;
+  s->cGame_trackedVelocityX = 0;
+  postEvent(kLauncherHides);
   return actor;
 }

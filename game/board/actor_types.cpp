@@ -37,11 +37,6 @@ int32_t TextWidth(int32_t textId) {
   return Statics<GameStatics>()->ASprite_textWidth;
 }
 
-// The animation has ended: none, or played out without looping for ever.
-bool Ended(MQLibPlayer* p) {
-  return p->isAnimOver();
-}
-
 bool OnLastFrame(MQLibPlayer* p) {
   return p->frame == p->getAnimFrameCount() - 1;
 }
@@ -148,11 +143,13 @@ void cActor::update() {
   }
 }
 
+// An animation has ended when isAnimOver says so: the player has none, or it has played out
+// without looping for ever.
 void cActor::updateSpriteMode() {
   switch (mode) {
     case kModeOnce:
       postAnimEvents(this);
-      if (Ended(player)) {
+      if (player->isAnimOver()) {
         deliverEndEvent();
         release(this);
       }
@@ -163,7 +160,7 @@ void cActor::updateSpriteMode() {
       break;
     case kModeNotifyOnce:
       postAnimEvents(this);
-      if (Ended(player)) {
+      if (player->isAnimOver()) {
         cGame::queueEvent(event);
         event = 0;
       }

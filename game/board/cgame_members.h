@@ -22,6 +22,12 @@
   // emitter is free.
   static cActor* spawnEmitterActor(int32_t kind, int32_t palette, int32_t x, int32_t y, int32_t z,
                                    int32_t layer);
+  // A path search's marker of bubble's cell in layer 6 (value first in its key), reached from
+  // owner: the lower value wins and a tie keeps the older marker; null when the new one loses.
+  static cActor* spawnCellMarker(Bubble* bubble, int32_t value, Bubble* owner);
+  // The rising bubble at (x, y) in layer 1 (slot 25's appearance, then its looping rise), held
+  // in trackedActor with its place and speeds in 8.8; posts 40, which hides the launcher.
+  static cActor* spawnTrackedActor(int32_t x, int32_t y);
 
   // ---- Stand-ins until the particle system lands (game/board/actor_stand_ins.cpp) ----
   // No particle emitter exists: none starts (-1), none runs, none paints.

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class ASprite;
+class Bubble;
 class ByteArray;
 class ShortArray;
 class cActor;
@@ -25,10 +26,23 @@ class cActor;
   REF(cGame, ByteArray, boardBytes3)            \
   REF(cGame, ShortArray, boardShorts3)          \
   VALUE(cGame, int32_t, launcherX)              \
-  PLIMORA_STATICS_cGame_board_standIns(REF, VALUE)
+  PLIMORA_STATICS_cGame_board_tracked(REF, VALUE) PLIMORA_STATICS_cGame_board_standIns(REF, VALUE)
+
+// The rising bubble a spent special bubble sets off (game/board/actor_spawn.cpp), in 8.8
+// pixels: trackedX, trackedY its place; trackedSpeed its upward and trackedVelocityX its
+// sideways speed, per second.
+#define PLIMORA_STATICS_cGame_board_tracked(REF, VALUE) \
+  VALUE(cGame, int32_t, trackedX)                       \
+  VALUE(cGame, int32_t, trackedY)                       \
+  VALUE(cGame, int32_t, trackedSpeed)                   \
+  VALUE(cGame, int32_t, trackedVelocityX)
 
 // Stand-ins until the bubble pool lands: playMarginLeft, the left side wall's width in pixels;
-// popAnimCount, the pop animations still running.
+// popAnimCount, the pop animations still running; trackedActor, the rising bubble's actor;
+// neighbourDx, neighbourDy, byte[6], the cell step of each direction.
 #define PLIMORA_STATICS_cGame_board_standIns(REF, VALUE) \
   VALUE(cGame, int32_t, playMarginLeft)                  \
-  VALUE(Bubble, int32_t, popAnimCount)
+  VALUE(Bubble, int32_t, popAnimCount)                   \
+  REF(cGame, cActor, trackedActor)                       \
+  REF(Bubble, ByteArray, neighbourDx)                    \
+  REF(Bubble, ByteArray, neighbourDy)

@@ -10,6 +10,7 @@
 #include "engine/mqlib_player.h"
 #include "engine/sprite.h"
 #include "game/board/actor.h"
+#include "game/board/bubble.h"
 #include "game/cgame.h"
 #include "runtime/array.h"
 #include "tests/game/board/actor_fixture.h"
@@ -261,7 +262,15 @@ TEST_F(ActorTypesTest, AnExhaustedPoolMakesNothingAndSaysSo) {
   EXPECT_EQ(cGame::spawnGradientBox(1, 1, 10, 10, 0xFF, 0xFF00, 32, 1, 1), nullptr);
   EXPECT_EQ(cGame::spawnFloatingText(223, 1, 1, 1), nullptr);
   EXPECT_EQ(cGame::spawnEmitterActor(1, 0, 1, 1, 1, 1), nullptr);
-  ASSERT_EQ(trace.lines().size(), 5u);
+  Bubble* cell = NewObject<Bubble>();
+  cell->markerValue = 9;
+  EXPECT_EQ(cGame::spawnCellMarker(cell, 1, cell), nullptr);
+  EXPECT_EQ(std::tie(cell->markerValue, cell->chainNext), std::make_tuple(9, nullptr));
+  EXPECT_EQ(cGame::spawnTrackedActor(1, 1), nullptr);
+  EXPECT_EQ(s->cGame_trackedActor, nullptr);
+  EXPECT_EQ(s->cGame_trackedX, 0);
+  EXPECT_TRUE(Events().empty()) << "the launcher is not hidden for a bubble that never rose";
+  ASSERT_EQ(trace.lines().size(), 7u);
   EXPECT_TRUE(trace.contains("actor pool: all 300 actors in use, spawnGradientBox makes none"));
   for (int32_t i = 0; i < cActor::kPoolSize; i++) {
     cActor* a = Pooled(i);
