@@ -136,4 +136,32 @@ TEST_F(ActorPaintTest, AFloatingTextIsCentredAtItsShownPlaceWhileItShows) {
   EXPECT_GT(box[2] - box[0], 20);
 }
 
+// The box's fields hand fillGradientRect its place, size, colours and mode: mode 32 draws
+// its lines from the top down, colour A first.
+TEST_F(ActorPaintTest, AGradientBoxRunsFromItsFirstColourToItsSecond) {
+  cActor* box = cGame::spawnGradientBox(40, 60, 100, 50, 0xFF0000, 0x0000FF, 32, 10, 0);
+  ASSERT_NE(box, nullptr);
+  cActor::paintLayer(0);
+  const std::vector<int32_t> painted = Painted(*screen_);
+  EXPECT_EQ(painted[0], 40);
+  EXPECT_EQ(painted[1], 60);
+  EXPECT_EQ(painted[3], 109);
+  EXPECT_EQ(screen_->at(40, 60), 0xF800);
+  EXPECT_EQ(screen_->at(139, 60), 0xF800);
+  const uint16_t last = screen_->at(90, 109);
+  EXPECT_GT(last & 0x1F, 28) << std::hex << last;  // nearly all blue
+  EXPECT_LT(last >> 11, 3) << std::hex << last;
+  EXPECT_EQ(screen_->at(90, 110), kGround);
+  EXPECT_EQ(screen_->at(39, 80), kGround);
+}
+
+TEST_F(ActorPaintTest, AFloatingTextWithoutItsTextDrawsNothing) {
+  LoadFontsAndTexts();
+  cActor* text = cGame::spawnFloatingText(99999, 240, 300, 1);
+  ASSERT_NE(text, nullptr);
+  Frames(300);
+  cActor::paintLayer(1);
+  EXPECT_EQ(Painted(*screen_), (std::vector<int32_t>{-1, -1, -1, -1}));
+}
+
 }  // namespace
