@@ -29,9 +29,3 @@
   // in trackedActor with its place and speeds in 8.8; posts 40, which hides the launcher.
   static cActor* spawnTrackedActor(int32_t x, int32_t y);
 
-  // ---- Stand-ins until the particle system lands (game/board/actor_stand_ins.cpp) ----
-  // No particle emitter exists: none starts (-1), none runs, none paints.
-  static int32_t startParticleEmitter(int32_t x, int32_t y, int32_t def, int32_t direction,
-                                      int32_t owner);
-  static bool isEmitterState1(int32_t e);
-  static void paintParticleEmitter(int32_t e, int32_t palette);
