@@ -223,12 +223,8 @@ class MedianRecorder : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  DropRuntimeTrace();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   MedianRecorder reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
+  if (!RunBenchmarksWith(argc, argv, &reporter)) return 1;
   if (reporter.frameMs > 0) {
     printf("actor_frame_ms: %.3f\n", reporter.frameMs);
   } else {
