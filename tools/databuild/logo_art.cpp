@@ -76,11 +76,7 @@ SpriteData LogoSprite() {
   const std::vector<ArgbPicture> pictures = {Word(), BubblePicture(29, 0xE8452C),
                                              BubblePicture(15, 0x34B24A)};
   const QuantisedSprite q = Quantise(pictures, 256);
-  SpriteData s;
-  s.flags =
-      sprite_flags::kImagesAllowed | sprite_flags::kPaletteSection | sprite_flags::kComputedBounds;
-  s.palettes = {q.palette};
-  s.pixelEncoding = 0x56F2;
+  SpriteData s = QuantisedSpriteData(q);
   for (size_t i = 0; i < pictures.size(); i++) s.modules.push_back(QuantisedModule(q, pictures, i));
   // The "o" sits on the baseline between the m and the r; the dot floats over the i.
   const SpriteFModule parts[] = {{0, 0, 0, 0}, {1, 96, 16, 0}, {2, 43, 0, 0}};

@@ -150,11 +150,7 @@ SpriteData PopSprite() {
     for (int k = 0; k < a.frames; k++) pictures.push_back(a.draw(k));
   }
   const QuantisedSprite q = Quantise(pictures, 96);
-  SpriteData s;
-  s.flags =
-      sprite_flags::kImagesAllowed | sprite_flags::kPaletteSection | sprite_flags::kComputedBounds;
-  s.palettes = {q.palette};
-  s.pixelEncoding = 0x56F2;
+  SpriteData s = QuantisedSpriteData(q);
   size_t picture = 0;
   for (const Animation& a : kAnimations) {
     std::vector<SpriteAFrame> once;

@@ -63,11 +63,7 @@ SpriteData RisingBubbleSprite() {
   for (const Look& look : kAppear) pictures.push_back(Bubble(look));
   for (const Look& look : kWobble) pictures.push_back(Bubble(look));
   const QuantisedSprite q = Quantise(pictures, 96);
-  SpriteData s;
-  s.flags =
-      sprite_flags::kImagesAllowed | sprite_flags::kPaletteSection | sprite_flags::kComputedBounds;
-  s.palettes = {q.palette};
-  s.pixelEncoding = 0x56F2;
+  SpriteData s = QuantisedSpriteData(q);
   std::vector<int> frames;
   for (size_t i = 0; i < pictures.size(); i++) {
     s.modules.push_back(QuantisedModule(q, pictures, i));

@@ -67,11 +67,7 @@ SpriteData SparkleSprite() {
   std::vector<ArgbPicture> pictures;
   for (const Step& step : kSteps) pictures.push_back(Sparkle(step));
   const QuantisedSprite q = Quantise(pictures, 64);
-  SpriteData s;
-  s.flags =
-      sprite_flags::kImagesAllowed | sprite_flags::kPaletteSection | sprite_flags::kComputedBounds;
-  s.palettes = {q.palette};
-  s.pixelEncoding = 0x56F2;
+  SpriteData s = QuantisedSpriteData(q);
   std::vector<SpriteAFrame> loop;
   for (size_t i = 0; i < pictures.size(); i++) {
     s.modules.push_back(QuantisedModule(q, pictures, i));

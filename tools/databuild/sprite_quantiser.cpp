@@ -171,6 +171,15 @@ QuantisedSprite Quantise(std::span<const ArgbPicture> pictures, int colours,
   return out;
 }
 
+SpriteData QuantisedSpriteData(const QuantisedSprite& quantised) {
+  SpriteData s;
+  s.flags =
+      sprite_flags::kImagesAllowed | sprite_flags::kPaletteSection | sprite_flags::kComputedBounds;
+  s.palettes = {quantised.palette};
+  s.pixelEncoding = 0x56F2;
+  return s;
+}
+
 SpriteModule QuantisedModule(const QuantisedSprite& quantised,
                              std::span<const ArgbPicture> pictures, size_t i) {
   SpriteModule m;

@@ -23,6 +23,10 @@ struct QuantisedSprite {
 QuantisedSprite Quantise(std::span<const ArgbPicture> pictures, int colours,
                          const std::vector<bool>& dithered = {});
 
+// A sprite over the quantised set's palette, with computed bounds, whose images will be
+// written as runs or literals of 8-bit indexes (encoding 0x56F2); no modules yet.
+SpriteData QuantisedSpriteData(const QuantisedSprite& quantised);
+
 // An image module of picture i of the quantised set.
 SpriteModule QuantisedModule(const QuantisedSprite& quantised,
                              std::span<const ArgbPicture> pictures, size_t i);
