@@ -12,6 +12,7 @@
 
 #include "host/headless_window.h"
 #include "host/message_font.h"
+#include "host/text_service.h"
 
 namespace {
 
@@ -138,6 +139,18 @@ int OverlayPixels(const std::vector<uint16_t>& frame, uint16_t background, uint1
   return count;
 }
 
+// The box the overlay lettering gives a text: the system font's, or the built-in font's
+// 6-pixel cells, 7 high, when the font file is missing.
+struct LetteringBox {
+  int width, height;
+};
+LetteringBox BoxOf(std::u16string_view text) {
+  host::FontMetrics metrics;
+  if (host::GetSystemFontMetrics(&metrics))
+    return {static_cast<int>(host::MeasureText(text)), metrics.height};
+  return {6 * static_cast<int>(text.size()), 7};
+}
+
 TEST(DisplaySurfaceTest, AnOverlayLiesOverCopiesAndShownFramesButNeverInTheFrame) {
   std::vector<uint16_t> shown;
   DisplaySurface surface(std::make_unique<RecordingPresenter>(&shown));
@@ -145,20 +158,23 @@ TEST(DisplaySurfaceTest, AnOverlayLiesOverCopiesAndShownFramesButNeverInTheFrame
   surface.present();
   surface.showPendingFrame();
 
-  // Three dots of 6-pixel cells from (75, 240): only glyph pixels change, all in the box.
+  // Three dots from (75, 240): only glyph pixels change, all in the text's box.
+  const LetteringBox dots = BoxOf(u". . .");
   surface.setOverlay(u". . .", kRed, 75, 240);
   std::vector<uint16_t> copy(DisplaySurface::kPixels);
   surface.copyFrontBuffer(copy.data());
-  EXPECT_GT(OverlayPixels(copy, kGreen, kRed, 75, 240, 75 + 5 * 6, 240 + 7), 0);
+  EXPECT_GT(OverlayPixels(copy, kGreen, kRed, 75, 240, 75 + dots.width, 240 + dots.height), 0);
   EXPECT_TRUE(surface.showPendingFrame());  // a new overlay is shown like a new frame
   EXPECT_EQ(shown, copy);
 
   // A new frame keeps the overlay; clearing it brings back the frame as it was painted.
   std::fill_n(surface.backBuffer(), DisplaySurface::kPixels, kRed);
   surface.present();
-  surface.setOverlay(u". .", kGreen, 476, 790);  // the second dot lies past the edge
+  // The box's bottom row is the frame's last, and the second dot lies past the right edge.
+  const int top = DisplaySurface::kHeight - BoxOf(u". .").height;
+  surface.setOverlay(u". .", kGreen, 476, top);
   surface.copyFrontBuffer(copy.data());
-  EXPECT_GT(OverlayPixels(copy, kRed, kGreen, 476, 790, 480, 800), 0);
+  EXPECT_GT(OverlayPixels(copy, kRed, kGreen, 476, top, 480, 800), 0);
   surface.clearOverlay();
   EXPECT_TRUE(surface.showPendingFrame());
   uint16_t colour;
