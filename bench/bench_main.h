@@ -4,6 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <vector>
+
 #include "host/trace_line.h"
 
 inline void DropRuntimeTrace() {
@@ -25,4 +28,26 @@ inline bool RunBenchmarksWith(int argc, char** argv,
 
 inline int RunBenchmarks(int argc, char** argv) {
   return RunBenchmarksWith(argc, argv) ? 0 : 1;
+}
+
+// The program of a benchmark whose figure is its median time: prints the console's lines,
+// then "figure: X" with the median in the benchmark's own unit as the last line.
+inline int RunBenchmarksForMedian(int argc, char** argv, const char* figure) {
+  class MedianRecorder : public benchmark::ConsoleReporter {
+   public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+      ConsoleReporter::ReportRuns(runs);
+      for (const Run& run : runs) {
+        if (run.aggregate_name == "median") median = run.GetAdjustedRealTime();
+      }
+    }
+    double median = 0;
+  } reporter;
+  if (!RunBenchmarksWith(argc, argv, &reporter)) return 1;
+  if (reporter.median > 0) {
+    printf("%s: %.3f\n", figure, reporter.median);
+  } else {
+    printf("%s: unmeasured (the benchmark was filtered out)\n", figure);
+  }
+  return 0;
 }

@@ -127,27 +127,8 @@ BENCHMARK(BM_ParticleFrame)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
-// Prints as the console does, and keeps the median frame.
-class MedianRecorder : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.aggregate_name == "median") frameMs = run.GetAdjustedRealTime();
-    }
-  }
-  double frameMs = 0;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  MedianRecorder reporter;
-  if (!RunBenchmarksWith(argc, argv, &reporter)) return 1;
-  if (reporter.frameMs > 0) {
-    printf("particle_frame_ms: %.3f\n", reporter.frameMs);
-  } else {
-    printf("particle_frame_ms: unmeasured (the frame was filtered out)\n");
-  }
-  return 0;
+  return RunBenchmarksForMedian(argc, argv, "particle_frame_ms");
 }
