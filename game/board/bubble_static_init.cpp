@@ -9,7 +9,6 @@ namespace {
 
 constexpr int32_t kPoolSize = 170;
 constexpr int32_t kNearBubbleCapacity = 25;
-constexpr int32_t kPlainColours = 7;
 constexpr int32_t kCellSize = 8;  // collision cells are 8 x 8 pixels
 
 // [dx + 1][dy + 1]: the direction of the step (dx, dy); -1 where no direction steps so.

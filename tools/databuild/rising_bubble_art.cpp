@@ -1,7 +1,6 @@
 // The rising bubble: a light blue bubble marked with a white upward arrow, drawn with Cairo at
 // the sizes of its appearance and in the squashes of its wobble as it rises.
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "tools/databuild/cairo_picture.h"
@@ -12,7 +11,6 @@ namespace databuild {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 constexpr int kSize = 44;  // every picture, square, centred on the origin
 constexpr double kCentre = kSize / 2.0;
 constexpr double kRadius = 18;  // a board bubble's
