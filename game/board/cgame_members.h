@@ -29,3 +29,11 @@
   // in trackedActor with its place and speeds in 8.8; posts 40, which hides the launcher.
   static cActor* spawnTrackedActor(int32_t x, int32_t y);
 
+
+  // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
+  // Do nothing until their subsystem lands; the loader calls them.
+  static void resetLauncherPosition();
+  static void allocTripleLists();
+  static void burstBunch(int32_t bunch, int32_t flag);
+  static void resetBoard();
+  static void resetEffects();
