@@ -186,14 +186,14 @@ void PaintLoading(GameStatics* s) {
   if (!NullCheck(g)) return;
   g->setClip(0, 0, s->cGame_canvasWidth, s->cGame_canvasHeight);
   if (kind == kBootKind) {
-    cGame::drawBackBuffer(g);
+    if (s->cGame_backBuffer) cGame::drawBackBuffer(g);
   } else if (ASprite* screen = loader::SpriteAt(kScreenSlot)) {
     screen->paintFrame(g, 0, 0, 0, 0, 0, 0);
   }
   const bool panel = s->cGame_loadShowsHint || s->cGame_loadShowsTip;
   if (panel) PaintPanel(s);
   if (kind == kRestartKind || (kind == kLeaveLevelKind && s->cGame_levelRestart)) {
-    cGame::drawBackBuffer(g);
+    if (s->cGame_backBuffer) cGame::drawBackBuffer(g);
     return;
   }
   if (s->cGame_loadDone && panel && kind < kLeaveLevelKind) {
