@@ -5,13 +5,61 @@
 // clang-format off
 
   // ---- Popup (game/level/popup.cpp) ----
-  // The open popup's update, once a frame in place of the state's.
+  // Kind 0, a plain text at y in the font of sprite slot font; kind 1, the yes/no question
+  // text centred, font 3, with choice (1 the first button) and flag (a cancel soft key).
+  // Both wrap the text to the box width - 40, measure it and ask for a full redraw.
+  static void openPopupText(int32_t textId, int32_t font, int32_t y);
+  static void openPopupChoice(int32_t textId, int32_t choice, int32_t flag);
+  // openPopupText (textId, font 3, y 320).
+  static void openPopupLine(int32_t textId);
+  // The popup's animation player on sprite slot 32 and its five empty firework slots.
+  static void createPopupPlayer();
+  // The open popup's update, once a frame in place of the state's: by kind (the dialogue
+  // kinds in their own file), then the 200 ms transition.
   static void updatePopup();
-  // The popup's full paint, its per-frame paint and its soft keys, and the touch overlay.
+  // Kind 1: taps on the two buttons, the keys that move the choice, the answer that closes.
+  static void updatePopupChoice(int32_t key);
+  // Kinds 0 and 5: fire, a tap or the left soft key closes with sound 14.
+  static void updatePopupMessage(int32_t key);
+  // Kinds 2 to 4, the dialogue (game/level/pending_dialogue.cpp until it lands).
+  static void updatePopupDialog(int32_t key);
+  // Closing: the closing transition asked for, the popup's layer cleared, popupAnswered set.
+  static void closePopup();
+
+  // ---- Popup painting (game/level/popup_paint.cpp) ----
+  // The full paint of the open popup by kind (box, texts, buttons, prompt); its per-frame
+  // paint (frame, portrait, fireworks), both clipped to the opening width; its soft keys.
   static void paintPopup();
   static void paintPopupBody();
   static void paintPopupSoftKeys();
+  // A framed panel from the interface sprite of slot 12: corners and edges tiled under clip
+  // rectangles, the body by style (0 none, 1 filled); the clip is restored.
+  static void paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style);
+
+  // ---- Popup texts (game/level/popup_text.cpp) ----
+  // Text with a font of the sprite table: its palette when 0 <= palette < its palette count,
+  // then the text on drawGraphics. A font outside the table, or not loaded, draws nothing.
+  static void drawFontString(int32_t font, int32_t palette, String* text, int32_t x, int32_t y,
+                             int32_t anchor);
+  static void drawFontStringAnchored(int32_t x, int32_t y, String* text, int32_t font,
+                                     int32_t anchorA, int32_t anchorB, int32_t palette);
+  static void drawFontChars(int32_t font, int32_t palette, CharArray* chars, int32_t x,
+                            int32_t y, int32_t anchor);
+  // A String of the characters drawn with the font at (x, y) by the anchor.
+  static void drawChars(ASprite* font, javax_microedition_lcdui_Graphics* g, CharArray* chars,
+                        int32_t x, int32_t y, int32_t anchor);
+  // A text page with the font at (x, y) by the anchor with opacity percent (0..100 as alpha
+  // 0..255), through the scaling effect set for the call only.
+  static void paintFrameFaded(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                              int32_t x, int32_t y, int32_t anchor, int32_t percent);
+
+  // ---- Touch overlay (game/level/touch_overlay.cpp) ----
+  // The soft-key buttons in the bottom corners, their hit tests against the pointer, and in
+  // state 9 the map's arrows; nothing without the soft-key font or the shared player.
   static void paintTouchOverlay();
+  // A key other than 257 becomes touchAction and touchSoftKey is reset; with 257 touchAction
+  // is 257, and once the player's animation is over it is reset and both idle flags are set.
+  static void setSoftKeyPressed(MQLibPlayer* player, int32_t key);
 
   // ---- Event queue (game/level/event_queue.cpp) ----
   static constexpr int32_t kEventQueueLength = 40;
@@ -88,7 +136,6 @@
 
   // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
-  static void paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style);
   static int32_t pickRandomVariant();  // 0 until then
   static void releaseSlotActors();
   static void releaseActorArray();

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class ByteArray;
+class CharArray;
 class IntArray;
 class ShortArray;
 class MQLibPlayer;
@@ -14,6 +15,7 @@ class Object;
 class ObjectArray;
 class cActor;
 class ShortArray;
+class String;
 
 // The one modal popup (game/level/popup.cpp): popupOpen while it is up; its kind 0..7, anchor
 // y and measured text height in pixels, its font (a slot of the sprite table), and the answer
@@ -159,4 +161,48 @@ class ShortArray;
   REF(cGame, ShortArray, lostSpeakers)          \
   REF(cGame, ByteArray, lostValue0)             \
   REF(cGame, ByteArray, lostValue1)             \
-  REF(cGame, ByteArray, lostValue2)
+  REF(cGame, ByteArray, lostValue2)             \
+  PLIMORA_STATICS_cGame_level_popup(REF, VALUE)
+
+// The popup's own (game/level/popup.cpp, popup_paint.cpp): popupTextId its text number,
+// popupText the text, popupWrapped it wrapped to the box width - 40 (line feeds at the
+// breaks), popupWrapped2 kind 5's second text wrapped; popupInitialChoice the choice kind 1
+// opened with; popupChoiceFlag kind 1's flag (a cancel button beside the buttons);
+// popupTapped set by the update in a frame a button was tapped; popupButtonY the first
+// button's centre y, written by the paint for the update's hit tests; popupButtonPlayer the
+// buttons' animation player on sprite slot 20, made on first use; popupTimer the ms left of
+// kinds 6 and 7 and popupFireworks the fireworks still to launch; popupPortraitRect int[4],
+// rectangle 3 of the portrait's frame (kind 5).
+// The touch overlay (game/level/touch_overlay.cpp): softKeyIdleLeft and softKeyIdleRight, a
+// button's idle frame is to be painted; mapArrowPlayers Object[4], the level-select map's
+// arrow players on sprite slot 32, made on first use. What the map keeps for them: mapArrowItem
+// the map item the arrows belong to (-1 none), mapArrowShown and mapArrowPressed bit k - 1 for
+// arrow k, mapArrowOffsets int[6] the offsets a to f of the arrows from the centre, mapItemX and
+// mapItemY the selected item's position, mapWidth and mapHeight the map's size and mapScrollX
+// and mapScrollY its scroll, in pixels.
+#define PLIMORA_STATICS_cGame_level_popup(REF, VALUE) \
+  VALUE(cGame, int32_t, popupTextId)                  \
+  REF(cGame, String, popupText)                       \
+  REF(cGame, String, popupWrapped)                    \
+  REF(cGame, String, popupWrapped2)                   \
+  VALUE(cGame, int32_t, popupInitialChoice)           \
+  VALUE(cGame, bool, popupChoiceFlag)                 \
+  VALUE(cGame, bool, popupTapped)                     \
+  VALUE(cGame, int32_t, popupButtonY)                 \
+  REF(cGame, MQLibPlayer, popupButtonPlayer)          \
+  VALUE(cGame, int32_t, popupTimer)                   \
+  VALUE(cGame, int32_t, popupFireworks)               \
+  REF(cGame, IntArray, popupPortraitRect)             \
+  VALUE(cGame, bool, softKeyIdleLeft)                 \
+  VALUE(cGame, bool, softKeyIdleRight)                \
+  REF(cGame, ObjectArray, mapArrowPlayers)            \
+  VALUE(cGame, int32_t, mapArrowItem)                 \
+  VALUE(cGame, int32_t, mapArrowShown)                \
+  VALUE(cGame, int32_t, mapArrowPressed)              \
+  REF(cGame, IntArray, mapArrowOffsets)               \
+  VALUE(cGame, int32_t, mapItemX)                     \
+  VALUE(cGame, int32_t, mapItemY)                     \
+  VALUE(cGame, int32_t, mapWidth)                     \
+  VALUE(cGame, int32_t, mapHeight)                    \
+  VALUE(cGame, int32_t, mapScrollX)                   \
+  VALUE(cGame, int32_t, mapScrollY)

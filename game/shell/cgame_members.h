@@ -108,15 +108,29 @@
   // The row under the tap; within reach of its item it sends kTouchSelect.
   static int32_t touchSelectListItem();
 
-  // ---- Test card (game/shell/test_card.cpp) ----
-  // State 1 until the boot state exists: one cell per game key coloured by its latched state,
-  // the last tap and the current pointer.
+  // ---- Boot states (game/shell/boot_states.cpp) ----
+  // State 1: the 8.8 tables from the data pack, then the sprite and image tables and the boot
+  // values (made even when the data pack fails, which is traced); state 2 on its update.
   static void stateBoot(int32_t message);
+  // State 2: the logo on white while the boot load runs once, on the third update; state 3
+  // once both the load and 4000 ms are behind it.
+  static void stateBootLoading(int32_t message);
+  // The boot load: the title background into imageTable and the back buffer, the text table,
+  // the fonts, the interface sprites with their players, the popup's player. A part that fails
+  // is traced with its pack and entry and the rest goes on.
+  static void bootLoad();
+
+  // ---- Sound question and title (game/shell/title_states.cpp) ----
+  // State 3: the yes/no popup over the title background; its answer sets music, effects and
+  // the sound option, and load kind 0 follows into the title.
+  static void stateSoundQuestion(int32_t message);
+  // State 5: the title with its blinking prompt, music when it is on; fire or a tap leads to
+  // the main menu. Message 4 stops the sound and applies the music rule again.
+  static void stateTitle(int32_t message);
+  // The tap of this frame lies inside the screen less the touch margins.
+  static bool isInsideMargins();
 
   // ---- States still to come (game/shell/state_stand_ins.cpp) ----
-  static void stateBootLoading(int32_t message);
-  static void stateSoundQuestion(int32_t message);
-  static void stateTitle(int32_t message);
   static void statePreGame(int32_t message);
   static void stateScreen18(int32_t message);
   static void stateScreen31(int32_t message);

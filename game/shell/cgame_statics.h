@@ -233,7 +233,8 @@ class javax_microedition_rms_RecordStore;
   VALUE(cGame, int32_t, lastCompletedLevel)                         \
   VALUE(cGame, int32_t, newUnlocksPending)                          \
   VALUE(cGame, int32_t, selectedLevel)                              \
-  PLIMORA_STATICS_cGame_shell_loader(REF, VALUE)
+  PLIMORA_STATICS_cGame_shell_loader(REF, VALUE)                    \
+  PLIMORA_STATICS_cGame_shell_boot(REF, VALUE)
 
 // The loader (game/shell/loading_state.cpp, game/shell/loader_*.cpp). A job is a load kind with
 // its steps: loadStep the next one from 0, loadSteps the kind's count; loadActive while a job
@@ -308,3 +309,15 @@ class javax_microedition_rms_RecordStore;
   VALUE(cGame, int32_t, worldLevelCount)               \
   REF(cGame, Object, loadedObjectA)                    \
   REF(cGame, Object, loadedObjectB)
+
+// The boot screens (game/shell/boot_states.cpp, game/shell/title_states.cpp): bootStep counts
+// state 2's updates (the boot load runs at 2); overlayGraphics, when set, is where drawing goes
+// after the boot load has drawn into the back buffer (the screen's Graphics when null);
+// soundOption the sound answer kept with the settings; menuStartValue element 0 of
+// menuStartTable; bootCounter a counter the boot sets to 0.
+#define PLIMORA_STATICS_cGame_shell_boot(REF, VALUE)          \
+  VALUE(cGame, int32_t, bootStep)                            \
+  REF(cGame, javax_microedition_lcdui_Graphics, overlayGraphics) \
+  VALUE(cGame, bool, soundOption)                            \
+  VALUE(cGame, int32_t, menuStartValue)                      \
+  VALUE(cGame, int32_t, bootCounter)

@@ -21,6 +21,7 @@ namespace {
 constexpr int32_t kLongestFrameTime = 1000;  // ms: a stall never moves game clocks further
 constexpr int64_t kLowMemory = 500000;       // bytes free below which a frame asks for a collection
 constexpr int32_t kPlayAreaHeight = 640;
+constexpr int32_t kLoadingState = 4;
 constexpr int32_t kPlayState = 17;
 constexpr int32_t kEndingScene = 31;
 constexpr int32_t kControlBarSlot = 1;  // the sprite table's slot of the bar's frames
@@ -57,7 +58,12 @@ bool Sent(int32_t message) {
 bool EnterRequestedState(GameStatics* s) {
   if (s->cGame_stateChangePending) {
     if (!Sent(cGame::kStateExit)) return false;
-    DebugLog("cGame: state %d -> %d", s->cGame_currentState, s->cGame_nextState);
+    if (s->cGame_nextState == kLoadingState) {
+      DebugLog("state %d -> %d (load kind %d)", s->cGame_currentState, s->cGame_nextState,
+               s->cGame_loadKind);
+    } else {
+      DebugLog("state %d -> %d", s->cGame_currentState, s->cGame_nextState);
+    }
     s->cGame_previousState = s->cGame_currentState;
     s->cGame_currentState = s->cGame_nextState;
     s->cGame_stateChangePending = false;

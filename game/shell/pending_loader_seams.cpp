@@ -22,7 +22,6 @@ int32_t cGame::paintNextTextItem(int32_t, int32_t, String*, bool) {
 }
 
 // ---- Level ------------------------------------------------------------------------------------
-void cGame::paintFramedBox(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 int32_t cGame::pickRandomVariant() {
   return 0;
 }

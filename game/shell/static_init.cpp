@@ -93,6 +93,9 @@ void ShellDefaults(GameStatics* s) {
   s->cGame_lastKeyCode = kNoKeyCode;
   s->cGame_touchAction = cGame::kNoTouchAction;
   s->cGame_touchSoftKey = cGame::kNoTouchAction;
+  s->cGame_softKeyIdleLeft = true;
+  s->cGame_softKeyIdleRight = true;
+  s->cGame_mapArrowItem = -1;
   for (int32_t* position :
        {&s->cGame_tapX, &s->cGame_tapY, &s->cGame_pointerReleaseX, &s->cGame_pointerReleaseY,
         &s->cGame_pointerPressX, &s->cGame_pointerPressY, &s->cGame_pointerX, &s->cGame_pointerY}) {

@@ -1,6 +1,6 @@
 // The shell on a real window of a virtual X server (tests/host/run_under_xvfb.sh starts one;
 // without it the test is skipped): the server knows the window by its title, and its screen
-// shows the game's test card pixel for pixel.
+// shows the boot's logo centred on white.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -11,14 +11,14 @@
 #include "host/file_roots.h"
 #include "host/sdl_window.h"
 #include "tests/platform/shell_fixture.h"
-#include "tests/support/test_card_picture.h"
+#include "tests/support/boot_screen.h"
 #include "tests/support/xwd_screen.h"
 
 namespace {
 
 constexpr int kFrames = 30;
 
-TEST_F(ShellTest, OnARealWindowTheTitleAndTheTestCardShow) {
+TEST_F(ShellTest, OnARealWindowTheTitleAndTheLogoShow) {
   const char* screenPath = std::getenv("PLIMORA_XVFB_SCREEN");
   if (!screenPath) GTEST_SKIP() << "needs a virtual X server: tests/host/run_under_xvfb.sh";
   host::SetDataRoot(PLIMORA_DATA_PATH);
@@ -35,20 +35,19 @@ TEST_F(ShellTest, OnARealWindowTheTitleAndTheTestCardShow) {
       << "the X server knows no window of that title";
 
   // The X server draws in its own time: hand the last frame over again until the screen has it.
-  // The picture, composed in the game's runtime now that the game has ended.
-  const std::vector<uint16_t> card = TestCardPicture({});
+  const PixelBox logo = CentredLogoBox();
   XwdScreen screen;
-  int wrong = -1;
-  for (int attempt = 0; attempt < 100 && wrong != 0; attempt++) {
+  PixelBox shown;
+  for (int attempt = 0; attempt < 100 && !(shown == logo); attempt++) {
     context_.display->present();
     surface().showPendingFrame();
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     ASSERT_TRUE(screen.load(screenPath));
     ASSERT_EQ(screen.width, kScreenWidth);
     ASSERT_EQ(screen.height, kScreenHeight);
-    wrong = TestCardMismatches({}, card, [&](int32_t x, int32_t y) { return screen.at565(x, y); });
+    shown = NonWhiteBox([&](int32_t x, int32_t y) { return screen.at565(x, y); });
   }
-  EXPECT_EQ(wrong, 0) << "pixels differing from the test card with no key down";
+  EXPECT_EQ(shown, logo) << "the screen's ink is not the logo centred on white";
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ constexpr int kMathsPack = 113;
 constexpr int kFixedPointPack = 269;
 constexpr int kFontPack = 274;
 constexpr int kUiPack = 66;
+constexpr int kTitlePack = 272;
 constexpr int kParticlePack = 76;
 constexpr int kEffectsPack = 80;
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
@@ -106,11 +107,24 @@ Pack ParticlePack() {
   return pack;
 }
 
-// Entry 0: the sparkle of the loading bar.
+// The interface sprites (tools/databuild/ui_sprites.h); entries 1 to 3, 7 and 8 are empty
+// until their screens bring their sprites.
 Pack UiPack() {
   Pack pack{ConstantText(kUiPack), {}, {0}};
-  pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(SparkleSprite())));
+  const ArtSprite plain{0x5A7FA8};
+  const std::vector<uint8_t> sprites[] = {
+      WriteSprite(SparkleSprite()),  {}, {}, {}, WriteSprite(BoxPiecesSprite()),
+      WriteSprite(DrawArtSprite(plain)), WriteSprite(PopupButtonSprite()), {}, {},
+      WriteSprite(DrawArtSprite(plain)), WriteSprite(OverlaySprite())};
+  for (const std::vector<uint8_t>& sprite : sprites) {
+    pack.entries.push_back(sprite.empty() ? PackEntry::Empty() : PackEntry::Lzma(0, sprite));
+  }
   return pack;
+}
+
+// Entry 0: the title background, a PNG stored plain.
+Pack TitlePack() {
+  return {ConstantText(kTitlePack), {PackEntry::Plain(0, TitlePng())}, {0}};
 }
 
 // The effect sprites of the boot load, entry e for sprite slot
@@ -149,7 +163,7 @@ std::vector<Pack> LevelPacks() {
 std::vector<Pack> DataSetPacks() {
   std::vector<Pack> packs = {SoundPack(), TextPack(),       LogoPack(),
                              MathsPack(), FixedPointPack(), FontPack(),
-                             UiPack(),    ParticlePack(),   EffectsPack()};
+                             UiPack(),    TitlePack(),      ParticlePack(), EffectsPack()};
   for (Pack& pack : LoaderPacks()) packs.push_back(std::move(pack));
   for (Pack& pack : LevelPacks()) packs.push_back(std::move(pack));
   return packs;

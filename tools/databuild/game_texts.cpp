@@ -24,7 +24,7 @@ constexpr Text kTexts[] = {
     {28, "Play with sound?"},
     {29, "Paused"},
     {38, "Tap to continue"},
-    {43, "Loading..."},
+    {43, "Plimora, version 1.0"},
     {201, "Show the hints while you play?"},
     {206, "Secret found! Every hidden award is yours."},
     {214, "Leave this level? Your progress in it will be lost."},
