@@ -13,8 +13,10 @@
 #include "javame/exception_classes.h"
 #include "javame/file.h"
 #include "javame/random.h"
+#include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"
 #include "tests/game/shell/frame_fixture.h"
+#include "tests/platform/canvas.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
@@ -187,6 +189,33 @@ TEST_F(LoadingStateTest, HintNumbersStayWithinTheHintsReachedSoFar) {
   s_->cGame_loadChained = false;
   cGame::stateLoading(cGame::kStateEnter);
   EXPECT_EQ(s_->cGame_menuScroll, 1);
+}
+
+TEST_F(LoadingStateTest, TheBarFillsItsShareOfTheStepsAndAFinishedTipShowsNoBar) {
+  UseDataSet();
+  cGame::openPack(GetConstantString(271));
+  s_->cGame_spriteTable->elements()[2] = cGame::loadSprite(2, 1, 0, 0, true, false, 0, nullptr);
+  cGame::closeResourceStream();
+  constexpr uint16_t kBar = 0xCF00;  // 0xCDE000 in RGB565
+  constexpr int32_t kFillX = 52, kFillY = 254;
+  Canvas screen(480, 800);
+  s_->cGame_drawGraphics = screen.graphics;
+  s_->cGame_loadKind = 1;
+  s_->cGame_loadActive = true;
+  s_->cGame_loadProgressCount = 3;
+  s_->cGame_loadProgressTotal = 6;  // 188 of the fill's 376 pixels
+  cGame::stateLoading(cGame::kStatePaint);
+  EXPECT_EQ(screen.at(kFillX, kFillY), kBar);
+  EXPECT_EQ(screen.at(kFillX + 187, kFillY), kBar);
+  EXPECT_NE(screen.at(kFillX + 188, kFillY), kBar);
+  // Done with a tip up: the panel (its translucent black painted opaque) and no bar.
+  s_->cGame_loadDone = true;
+  s_->cGame_loadShowsTip = true;
+  s_->cGame_tipTextId = 746;
+  screen.fill(0xFFFF);
+  cGame::stateLoading(cGame::kStatePaint);
+  EXPECT_EQ(screen.count(kBar), 0);
+  EXPECT_EQ(screen.at(60, 320), 0x0000);
 }
 
 TEST_F(LoadingStateTest, AJobWithoutAWayOnEndsInTheMainMenu) {
