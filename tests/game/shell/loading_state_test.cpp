@@ -109,13 +109,29 @@ TEST_F(LoadingStateTest, LeavingALevelIntoTheNextShowsOneBarAndTheHintChosenFirs
   EXPECT_EQ(s_->cGame_currentState, kPlay);
 }
 
-TEST_F(LoadingStateTest, TheBootLoadGoesOnWithoutAKey) {
+TEST_F(LoadingStateTest, TheBootLoadFillsItsSlotsAndGoesOnWithoutAKey) {
   UseDataSet();
   Start(0, 5);
   EXPECT_EQ(RunSteps(), 18);
   Frame();
   Frame();
   EXPECT_EQ(s_->cGame_currentState, 5);
+  struct Slot {
+    int32_t slot, palettes;
+  };
+  // Pack 80's entries 1 and 7 (slots 29 and 23) and the particles' shards (slot 7) come with
+  // every palette of their masks.
+  const Slot slots[] = {{46, 1}, {22, 1}, {31, 1}, {61, 2}, {13, 1}, {6, 1},  {7, 7},
+                        {8, 1},  {36, 1}, {29, 8}, {38, 1}, {39, 1}, {35, 1}, {25, 1},
+                        {24, 1}, {23, 8}, {48, 1}, {37, 1}, {21, 1}};
+  for (const Slot& slot : slots) {
+    SCOPED_TRACE(slot.slot);
+    ASprite* sprite = CheckCast<ASprite>(s_->cGame_spriteTable->elements()[slot.slot]);
+    ASSERT_NE(sprite, nullptr);
+    EXPECT_EQ(sprite->paletteCount, slot.palettes);
+  }
+  EXPECT_NE(s_->cGame_worldMusicIds, nullptr);
+  EXPECT_NE(s_->cGame_levelResults, nullptr);
 }
 
 TEST_F(LoadingStateTest, ARestartedLevelKeepsItsResourcesAndEndsAtEightOfTwentyOne) {
