@@ -155,7 +155,8 @@
   // Step `step` of load kind `kind`; a step a kind does not list only counts. A failing
   // operation is traced with the kind and the step, and the rest of the step runs.
   static void runLoadStep(int32_t kind, int32_t step);
-  // Kinds 2 (the level) and 3 (its restart); kinds 11, 15 and 22 (a level's releases).
+  // Kinds 2 (the level) and 3 (its restart); kinds 11 (the end sequence's sprites), 15 (leaving
+  // a level) and 22 (what the end sequence leaves).
   static void runLevelLoadStep(int32_t kind, int32_t step);
   static void runLevelReleaseStep(int32_t kind, int32_t step);
   // The play field's side walls from the HUD sprite, the boss, the event queue emptied, the

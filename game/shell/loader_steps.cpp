@@ -67,21 +67,6 @@ void ResetMapMenu(GameStatics* s) {
   if (menu >= 0) ResetMenus({menu});
 }
 
-// soundData[id] = entry id of the open pack with its loop flag; an id off the 38 sounds loads
-// nothing.
-void LoadSoundEntry(GameStatics* s, int32_t id, int32_t loops) {
-  ObjectArray* data = s->cGame_soundData;
-  ByteArray* flags = s->cGame_soundLoops;
-  if (!NullCheck(data) || !NullCheck(flags)) return;
-  if (id < 0 || id >= data->length || id >= flags->length) {
-    DebugLog("cGame::loadStep(): sound %d is not one of the sounds 0..%d; nothing loaded", id,
-             data->length - 1);
-    return;
-  }
-  Run("loading a sound", [&] { data->elements()[id] = cGame::readPackEntry(id); });
-  flags->elements()[id] = static_cast<int8_t>(loops);
-}
-
 // The current world's music (looping) and the map's two sounds, from the sound pack.
 void LoadWorldMusic(GameStatics* s) {
   ByteArray* music = s->cGame_worldMusicIds;
@@ -92,9 +77,11 @@ void LoadWorldMusic(GameStatics* s) {
     s->cGame_musicSoundId = music->elements()[world] + kFirstMusic;
   }
   Open(kSoundPack);
-  if (music && world >= 0 && world < music->length) LoadSoundEntry(s, s->cGame_musicSoundId, 1);
-  LoadSoundEntry(s, kMapSoundA, 0);
-  LoadSoundEntry(s, kMapSoundB, 0);
+  if (music && world >= 0 && world < music->length)
+    Run("loading the world music", [s] { cGame::loadSoundEntry(s->cGame_musicSoundId, 1); });
+  for (int32_t id : {kMapSoundA, kMapSoundB}) {
+    Run("loading a map sound", [id] { cGame::loadSoundEntry(id, 0); });
+  }
   Close();
 }
 

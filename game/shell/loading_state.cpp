@@ -37,7 +37,7 @@ constexpr int32_t kStepCounts[] = {18, 4, 21, 1, 5, 7, 6, 3, 4, 4, 4, 3, 2,
                                    4,  4, 3,  3, 2, 3, 2, 2, 2, 2, 2, 2, 2};
 
 // The panel of a hint or a tip when the open menu has no text item to give it.
-constexpr int32_t kPlainPanel[4] = {40, 260, 400, 260};
+constexpr int32_t kPlainPanel[4] = {40, 300, 400, 260};
 
 javax_microedition_lcdui_Graphics* Target() {
   return Statics<GameStatics>()->cGame_drawGraphics;

@@ -10,11 +10,13 @@
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
+#include "runtime/class.h"
 #include "runtime/constant_pool.h"
 #include "tests/support/runtime_fixture.h"
 #include "tests/support/started_runtime_fixture.h"
 #include "tools/databuild/loader_tables_writer.h"
 #include "tools/databuild/string_constants.h"
+#include "tools/databuild/value_tree_writer.h"
 
 namespace {
 
@@ -171,6 +173,20 @@ TEST_F(LoaderTablesTest, TheLevelListIsTheShownWorldsAndTooLongAListStoresNoLeve
   TraceCapture trace;
   cGame::loadWorldLevelList();
   EXPECT_TRUE(trace.contains("cGame::loadWorldLevelList: world 9 has no level list"));
+}
+
+TEST_F(LoaderTablesTest, TwoObjectsAreTheValueTreesOfTheirEntriesAndNullForANegativeOne) {
+  using databuild::ValueNode;
+  Plant(kMapPack, {databuild::WriteValueTree(ValueNode::Ints({-1, 1})),
+                   databuild::WriteValueTree(ValueNode::Bytes({7}))});
+  cGame::loadTwoObjects(GetConstantString(kMapPack), 1, -1);
+  ByteArray* second = CheckCast<ByteArray>(s->cGame_loadedObjectA);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(ByteArray::get(second, 0), 7);
+  EXPECT_EQ(s->cGame_loadedObjectB, nullptr);
+  cGame::loadTwoObjects(GetConstantString(kMapPack), -1, 0);
+  EXPECT_EQ(s->cGame_loadedObjectA, nullptr);
+  EXPECT_EQ(IntArray::get(CheckCast<IntArray>(s->cGame_loadedObjectB), 0), -1);
 }
 
 TEST_F(LoaderTablesTest, MissingPacksLeaveEmptyTablesThatFindNothing) {

@@ -13,8 +13,10 @@
 #include "javame/exception_classes.h"
 #include "javame/file.h"
 #include "javame/random.h"
+#include "runtime/constant_pool.h"
 #include "runtime/exceptions.h"
 #include "tests/game/shell/frame_fixture.h"
+#include "tests/platform/canvas.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
@@ -107,13 +109,29 @@ TEST_F(LoadingStateTest, LeavingALevelIntoTheNextShowsOneBarAndTheHintChosenFirs
   EXPECT_EQ(s_->cGame_currentState, kPlay);
 }
 
-TEST_F(LoadingStateTest, TheBootLoadGoesOnWithoutAKey) {
+TEST_F(LoadingStateTest, TheBootLoadFillsItsSlotsAndGoesOnWithoutAKey) {
   UseDataSet();
   Start(0, 5);
   EXPECT_EQ(RunSteps(), 18);
   Frame();
   Frame();
   EXPECT_EQ(s_->cGame_currentState, 5);
+  struct Slot {
+    int32_t slot, palettes;
+  };
+  // Pack 80's entries 1 and 7 (slots 29 and 23) and the particles' shards (slot 7) come with
+  // every palette of their masks.
+  const Slot slots[] = {{46, 1}, {22, 1}, {31, 1}, {61, 2}, {13, 1}, {6, 1},  {7, 7},
+                        {8, 1},  {36, 1}, {29, 8}, {38, 1}, {39, 1}, {35, 1}, {25, 1},
+                        {24, 1}, {23, 8}, {48, 1}, {37, 1}, {21, 1}};
+  for (const Slot& slot : slots) {
+    SCOPED_TRACE(slot.slot);
+    ASprite* sprite = CheckCast<ASprite>(s_->cGame_spriteTable->elements()[slot.slot]);
+    ASSERT_NE(sprite, nullptr);
+    EXPECT_EQ(sprite->paletteCount, slot.palettes);
+  }
+  EXPECT_NE(s_->cGame_worldMusicIds, nullptr);
+  EXPECT_NE(s_->cGame_levelResults, nullptr);
 }
 
 TEST_F(LoadingStateTest, ARestartedLevelKeepsItsResourcesAndEndsAtEightOfTwentyOne) {
@@ -187,6 +205,33 @@ TEST_F(LoadingStateTest, HintNumbersStayWithinTheHintsReachedSoFar) {
   s_->cGame_loadChained = false;
   cGame::stateLoading(cGame::kStateEnter);
   EXPECT_EQ(s_->cGame_menuScroll, 1);
+}
+
+TEST_F(LoadingStateTest, TheBarFillsItsShareOfTheStepsAndAFinishedTipShowsNoBar) {
+  UseDataSet();
+  cGame::openPack(GetConstantString(271));
+  s_->cGame_spriteTable->elements()[2] = cGame::loadSprite(2, 1, 0, 0, true, false, 0, nullptr);
+  cGame::closeResourceStream();
+  constexpr uint16_t kBar = 0xCF00;  // 0xCDE000 in RGB565
+  constexpr int32_t kFillX = 52, kFillY = 254;
+  Canvas screen(480, 800);
+  s_->cGame_drawGraphics = screen.graphics;
+  s_->cGame_loadKind = 1;
+  s_->cGame_loadActive = true;
+  s_->cGame_loadProgressCount = 3;
+  s_->cGame_loadProgressTotal = 6;  // 188 of the fill's 376 pixels
+  cGame::stateLoading(cGame::kStatePaint);
+  EXPECT_EQ(screen.at(kFillX, kFillY), kBar);
+  EXPECT_EQ(screen.at(kFillX + 187, kFillY), kBar);
+  EXPECT_NE(screen.at(kFillX + 188, kFillY), kBar);
+  // Done with a tip up: the panel (its translucent black painted opaque) and no bar.
+  s_->cGame_loadDone = true;
+  s_->cGame_loadShowsTip = true;
+  s_->cGame_tipTextId = 746;
+  screen.fill(0xFFFF);
+  cGame::stateLoading(cGame::kStatePaint);
+  EXPECT_EQ(screen.count(kBar), 0);
+  EXPECT_EQ(screen.at(60, 320), 0x0000);
 }
 
 TEST_F(LoadingStateTest, AJobWithoutAWayOnEndsInTheMainMenu) {
