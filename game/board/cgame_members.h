@@ -29,3 +29,28 @@
   // in trackedActor with its place and speeds in 8.8; posts 40, which hides the launcher.
   static cActor* spawnTrackedActor(int32_t x, int32_t y);
 
+
+  // ---- Bubble's tables (game/board/bubble_static_init.cpp) ----
+  // The maths pack's copies of the direction steps and opposites (from origin, for the trace)
+  // replace the board's own tables when they hold the same six values each; otherwise traced.
+  static void adoptDirectionTables(ByteArray* dx, ByteArray* dy, ByteArray* opposite,
+                                   const char* origin);
+
+  // ---- The bubble pool (game/board/bubble_pool.cpp) ----
+  // Releases the rising bubble's actor (its layer, player and emitter); trackedActor := null.
+  static void releaseTrackedActor();
+  // A matchable bubble: colour below 7, not indestructible; false for null.
+  static bool isMatchableBubble(Bubble* bubble);
+
+  // ---- Cells and the play area (game/board/bubble_geometry.cpp) ----
+  // The side walls' widths in pixels, and the bounds of a bubble's centre between them:
+  // playLeft = (leftWall + 18) << 16, playRight = (canvasWidth - (rightWall + 18)) << 16.
+  static void setPlayArea(int32_t leftWall, int32_t rightWall);
+
+  // ---- The bunch table (game/board/bunch_table.cpp) ----
+  // The class initialiser's step of the board: the bunch table of 10 empty slots.
+  static void initBoardTables();
+
+  // ---- Operations not built yet (game/board/board_seams.cpp) ----
+  // Clears the ten bunches and the table's totals.
+  static void clearAllBunches();
