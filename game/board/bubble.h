@@ -86,7 +86,7 @@ class Bubble : public Object {
   // ---- State queries and positions: game/board/bubble_pool.cpp ----
   bool isIndestructible() const { return (flags & kIndestructible) != 0; }
   bool isMatchable() const { return colour < kPlainColours && !isIndestructible(); }
-  static bool hasPendingEvents();  // a pop animation is still running
+  static bool hasPendingEvents();            // a pop animation is still running
   void setPosition(int32_t px, int32_t py);  // whole pixels
   void syncPixelFromPosition();
   void syncPixelPosition();  // after a placement: pixel and previous pixel, needs repaint

@@ -15,7 +15,7 @@
 namespace {
 
 constexpr int32_t kResetPlace = -1000 << 16;  // far off the screen: off the grid
-constexpr int32_t kContactSquared = 36 * 36;  // a contact distance of 36 px
+constexpr int64_t kContactDistance = 36;      // pixels between touching centres
 constexpr int32_t kRadius = 18;
 constexpr int32_t kChangeSteps = 9;
 
@@ -154,11 +154,13 @@ void Bubble::syncPixelPosition() {
   flags |= kNeedsRepaint;
 }
 
-// Squared in 64 bits: far-apart pixels would wrap into a false contact in 32.
+// Squared in 64 bits: far-apart pixels would wrap into a false contact in 32. A difference of
+// 36 px or more on either axis is no contact, which also keeps the squares from overflowing.
 bool Bubble::isTouching(int32_t px, int32_t py) const {
-  const int64_t dx = int64_t{pixelX} - px;
-  const int64_t dy = int64_t{pixelY} - py;
-  return dx * dx + dy * dy < kContactSquared;
+  const int64_t dx = std::llabs(int64_t{pixelX} - px);
+  const int64_t dy = std::llabs(int64_t{pixelY} - py);
+  if (dx >= kContactDistance || dy >= kContactDistance) return false;
+  return dx * dx + dy * dy < kContactDistance * kContactDistance;
 }
 
 bool Bubble::isInRect(int32_t rx, int32_t ry, int32_t rw, int32_t rh) const {

@@ -26,8 +26,7 @@ void StoreElement(ObjectArray* array, int32_t index, Object* element) {
 ObjectArray* DirectionIndexTable() {
   ObjectArray* table = NewObjectArray(cid::ByteArray, 3);
   for (int32_t dx = 0; dx < 3; dx++) {
-    StoreElement(table, dx,
-                 FillByteArrayFrom(NewByteArray(3), 3, Bubble::kDirectionIndex[dx], 3));
+    StoreElement(table, dx, FillByteArrayFrom(NewByteArray(3), 3, Bubble::kDirectionIndex[dx], 3));
   }
   return table;
 }
@@ -64,8 +63,8 @@ void Adopt(ByteArray* copy, const int32_t (&values)[Bubble::kDirections],
     table = copy;
     return;
   }
-  DebugLog("%s: the %s is not the six directions' values; refused, the board's own stays",
-           origin, what);
+  DebugLog("%s: the %s is not the six directions' values; refused, the board's own stays", origin,
+           what);
 }
 
 }  // namespace

@@ -39,8 +39,7 @@ TEST_F(MathsTest, TheDataSetsTablesLoadWholeAndSurviveACollection) {
   EXPECT_EQ(ValuesOf<ShortArray>(s->cGame_specialKinds), kinds);
   for (Array* board :
        {static_cast<Array*>(s->cGame_boardShorts1), static_cast<Array*>(s->cGame_boardShorts2),
-        static_cast<Array*>(s->cGame_boardBytes3),
-        static_cast<Array*>(s->cGame_boardShorts3)}) {
+        static_cast<Array*>(s->cGame_boardBytes3), static_cast<Array*>(s->cGame_boardShorts3)}) {
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(board->length, 0);
   }
@@ -68,9 +67,10 @@ TEST_F(MathsTest, DirectionTablesOtherThanTheBoardsOwnAreRefused) {
   board.writeByteArray(databuild::OppositeDirectionTable());
   board.writeByteArray({});
   board.writeShortArray({});
-  PlantPack({"tables",
-             {PackEntry::Plain(0, board.take()), PackEntry::Plain(0, databuild::WriteAngleTables())},
-             {0}});
+  PlantPack(
+      {"tables",
+       {PackEntry::Plain(0, board.take()), PackEntry::Plain(0, databuild::WriteAngleTables())},
+       {0}});
   s->cGame_packName = nullptr;
   TraceCapture trace;
   cGame::loadMathTables();
