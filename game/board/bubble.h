@@ -132,6 +132,10 @@ class Bubble : public Object {
   // Some bubble of the 4 x 4 window within radiusPx (Manhattan) of the 16.16 point.
   static bool isAnyNear(int32_t x, int32_t y, int32_t radiusPx);
 
+  // ---- Floods: game/board/bunch_flood.cpp ----
+  // The visited flag cleared on every bubble in play.
+  static void clearVisitedAll();
+
   // ---- Pop effect: game/board/bubble_pop_effect.cpp ----
   // Posts 22, plays the pop's sound, and shows the pop (anim of sprite 35, mode 10, end event
   // 0x11A, counted in popAnimCount) with a particle burst in the bubble's colour; a compound

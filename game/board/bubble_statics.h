@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+class Bubble;
 class ByteArray;
 class IntArray;
 class ObjectArray;
@@ -22,6 +23,7 @@ class ObjectArray;
 //   Bubble[170] each; activeBubbleCount: the bubbles in play. shotLost, lostShotCount: a shot
 //   left the screen, and how many did, since the last allocation. popAnimCount: the pop
 //   animations still running. bubblesChanged: an appearance change has started.
+// hitBubble, hitSide: the bubble and side of the shot's last swept hit test.
 #define PLIMORA_STATICS_Bubble(REF, VALUE)      \
   REF(Bubble, ObjectArray, directionIndexTable) \
   REF(Bubble, ByteArray, neighbourDx)           \
@@ -43,4 +45,6 @@ class ObjectArray;
   VALUE(Bubble, int8_t, shotLost)               \
   VALUE(Bubble, int32_t, lostShotCount)         \
   VALUE(Bubble, int32_t, popAnimCount)          \
-  VALUE(Bubble, int8_t, bubblesChanged)
+  VALUE(Bubble, int8_t, bubblesChanged)         \
+  REF(Bubble, Bubble, hitBubble)                \
+  VALUE(Bubble, int32_t, hitSide)

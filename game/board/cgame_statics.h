@@ -9,9 +9,11 @@
 class ASprite;
 class Bubble;
 class ByteArray;
+class IntArray;
 class ObjectArray;
 class ShortArray;
 class cActor;
+class cGame_CBubbleBunch;
 
 // specialKinds .. boardShorts3: the board's tables of the maths pack (entry 0, in file order:
 // three short arrays, four byte arrays, one short array); specialKinds, the bubble kind of each
@@ -40,7 +42,6 @@ class cActor;
 // walls' widths in pixels; playLeftPx = playMarginLeft + 18 and playRightMarginPx =
 // playMarginRight + 18 keep a bubble's rim off the walls; playLeft, playRight: the bounds of a
 // bubble's centre in 16.16. trackedActor: the rising bubble's actor (game/board/actor_spawn.cpp).
-// bunches: cGame_CBubbleBunch[10], the bunch table.
 #define PLIMORA_STATICS_cGame_board_area(REF, VALUE) \
   VALUE(cGame, int32_t, playMarginLeft)              \
   VALUE(cGame, int32_t, playMarginRight)             \
@@ -49,4 +50,34 @@ class cActor;
   VALUE(cGame, int32_t, playLeft)                    \
   VALUE(cGame, int32_t, playRight)                   \
   REF(cGame, cActor, trackedActor)                   \
-  REF(cGame, ObjectArray, bunches)
+  PLIMORA_STATICS_cGame_board_bunches(REF, VALUE)
+
+// The bunch table (game/board/bunch_table.cpp): bunches, cGame_CBubbleBunch[10];
+// bunchBubbleTotal, the bubbles in all bunches; bunchClearedAnchors, cActor[10], per slot the
+// anchor of a type-0 bunch while its end animation plays; bunchScratch, int[3], cleared with
+// the table; bunchSprite, the rope and handle sprite (slot 23); hitBunch, hitHandle, the
+// handle the last hit test found (-1 the main handle); floodSerial, the next flood order.
+// bubbleSprite, wallHitSprite, changeSprite: slots 25, 38 and 39, kept by the board's start.
+// Placement (game/board/bunch_placement.cpp): boardChanged, set by every attach. The bunch
+// templates, which the level reader fills: bunchTemplateCount of them; bunchTemplateSize,
+// int[7], the cells of each; bunchTemplateCol, bunchTemplateRow, bunchTemplateKind,
+// byte[7][20], each cell's place and kind; bunchTemplateFlags, int[7][20], its flags.
+#define PLIMORA_STATICS_cGame_board_bunches(REF, VALUE) \
+  REF(cGame, ObjectArray, bunches)                      \
+  VALUE(cGame, int32_t, bunchBubbleTotal)               \
+  REF(cGame, ObjectArray, bunchClearedAnchors)          \
+  REF(cGame, IntArray, bunchScratch)                    \
+  REF(cGame, ASprite, bunchSprite)                      \
+  VALUE(cGame, int32_t, hitBunch)                       \
+  VALUE(cGame, int32_t, hitHandle)                      \
+  VALUE(cGame, int32_t, floodSerial)                    \
+  REF(cGame, ASprite, bubbleSprite)                     \
+  REF(cGame, ASprite, wallHitSprite)                    \
+  REF(cGame, ASprite, changeSprite)                     \
+  VALUE(cGame, int8_t, boardChanged)                    \
+  VALUE(cGame, int32_t, bunchTemplateCount)             \
+  REF(cGame, IntArray, bunchTemplateSize)               \
+  REF(cGame, ObjectArray, bunchTemplateCol)             \
+  REF(cGame, ObjectArray, bunchTemplateRow)             \
+  REF(cGame, ObjectArray, bunchTemplateKind)            \
+  REF(cGame, ObjectArray, bunchTemplateFlags)
