@@ -52,11 +52,12 @@ void EndDecorations(int32_t b, cGame_CBubbleBunch* bunch) {
 
 }  // namespace
 
-// A slot that was never used has no decorations to end. The colour slots, the layout
-// record's period and facing, and the angle survive clearing.
+// A slot that was never used has no decorations to end, and one not made yet (before the first
+// board) nothing at all. The colour slots, the layout record's period and facing, and the
+// angle survive clearing.
 void cGame::clearBunch(int32_t b, bool silent) {
   cGame_CBubbleBunch* bunch = getBunch(b);
-  if (!NullCheck(bunch)) return;
+  if (!bunch) return;
   removeBunchBubbles(b);
   if (bunch->inUse) {
     if (!silent) EndDecorations(b, bunch);
