@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/mqlib_player.h"
+#include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "runtime/array.h"
 #include "tests/game/board/bunch_fixture.h"
@@ -60,7 +61,7 @@ TEST_F(BunchPlacementTest, AKeyBubbleBecomesTheCoreAwayFromTheCentreCell) {
 // Each bunch type's decorations, at its centre (250, 400) px.
 TEST_F(BunchPlacementTest, TheFirstAttachMakesEachTypesDecorations) {
   struct Actor {
-    int32_t x, y, anim, z, layer;
+    int32_t slot, x, y, anim, z, layer;  // slot: the sprite's place in the sprite table
   };
   struct Case {
     int32_t type;
@@ -70,27 +71,32 @@ TEST_F(BunchPlacementTest, TheFirstAttachMakesEachTypesDecorations) {
   s->cGame_canvasWidth = 480;
   s->cGame_levelParams = NewIntArray(13);
   s->cGame_levelParams->elements()[9] = 77;
+  // A sprite of its own in each slot the decorations use (empty: no frames to measure).
+  for (int32_t slot : {23, 25, 26, 41, 42, 43, 44, 45, 51}) {
+    s->cGame_spriteTable->elements()[slot] = NewObject<ASprite>();
+  }
+  cGame::createBunches();  // takes slot 23 as the rope and handle sprite
   const Case kCases[] = {
-      {0, {{250, 400, 0, 300, 1}}, {}, {}},
-      {1, {{250, 0, 4, 300, 1}}, {{250, 60, 1, 300, 1}}, {}},
+      {0, {{23, 250, 400, 0, 300, 1}}, {}, {}},
+      {1, {{26, 250, 0, 4, 300, 1}}, {{26, 250, 60, 1, 300, 1}}, {}},
       {2,
-       {{250, 400, 0, 200, 5}},
+       {{41, 250, 400, 0, 200, 5}},
        {},
-       {{250, 400, 0, 300, 5},
-        {250, 400, 1, 300, 5},
-        {250, 400, 2, 300, 5},
-        {250, 400, 3, 300, 5},
-        {250, 400, 4, 300, 5},
-        {250, 400, 5, 300, 5}}},
-      {3, {{250, 400, 1, 300, 5}}, {}, {}},
-      {4, {{250, 400, 32, 300, 1}}, {}, {}},
-      {5, {{520, 360, 11, 100, 5}}, {}, {}},
-      {6, {{250, 382, 4, 300, 1}}, {}, {}},
+       {{42, 250, 400, 0, 300, 5},
+        {42, 250, 400, 1, 300, 5},
+        {42, 250, 400, 2, 300, 5},
+        {42, 250, 400, 3, 300, 5},
+        {42, 250, 400, 4, 300, 5},
+        {42, 250, 400, 5, 300, 5}}},
+      {3, {{43, 250, 400, 1, 300, 5}}, {}, {}},
+      {4, {{25, 250, 400, 32, 300, 1}}, {}, {}},
+      {5, {{45, 520, 360, 11, 100, 5}}, {}, {}},
+      {6, {{26, 250, 382, 4, 300, 1}}, {}, {}},
       {7,
-       {{250, 400, 9, 300, 1}},
-       {{250, 400, 22, 200, 1}},
-       {{250, 400, 1, 399, 1}, {250, 400, 0, 400, 1}}},
-      {9, {{250, 60, 4, 300, 1}}, {}, {}},
+       {{44, 250, 400, 9, 300, 1}},
+       {{44, 250, 400, 22, 200, 1}},
+       {{51, 250, 400, 1, 399, 1}, {25, 250, 400, 0, 400, 1}}},
+      {9, {{26, 250, 60, 4, 300, 1}}, {}, {}},
       {12, {}, {}, {}},
       {13, {}, {}, {}},
   };
@@ -105,6 +111,9 @@ TEST_F(BunchPlacementTest, TheFirstAttachMakesEachTypesDecorations) {
     EXPECT_EQ(std::make_tuple(actor->x, actor->y, cActor::getAnim(actor), actor->z, actor->layer,
                               actor->mode),
               std::make_tuple(e.x, e.y, e.anim, e.z, e.layer, cActor::kModeLoop))
+        << what << " of type " << type;
+    EXPECT_EQ(cActor::getSprite(actor),
+              Statics<GameStatics>()->cGame_spriteTable->elements()[e.slot])
         << what << " of type " << type;
   };
   for (const Case& c : kCases) {
