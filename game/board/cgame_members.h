@@ -136,3 +136,9 @@
   static void releaseLevelObjects();
   // The board's colour state.
   static void resetBoardColours();
+  // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
+  // Do nothing until their subsystem lands; the loader calls them.
+  static void resetLauncherPosition();
+  static void allocTripleLists();
+  static void burstBunch(int32_t bunch, int32_t flag);
+  static void resetEffects();

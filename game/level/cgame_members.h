@@ -87,3 +87,17 @@
   // Walks the type-0 bunch layout at the cursor for the bunch types the level uses. Standing
   // in until the level format's readers land: reads nothing and leaves the cursor.
   static void readLevelObjectRecords(ByteArray* level);
+
+  // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
+  // Do nothing until their subsystem lands; the loader calls them.
+  static void paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style);
+  static int32_t pickRandomVariant();  // 0 until then
+  static void releaseSlotActors();
+  static void releaseActorArray();
+  static void releaseFlyerActors();
+  static void releaseWalkerActors();
+  static void releaseObjectList();
+  static void releaseGoalActors();
+  static void releaseHudActors();
+  static void releaseShotPreview();
+  static void resetSlotActors();

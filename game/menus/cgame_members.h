@@ -97,3 +97,19 @@
   // lists them for the map; the index of the layout's first item. Standing in until the
   // menus' layouts land: opens nothing, writes one trace line naming its arguments, gives -1.
   static int32_t collectNewlyUnlocked(int32_t level, int32_t world);
+
+  // ---- Menu layouts and players the loader calls (game/shell/pending_loader_seams.cpp) ----
+  // Do nothing until their subsystem lands; the loader calls them.
+  static void parseLayout(ByteArray* bytes);
+  static void parseLayoutTable(int32_t n, ByteArray* bytes);
+  static void assignAnimationSlots();
+  static void createScreenPlayers(int32_t group);
+  static void createMenuPlayers(int32_t menu);
+  static void releaseMapPlayers();
+  static void resetMenuAnimations(int32_t menu);
+  static void resetLayoutAnimations(int32_t group);
+  static void openMenu(int32_t list, int32_t layout);
+  static void paintCurrentMenu(int32_t highlight);
+  // -1: no text item.
+  static int32_t nextTextItemRect(int32_t after, IntArray* rect);
+  static int32_t paintNextTextItem(int32_t x, int32_t after, String* text, bool highlighted);

@@ -81,7 +81,7 @@ constexpr Text kTexts[] = {
 const char* const kWorldNames[] = {"Meadow",  "Lagoon",  "Forest",     "Desert",
                                    "Glacier", "Volcano", "Sky Castle", "Star Field"};
 
-const char* const kHints[][2] = {
+const char* const kHints[kGameHintCount][2] = {
     {"Aiming", "Touch where the bubble should go, then let go to shoot."},
     {"Matching", "Three or more bubbles of one colour touching each other pop."},
     {"Dropping", "Bubbles cut off from the bunch fall away for extra points."},
@@ -150,7 +150,6 @@ const char* const kLevelLines[] = {
 };
 static_assert(std::size(kLevelLines) == kLevelIntroLines + kLevelWonLines + kLevelLostLines);
 
-constexpr int kFirstHint = 86;         // hint n: heading 2n + 86, body 2n + 87
 constexpr int kFirstWorldTitle = 193;  // 193 + world
 constexpr int kFirstLevelName = 304;   // 304 + level position
 constexpr int kLevelNames = 121;       // up to text 424
@@ -168,9 +167,9 @@ void Put(std::vector<std::string>& texts, int id, std::string text) {
 std::vector<std::string> GameTexts() {
   std::vector<std::string> texts(kTextCount);
   for (int id = 0; id < kTextCount; id++) texts[id] = "Text " + std::to_string(id);
-  for (size_t n = 0; n < std::size(kHints); n++) {
-    Put(texts, kFirstHint + 2 * static_cast<int>(n), kHints[n][0]);
-    Put(texts, kFirstHint + 2 * static_cast<int>(n) + 1, kHints[n][1]);
+  for (int n = 1; n <= kGameHintCount; n++) {
+    Put(texts, kHintTextBase + 2 * n, kHints[n - 1][0]);
+    Put(texts, kHintTextBase + 2 * n + 1, kHints[n - 1][1]);
   }
   for (size_t w = 0; w < std::size(kWorldNames); w++) {
     Put(texts, kFirstWorldTitle + static_cast<int>(w), kWorldNames[w]);
