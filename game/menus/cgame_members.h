@@ -24,12 +24,49 @@
   static void stateMenu30(int32_t message);
   static void stateMenu32(int32_t message);
 
-  // ---- Menu tables (game/menus/menu_tables.cpp) ----
+  // ---- Layout records (game/menus/layout_records.cpp) ----
   static constexpr int32_t kMenuLayoutCount = 20;
   // menuLayouts: a new Object[20], every layout null.
   static void initMenuTables();
+  // screenLayout from pack entry 0: one Object[] per screen group, its type-1 opener first
+  // (absolute x, y), then its records relative to the opener. Records before the first opener
+  // are skipped; a record running past the data ends the entry (traced).
+  static void parseLayout(ByteArray* data);
+  // Menu layout t (1..19) from its entry: {header short[4], records...} into menuLayouts[t].
+  static void parseLayoutTable(int32_t t, ByteArray* data);
+  // The record types that give a menu its layout: 3, 10, 12, 13, 14, 16, 19, 20, 22, 24, 25.
+  static bool isLayoutType(int32_t type);
+  // One slot of layoutPlayers per animated record (value 5), screen groups first, then menus.
+  static void assignAnimationSlots();
+  // The players of group g's (menu t's) animated records dropped; a group's states go to 0.
+  static void resetLayoutAnimations(int32_t g);
+  static void resetMenuAnimations(int32_t t);
+
+  // ---- Layout access (game/menus/layout_access.cpp) ----
+  // Screen group g, menu layout t, record i of either; null outside the tables. Menu records
+  // count from 1 (0 is the header, which menuRecord never gives).
+  static ObjectArray* screenGroup(int32_t g);
+  static ObjectArray* menuLayout(int32_t t);
+  static ShortArray* groupRecord(int32_t g, int32_t i);
+  static ShortArray* menuRecord(int32_t t, int32_t i);
+  static int32_t menuRecordCount(int32_t t);  // records after the header; 0 for no menu
+  // Header element k of menu t; -1 for element 0 and 0 otherwise when the menu has none.
+  static int32_t menuHeader(int32_t t, int32_t k);
+  // The layout-type record of menu t (header element 0); null when it has none.
+  static ShortArray* menuLayoutRecord(int32_t t);
+  static int32_t recordType(ShortArray* record);  // 0 for null
+  static int32_t recordX(ShortArray* record);
+  static int32_t recordY(ShortArray* record);
+  // Value k (element 3 + k); `absent` past the record's end. Writes there do nothing.
+  static int32_t layoutValue(ShortArray* record, int32_t k, int32_t absent);
+  static void setLayoutValue(ShortArray* record, int32_t k, int32_t value);
+  // An animated record (5, 11, 23) that carries its player slot and state.
+  static bool hasPlayerSlot(ShortArray* record);
+  // The layout player of the record's slot (null when none or empty), and its replacement.
+  static MQLibPlayer* recordPlayer(ShortArray* record);
+  static void setRecordPlayer(ShortArray* record, MQLibPlayer* player);
   // The index of menu m's first list row in its layout (its header's element 2); 0 when the
-  // menu has no layout.
+  // menu has none.
   static int32_t menuFirstItem(int32_t m);
 
   // ---- Menu edits (game/menus/menu_edits.cpp) ----

@@ -7,11 +7,14 @@
 #include <cstdint>
 
 class IntArray;
+class ByteArray;
+class ShortArray;
 class MQLibPlayer;
 class Object;
 class ObjectArray;
 
-// menuLayouts: Object[20], menu layout t at entry t, each an Object[] whose element 0 is its
+// screenLayout: Object[] of screen groups, each an Object[] of short[] records, its opener
+// first. menuLayouts: Object[20], menu layout t at entry t, each an Object[] whose element 0 is its
 // header short[4]. The touch list of the open menu: listRowTops and listRowBottoms hold each
 // row's top and bottom y (ascending), listItemPositions each row's item as {x, y}, and
 // menuSelection the selected row.
@@ -35,6 +38,7 @@ class ObjectArray;
 // A screen's own (game/menus/screen_resets.cpp): screenTable, screenRefA to C, screenPlayerA
 // and B, screenTableA to C.
 #define PLIMORA_STATICS_cGame_menus(REF, VALUE)  \
+  REF(cGame, ObjectArray, screenLayout)          \
   REF(cGame, ObjectArray, menuLayouts)           \
   REF(cGame, IntArray, listRowTops)              \
   REF(cGame, IntArray, listRowBottoms)           \
