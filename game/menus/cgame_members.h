@@ -69,6 +69,95 @@
   // menu has none.
   static int32_t menuFirstItem(int32_t m);
 
+  // ---- Menu framework (game/menus/menu_framework.cpp) ----
+  // Entry list listId in menu layout `layout` (1..19, parsed; else nothing, traced): the
+  // layout's rows and list flag, the list's entries, then its layout type's set-up. A layout
+  // without a layout-type record opens with 8 rows, no flag and no set-up.
+  static void openMenu(int32_t listId, int32_t layout);
+  // The current layout type's updater, then every layout player advanced by frameTime.
+  static void updateCurrentMenu();
+  // Up (keys 1, 8) and down (2, 14) over the entries whose id is not negative, scrolling the
+  // rows, wrapping with the list flag; at most one pass over the entries.
+  static void handleListKeys();
+  // Values of menu m's layout record: rows (9; -1 or none: 8), list flag (6 > 0), group (4),
+  // alternate group (8) and its switch (7 == 1).
+  static int32_t menuVisibleRows(int32_t m);
+  static bool menuListFlag(int32_t m);
+  static int32_t menuGroup(int32_t m);
+  static int32_t menuAlternateGroup(int32_t m);
+  static bool menuUsesAlternateGroup(int32_t m);
+  static int32_t screenGroupSize(int32_t g);  // records of screen group g, its opener included
+  static void setMenuViewOrigin(int32_t x, int32_t y);
+  // Menu menu's moving item (header element 3): its player's animation, its place. A menu
+  // without one is left alone.
+  static void setLayoutItemAnim(int32_t menu, int32_t anim);
+  static void setMenuItemPosition(int32_t menu, int32_t x, int32_t y);
+
+  // ---- Menu painting (game/menus/menu_item_paint.cpp) ----
+  // The current menu's records in order, skipping those whose layer is below `layer`.
+  static void paintCurrentMenu(int32_t layer);
+  // One record at its place plus (dx, dy): animated sprites, text boxes, and the body of the
+  // current menu's own layout record; with force the layer is not tested (type 20 never is).
+  static void paintMenuItem(ShortArray* item, int32_t dx, int32_t dy, String* text, int32_t layer,
+                            bool force, bool highlight);
+  static void paintLayoutText(ShortArray* record, int32_t x, int32_t y, String* text,
+                              int32_t layer, bool force);
+  // The index in screen group `group` of the variant marker keyed key, else of the last keyed
+  // 1, else -1.
+  static int32_t findLayoutRecord(int32_t group, int32_t key);
+  // Variant key of a screen group (group < 0: the menu's group, or its alternate one) placed by
+  // its opener's size and anchors at (x, y).
+  static void paintScreenGroup(int32_t menu, int32_t x, int32_t y, int32_t key, String* text,
+                               bool useAlternate, int32_t layer, int32_t group);
+  // The screen group that item i of menu names (value 1; the menu's own when value 0 is odd)
+  // at the item's place plus (dx, dy).
+  static void paintLayoutItem(int32_t menu, int32_t i, int32_t dx, int32_t dy, int32_t key,
+                              String* text);
+  // The current menu's first text item after index `after`: its rectangle {x, y, w, h}, or
+  // painted; its index, -1 when none.
+  static int32_t nextTextItemRect(int32_t after, IntArray* rect);
+  static int32_t paintNextTextItem(int32_t layer, int32_t after, String* text, bool highlight);
+  // The record after the n-th text item (from 0) painted with text.
+  static void paintMenuItemIndexed(int32_t layer, int32_t n, String* text, bool highlight);
+
+  // ---- Screens still to come (game/menus/pending_menus.cpp) ----
+  static void setupMenuScreen();
+  static void setupLevelMap(int32_t pagesDown, int32_t pagesAcross);
+  static void updateLevelMap();
+  static void paintLevelMap();
+  static void setupWorldSelect();
+  static void updateWorldSelect();
+  static void paintWorldMarker();
+  static void setupGrid2x2();
+  static void updateGrid2x2();
+  static void paintGridItems();
+  static void updateHotAreaMenu();
+  static void paintHotAreaDialogue();
+  static void paintHotAreaEntries();
+  static void showPresetOverlay(int32_t listId);
+  static void updateValuePicker();
+  static void paintOverlayInfo();
+  static void statisticsText();
+  static void updateStatsPages();
+  static void paintStatisticsPanel();
+  static void createCarouselPlayer();
+  static void setupExtraLevelGrid();
+  static void updateExtraLevelGrid();
+  static void paintExtraLevelScreen();
+  static void setPagedListLayout(int32_t listId);
+  static void updatePagedList();
+  static void paintPagedListBox();
+  static void paintRevealPanel(int32_t colourA, int32_t colourB);
+  static void paintInfoPanel(int32_t y);
+  static void drawTextLines(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                            ShortArray* breaks, int32_t x, int32_t y, int32_t firstLine,
+                            int32_t lines, int32_t anchor, int32_t limit);
+  static void paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h);
+  // Until the carousel lands: its entries laid out as rows (listItemPositions, listRowTops,
+  // listRowBottoms) and painted as a plain list under the title.
+  static void setupCarousel(int32_t listId, int32_t spacing);
+  static void paintMenuBodyEntry();
+
   // ---- Menu edits (game/menus/menu_edits.cpp) ----
   // Scroll and first visible row 0, rows visible; the selection remembered for menu (0 when
   // none, or when it names no item), scrolled into view.
@@ -129,8 +218,56 @@
   static void releaseScreenPlayers();
   static void clearScreenTables();
 
-  // ---- Levels opened on the level-select map (game/menus/level_unlocks.cpp) ----
-  // Opens the levels that the level-select layout of the world links from level `level` and
-  // lists them for the map; the index of the layout's first item. Standing in until the
-  // menus' layouts land: opens nothing, writes one trace line naming its arguments, gives -1.
-  static int32_t collectNewlyUnlocked(int32_t level, int32_t world);
+  // ---- Menu items (game/menus/menu_items.cpp) ----
+  // Row items count from the current menu's first type-4 record. The last record of the run of
+  // type-4 records that menu m's first row starts (the first row itself when it is no row).
+  static int32_t lastLeadingRow(int32_t m);
+  static int32_t menuItemX(int32_t i);
+  static int32_t menuItemY(int32_t i);
+  static int32_t menuItemValue2(int32_t i);  // -1 past the record
+  static int32_t menuItemValue3(int32_t i);
+  // Value 4 + k of row item i: its neighbour up, down, left, right (-1 none, -2 the previous
+  // world, 14 the next); two names for one accessor.
+  static int32_t mapItemNeighbour(int32_t i, int32_t k);
+  static int32_t menuItemLevelSlot(int32_t i, int32_t k);
+  // The newly opened levels, then each neighbour 0..13 of item `from` after it with a result
+  // above -1, into out; the count.
+  static int32_t listUnlockedLevels(int32_t from, IntArray* out, int32_t m);
+  // Each neighbour below 14 after `from` whose result is at least -1, when `from` has one; the
+  // count.
+  static int32_t listReachableLevels(int32_t from, IntArray* out);
+  static int32_t countForwardNeighbours();
+  // The locked levels that item `after` + 1 of world's map (menu world + 2) links to after it
+  // open (result -1) and are listed in newlyUnlocked (-1 empty). Worlds 0..7 only, whose maps
+  // exist. Returns the map's first item.
+  static int32_t collectNewlyUnlocked(int32_t after, int32_t world);
+  // The map's path and item players emptied, its four single players dropped, its two path
+  // counters 0.
+  static void releaseMapPlayers();
+  static void releaseListPlayers();
+  static void clearWorldMarkers();
+  static void clearSelectionSlots();
+  // The rectangle {x, y, w, h} of list player i's current animation-frame at its list place.
+  static void listPlayerRect(int32_t i, IntArray* out, bool flags);
+  // The two records the selected world's row names (value 3 while the world is open, value 2)
+  // shown; records 3..6 hidden.
+  static void markSelectedMenuItems();
+  static void clearMenuItemFlags();
+  static bool worldsAvailable();
+  static bool gameInProgress();
+  static bool mapLevelSelected();
+  static bool mapEntrySelected();
+  static bool worldSelectIdle();
+  static int32_t scaledScreenX();  // the map's size in pixels
+  static int32_t scaledScreenY();
+  static void paintMapPages();
+  // Width, height (element 2, 3) of frame f + 8 of sprite slot 13.
+  static int32_t menuSpriteFrameWidth(int32_t f);
+  static int32_t menuSpriteFrameHeight(int32_t f);
+  static int32_t menuSpriteFrameRect(int32_t f, int32_t k);
+  // The grid's choice: its pair (spriteSetOption) and its row (hudOrderOption).
+  static void keepCharacterChoice(int32_t row);
+  static bool characterUnlocked();
+  static int32_t portraitSpriteEntry(int32_t speaker);
+  static void removeEntry74();
+  static int32_t entryCount();
