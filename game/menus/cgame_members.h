@@ -158,6 +158,14 @@
   static void setupCarousel(int32_t listId, int32_t spacing);
   static void paintMenuBodyEntry();
 
+  // ---- Layout players (game/menus/menu_players.cpp) ----
+  // For every type-5 record of screen group `group` (type 5 and 11 of menu `menu`): a player
+  // over its sprite at its place, looping its animation, in its slot; the record shown.
+  static void createScreenPlayers(int32_t group);
+  static void createMenuPlayers(int32_t menu);
+  // screenBackPlayer over the menus' background (sprite slot 21), looping animation 0.
+  static void createMenuHeaderPlayer();
+
   // ---- Menu edits (game/menus/menu_edits.cpp) ----
   // Scroll and first visible row 0, rows visible; the selection remembered for menu (0 when
   // none, or when it names no item), scrolled into view.

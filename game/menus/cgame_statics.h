@@ -49,7 +49,7 @@ class ObjectArray;
 // none); the level map's mode (0 idle), selected item, pages and camera, its path counters,
 // its path and item players and its four single players, the second page's picture; the
 // list's players and title player; the world marker; the character grid's 12 icon players,
-// its cursor and how many characters are open.
+// its cursor and how many characters are open. screenBackPlayer: the menus' background.
 #define PLIMORA_STATICS_cGame_menus(REF, VALUE)             \
   REF(cGame, ObjectArray, screenLayout)                     \
   REF(cGame, ObjectArray, menuLayouts)                      \
@@ -128,4 +128,5 @@ class ObjectArray;
   REF(cGame, ObjectArray, gridIconPlayers)                  \
   VALUE(cGame, int32_t, worldSelectMode)                    \
   VALUE(cGame, int32_t, characterCursor)                    \
-  VALUE(cGame, int32_t, charactersUnlocked)
+  VALUE(cGame, int32_t, charactersUnlocked)                 \
+  REF(cGame, MQLibPlayer, screenBackPlayer)
