@@ -4,7 +4,8 @@
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
 
-  // ---- Menu states (game/menus/menu_states.cpp) ----
+  // ---- Menu states (game/menus/menu_states_main.cpp, menu_states_pause.cpp,
+  // menu_states_world.cpp, menu_states_lists.cpp; their shared shape in menu_states.cpp) ----
   static void stateMainMenu(int32_t message);
   static void stateMenu9(int32_t message);
   static void stateMenu10(int32_t message);
@@ -23,6 +24,8 @@
   static void stateMenu29(int32_t message);
   static void stateMenu30(int32_t message);
   static void stateMenu32(int32_t message);
+  // The map as shown painted into menuBackground (the first back buffer); mapSnapshotTaken 1.
+  static void snapshotLevelMap();
 
   // ---- Layout records (game/menus/layout_records.cpp) ----
   static constexpr int32_t kMenuLayoutCount = 20;
@@ -153,6 +156,16 @@
                             ShortArray* breaks, int32_t x, int32_t y, int32_t firstLine,
                             int32_t lines, int32_t anchor, int32_t limit);
   static void paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h);
+  static void setupMainMenu();
+  static void updateMenuCharacter();
+  static bool checkSecretTaps();
+  static void leaveScreen();
+  static void paintMapInfoPanel(int32_t mode);
+  static void paintTitleAndEntry();
+  static void setExtraLevelCell(int32_t cell);
+  static int32_t currentHiddenAward();
+  static void paintScene();
+  static void openPopupText(int32_t textId, int32_t font, int32_t y);
   // Until the carousel lands: its entries laid out as rows (listItemPositions, listRowTops,
   // listRowBottoms) and painted as a plain list under the title.
   static void setupCarousel(int32_t listId, int32_t spacing);
@@ -165,6 +178,10 @@
   static void createMenuPlayers(int32_t menu);
   // screenBackPlayer over the menus' background (sprite slot 21), looping animation 0.
   static void createMenuHeaderPlayer();
+
+  // ---- The boot lane's popup still to come (game/menus/pending_boot.cpp) ----
+  // The yes/no popup with text textId, answer `choice` preselected (0 no), of kind `kind`.
+  static void openPopupChoice(int32_t textId, int32_t choice, int32_t kind);
 
   // ---- Menu edits (game/menus/menu_edits.cpp) ----
   // Scroll and first visible row 0, rows visible; the selection remembered for menu (0 when

@@ -50,6 +50,11 @@ class ObjectArray;
 // its path and item players and its four single players, the second page's picture; the
 // list's players and title player; the world marker; the character grid's 12 icon players,
 // its cursor and how many characters are open. screenBackPlayer: the menus' background.
+// The menu states (menu_states*.cpp): launchState the menu state that started the current
+// screen; popupTextId the question asked; campaignPlay 1 for a level started from its map;
+// the world select's tap and automatic entry; the map's finished level and world change and
+// its snapshot flag; the grid cursor's column; the value arrows' player and pressed flags, the
+// paged list's page count and the extra grid's half.
 #define PLIMORA_STATICS_cGame_menus(REF, VALUE)             \
   REF(cGame, ObjectArray, screenLayout)                     \
   REF(cGame, ObjectArray, menuLayouts)                      \
@@ -129,4 +134,18 @@ class ObjectArray;
   VALUE(cGame, int32_t, worldSelectMode)                    \
   VALUE(cGame, int32_t, characterCursor)                    \
   VALUE(cGame, int32_t, charactersUnlocked)                 \
-  REF(cGame, MQLibPlayer, screenBackPlayer)
+  REF(cGame, MQLibPlayer, screenBackPlayer)                 \
+  VALUE(cGame, int32_t, launchState)                        \
+  VALUE(cGame, int32_t, popupTextId)                        \
+  VALUE(cGame, int32_t, campaignPlay)                       \
+  VALUE(cGame, bool, worldTapSelected)                      \
+  VALUE(cGame, int32_t, worldAutoEnter)                     \
+  VALUE(cGame, int32_t, finishedLevelIndex)                 \
+  VALUE(cGame, int32_t, mapWorldChange)                     \
+  VALUE(cGame, int32_t, mapSnapshotTaken)                   \
+  VALUE(cGame, int32_t, characterCursorRow)                 \
+  REF(cGame, MQLibPlayer, valueArrowPlayer)                 \
+  VALUE(cGame, bool, leftArrowPressed)                      \
+  VALUE(cGame, bool, rightArrowPressed)                     \
+  VALUE(cGame, int32_t, pagedListPages)                     \
+  VALUE(cGame, int32_t, extraGridHalf)

@@ -43,6 +43,20 @@ void cGame::paintInfoPanel(int32_t) {}
 void cGame::drawTextLines(ASprite*, javax_microedition_lcdui_Graphics*, String*, ShortArray*,
                           int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::paintDimmedFramedBox(int32_t, int32_t, int32_t, int32_t) {}
+void cGame::setupMainMenu() {}
+void cGame::updateMenuCharacter() {}
+bool cGame::checkSecretTaps() {
+  return false;
+}
+void cGame::leaveScreen() {}
+void cGame::paintMapInfoPanel(int32_t) {}
+void cGame::paintTitleAndEntry() {}
+void cGame::setExtraLevelCell(int32_t) {}
+int32_t cGame::currentHiddenAward() {
+  return 0;
+}
+void cGame::paintScene() {}
+void cGame::openPopupText(int32_t, int32_t, int32_t) {}
 
 // ---- The carousel as a plain list ----------------------------------------------------------
 
