@@ -5,6 +5,7 @@
 #include "game/game_statics.h"
 #include "game/menus/menu_state_shape.h"
 #include "javame/graphics.h"
+#include "javame/thread.h"
 #include "runtime/array.h"
 #include "runtime/class.h"
 #include "runtime/trace.h"
@@ -20,6 +21,7 @@ constexpr int32_t kFirstWorldAnim = 27;
 constexpr int32_t kWorldSelectMusic = 1;
 constexpr int32_t kCharacterMusic = 12;
 constexpr int32_t kQuitQuestion = 39;
+constexpr int32_t kChoicePause = 20;  // ms the game thread rests after a character is chosen
 
 GameStatics* S() {
   return Statics<GameStatics>();
@@ -184,6 +186,7 @@ void CharacterSelect(int32_t) {
   if (s->cGame_sfxEnabled) {
     cGame::playSound(2 * (s->cGame_characterCursor + 17) + s->cGame_characterCursorRow, 1);
   }
+  java_lang_Thread::sleep(kChoicePause);
   cGame::keepCharacterChoice(s->cGame_characterCursorRow);
   cGame::saveProgress();
 }
