@@ -151,7 +151,8 @@ void RestartMusic(int32_t music) {
   if (music >= 0) PlayMusic(music);
 }
 
-// The options list shows, for each setting, the entry that changes it from its current value.
+// The options list shows each setting by the entry that changes it: 185, 183 and 192 while
+// it is on (their words say so), 186, 184 and 191 while it is off.
 void ShowSettings() {
   GameStatics* s = S();
   if (!s->cGame_sfxEnabled) cGame::replaceMenuItem(185, 186);
