@@ -44,6 +44,12 @@
   // The players of group g's (menu t's) animated records dropped; a group's states go to 0.
   static void resetLayoutAnimations(int32_t g);
   static void resetMenuAnimations(int32_t t);
+  // For every type-5 record of screen group `group` (type 5 and 11 of menu `menu`): a player
+  // over its sprite at its place, looping its animation, in its slot; the record shown.
+  static void createScreenPlayers(int32_t group);
+  static void createMenuPlayers(int32_t menu);
+  // screenBackPlayer over the menus' background (sprite slot 21), looping animation 0.
+  static void createMenuHeaderPlayer();
 
   // ---- Layout access (game/menus/layout_access.cpp) ----
   // Screen group g, menu layout t, record i of either; null outside the tables. Menu records
@@ -170,14 +176,6 @@
   // listRowBottoms) and painted as a plain list under the title.
   static void setupCarousel(int32_t listId, int32_t spacing);
   static void paintMenuBodyEntry();
-
-  // ---- Layout players (game/menus/menu_players.cpp) ----
-  // For every type-5 record of screen group `group` (type 5 and 11 of menu `menu`): a player
-  // over its sprite at its place, looping its animation, in its slot; the record shown.
-  static void createScreenPlayers(int32_t group);
-  static void createMenuPlayers(int32_t menu);
-  // screenBackPlayer over the menus' background (sprite slot 21), looping animation 0.
-  static void createMenuHeaderPlayer();
 
   // ---- The boot lane's popup still to come (game/menus/pending_boot.cpp) ----
   // The yes/no popup with text textId, answer `choice` preselected (0 no), of kind `kind`.

@@ -1,6 +1,9 @@
 // The layout records of the screen layout (pack entry 0) and the menu layouts (entries 1..19),
-// parsed into short[] records, and the shared numbering of their animation players. Every
-// record read lies wholly inside its entry; a record that would not stops the entry there.
+// parsed into short[] records, the shared numbering of their animation players, and the
+// players made and dropped. Every record read lies wholly inside its entry; a record that
+// would not stops the entry there.
+#include "engine/mqlib_player.h"
+#include "game/board/actor_support.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
@@ -96,6 +99,21 @@ void ResetRecordPlayer(ShortArray* record, bool inMenu, bool clearState) {
   if (!HasPlayerSlot(record, inMenu)) return;
   cGame::setRecordPlayer(record, nullptr);
   if (clearState) cGame::setLayoutValue(record, 6, 0);
+}
+
+constexpr int32_t kFirstSpriteSlot = 9;
+constexpr int32_t kMenuBackSlot = 21;
+
+// A player over the record's sprite at its place, looping its animation, in its slot; the
+// record shown. A sprite slot outside the table gives a player that paints nothing.
+void MakePlayer(ShortArray* record) {
+  if (!cGame::hasPlayerSlot(record)) return;
+  ASprite* sprite =
+      actor_support::SpriteInSlot(cGame::layoutValue(record, 1, 0) + kFirstSpriteSlot);
+  auto* player = NewObject<MQLibPlayer>(sprite, cGame::recordX(record), cGame::recordY(record));
+  player->setAnim(cGame::layoutValue(record, 2, 0), -1);
+  cGame::setRecordPlayer(record, player);
+  cGame::setLayoutValue(record, 6, 1);
 }
 
 }  // namespace
@@ -272,4 +290,28 @@ void cGame::resetMenuAnimations(int32_t t) {
   for (int32_t i = 1; layout && i < layout->length; i++) {
     ResetRecordPlayer(CheckCast<ShortArray>(layout->elements()[i]), true, false);
   }
+}
+
+// ---- Players -------------------------------------------------------------------------------
+
+void cGame::createScreenPlayers(int32_t group) {
+  for (int32_t i = 0; i < screenGroupSize(group); i++) {
+    ShortArray* record = groupRecord(group, i);
+    if (recordType(record) == 5) MakePlayer(record);
+  }
+}
+
+void cGame::createMenuPlayers(int32_t menu) {
+  for (int32_t i = 1; i <= menuRecordCount(menu); i++) {
+    ShortArray* record = menuRecord(menu, i);
+    const int32_t type = recordType(record);
+    if (type == 5 || type == 11) MakePlayer(record);
+  }
+}
+
+void cGame::createMenuHeaderPlayer() {
+  GameStatics* s = Statics<GameStatics>();
+  s->cGame_screenBackPlayer =
+      NewObject<MQLibPlayer>(actor_support::SpriteInSlot(kMenuBackSlot), 0, 0);
+  s->cGame_screenBackPlayer->setAnim(0, -1);
 }
