@@ -5,9 +5,7 @@
 // clang-format off
 
   // ---- Menu states (game/menus/menu_states.cpp) ----
-  static void stateMainMenu(int32_t message);
   static void stateMenu9(int32_t message);
-  static void stateMenu10(int32_t message);
   static void stateMenu12(int32_t message);
   static void statePauseMenu(int32_t message);
   static void stateMenu14(int32_t message);
@@ -23,6 +21,18 @@
   static void stateMenu29(int32_t message);
   static void stateMenu30(int32_t message);
   static void stateMenu32(int32_t message);
+
+  // ---- Interim menu states (game/menus/menu_states_interim.cpp) ----
+  // The main menu (entry list 0) and the options (list 5) as plain lists: up and down move,
+  // fire or a tap chooses; item 74 opens state 8, 64 state 10, 66 state 18; back in the
+  // options goes to state 6.
+  static void stateMainMenu(int32_t message);
+  static void stateMenu10(int32_t message);
+
+  // ---- Reveal panel (game/menus/reveal_panel.cpp) ----
+  // The framed panel in colour fill with its 40-pixel strip, outlined in colour frame, inside
+  // a clip centred on the screen whose width grows with the fade clock (full at 200 ms).
+  static void paintRevealPanel(int32_t fill, int32_t frame);
 
   // ---- Menu tables (game/menus/menu_tables.cpp) ----
   static constexpr int32_t kMenuLayoutCount = 20;

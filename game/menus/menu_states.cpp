@@ -1,10 +1,8 @@
 // The menu states, the pause menu and the level end. No menu is built yet: each handler does
-// nothing.
+// nothing (the main menu and the options stand in as plain lists in menu_states_interim.cpp).
 #include "game/cgame.h"
 
-void cGame::stateMainMenu(int32_t) {}
 void cGame::stateMenu9(int32_t) {}
-void cGame::stateMenu10(int32_t) {}
 void cGame::stateMenu12(int32_t) {}
 void cGame::statePauseMenu(int32_t) {}
 void cGame::stateMenu14(int32_t) {}

@@ -6,3 +6,8 @@
 
   // ---- Play state (game/world/play_state.cpp) ----
   static void statePlay(int32_t message);
+
+  // ---- Level chooser (game/world/level_chooser.cpp) ----
+  // State 8: the worlds as rows of level numbers; keys or a tap move the highlight, confirm
+  // loads the level into the play state, back loads the main menu.
+  static void statePreGame(int32_t message);

@@ -11,7 +11,11 @@
 // HUD's danger line in pixels.
 // previousRating: the result the level had before this play; standing in for the play state's
 // own until it is built, it is set when the level is loaded (game/level/level_data.cpp).
+// chooserWorld: the level chooser's world 0..10, -1 outside it. launchState: the state that
+// started the current screen or level, which later screens read to know where back leads.
 #define PLIMORA_STATICS_cGame_world(REF, VALUE) \
+  VALUE(cGame, int32_t, chooserWorld)           \
+  VALUE(cGame, int32_t, launchState)            \
   VALUE(cGame, bool, levelPassedFlag)           \
   VALUE(cGame, int32_t, poppedBubbleCount)      \
   VALUE(cGame, int32_t, droppedBubbleCount)     \
