@@ -13,6 +13,21 @@
   static void paintPopupSoftKeys();
   static void paintTouchOverlay();
 
+  // ---- Scene services (game/level/scene_services.cpp) ----
+  // The scrolling text 40 px a second up; once all of it is above the screen it starts again
+  // from below.
+  static void updateTextScroll();
+  // Actor layers 4 then 1, clipped to the 480 x 800 screen; into the back buffer with
+  // toBackBuffer.
+  static void paintOverlayLayers(bool toBackBuffer);
+  // Every actor of sceneActors released, and the array forgotten.
+  static void releaseActorArray();
+  // The six background actors released and their arrays forgotten.
+  static void releaseEffectArray();
+  // Once a frame: each background actor waits, starts a random flight across the upper
+  // screen, flies it, and hides at its end (a new flight starts the next frame).
+  static void updateBackgroundActors();
+
   // ---- Event queue (game/level/event_queue.cpp) ----
   static constexpr int32_t kEventQueueLength = 40;
   // Appends the code, flags included: not when the queue is full (dropped), its id is 0, or

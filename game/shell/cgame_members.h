@@ -118,7 +118,6 @@
   static void stateSoundQuestion(int32_t message);
   static void stateLoading(int32_t message);
   static void stateTitle(int32_t message);
-  static void stateScreen18(int32_t message);
   static void stateScreen31(int32_t message);
 
   // ---- Later initialiser steps (game/shell/static_layout.cpp) ----
