@@ -13,6 +13,18 @@
   static void paintPopupSoftKeys();
   static void paintTouchOverlay();
 
+  // ---- Dialogue popup (game/level/popup_dialogue.cpp) ----
+  // A line of text textId in the font of sprite slot font: kind 2 at y 320 without a speaker
+  // (speaker < 0), else at y 560 kind 3 with the speaker's portrait playing or kind 4; choice
+  // 4. The text is wrapped to the canvas width - 40 and measured.
+  static void openPopupDialog(int32_t textId, int32_t font, int32_t speaker, bool portrait);
+  // The portrait animation of speaker 0..5.
+  static int32_t speakerPortraitAnim(int32_t speaker);
+  // Kinds 2 to 4, once a frame: fire or the left soft key closes; on kinds 3 and 4 the right
+  // soft key or a tap on the skip square closes with choice 3; the portrait plays; the fade
+  // runs.
+  static void updateDialoguePopup();
+
   // ---- Scene services (game/level/scene_services.cpp) ----
   // The scrolling text 40 px a second up; once all of it is above the screen it starts again
   // from below.
