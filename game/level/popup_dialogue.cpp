@@ -5,6 +5,7 @@
 #include "engine/mqlib_player.h"
 #include "engine/sprite.h"
 #include "game/board/actor.h"
+#include "game/board/actor_support.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
@@ -12,6 +13,8 @@
 #include "runtime/string.h"
 
 namespace {
+
+using actor_support::SpriteInSlot;
 
 constexpr int32_t kNarratorY = 320;
 constexpr int32_t kSpeakerY = 560;
@@ -27,12 +30,6 @@ constexpr int32_t kClosePopup = 3;  // the pending action that fades the popup o
 constexpr int32_t kPopupLayer = 7;
 constexpr int32_t kSoundClose = 14;
 constexpr int32_t kSoundSkip = 13;
-
-ASprite* SpriteInSlot(int32_t slot) {
-  ObjectArray* table = Statics<GameStatics>()->cGame_spriteTable;
-  if (!table || slot < 0 || slot >= table->length) return nullptr;
-  return CheckCast<ASprite>(table->elements()[slot]);
-}
 
 // The portrait player takes the speaker's sprite and animation, restarted only when either
 // changes, so a second line of the same speaker goes on playing.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/sprite.h"
+#include "game/board/actor_support.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "javame/graphics.h"
@@ -23,9 +24,7 @@ constexpr int32_t kCentred = 3;
 constexpr int32_t kBack = cGame::kRightSoftKey << 16;  // back, told apart from every item
 
 ASprite* Font() {
-  ObjectArray* table = Statics<GameStatics>()->cGame_spriteTable;
-  if (!table || kFontSlot >= table->length) return nullptr;
-  return CheckCast<ASprite>(table->elements()[kFontSlot]);
+  return actor_support::SpriteInSlot(kFontSlot);
 }
 
 IntArray* List(int32_t n) {

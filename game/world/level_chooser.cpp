@@ -3,6 +3,7 @@
 // back through the pending load. The selected level lives in entry 11 of mapCursorByWorld and
 // is kept inside the chosen world's levels.
 #include "engine/sprite.h"
+#include "game/board/actor_support.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "game/shell/shared_statics.h"
@@ -40,9 +41,7 @@ constexpr int32_t kPlayState = 17;
 constexpr int32_t kMainMenuState = 6;
 
 ASprite* Font() {
-  ObjectArray* table = Statics<GameStatics>()->cGame_spriteTable;
-  if (!table || kFontSlot >= table->length) return nullptr;
-  return CheckCast<ASprite>(table->elements()[kFontSlot]);
+  return actor_support::SpriteInSlot(kFontSlot);
 }
 
 int32_t LevelsOf(int32_t world) {

@@ -2,6 +2,7 @@
 // to the canvas in the body font and scrolled up from below the screen; state 18 shows it over
 // black until the right soft key goes back to the options.
 #include "engine/sprite.h"
+#include "game/board/actor_support.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "javame/graphics.h"
@@ -24,9 +25,7 @@ constexpr int32_t kOptionsState = 10;
 constexpr int32_t kSoundBack = 13;
 
 ASprite* Font() {
-  ObjectArray* table = Statics<GameStatics>()->cGame_spriteTable;
-  if (!table || kFontSlot >= table->length) return nullptr;
-  return CheckCast<ASprite>(table->elements()[kFontSlot]);
+  return actor_support::SpriteInSlot(kFontSlot);
 }
 
 // The text with its placeholder given the version; a missing property reads as empty.
