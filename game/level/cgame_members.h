@@ -14,15 +14,13 @@
   static void openPopupLine(int32_t textId);
   // The popup's animation player on sprite slot 32 and its five empty firework slots.
   static void createPopupPlayer();
-  // The open popup's update, once a frame in place of the state's: by kind (the dialogue
-  // kinds in their own file), then the 200 ms transition.
+  // The open popup's update, once a frame in place of the state's: by kind, then the 200 ms
+  // transition (the dialogue kinds run theirs in updateDialoguePopup).
   static void updatePopup();
   // Kind 1: taps on the two buttons, the keys that move the choice, the answer that closes.
   static void updatePopupChoice(int32_t key);
   // Kinds 0 and 5: fire, a tap or the left soft key closes with sound 14.
   static void updatePopupMessage(int32_t key);
-  // Kinds 2 to 4, the dialogue (game/level/pending_dialogue.cpp until it lands).
-  static void updatePopupDialog(int32_t key);
   // Closing: the closing transition asked for, the popup's layer cleared, popupAnswered set.
   static void closePopup();
 
@@ -61,6 +59,33 @@
   // is 257, and once the player's animation is over it is reset and both idle flags are set.
   static void setSoftKeyPressed(MQLibPlayer* player, int32_t key);
 
+  // ---- Dialogue popup (game/level/popup_dialogue.cpp) ----
+  // A line of text textId in the font of sprite slot font: kind 2 at y 320 without a speaker
+  // (speaker < 0), else at y 560 kind 3 with the speaker's portrait playing or kind 4; choice
+  // 4. The text is wrapped to the canvas width - 40 and measured.
+  static void openPopupDialog(int32_t textId, int32_t font, int32_t speaker, bool portrait);
+  // The portrait animation of speaker 0..5.
+  static int32_t speakerPortraitAnim(int32_t speaker);
+  // Kinds 2 to 4, once a frame: fire or the left soft key closes; on kinds 3 and 4 the right
+  // soft key or a tap on the skip square closes with choice 3; the portrait plays; the fade
+  // runs.
+  static void updateDialoguePopup();
+
+  // ---- Scene services (game/level/scene_services.cpp) ----
+  // The scrolling text 40 px a second up; once all of it is above the screen it starts again
+  // from below.
+  static void updateTextScroll();
+  // Actor layers 4 then 1, clipped to the 480 x 800 screen; into the back buffer with
+  // toBackBuffer.
+  static void paintOverlayLayers(bool toBackBuffer);
+  // Every actor of sceneActors released, and the array forgotten.
+  static void releaseActorArray();
+  // The six background actors released and their arrays forgotten.
+  static void releaseEffectArray();
+  // Once a frame: each background actor waits, starts a random flight across the upper
+  // screen, flies it, and hides at its end (a new flight starts the next frame).
+  static void updateBackgroundActors();
+
   // ---- Event queue (game/level/event_queue.cpp) ----
   static constexpr int32_t kEventQueueLength = 40;
   // Appends the code, flags included: not when the queue is full (dropped), its id is 0, or
@@ -96,6 +121,8 @@
   static void stopPopupFireworks();
   // Every trigger condition set, no edge seen, the rules in their own order.
   static void resetTriggerBookkeeping();
+  // The same operation under the name that the board and the level rules give it.
+  static constexpr void (*resetTriggerState)() = &resetTriggerBookkeeping;
   // Level type 3 only: the held object forgotten, or held with the launcher's x and a value.
   static void clearHeldObject();
   static void holdObject(Object* object, int32_t value);
@@ -138,7 +165,6 @@
   // Do nothing until their subsystem lands; the loader calls them.
   static int32_t pickRandomVariant();  // 0 until then
   static void releaseSlotActors();
-  static void releaseActorArray();
   static void releaseFlyerActors();
   static void releaseWalkerActors();
   static void releaseObjectList();

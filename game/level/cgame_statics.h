@@ -11,6 +11,7 @@ class CharArray;
 class IntArray;
 class ShortArray;
 class MQLibPlayer;
+class String;
 class Object;
 class ObjectArray;
 class cActor;
@@ -19,7 +20,9 @@ class String;
 
 // The one modal popup (game/level/popup.cpp): popupOpen while it is up; its kind 0..7, anchor
 // y and measured text height in pixels, its font (a slot of the sprite table), and the answer
-// of the yes/no kind (popupChoice 1 = the first button, popupAnswered once it is given).
+// of the yes/no kind (popupChoice 1 = the first button, popupAnswered once it is given; a
+// dialogue's 4 when read, 3 when skipped). popupTextId, popupText: the message and its text;
+// popupWrapped: the text with a line feed at each break of the box's width.
 // The event queue (game/level/event_queue.cpp): eventQueue is int[40], its first eventCount
 // entries live in posting order.
 // currentWorld, currentLevel: the level being played; levelType: its type from the header.
@@ -68,6 +71,9 @@ class String;
   VALUE(cGame, int32_t, popupFont)              \
   VALUE(cGame, int32_t, popupChoice)            \
   VALUE(cGame, bool, popupAnswered)             \
+  VALUE(cGame, int32_t, popupTextId)            \
+  REF(cGame, String, popupText)                 \
+  REF(cGame, String, popupWrapped)              \
   REF(cGame, IntArray, eventQueue)              \
   VALUE(cGame, int32_t, eventCount)             \
   VALUE(cGame, int32_t, currentWorld)           \
@@ -164,9 +170,8 @@ class String;
   REF(cGame, ByteArray, lostValue2)             \
   PLIMORA_STATICS_cGame_level_popup(REF, VALUE)
 
-// The popup's own (game/level/popup.cpp, popup_paint.cpp): popupTextId its text number,
-// popupText the text, popupWrapped it wrapped to the box width - 40 (line feeds at the
-// breaks), popupWrapped2 kind 5's second text wrapped; popupInitialChoice the choice kind 1
+// The popup's own (game/level/popup.cpp, popup_paint.cpp): popupWrapped2 kind 5's second
+// text wrapped; popupInitialChoice the choice kind 1
 // opened with; popupChoiceFlag kind 1's flag (a cancel button beside the buttons);
 // popupTapped set by the update in a frame a button was tapped; popupButtonY the first
 // button's centre y, written by the paint for the update's hit tests; popupButtonPlayer the
@@ -181,9 +186,6 @@ class String;
 // mapItemY the selected item's position, mapWidth and mapHeight the map's size and mapScrollX
 // and mapScrollY its scroll, in pixels.
 #define PLIMORA_STATICS_cGame_level_popup(REF, VALUE) \
-  VALUE(cGame, int32_t, popupTextId)                  \
-  REF(cGame, String, popupText)                       \
-  REF(cGame, String, popupWrapped)                    \
   REF(cGame, String, popupWrapped2)                   \
   VALUE(cGame, int32_t, popupInitialChoice)           \
   VALUE(cGame, bool, popupChoiceFlag)                 \

@@ -1,7 +1,8 @@
 // The one modal popup: its openers, its player, and its update, which runs once a frame in
 // place of the state's while the popup is open. The update hands the frame's key to the kind's
-// own routine (the dialogue kinds live in their own file) and then advances the 200 ms
-// transition that opens and closes the box. Every close sets popupAnswered.
+// own routine and then advances the 200 ms transition that opens and closes the box; the
+// dialogue kinds (game/level/popup_dialogue.cpp) run their whole frame themselves. Every close
+// sets popupAnswered.
 #include "engine/mqlib_player.h"
 #include "engine/sprite.h"
 #include "game/board/actor.h"
@@ -22,11 +23,10 @@ constexpr int32_t kPopupSprite = 32;
 constexpr int32_t kFireworkSlots = 5;
 constexpr int32_t kClosePopup = 3;  // the transition's action that closes the popup
 constexpr int32_t kPopupLayer = 7;
-constexpr int32_t kFireKey = 5, kTouchSelect = 11, kLeftSoftKey = 18, kSkipKey = 19;
+constexpr int32_t kFireKey = 5, kTouchSelect = 11, kLeftSoftKey = 18;
 constexpr int32_t kYesSound = 14, kNoSound = 13;
 constexpr int32_t kButtonWidth = 300, kButtonHeight = 48;
 constexpr int32_t kUpperButtonTop = -24, kLowerButtonTop = 34;  // from popupButtonY
-constexpr int32_t kSoftKeySquare = 80, kRightSquareX = 400;
 
 // The text of textId wrapped with the popup's font to the box width - 40 and measured; a
 // font outside the sprite table, or not loaded, leaves it unwrapped with no height (and the
@@ -76,14 +76,6 @@ void ChoiceTaps(GameStatics* s) {
   if (cGame::isTapReleasedOnScreen()) s->cGame_touchAction = kTouchSelect;
 }
 
-// Kinds 3 and 4: a tap in the right soft key's square skips.
-void DialogueTaps(GameStatics* s) {
-  if (cGame::isTapReleasedInRect(kRightSquareX, s->cGame_canvasHeight - kSoftKeySquare,
-                                 kSoftKeySquare, kSoftKeySquare)) {
-    s->cGame_touchAction = kSkipKey;
-  }
-}
-
 void SetChoice(GameStatics* s, int32_t choice) {
   if (s->cGame_popupChoice == choice) return;
   s->cGame_popupChoice = choice;
@@ -131,17 +123,15 @@ void cGame::createPopupPlayer() {
 void cGame::updatePopup() {
   GameStatics* s = Statics<GameStatics>();
   const int32_t kind = s->cGame_popupKind;
+  if (kind >= 2 && kind <= 4) {
+    updateDialoguePopup();
+    return;
+  }
   if (kind == kChoiceKind) ChoiceTaps(s);
-  if (kind == 3 || kind == 4) DialogueTaps(s);
   const int32_t key = getKeyReleased();
   switch (kind) {
     case kChoiceKind:
       updatePopupChoice(key);
-      break;
-    case 2:
-    case 3:
-    case 4:
-      updatePopupDialog(key);
       break;
     case kMessageKind:
     case kPortraitKind:

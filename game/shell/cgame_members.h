@@ -131,8 +131,6 @@
   static bool isInsideMargins();
 
   // ---- States still to come (game/shell/state_stand_ins.cpp) ----
-  static void statePreGame(int32_t message);
-  static void stateScreen18(int32_t message);
   static void stateScreen31(int32_t message);
 
   // ---- Loading state (game/shell/loading_state.cpp) ----

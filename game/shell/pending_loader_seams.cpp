@@ -3,30 +3,11 @@
 // variant drawn is 0). The real ones replace this file.
 #include "game/cgame.h"
 
-// ---- Menus ------------------------------------------------------------------------------------
-void cGame::parseLayout(ByteArray*) {}
-void cGame::parseLayoutTable(int32_t, ByteArray*) {}
-void cGame::assignAnimationSlots() {}
-void cGame::createScreenPlayers(int32_t) {}
-void cGame::createMenuPlayers(int32_t) {}
-void cGame::releaseMapPlayers() {}
-void cGame::resetMenuAnimations(int32_t) {}
-void cGame::resetLayoutAnimations(int32_t) {}
-void cGame::openMenu(int32_t, int32_t) {}
-void cGame::paintCurrentMenu(int32_t) {}
-int32_t cGame::nextTextItemRect(int32_t, IntArray*) {
-  return -1;
-}
-int32_t cGame::paintNextTextItem(int32_t, int32_t, String*, bool) {
-  return -1;
-}
-
 // ---- Level ------------------------------------------------------------------------------------
 int32_t cGame::pickRandomVariant() {
   return 0;
 }
 void cGame::releaseSlotActors() {}
-void cGame::releaseActorArray() {}
 void cGame::releaseFlyerActors() {}
 void cGame::releaseWalkerActors() {}
 void cGame::releaseObjectList() {}
@@ -53,5 +34,4 @@ void cGame::createLevelProps() {}
 void cGame::resetLauncherPosition() {}
 void cGame::allocTripleLists() {}
 void cGame::burstBunch(int32_t, int32_t) {}
-void cGame::resetBoard() {}
 void cGame::resetEffects() {}
