@@ -48,6 +48,8 @@
   static void stopPopupFireworks();
   // Every trigger condition set, no edge seen, the rules in their own order.
   static void resetTriggerBookkeeping();
+  // The same operation under the name that the board and the level rules give it.
+  static constexpr void (*resetTriggerState)() = &resetTriggerBookkeeping;
   // Level type 3 only: the held object forgotten, or held with the launcher's x and a value.
   static void clearHeldObject();
   static void holdObject(Object* object, int32_t value);

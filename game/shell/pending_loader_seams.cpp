@@ -54,5 +54,4 @@ void cGame::createLevelProps() {}
 void cGame::resetLauncherPosition() {}
 void cGame::allocTripleLists() {}
 void cGame::burstBunch(int32_t, int32_t) {}
-void cGame::resetBoard() {}
 void cGame::resetEffects() {}
