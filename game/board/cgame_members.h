@@ -136,7 +136,6 @@
   static void releaseLevelObjects();
   // The board's colour state.
   static void resetBoardColours();
-
   // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
   static void resetLauncherPosition();

@@ -3,24 +3,6 @@
 // variant drawn is 0). The real ones replace this file.
 #include "game/cgame.h"
 
-// ---- Menus ------------------------------------------------------------------------------------
-void cGame::parseLayout(ByteArray*) {}
-void cGame::parseLayoutTable(int32_t, ByteArray*) {}
-void cGame::assignAnimationSlots() {}
-void cGame::createScreenPlayers(int32_t) {}
-void cGame::createMenuPlayers(int32_t) {}
-void cGame::releaseMapPlayers() {}
-void cGame::resetMenuAnimations(int32_t) {}
-void cGame::resetLayoutAnimations(int32_t) {}
-void cGame::openMenu(int32_t, int32_t) {}
-void cGame::paintCurrentMenu(int32_t) {}
-int32_t cGame::nextTextItemRect(int32_t, IntArray*) {
-  return -1;
-}
-int32_t cGame::paintNextTextItem(int32_t, int32_t, String*, bool) {
-  return -1;
-}
-
 // ---- Level ------------------------------------------------------------------------------------
 void cGame::paintFramedBox(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 int32_t cGame::pickRandomVariant() {

@@ -12,6 +12,7 @@
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/effect_sprites.h"
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/layout_writer.h"
 #include "tools/databuild/level_plan.h"
 #include "tools/databuild/level_writer.h"
 #include "tools/databuild/loader_packs.h"
@@ -41,6 +42,7 @@ constexpr int kFontPack = 274;
 constexpr int kUiPack = 66;
 constexpr int kParticlePack = 76;
 constexpr int kEffectsPack = 80;
+constexpr int kMenusPack = 71;
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
 
 // Entry n: sound id n as a WAV file, stored plain (type 0).
@@ -132,6 +134,15 @@ Pack EffectsPack() {
   return pack;
 }
 
+// Entry 0: the screen layout; entries 1 to 19: the menu layouts.
+Pack MenusPack() {
+  Pack pack{ConstantText(kMenusPack), {}, {0}};
+  for (const std::vector<uint8_t>& entry : LayoutEntries()) {
+    pack.entries.push_back(PackEntry::Lzma(0, entry));
+  }
+  return pack;
+}
+
 }  // namespace
 
 std::vector<Pack> LevelPacks() {
@@ -147,9 +158,9 @@ std::vector<Pack> LevelPacks() {
 }
 
 std::vector<Pack> DataSetPacks() {
-  std::vector<Pack> packs = {SoundPack(), TextPack(),       LogoPack(),
-                             MathsPack(), FixedPointPack(), FontPack(),
-                             UiPack(),    ParticlePack(),   EffectsPack()};
+  std::vector<Pack> packs = {SoundPack(),      TextPack(), LogoPack(), MathsPack(),
+                             FixedPointPack(), FontPack(), UiPack(),   ParticlePack(),
+                             EffectsPack(),    MenusPack()};
   for (Pack& pack : LoaderPacks()) packs.push_back(std::move(pack));
   for (Pack& pack : LevelPacks()) packs.push_back(std::move(pack));
   return packs;

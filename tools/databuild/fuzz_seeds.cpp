@@ -21,6 +21,7 @@
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/game_texts.h"
 #include "tools/databuild/http_response_writer.h"
+#include "tools/databuild/layout_writer.h"
 #include "tools/databuild/level_plan.h"
 #include "tools/databuild/level_writer.h"
 #include "tools/databuild/little_endian.h"
@@ -698,6 +699,12 @@ std::vector<Seed> RecvLineSeeds() {
   return seeds;
 }
 
+// layout_records reads its input as the screen layout and as a menu: the data set's 20
+// layout entries.
+std::vector<Seed> LayoutRecordsSeeds() {
+  return LayoutEntries();
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -715,6 +722,7 @@ constexpr SeedSource kSeedSources[] = {
     {"format_string", FormatStringSeeds},
     {"http_response", HttpResponseSeeds},
     {"image_natives", ImageNativesSeeds},
+    {"layout_records", LayoutRecordsSeeds},
     {"level_header", LevelHeaderSeeds},
     {"loader_tables", LoaderTablesSeeds},
     {"lzma_decode", LzmaSeeds},
