@@ -4,6 +4,15 @@
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
 
+  // ---- Wrapped text (game/board/text_lines.cpp) ----
+  // Lines first .. first + count - 1 (count -1: all the rest) of text as lines holds them
+  // (ASprite::wrapText's table), one line height apart from y, placed by anchor (1 centre, 8
+  // right, 2 middle, 32 bottom) about x; with charLimit >= 0 only that many characters from
+  // the first line's start are drawn.
+  static void drawTextLines(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                            ShortArray* lines, int32_t y, int32_t first, int32_t count,
+                            int32_t anchor, int32_t x, int32_t charLimit);
+
   // ---- Spawning actors (game/board/actor_spawn.cpp) ----
   // Each takes the first free actor of the pool and links it into `layer` (none when
   // negative); null, with a trace line and nothing changed, when all 300 are in use.

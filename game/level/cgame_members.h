@@ -13,6 +13,33 @@
   static void paintPopupSoftKeys();
   static void paintTouchOverlay();
 
+  // ---- Dialogue popup (game/level/popup_dialogue.cpp) ----
+  // A line of text textId in the font of sprite slot font: kind 2 at y 320 without a speaker
+  // (speaker < 0), else at y 560 kind 3 with the speaker's portrait playing or kind 4; choice
+  // 4. The text is wrapped to the canvas width - 40 and measured.
+  static void openPopupDialog(int32_t textId, int32_t font, int32_t speaker, bool portrait);
+  // The portrait animation of speaker 0..5.
+  static int32_t speakerPortraitAnim(int32_t speaker);
+  // Kinds 2 to 4, once a frame: fire or the left soft key closes; on kinds 3 and 4 the right
+  // soft key or a tap on the skip square closes with choice 3; the portrait plays; the fade
+  // runs.
+  static void updateDialoguePopup();
+
+  // ---- Scene services (game/level/scene_services.cpp) ----
+  // The scrolling text 40 px a second up; once all of it is above the screen it starts again
+  // from below.
+  static void updateTextScroll();
+  // Actor layers 4 then 1, clipped to the 480 x 800 screen; into the back buffer with
+  // toBackBuffer.
+  static void paintOverlayLayers(bool toBackBuffer);
+  // Every actor of sceneActors released, and the array forgotten.
+  static void releaseActorArray();
+  // The six background actors released and their arrays forgotten.
+  static void releaseEffectArray();
+  // Once a frame: each background actor waits, starts a random flight across the upper
+  // screen, flies it, and hides at its end (a new flight starts the next frame).
+  static void updateBackgroundActors();
+
   // ---- Event queue (game/level/event_queue.cpp) ----
   static constexpr int32_t kEventQueueLength = 40;
   // Appends the code, flags included: not when the queue is full (dropped), its id is 0, or
@@ -93,7 +120,6 @@
   static void paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style);
   static int32_t pickRandomVariant();  // 0 until then
   static void releaseSlotActors();
-  static void releaseActorArray();
   static void releaseFlyerActors();
   static void releaseWalkerActors();
   static void releaseObjectList();

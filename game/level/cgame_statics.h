@@ -10,6 +10,7 @@ class ByteArray;
 class IntArray;
 class ShortArray;
 class MQLibPlayer;
+class String;
 class Object;
 class ObjectArray;
 class cActor;
@@ -17,7 +18,9 @@ class ShortArray;
 
 // The one modal popup (game/level/popup.cpp): popupOpen while it is up; its kind 0..7, anchor
 // y and measured text height in pixels, its font (a slot of the sprite table), and the answer
-// of the yes/no kind (popupChoice 1 = the first button, popupAnswered once it is given).
+// of the yes/no kind (popupChoice 1 = the first button, popupAnswered once it is given; a
+// dialogue's 4 when read, 3 when skipped). popupTextId, popupText: the message and its text;
+// popupWrapped: the text with a line feed at each break of the box's width.
 // The event queue (game/level/event_queue.cpp): eventQueue is int[40], its first eventCount
 // entries live in posting order.
 // currentWorld, currentLevel: the level being played; levelType: its type from the header.
@@ -66,6 +69,9 @@ class ShortArray;
   VALUE(cGame, int32_t, popupFont)              \
   VALUE(cGame, int32_t, popupChoice)            \
   VALUE(cGame, bool, popupAnswered)             \
+  VALUE(cGame, int32_t, popupTextId)            \
+  REF(cGame, String, popupText)                 \
+  REF(cGame, String, popupWrapped)              \
   REF(cGame, IntArray, eventQueue)              \
   VALUE(cGame, int32_t, eventCount)             \
   VALUE(cGame, int32_t, currentWorld)           \

@@ -27,6 +27,11 @@
   // The map as shown painted into menuBackground (the first back buffer); mapSnapshotTaken 1.
   static void snapshotLevelMap();
 
+  // ---- Reveal panel (game/menus/reveal_panel.cpp) ----
+  // The framed panel in colour fill with its 40-pixel strip, outlined in colour frame, inside
+  // a clip centred on the screen whose width grows with the fade clock (full at 200 ms).
+  static void paintRevealPanel(int32_t fill, int32_t frame);
+
   // ---- Layout records (game/menus/layout_records.cpp) ----
   static constexpr int32_t kMenuLayoutCount = 20;
   // menuLayouts: a new Object[20], every layout null.
@@ -156,11 +161,7 @@
   static void setPagedListLayout(int32_t listId);
   static void updatePagedList();
   static void paintPagedListBox();
-  static void paintRevealPanel(int32_t colourA, int32_t colourB);
   static void paintInfoPanel(int32_t y);
-  static void drawTextLines(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
-                            ShortArray* breaks, int32_t x, int32_t y, int32_t firstLine,
-                            int32_t lines, int32_t anchor, int32_t limit);
   static void paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h);
   static void setupMainMenu();
   static void updateMenuCharacter();

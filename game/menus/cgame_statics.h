@@ -135,8 +135,6 @@ class ObjectArray;
   VALUE(cGame, int32_t, characterCursor)                    \
   VALUE(cGame, int32_t, charactersUnlocked)                 \
   REF(cGame, MQLibPlayer, screenBackPlayer)                 \
-  VALUE(cGame, int32_t, launchState)                        \
-  VALUE(cGame, int32_t, popupTextId)                        \
   VALUE(cGame, int32_t, campaignPlay)                       \
   VALUE(cGame, bool, worldTapSelected)                      \
   VALUE(cGame, int32_t, worldAutoEnter)                     \

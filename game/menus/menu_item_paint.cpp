@@ -84,7 +84,7 @@ void PaintText(ShortArray* record, int32_t x, int32_t y, String* text, bool high
     // A line height plus spacing below 1 gives room for one line.
     const int32_t pitch = font->getLineSpacing() + font->getFontHeight();
     const int32_t lines = pitch >= 1 ? h / pitch : 1;
-    cGame::drawTextLines(font, s->cGame_drawGraphics, text, breaks, x, y, 0, lines, anchor, 300);
+    cGame::drawTextLines(font, s->cGame_drawGraphics, text, breaks, y, 0, lines, anchor, x, 300);
     return;
   }
   if (highlight) cGame::paintDimmedFramedBox(bx, by, tw, th);

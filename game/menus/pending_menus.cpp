@@ -38,10 +38,7 @@ void cGame::paintExtraLevelScreen() {}
 void cGame::setPagedListLayout(int32_t) {}
 void cGame::updatePagedList() {}
 void cGame::paintPagedListBox() {}
-void cGame::paintRevealPanel(int32_t, int32_t) {}
 void cGame::paintInfoPanel(int32_t) {}
-void cGame::drawTextLines(ASprite*, javax_microedition_lcdui_Graphics*, String*, ShortArray*,
-                          int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::paintDimmedFramedBox(int32_t, int32_t, int32_t, int32_t) {}
 void cGame::setupMainMenu() {}
 void cGame::updateMenuCharacter() {}

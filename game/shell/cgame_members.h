@@ -117,8 +117,6 @@
   static void stateBootLoading(int32_t message);
   static void stateSoundQuestion(int32_t message);
   static void stateTitle(int32_t message);
-  static void statePreGame(int32_t message);
-  static void stateScreen18(int32_t message);
   static void stateScreen31(int32_t message);
 
   // ---- Loading state (game/shell/loading_state.cpp) ----

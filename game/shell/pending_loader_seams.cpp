@@ -9,7 +9,6 @@ int32_t cGame::pickRandomVariant() {
   return 0;
 }
 void cGame::releaseSlotActors() {}
-void cGame::releaseActorArray() {}
 void cGame::releaseFlyerActors() {}
 void cGame::releaseWalkerActors() {}
 void cGame::releaseObjectList() {}
