@@ -322,6 +322,7 @@ void cGame::loadLevelItems() {
   }
   s->cGame_playFieldLeft = (leftWall + 1) << 16;
   s->cGame_playFieldRight = (s->cGame_canvasWidth - (rightWall + 18)) << 16;
+  setPlayArea(leftWall, rightWall);  // the board's own bounds of a bubble's centre
   switch (s->cGame_bossKind) {
     case 0:
     case 4:

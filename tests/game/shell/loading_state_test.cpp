@@ -177,6 +177,8 @@ TEST_F(LoadingStateTest, ALevelLoadsIntoPlayWithItsHudBossAndLighting) {
     EXPECT_EQ(s_->cGame_hudPanelHeight, 64);
     EXPECT_EQ(s_->cGame_playFieldLeft, 17 << 16);
     EXPECT_EQ(s_->cGame_playFieldRight, (480 - 34) << 16);
+    EXPECT_EQ(s_->cGame_playMarginLeft, 16);
+    EXPECT_EQ(s_->cGame_playMarginRight, 16);
     EXPECT_EQ(s_->cGame_canvasHeight, 800);
   }
 }
