@@ -23,7 +23,7 @@ constexpr int32_t kPopupSprite = 32;
 constexpr int32_t kFireworkSlots = 5;
 constexpr int32_t kClosePopup = 3;  // the transition's action that closes the popup
 constexpr int32_t kPopupLayer = 7;
-constexpr int32_t kFireKey = 5, kTouchSelect = 11, kLeftSoftKey = 18;
+constexpr int32_t kFireKey = 5, kTouchSelect = 11;
 constexpr int32_t kYesSound = 14, kNoSound = 13;
 constexpr int32_t kButtonWidth = 300, kButtonHeight = 48;
 constexpr int32_t kUpperButtonTop = -24, kLowerButtonTop = 34;  // from popupButtonY
