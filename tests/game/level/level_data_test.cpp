@@ -79,13 +79,16 @@ TEST_F(LevelDataTest, AMissingPackOrEntryGivesTheEmptyLevel) {
   }
 }
 
-TEST_F(LevelDataTest, TheLevelsObjectsAreReadFromTheStartOfItsBody) {
+TEST_F(LevelDataTest, TheLevelsObjectsAreReadFromTheStartOfItsBodyToTheEndOfItsLayout) {
   GameStatics* s = Statics<GameStatics>();
+  const databuild::Level planned = databuild::PlannedLevel(5, 2);
+  ASSERT_EQ(planned.header.levelType, 0);
   cGame::loadLevelData(2, 5);
   const int32_t body = s->cGame_levelBodyStart;
   cGame::setDataCursor(3);
   cGame::readLevelObjects();
-  EXPECT_EQ(s->cGame_dataCursor, body);
+  EXPECT_EQ(s->cGame_dataCursor,
+            body + static_cast<int32_t>(databuild::WriteLevelSection(planned).size()));
 }
 
 TEST_F(LevelDataTest, ThePreviousRatingIsTheResultStoredWhenTheLevelLoads) {
