@@ -214,7 +214,10 @@ TEST(LevelPlanTest, TheCheckRefusesWhatTheReadersWouldNotTake) {
       {"eleven bunches", [](Level& l) { l.bunches.resize(11, l.bunches[0]); }},
       {"171 bubbles", [](Level& l) { l.bunches[0].bubbles.resize(171, l.bunches[0].bubbles[0]); }},
       {"a bunch below the screen", [](Level& l) { l.bunches[0].y = 1001; }},
-      {"a bunch of stage 1", [](Level& l) { l.bunches[0].stage = 1; }},
+      {"no bunch of stage 0",
+       [](Level& l) {
+         for (LevelBunch& b : l.bunches) b.stage = 1;
+       }},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
