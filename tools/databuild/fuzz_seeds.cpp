@@ -20,9 +20,9 @@
 #include "tools/databuild/data_cursor_writer.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/http_response_writer.h"
 #include "tools/databuild/level_plan.h"
 #include "tools/databuild/level_writer.h"
-#include "tools/databuild/http_response_writer.h"
 #include "tools/databuild/little_endian.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/maths_tables.h"
@@ -598,6 +598,17 @@ std::vector<Seed> LevelHeaderSeeds() {
   return seeds;
 }
 
+// level_record reads its whole input as a level record: every level of the data set.
+std::vector<Seed> LevelRecordSeeds() {
+  std::vector<Seed> seeds;
+  for (int world = 0; world < kLevelWorldCount; world++) {
+    for (int level = 0; level < LevelsInWorld(world); level++) {
+      seeds.push_back(WriteLevel(PlannedLevel(world, level)));
+    }
+  }
+  return seeds;
+}
+
 // particle_definitions reads its whole input as the definitions entry. Seeds: the game's
 // definitions, and records the parser must cope with: a B record before any A record, rows of
 // 3 and of 20 values, unknown record types, and the game's entry cut inside a record.
@@ -695,6 +706,7 @@ constexpr SeedSource kSeedSources[] = {
     {"http_response", HttpResponseSeeds},
     {"image_natives", ImageNativesSeeds},
     {"level_header", LevelHeaderSeeds},
+    {"level_record", LevelRecordSeeds},
     {"lzma_decode", LzmaSeeds},
     {"midi_file", MidiFileSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},
