@@ -44,22 +44,31 @@ void ReadSection(ByteArray* level) {
   }
 }
 
-// The counts the readers leave stay inside the tables they describe.
+// The counts the readers of this level's type leave stay inside the tables they describe
+// (the statics of the other types keep an earlier input's values).
 void CheckSections() {
   GameStatics* s = Statics<GameStatics>();
+  const int32_t type = s->cGame_levelType;
   FuzzCheck(s->cGame_bunchTemplateCount >= 0 && s->cGame_bunchTemplateCount <= 7);
-  for (int32_t t = 0; t < s->cGame_bunchTemplateCount; t++) {
-    const int32_t cells = s->cGame_bunchTemplateSize->elements()[t];
-    FuzzCheck(cells >= 0 && cells <= 20);
+  if (type >= 5 && type <= 7) {
+    for (int32_t t = 0; t < s->cGame_bunchTemplateCount; t++) {
+      const int32_t cells = s->cGame_bunchTemplateSize->elements()[t];
+      FuzzCheck(cells >= 0 && cells <= 20);
+    }
   }
-  if (s->cGame_pathPointCount > 0)
+  if (type == 4 && s->cGame_pathCount > 0) {
     FuzzCheck(s->cGame_pathPointCount <= s->cGame_pathPointX->length);
-  if (s->cGame_pathCount > 0) FuzzCheck(s->cGame_pathCount <= s->cGame_pathLength->length);
-  if (s->cGame_dropCount > 0) FuzzCheck(s->cGame_dropCount <= s->cGame_dropTime->length);
-  if (s->cGame_rowCount > 0) FuzzCheck(s->cGame_rowCount <= s->cGame_rowTemplate->length);
-  for (int32_t i = 0; i < s->cGame_dropCount; i++) {
-    const int32_t t = s->cGame_dropTemplate->elements()[i];
-    FuzzCheck(t >= 0 && t < s->cGame_bunchTemplateCount);
+    FuzzCheck(s->cGame_pathCount <= s->cGame_pathLength->length);
+  }
+  if (type == 6) {
+    if (s->cGame_dropCount > 0) FuzzCheck(s->cGame_dropCount <= s->cGame_dropTime->length);
+    for (int32_t i = 0; i < s->cGame_dropCount; i++) {
+      const int32_t t = s->cGame_dropTemplate->elements()[i];
+      FuzzCheck(t >= 0 && t < s->cGame_bunchTemplateCount);
+    }
+  }
+  if (type == 7 && s->cGame_rowCount > 0) {
+    FuzzCheck(s->cGame_rowCount <= s->cGame_rowTemplate->length);
   }
 }
 
