@@ -250,6 +250,9 @@
   // Sounds 0 to 3, 13, 14, 12 and 34 to 37 of the sound pack into soundData, with their loop
   // flags (1 for 0 to 3 and 12).
   static void loadCommonSounds();
+  // Entry id of the open pack as sound id (0..37) with its loop flag; another id loads nothing
+  // (traced).
+  static void loadSoundEntry(int32_t id, int32_t loops);
   // One step of the level's sounds from the sound pack the loader left open: step 5 the
   // world's music (flag 1) and sounds 15 to 20; step 6 sounds 21 to 27 and those of the boss
   // kind and the level's features. Other steps load nothing.

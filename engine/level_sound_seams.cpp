@@ -1,11 +1,14 @@
-// Stand-ins for the level's boss kind and its feature flags, until they land: no level has a
-// boss or a feature.
+// The level's boss kind, as the loader's level set-up chose it, and a stand-in for its feature
+// flags until they land: no level has a feature.
 #include "engine/level_sound_seams.h"
+
+#include "game/cgame.h"
+#include "game/game_statics.h"
 
 namespace level_sounds {
 
 int32_t BossKind() {
-  return -1;
+  return Statics<GameStatics>()->cGame_bossKind;
 }
 
 bool LevelFeature(int32_t) {

@@ -1,5 +1,5 @@
-// What cGame::loadLevelSounds reads of the level (engine/level_sound_seams.cpp). Stand-ins
-// until the boss and the level's feature flags land.
+// What cGame::loadLevelSounds reads of the level (engine/level_sound_seams.cpp): the boss kind
+// the loader chose, and a stand-in for the feature flags until they land.
 #pragma once
 
 #include <cstdint>

@@ -86,16 +86,18 @@ ShortArray* SpecialKinds() {
   return kinds;
 }
 
-// Entry 0: three short arrays, four byte arrays and one short array, in that order.
+// Entry 0: three short arrays, four byte arrays (the neighbour steps dx and dy, the opposite
+// directions, one more) and one short array, in that order.
 void ReadBoardTables(ByteArray* bytes) {
   GameStatics* s = Statics<GameStatics>();
   cGame::setDataCursor(0);
   s->cGame_specialKinds = cGame::readShortArray(bytes);
   s->cGame_boardShorts1 = cGame::readShortArray(bytes);
   s->cGame_boardShorts2 = cGame::readShortArray(bytes);
-  s->cGame_boardBytes0 = cGame::readByteArray(bytes);
-  s->cGame_boardBytes1 = cGame::readByteArray(bytes);
-  s->cGame_boardBytes2 = cGame::readByteArray(bytes);
+  ByteArray* dx = cGame::readByteArray(bytes);
+  ByteArray* dy = cGame::readByteArray(bytes);
+  ByteArray* opposite = cGame::readByteArray(bytes);
+  cGame::adoptDirectionTables(dx, dy, opposite, Origin(0).c_str());
   s->cGame_boardBytes3 = cGame::readByteArray(bytes);
   s->cGame_boardShorts3 = cGame::readShortArray(bytes);
   s->cGame_specialKinds = SpecialKinds();

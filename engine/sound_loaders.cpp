@@ -29,21 +29,6 @@ struct SoundEntry {
 constexpr SoundEntry kCommonSounds[] = {{0, 1},  {1, 1},  {2, 1},  {3, 1},  {13, 0}, {14, 0},
                                         {12, 1}, {34, 0}, {35, 0}, {36, 0}, {37, 0}};
 
-// soundData[id] = entry id of the open pack (null when it cannot be read, traced by the pack
-// reader), and its flag.
-void LoadSound(GameStatics* s, int32_t id, int32_t loops) {
-  ObjectArray* data = s->cGame_soundData;
-  ByteArray* flags = s->cGame_soundLoops;
-  if (!NullCheck(data) || !NullCheck(flags)) return;
-  if (id < 0 || id >= data->length || id >= flags->length) {
-    DebugLog("cGame: sound %d is not one of the sounds 0..%d; not loaded", id, data->length - 1);
-    return;
-  }
-  ByteArray* bytes = cGame::readPackEntry(id);
-  data->elements()[id] = bytes;
-  flags->elements()[id] = static_cast<int8_t>(loops);
-}
-
 ByteArray* FilledBytes(int32_t length, int8_t value) {
   ByteArray* bytes = NewByteArray(length);
   for (int32_t i = 0; bytes && i < bytes->length; i++) bytes->elements()[i] = value;
@@ -84,10 +69,25 @@ void cGame::initSounds() {
 
 // ---- Loaders --------------------------------------------------------------------------------
 
-void cGame::loadCommonSounds() {
+// soundData[id] = entry id of the open pack (null when it cannot be read, traced by the pack
+// reader), and its flag; an id off the sound slots loads nothing.
+void cGame::loadSoundEntry(int32_t id, int32_t loops) {
   GameStatics* s = Statics<GameStatics>();
+  ObjectArray* data = s->cGame_soundData;
+  ByteArray* flags = s->cGame_soundLoops;
+  if (!NullCheck(data) || !NullCheck(flags)) return;
+  if (id < 0 || id >= data->length || id >= flags->length) {
+    DebugLog("cGame: sound %d is not one of the sounds 0..%d; not loaded", id, data->length - 1);
+    return;
+  }
+  ByteArray* bytes = readPackEntry(id);
+  data->elements()[id] = bytes;
+  flags->elements()[id] = static_cast<int8_t>(loops);
+}
+
+void cGame::loadCommonSounds() {
   openPack(GetConstantString(kSoundPack));
-  for (const SoundEntry& sound : kCommonSounds) LoadSound(s, sound.id, sound.loops);
+  for (const SoundEntry& sound : kCommonSounds) loadSoundEntry(sound.id, sound.loops);
   closeResourceStream();
 }
 
@@ -102,18 +102,18 @@ void cGame::loadLevelSounds(int32_t step) {
         s->cGame_currentLevel == kLastLevel ? s->cGame_worldFinalMusicIds : s->cGame_worldMusicIds;
     const int32_t world = s->cGame_currentWorld;
     if (music && world >= 0 && world < music->length) {
-      LoadSound(s, kFirstMusic + music->elements()[world], 1);
+      loadSoundEntry(kFirstMusic + music->elements()[world], 1);
     } else {
       DebugLog("cGame::loadLevelSounds: world %d has no music in the music tables; none loaded",
                world);
     }
-    for (int32_t id = 15; id <= 20; id++) LoadSound(s, id, 0);
+    for (int32_t id = 15; id <= 20; id++) loadSoundEntry(id, 0);
   } else if (step == 6) {
-    for (int32_t id = 21; id <= 27; id++) LoadSound(s, id, 0);
+    for (int32_t id = 21; id <= 27; id++) loadSoundEntry(id, 0);
     const int32_t boss = level_sounds::BossKind();
-    if (boss == 0) LoadSound(s, 28, 0);
-    if (boss == 1) LoadSound(s, 31, 0);
-    if (boss == 2 || boss == 5 || level_sounds::LevelFeature(4)) LoadSound(s, 29, 0);
-    if (boss == 4 || level_sounds::LevelFeature(6)) LoadSound(s, 30, 0);
+    if (boss == 0) loadSoundEntry(28, 0);
+    if (boss == 1) loadSoundEntry(31, 0);
+    if (boss == 2 || boss == 5 || level_sounds::LevelFeature(4)) loadSoundEntry(29, 0);
+    if (boss == 4 || level_sounds::LevelFeature(6)) loadSoundEntry(30, 0);
   }
 }

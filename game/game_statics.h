@@ -33,4 +33,21 @@
 class GameStatics : public DeviceStatics {
  public:
   PLIMORA_GAME_STATIC_FIELDS(PLIMORA_DECLARE_REF_STATIC, PLIMORA_DECLARE_VALUE_STATIC)
+
+  // Aliases: the names that the board, level, world and menu code give some of the shell's
+  // statics. Each is the shell's field itself (one field, never a copy). playTop (the HUD
+  // panel's height, which the level load takes from slot 56) and bannerSpeed ((canvasHeight /
+  // 2) << 8) go by the same name in both.
+  int32_t& cGame_screenWidth() { return cGame_canvasWidth; }
+  int32_t& cGame_screenHeight() { return cGame_canvasHeight; }
+  StaticRef<javax_microedition_lcdui_Graphics>& cGame_currentGraphics() {
+    return cGame_drawGraphics;
+  }
+  StaticRef<javax_microedition_lcdui_Image>& cGame_backBufferImage() { return cGame_backBuffer; }
+  bool& cGame_soundEffectsOn() { return cGame_sfxEnabled; }
+  bool& cGame_musicOn() { return cGame_musicEnabled; }
+  StaticRef<java_util_Random>& cGame_gameRandom() { return cGame_sharedRandom; }
+  StaticRef<ObjectArray>& cGame_menuEntryLists() { return cGame_menuLists; }
+  bool& cGame_retryRequested() { return cGame_levelRestart; }
+  int32_t& cGame_levelKind() { return cGame_levelVariant; }
 };

@@ -25,6 +25,8 @@ constexpr ClassInitialiser kClassInitialisers[] = {
     {"cGame::clinitTables", &cGame::clinitTables},
     // The level header's six-entry tables and its other arrays.
     {"cGame::initLevelHeaderTables", &cGame::initLevelHeaderTables},
+    // The board's work arrays: the bunch table.
+    {"cGame::initBoardTables", &cGame::initBoardTables},
     // Both read the canvas size that cGame::clinitTables sets.
     {"Bubble::staticInit", &Bubble::staticInit},
     {"cActor::staticInit", &cActor::staticInit},

@@ -9,6 +9,7 @@
 #include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
+#include "game/board/bunch.h"
 #include "game/cgame.h"
 #include "javame/boxed.h"
 #include "javame/byte_array_input_stream.h"
@@ -165,6 +166,7 @@ constexpr Maker kMakers[] = {
     {cid::ASprite, &Make<ASprite>},
     {cid::Bubble, &Make<Bubble>},
     {cid::cActor, &Make<cActor>},
+    {cid::cGame_CBubbleBunch, &Make<cGame_CBubbleBunch>},
     {cid::cGame, &Make<cGame>},
     {cid::MQLibPlayer, &Make<MQLibPlayer>},
 };

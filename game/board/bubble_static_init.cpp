@@ -1,18 +1,16 @@
-// Bubble's class initialiser: the constant tables of the hexagonal directions, and the arrays
-// of the collision grid and the pool, made once at start-up.
+// Bubble's class initialiser: the constant tables of the hexagonal directions (their steps,
+// opposites, index by step and sectors), and the arrays of the collision grid and the pool,
+// made once at start-up.
 #include "game/board/bubble.h"
 
+#include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
+#include "runtime/trace.h"
 
 namespace {
 
-constexpr int32_t kPoolSize = 170;
-constexpr int32_t kNearBubbleCapacity = 25;
 constexpr int32_t kCellSize = 8;  // collision cells are 8 x 8 pixels
-
-// [dx + 1][dy + 1]: the direction of the step (dx, dy); -1 where no direction steps so.
-constexpr int32_t kDirectionIndex[3][3] = {{-1, 3, 4}, {2, -1, 5}, {1, 0, -1}};
 
 // Per sector k (the cells between directions k and k + 1), five (dx, dy) steps.
 constexpr int32_t kSectorOffsets[6][10] = {
@@ -28,9 +26,14 @@ void StoreElement(ObjectArray* array, int32_t index, Object* element) {
 ObjectArray* DirectionIndexTable() {
   ObjectArray* table = NewObjectArray(cid::ByteArray, 3);
   for (int32_t dx = 0; dx < 3; dx++) {
-    StoreElement(table, dx, FillByteArrayFrom(NewByteArray(3), 3, kDirectionIndex[dx], 3));
+    StoreElement(table, dx, FillByteArrayFrom(NewByteArray(3), 3, Bubble::kDirectionIndex[dx], 3));
   }
   return table;
+}
+
+ByteArray* DirectionTable(const int32_t (&values)[Bubble::kDirections]) {
+  return FillByteArrayFrom(NewByteArray(Bubble::kDirections), Bubble::kDirections, values,
+                           Bubble::kDirections);
 }
 
 ObjectArray* SectorOffsets() {
@@ -50,11 +53,37 @@ ObjectArray* CollisionGrid(int32_t columns, int32_t rows) {
   return grid;
 }
 
+// The copy replaces the board's table only when it holds the same six values; any other
+// would send links and placements to the wrong cells, so it is refused with a trace.
+void Adopt(ByteArray* copy, const int32_t (&values)[Bubble::kDirections],
+           StaticRef<ByteArray>& table, const char* origin, const char* what) {
+  bool same = copy && copy->length == Bubble::kDirections;
+  for (int32_t d = 0; same && d < Bubble::kDirections; d++) same = copy->elements()[d] == values[d];
+  if (same) {
+    table = copy;
+    return;
+  }
+  DebugLog("%s: the %s is not the six directions' values; refused, the board's own stays", origin,
+           what);
+}
+
 }  // namespace
+
+void cGame::adoptDirectionTables(ByteArray* dx, ByteArray* dy, ByteArray* opposite,
+                                 const char* origin) {
+  GameStatics* s = Statics<GameStatics>();
+  Adopt(dx, Bubble::kNeighbourDx, s->Bubble_neighbourDx, origin, "neighbour dx table");
+  Adopt(dy, Bubble::kNeighbourDy, s->Bubble_neighbourDy, origin, "neighbour dy table");
+  Adopt(opposite, Bubble::kOppositeDirection, s->Bubble_oppositeDirection, origin,
+        "opposite direction table");
+}
 
 void Bubble::staticInit() {
   GameStatics* s = Statics<GameStatics>();
   s->Bubble_directionIndexTable = DirectionIndexTable();
+  s->Bubble_neighbourDx = DirectionTable(kNeighbourDx);
+  s->Bubble_neighbourDy = DirectionTable(kNeighbourDy);
+  s->Bubble_oppositeDirection = DirectionTable(kOppositeDirection);
   s->Bubble_sectorOffsets = SectorOffsets();
   s->Bubble_colourCountTable = NewIntArray(kPlainColours);
   s->Bubble_gridColumns = s->cGame_canvasWidth / kCellSize + 1;

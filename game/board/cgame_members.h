@@ -4,6 +4,15 @@
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
 
+  // ---- Wrapped text (game/board/text_lines.cpp) ----
+  // Lines first .. first + count - 1 (count -1: all the rest) of text as lines holds them
+  // (ASprite::wrapText's table), one line height apart from y, placed by anchor (1 centre, 8
+  // right, 2 middle, 32 bottom) about x; with charLimit >= 0 only that many characters from
+  // the first line's start are drawn.
+  static void drawTextLines(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                            ShortArray* lines, int32_t y, int32_t first, int32_t count,
+                            int32_t anchor, int32_t x, int32_t charLimit);
+
   // ---- Spawning actors (game/board/actor_spawn.cpp) ----
   // Each takes the first free actor of the pool and links it into `layer` (none when
   // negative); null, with a trace line and nothing changed, when all 300 are in use.
@@ -29,3 +38,116 @@
   // in trackedActor with its place and speeds in 8.8; posts 40, which hides the launcher.
   static cActor* spawnTrackedActor(int32_t x, int32_t y);
 
+
+  // ---- Bubble's tables (game/board/bubble_static_init.cpp) ----
+  // The maths pack's copies of the direction steps and opposites (from origin, for the trace)
+  // replace the board's own tables when they hold the same six values each; otherwise traced.
+  static void adoptDirectionTables(ByteArray* dx, ByteArray* dy, ByteArray* opposite,
+                                   const char* origin);
+
+  // ---- The bubble pool (game/board/bubble_pool.cpp) ----
+  // Releases the rising bubble's actor (its layer, player and emitter); trackedActor := null.
+  static void releaseTrackedActor();
+  // A matchable bubble: colour below 7, not indestructible; false for null.
+  static bool isMatchableBubble(Bubble* bubble);
+
+  // ---- Cells and the play area (game/board/bubble_geometry.cpp) ----
+  // The side walls' widths in pixels, and the bounds of a bubble's centre between them:
+  // playLeft = (leftWall + 18) << 16, playRight = (canvasWidth - (rightWall + 18)) << 16.
+  static void setPlayArea(int32_t leftWall, int32_t rightWall);
+
+  // ---- The bunch table (game/board/bunch_table.cpp) ----
+  // The class initialiser's step of the board: the bunch table of 10 empty slots, its cleared
+  // anchors and scratch, and the empty bunch templates.
+  static void initBoardTables();
+  // Slot b of the bunch table; null for b outside 0..9 or an empty slot.
+  static cGame_CBubbleBunch* getBunch(int32_t b);
+  // Entries of bubbles in use: count kept within the list's length; 0 for null.
+  static int32_t bunchMemberCount(cGame_CBubbleBunch* bunch);
+  // Makes the slots still empty (period 1000, colour slots 0 and 1, 180 member entries), then
+  // clears them all; bunchSprite := slot 23.
+  static void createBunches();
+  // A level's board: the pool filled, the board's bubble statics and the grid reset, the
+  // bunches made and cleared, slots 25, 38 and 39 kept as bubbleSprite, wallHitSprite and
+  // changeSprite.
+  static void startBoard();
+  // The level's board left: the pool reset, bunchSprite dropped, the level's board state gone.
+  static void resetBoard();
+  // Every slot cleared quietly; the cleared anchors, the scratch and the total emptied.
+  static void clearAllBunches();
+  // The first slot not in use; -1 when all ten are.
+  static int32_t findFreeBunchSlot();
+  // Bunches holding bubbles; without all, not those of types 5 and 7.
+  static int32_t countBunches(bool all);
+  // The members forgotten (count, core, counters and extents 0), the total lowered.
+  static void removeBunchBubbles(int32_t b);
+  static void setBunchCentre(int32_t b, int32_t x, int32_t y);  // centre and rest, 16.16
+  // Each bunch's extents: its members' extreme offsets from its centre.
+  static void updateBunchExtents();
+  // The first member at cell (col, row); null when none.
+  static Bubble* findBubbleInBunch(int32_t b, int32_t col, int32_t row);
+  // Touching edges overlap.
+  static bool rectsOverlap(int32_t l1, int32_t r1, int32_t t1, int32_t b1, int32_t l2, int32_t r2,
+                           int32_t t2, int32_t b2);
+  // The first handle of a type-0 bunch closer than 40 px (Manhattan) to the 16.16 point, into
+  // hitBunch and hitHandle (-1 the main handle); false, both kept, when none.
+  static bool hitTestBunches(int32_t x, int32_t y);
+
+  // ---- Clearing a bunch (game/board/bunch_clearing.cpp) ----
+  // The members dropped, the decorations ended by type (not when silent), the slot free; the
+  // colour slots, period, facing and angle kept.
+  static void clearBunch(int32_t b, bool silent);
+  // The handle of the bubble's column taken off, its actor closing (animate) or released.
+  static void removeBunchAttachment(Bubble* bubble, bool animate);
+  // A hub bunch's spokes show which sides of the core hold a bubble, lit in the wanted colour.
+  static void refreshCoreAnimations(int32_t b);
+
+  // ---- Floods (game/board/bunch_flood.cpp) ----
+  // Marks the bubble visited (depth, order) and counts it with what the flood reaches from it:
+  // mode 0 any colour, mode 1 colour or jokers; any other mode the bubble alone.
+  static int32_t floodCount(Bubble* bubble, int32_t mode, int32_t depth, int32_t colour);
+  // The same from order 0 with the bubble's own colour.
+  static int32_t floodCountFrom(Bubble* bubble, int32_t mode);
+  // Each compound root's neighbours get it as their parent (unless they are roots themselves).
+  static void linkAnchors(int32_t b);
+
+  // ---- Placement (game/board/bunch_placement.cpp) ----
+  // Files the bubble in bunch b at (col, row), or beside the cell's occupant: the member list,
+  // links both ways, counters, the core, a handle, the first attach's decorations and a hub's
+  // first ring. A full cell or a full bunch leaves the bubble dead.
+  static void attachBubbleToBunch(Bubble* bubble, int32_t b, int32_t col, int32_t row);
+  // The landing of the shot on the last hit test's bubble and side.
+  static void landShotOnHitBubble(Bubble* shot);
+
+  // ---- Groups of bubbles (game/board/bunch_groups.cpp) ----
+  // Bunch b of the given type built from template t at (x, y) (16.16), its looks changed to
+  // appearance unless it is -1, revealed from the last cell to the first.
+  static void buildBunchFromTemplate(int32_t t, int32_t b, int32_t x, int32_t y, int32_t type,
+                                     int32_t appearance);
+  // The part that hangs on a handle of its own and not on the core moves to a free slot.
+  static void splitOffAnchoredPart(int32_t b);
+  // Bunch f's bubbles join bunch t by whole cells; f is cleared.
+  static void mergeBunch(int32_t f, int32_t t);
+
+  // ---- Operations not built yet (game/board/board_seams.cpp) ----
+  // Nudges bunch b's rest point and velocity.
+  static void nudgeBunch(int32_t b, int32_t dx, int32_t dy, int32_t dvx, int32_t dvy);
+  // Chooses bunch b's colour slots, avoiding a colour.
+  static void pickBunchColours(int32_t b, int32_t avoid);
+  // A colour for the lock of bunch b's preview (0 until the colour choice is built).
+  static int32_t randomColorNotBunch7(int32_t b);
+  // What a shot does when it lands beside a bubble or in a cell.
+  static void onBubbleLanded(Bubble* shot, Bubble* hitBubble, int32_t bunch, int32_t side,
+                             int32_t col, int32_t row);
+  // The rising floor's counters of level type 3.
+  static void clearSceneryCounters();
+  static void releaseHudMeterActors();
+  static void releaseLevelObjects();
+  // The board's colour state.
+  static void resetBoardColours();
+  // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
+  // Do nothing until their subsystem lands; the loader calls them.
+  static void resetLauncherPosition();
+  static void allocTripleLists();
+  static void burstBunch(int32_t bunch, int32_t flag);
+  static void resetEffects();

@@ -9,24 +9,25 @@
 class ASprite;
 class Bubble;
 class ByteArray;
+class IntArray;
+class ObjectArray;
 class ShortArray;
 class cActor;
+class cGame_CBubbleBunch;
 
 // specialKinds .. boardShorts3: the board's tables of the maths pack (entry 0, in file order:
 // three short arrays, four byte arrays, one short array); specialKinds, the bubble kind of each
-// special slot, is then replaced by the kinds 7 .. 28.
+// special slot, is then replaced by the kinds 7 .. 28. The first three byte arrays are Bubble's
+// neighbourDx, neighbourDy and oppositeDirection (game/board/bubble_statics.h).
 // launcherX: the launcher's x in pixels (the held object of level type 3 keeps it).
 #define PLIMORA_STATICS_cGame_board(REF, VALUE) \
   REF(cGame, ShortArray, specialKinds)          \
   REF(cGame, ShortArray, boardShorts1)          \
   REF(cGame, ShortArray, boardShorts2)          \
-  REF(cGame, ByteArray, boardBytes0)            \
-  REF(cGame, ByteArray, boardBytes1)            \
-  REF(cGame, ByteArray, boardBytes2)            \
   REF(cGame, ByteArray, boardBytes3)            \
   REF(cGame, ShortArray, boardShorts3)          \
   VALUE(cGame, int32_t, launcherX)              \
-  PLIMORA_STATICS_cGame_board_tracked(REF, VALUE) PLIMORA_STATICS_cGame_board_standIns(REF, VALUE)
+  PLIMORA_STATICS_cGame_board_tracked(REF, VALUE) PLIMORA_STATICS_cGame_board_area(REF, VALUE)
 
 // The rising bubble a spent special bubble sets off (game/board/actor_spawn.cpp), in 8.8
 // pixels: trackedX, trackedY its place; trackedSpeed its upward and trackedVelocityX its
@@ -37,12 +38,46 @@ class cActor;
   VALUE(cGame, int32_t, trackedSpeed)                   \
   VALUE(cGame, int32_t, trackedVelocityX)
 
-// Stand-ins until the bubble pool lands: playMarginLeft, the left side wall's width in pixels;
-// popAnimCount, the pop animations still running; trackedActor, the rising bubble's actor;
-// neighbourDx, neighbourDy, byte[6], the cell step of each direction.
-#define PLIMORA_STATICS_cGame_board_standIns(REF, VALUE) \
-  VALUE(cGame, int32_t, playMarginLeft)                  \
-  VALUE(Bubble, int32_t, popAnimCount)                   \
-  REF(cGame, cActor, trackedActor)                       \
-  REF(Bubble, ByteArray, neighbourDx)                    \
-  REF(Bubble, ByteArray, neighbourDy)
+// The play area (game/board/bubble_geometry.cpp): playMarginLeft, playMarginRight, the side
+// walls' widths in pixels; playLeftPx = playMarginLeft + 18 and playRightMarginPx =
+// playMarginRight + 18 keep a bubble's rim off the walls; playLeft, playRight: the bounds of a
+// bubble's centre in 16.16. trackedActor: the rising bubble's actor (game/board/actor_spawn.cpp).
+#define PLIMORA_STATICS_cGame_board_area(REF, VALUE) \
+  VALUE(cGame, int32_t, playMarginLeft)              \
+  VALUE(cGame, int32_t, playMarginRight)             \
+  VALUE(cGame, int32_t, playLeftPx)                  \
+  VALUE(cGame, int32_t, playRightMarginPx)           \
+  VALUE(cGame, int32_t, playLeft)                    \
+  VALUE(cGame, int32_t, playRight)                   \
+  REF(cGame, cActor, trackedActor)                   \
+  PLIMORA_STATICS_cGame_board_bunches(REF, VALUE)
+
+// The bunch table (game/board/bunch_table.cpp): bunches, cGame_CBubbleBunch[10];
+// bunchBubbleTotal, the bubbles in all bunches; bunchClearedAnchors, cActor[10], per slot the
+// anchor of a type-0 bunch while its end animation plays; bunchScratch, int[3], cleared with
+// the table; bunchSprite, the rope and handle sprite (slot 23); hitBunch, hitHandle, the
+// handle the last hit test found (-1 the main handle); floodSerial, the next flood order.
+// bubbleSprite, wallHitSprite, changeSprite: slots 25, 38 and 39, kept by the board's start.
+// Placement (game/board/bunch_placement.cpp): boardChanged, set by every attach. The bunch
+// templates, which the level reader fills: bunchTemplateCount of them; bunchTemplateSize,
+// int[7], the cells of each; bunchTemplateCol, bunchTemplateRow, bunchTemplateKind,
+// byte[7][20], each cell's place and kind; bunchTemplateFlags, int[7][20], its flags.
+#define PLIMORA_STATICS_cGame_board_bunches(REF, VALUE) \
+  REF(cGame, ObjectArray, bunches)                      \
+  VALUE(cGame, int32_t, bunchBubbleTotal)               \
+  REF(cGame, ObjectArray, bunchClearedAnchors)          \
+  REF(cGame, IntArray, bunchScratch)                    \
+  REF(cGame, ASprite, bunchSprite)                      \
+  VALUE(cGame, int32_t, hitBunch)                       \
+  VALUE(cGame, int32_t, hitHandle)                      \
+  VALUE(cGame, int32_t, floodSerial)                    \
+  REF(cGame, ASprite, bubbleSprite)                     \
+  REF(cGame, ASprite, wallHitSprite)                    \
+  REF(cGame, ASprite, changeSprite)                     \
+  VALUE(cGame, int8_t, boardChanged)                    \
+  VALUE(cGame, int32_t, bunchTemplateCount)             \
+  REF(cGame, IntArray, bunchTemplateSize)               \
+  REF(cGame, ObjectArray, bunchTemplateCol)             \
+  REF(cGame, ObjectArray, bunchTemplateRow)             \
+  REF(cGame, ObjectArray, bunchTemplateKind)            \
+  REF(cGame, ObjectArray, bunchTemplateFlags)

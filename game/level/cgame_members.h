@@ -13,6 +13,33 @@
   static void paintPopupSoftKeys();
   static void paintTouchOverlay();
 
+  // ---- Dialogue popup (game/level/popup_dialogue.cpp) ----
+  // A line of text textId in the font of sprite slot font: kind 2 at y 320 without a speaker
+  // (speaker < 0), else at y 560 kind 3 with the speaker's portrait playing or kind 4; choice
+  // 4. The text is wrapped to the canvas width - 40 and measured.
+  static void openPopupDialog(int32_t textId, int32_t font, int32_t speaker, bool portrait);
+  // The portrait animation of speaker 0..5.
+  static int32_t speakerPortraitAnim(int32_t speaker);
+  // Kinds 2 to 4, once a frame: fire or the left soft key closes; on kinds 3 and 4 the right
+  // soft key or a tap on the skip square closes with choice 3; the portrait plays; the fade
+  // runs.
+  static void updateDialoguePopup();
+
+  // ---- Scene services (game/level/scene_services.cpp) ----
+  // The scrolling text 40 px a second up; once all of it is above the screen it starts again
+  // from below.
+  static void updateTextScroll();
+  // Actor layers 4 then 1, clipped to the 480 x 800 screen; into the back buffer with
+  // toBackBuffer.
+  static void paintOverlayLayers(bool toBackBuffer);
+  // Every actor of sceneActors released, and the array forgotten.
+  static void releaseActorArray();
+  // The six background actors released and their arrays forgotten.
+  static void releaseEffectArray();
+  // Once a frame: each background actor waits, starts a random flight across the upper
+  // screen, flies it, and hides at its end (a new flight starts the next frame).
+  static void updateBackgroundActors();
+
   // ---- Event queue (game/level/event_queue.cpp) ----
   static constexpr int32_t kEventQueueLength = 40;
   // Appends the code, flags included: not when the queue is full (dropped), its id is 0, or
@@ -48,6 +75,8 @@
   static void stopPopupFireworks();
   // Every trigger condition set, no edge seen, the rules in their own order.
   static void resetTriggerBookkeeping();
+  // The same operation under the name that the board and the level rules give it.
+  static constexpr void (*resetTriggerState)() = &resetTriggerBookkeeping;
   // Level type 3 only: the held object forgotten, or held with the launcher's x and a value.
   static void clearHeldObject();
   static void holdObject(Object* object, int32_t value);
@@ -79,7 +108,7 @@
   // readLevelObjectRecords.
   static void readLevelObjects();
   // Allocates the header's tables: levelParams int[13], the two weight tables byte[22], and
-  // the six-entry tables of the three dialogue lists; then the sections' template tables.
+  // the six-entry tables of the three dialogue lists.
   static void initLevelHeaderTables();
 
   // ---- Level-type sections (game/level/level_sections.cpp) ----
@@ -114,8 +143,6 @@
                                int32_t capacity, int32_t recordBytes);
   // True (having stopped the body) when the section's reads ran past the end of the data.
   static bool refuseCutSection(const char* section);
-  // The template tables, byte[7][20] and int[7][20], and the template sizes.
-  static void initLevelSectionTables();
 
   // ---- Trigger rules (game/level/trigger_rules.cpp) ----
   // Stores a rule at triggerCount; nothing once 50 rules exist.
@@ -133,14 +160,19 @@
   // again after each; one-shot rules go.
   static void updateTriggers();
 
-  // ---- Board values the trigger rules read (game/level/pending_board.cpp) ----
-  // Stand-ins until the bubble pool and the bunch table land: a shot left the screen since
-  // the last bubble was handed out; the shots that left this board; the landed count of the
-  // bunch that hitBubble belongs to, 0 when it belongs to none.
-  static bool isShotLost();
-  static int32_t getLostShotCount();
-  static int32_t getHitBunchLandedCount();
-
   // ---- HUD (game/level/pending_hud.cpp) ----
   // The goal counter shows n (stand-in until the HUD lands).
   static void setGoalCounterText(int32_t n);
+
+  // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
+  // Do nothing until their subsystem lands; the loader calls them.
+  static void paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style);
+  static int32_t pickRandomVariant();  // 0 until then
+  static void releaseSlotActors();
+  static void releaseFlyerActors();
+  static void releaseWalkerActors();
+  static void releaseObjectList();
+  static void releaseGoalActors();
+  static void releaseHudActors();
+  static void releaseShotPreview();
+  static void resetSlotActors();

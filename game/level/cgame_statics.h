@@ -6,12 +6,11 @@
 
 #include <cstdint>
 
-class BoolArray;
-class Bubble;
 class ByteArray;
 class IntArray;
 class ShortArray;
 class MQLibPlayer;
+class String;
 class Object;
 class ObjectArray;
 class cActor;
@@ -19,7 +18,9 @@ class ShortArray;
 
 // The one modal popup (game/level/popup.cpp): popupOpen while it is up; its kind 0..7, anchor
 // y and measured text height in pixels, its font (a slot of the sprite table), and the answer
-// of the yes/no kind (popupChoice 1 = the first button, popupAnswered once it is given).
+// of the yes/no kind (popupChoice 1 = the first button, popupAnswered once it is given; a
+// dialogue's 4 when read, 3 when skipped). popupTextId, popupText: the message and its text;
+// popupWrapped: the text with a line feed at each break of the box's width.
 // The event queue (game/level/event_queue.cpp): eventQueue is int[40], its first eventCount
 // entries live in posting order.
 // currentWorld, currentLevel: the level being played; levelType: its type from the header.
@@ -68,6 +69,9 @@ class ShortArray;
   VALUE(cGame, int32_t, popupFont)              \
   VALUE(cGame, int32_t, popupChoice)            \
   VALUE(cGame, bool, popupAnswered)             \
+  VALUE(cGame, int32_t, popupTextId)            \
+  REF(cGame, String, popupText)                 \
+  REF(cGame, String, popupWrapped)              \
   REF(cGame, IntArray, eventQueue)              \
   VALUE(cGame, int32_t, eventCount)             \
   VALUE(cGame, int32_t, currentWorld)           \
@@ -166,10 +170,8 @@ class ShortArray;
 
 // The level-type sections (game/level/level_sections.cpp). levelBodyFailed: a section was
 // refused, so the sections after it read as empty.
-// Templates of types 5, 6, 7: bunchTemplateCount of 7; per template bunchTemplateSize cells
-//   (20 at most) in bunchTemplateCol, bunchTemplateRow, bunchTemplateKind (byte[7][20]) and
-//   bunchTemplateFlags (int[7][20]); bunchTemplateKindMask has bit k for each kind k < 32
-//   used, bunchTemplateKindCount its set bits.
+// The templates of types 5, 6, 7 (the board's bunch templates): bunchTemplateKindMask has
+//   bit k for each kind k < 32 used, bunchTemplateKindCount its set bits.
 // Type 4: pathPointX, pathPointY (pixels, pathPointCount entries); per path (pathCount)
 //   pathLength steps of pathStepPoint (byte[] per path) and pathStepValue (ms, short[] per
 //   path); levelObjectCount walker slots, pathWalkerPath per slot (-1 idle); objectParams
@@ -182,17 +184,10 @@ class ShortArray;
 //   dropClock (ms).
 // Type 7: rowInterval, rowFirstTime (ms), rowSpeed, rowCount rows of rowTemplate; rowElapsed
 //   (ms), rowFirstVisible, rowLastVisible: the rows built and shown so far.
-// levelSpriteFlags: boolean[7], the special-bubble sprites the level's bunch types need.
 #define PLIMORA_STATICS_cGame_level_sections(REF, VALUE) \
   VALUE(cGame, bool, levelBodyFailed)                    \
-  VALUE(cGame, int32_t, bunchTemplateCount)              \
   VALUE(cGame, int32_t, bunchTemplateKindMask)           \
   VALUE(cGame, int32_t, bunchTemplateKindCount)          \
-  REF(cGame, IntArray, bunchTemplateSize)                \
-  REF(cGame, ObjectArray, bunchTemplateCol)              \
-  REF(cGame, ObjectArray, bunchTemplateRow)              \
-  REF(cGame, ObjectArray, bunchTemplateKind)             \
-  REF(cGame, ObjectArray, bunchTemplateFlags)            \
   VALUE(cGame, int32_t, pathPointCount)                  \
   REF(cGame, IntArray, pathPointX)                       \
   REF(cGame, IntArray, pathPointY)                       \
@@ -232,14 +227,13 @@ class ShortArray;
   REF(cGame, IntArray, rowTemplate)                      \
   VALUE(cGame, int32_t, rowElapsed)                      \
   VALUE(cGame, int32_t, rowFirstVisible)                 \
-  VALUE(cGame, int32_t, rowLastVisible)                  \
-  REF(cGame, BoolArray, levelSpriteFlags)
+  VALUE(cGame, int32_t, rowLastVisible)
 
 // The trigger rules (game/level/trigger_rules.cpp): triggerCount rules live, triggerLatch the
 // latched timer bits 0x200 and 0x800. Their condition sources: levelFrames, frames since
 // play began; sinceEvent9, sinceEvent10, the periodic timers (ms); sinceFireRequest, ms since
-// the launcher last let a bubble go; shotLanded, a shot landed this frame; hitBubble, the
-// bubble a shot last hit; levelKind 1 plain, 2 lesson, 3 boss.
+// the launcher last let a bubble go; shotLanded, a shot landed this frame. The play mode is
+// levelKind (the loader's levelVariant: 1 plain, 2 lesson, 3 boss).
 #define PLIMORA_STATICS_cGame_level_triggers(REF, VALUE) \
   VALUE(cGame, int32_t, triggerCount)                    \
   VALUE(cGame, int32_t, triggerLatch)                    \
@@ -247,6 +241,4 @@ class ShortArray;
   VALUE(cGame, int32_t, sinceEvent9)                     \
   VALUE(cGame, int32_t, sinceEvent10)                    \
   VALUE(cGame, int32_t, sinceFireRequest)                \
-  VALUE(cGame, bool, shotLanded)                         \
-  REF(cGame, Bubble, hitBubble)                          \
-  VALUE(cGame, int32_t, levelKind)
+  VALUE(cGame, bool, shotLanded)

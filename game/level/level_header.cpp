@@ -287,7 +287,6 @@ void cGame::initLevelHeaderTables() {
   for (const auto table : kShortTables) s->*table = NewShortArray(kListCapacity);
   for (const auto table : kListByteTables) s->*table = NewByteArray(kListCapacity);
   for (const auto table : kWeightTables) s->*table = NewByteArray(kSpecialKinds);
-  initLevelSectionTables();
 }
 
 void cGame::readLevelObjects() {

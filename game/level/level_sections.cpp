@@ -166,20 +166,6 @@ bool cGame::refuseCutSection(const char* section) {
 
 // ---- Bunch templates ---------------------------------------------------------------------
 
-void cGame::initLevelSectionTables() {
-  GameStatics* s = S();
-  s->cGame_bunchTemplateSize = NewIntArray(kTemplates);
-  for (auto table : {&GameStatics::cGame_bunchTemplateCol, &GameStatics::cGame_bunchTemplateRow,
-                     &GameStatics::cGame_bunchTemplateKind}) {
-    ObjectArray* rows = NewObjectArray(cid::ByteArray, kTemplates);
-    s->*table = rows;
-    for (int32_t t = 0; t < kTemplates; t++) rows->elements()[t] = NewByteArray(kTemplateCells);
-  }
-  ObjectArray* flags = NewObjectArray(cid::IntArray, kTemplates);
-  s->cGame_bunchTemplateFlags = flags;
-  for (int32_t t = 0; t < kTemplates; t++) flags->elements()[t] = NewIntArray(kTemplateCells);
-}
-
 void cGame::readBoardTables(ByteArray* level) {
   GameStatics* s = S();
   s->cGame_bunchTemplateCount = 0;

@@ -2,9 +2,12 @@
 // each posting its event when the masks hold. triggerOrder's first triggerCount entries are
 // the live rules; a one-shot rule leaves by swapping with the last live one.
 #include "game/board/actor.h"
+#include "game/board/bubble.h"
+#include "game/board/bunch.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
+#include "runtime/class.h"
 
 // Rule section: i32 n (cut to 50), then n x {i32 flags, repeat, mustSet, mustClear, mustRise,
 // mustFall, event}; flags bit 0 makes the rule a one-shot.
@@ -49,6 +52,16 @@ int32_t Rule(const StaticRef<IntArray>& table, int32_t r) {
   return IntArray::get(table, r);
 }
 
+// The landed count of the bunch the shot last hit; 0 when it hit none or one off the table.
+int32_t HitBunchLandedCount() {
+  GameStatics* s = S();
+  Bubble* hit = s->Bubble_hitBubble;
+  ObjectArray* bunches = s->cGame_bunches;
+  if (!hit || !bunches || hit->bunch < 0 || hit->bunch >= bunches->length) return 0;
+  auto* bunch = CheckCast<cGame_CBubbleBunch>(bunches->elements()[hit->bunch]);
+  return bunch ? bunch->landedCount : 0;
+}
+
 // The bits read from the play state, before the periodic timers.
 int32_t StateBits() {
   GameStatics* s = S();
@@ -58,12 +71,12 @@ int32_t StateBits() {
   if (s->cGame_shotLanded) bits |= kShotLanded;
   // Departure: with levelParams[0] at 0 the landing bit stays clear, where the device took
   // a remainder by zero.
-  const int32_t landed = cGame::getHitBunchLandedCount();
+  const int32_t landed = HitBunchLandedCount();
   const int32_t step = Param(0);
   if (step != 0 && landed > 0 && landed % step == 0) bits |= kLandingStep;
-  if (cGame::isShotLost()) bits |= kShotLost;
-  if (cGame::getLostShotCount() == 1) bits |= kFirstLostShot;
-  if (s->cGame_levelKind != kLessonKind) {
+  if (s->Bubble_shotLost) bits |= kShotLost;
+  if (s->Bubble_lostShotCount == 1) bits |= kFirstLostShot;
+  if (s->cGame_levelKind() != kLessonKind) {
     if (s->cGame_sinceFireRequest > Param(1)) bits |= kWaitedLong;
     if (s->cGame_sinceFireRequest > Param(2)) bits |= kWaitedLonger;
   }

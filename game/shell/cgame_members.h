@@ -116,11 +116,66 @@
   // ---- States still to come (game/shell/state_stand_ins.cpp) ----
   static void stateBootLoading(int32_t message);
   static void stateSoundQuestion(int32_t message);
-  static void stateLoading(int32_t message);
   static void stateTitle(int32_t message);
-  static void statePreGame(int32_t message);
-  static void stateScreen18(int32_t message);
   static void stateScreen31(int32_t message);
+
+  // ---- Loading state (game/shell/loading_state.cpp) ----
+  // State 4: one step of the load job a frame under a progress bar, a tip or a level hint; a
+  // finished job enters its follow-up state (the main menu, traced, when that has no handler
+  // or names a chain without a kind), or its chained job behind the same screen.
+  static void stateLoading(int32_t message);
+  // The steps of a load kind, 0 for a kind outside 0..25.
+  static int32_t loadingStepCount(int32_t kind);
+  // A job of loadKind from step 0; a job that does not continue a chain starts the progress
+  // bar (over the chained job's steps too) and a new tip or hint.
+  static void beginLoading();
+  // Runs step loadStep, counts it and moves on; kinds 2 and 3 run at the 640-pixel height.
+  static void loadStep();
+  // Done once every step has run (a job of no steps after its first): a collection, a short
+  // sleep, loadDone.
+  static bool finishLoading();
+
+  // ---- Load steps (game/shell/loader_steps.cpp, game/shell/loader_level_steps.cpp) ----
+  // Step `step` of load kind `kind`; a step a kind does not list only counts. A failing
+  // operation is traced with the kind and the step, and the rest of the step runs.
+  static void runLoadStep(int32_t kind, int32_t step);
+  // Kinds 2 (the level) and 3 (its restart); kinds 11 (the end sequence's sprites), 15 (leaving
+  // a level) and 22 (what the end sequence leaves).
+  static void runLevelLoadStep(int32_t kind, int32_t step);
+  static void runLevelReleaseStep(int32_t kind, int32_t step);
+  // The play field's side walls from the HUD sprite, the boss, the event queue emptied, the
+  // level's rules, counters and actors made, the banner released; play phase 0.
+  static void loadLevelItems();
+
+  // ---- Loader sprites (game/shell/loader_resources.cpp) ----
+  // Entry of the open pack with the palette mask; cache 0 builds no Images. flag is unused.
+  static ASprite* loadSpriteShort(int32_t entry, int32_t palette, int32_t cache, int32_t flag);
+  // The same, building Images (with a set) only for the frames of the animations in list.
+  static ASprite* loadSpriteWithPaletteShort(int32_t entry, int32_t palette, int32_t a, int32_t b,
+                                             IntArray* list);
+
+  // ---- Loader tables (game/shell/loader_tables.cpp) ----
+  // Each reads its pack's entry whole and keeps the records that lie inside it (traced when a
+  // count is off). 130: the hint records; 136: per world its value, music and final music at
+  // each record's index (an index off the records skipped); 207: the boss records (and no boss
+  // yet); 234 entry 0: the lighting records and the int[4] records.
+  static void loadByteTriples130();
+  static void loadIndexedByteTriples136();
+  static void loadByteTriples207();
+  static void loadPack234();
+  // Section n of pack 234's entry 1 as the character lines; nothing for n off the sections.
+  // Clears the record lookupQuadRecord found.
+  static void loadPack235(int32_t n);
+  // The shown world's level list from entry 1 of the open pack.
+  static void loadWorldLevelList();
+  // Value trees e1 and e2 of pack name (null for a negative entry).
+  static void loadTwoObjects(String* name, int32_t e1, int32_t e2);
+  // The boss kind and the lighting variant of a level; -1 when the table has none.
+  static int32_t lookupPairValue(int32_t world, int32_t level);
+  static int32_t lookupTripleValue(int32_t world, int32_t level);
+  // Until one is found: the first int[4] record {a, b, c, d} sets quadFound, quadValueC = c and
+  // quadValueD = d.
+  static void lookupQuadRecord(int32_t a, int32_t b);
 
   // ---- Later initialiser steps (game/shell/static_layout.cpp) ----
   // Each sets one group of start-up values, in the order of the class initialisers: two option

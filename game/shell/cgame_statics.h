@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+class BoolArray;
 class ByteArray;
 class IntArray;
 class cGame;
@@ -19,6 +20,7 @@ class MQLibPlayer;
 class Object;
 class ObjectArray;
 class String;
+class cActor;
 class javax_microedition_rms_RecordStore;
 
 // canvasWidth, canvasHeight: the logical canvas size in pixels (480 x 800), set by
@@ -230,4 +232,79 @@ class javax_microedition_rms_RecordStore;
   VALUE(cGame, bool, progressUnreadable)                            \
   VALUE(cGame, int32_t, lastCompletedLevel)                         \
   VALUE(cGame, int32_t, newUnlocksPending)                          \
-  VALUE(cGame, int32_t, selectedLevel)
+  VALUE(cGame, int32_t, selectedLevel)                              \
+  PLIMORA_STATICS_cGame_shell_loader(REF, VALUE)
+
+// The loader (game/shell/loading_state.cpp, game/shell/loader_*.cpp). A job is a load kind with
+// its steps: loadStep the next one from 0, loadSteps the kind's count; loadActive while a job
+// is under way, loadDone once its steps have run. loadProgressCount and loadProgressTotal: the
+// steps done and the steps of the whole sequence (a chained job shares its bar).
+// loadShowsHint, loadShowsTip: what the loading screen shows; tipTextId the tip's text 746..760.
+// imageTable: Object[1], slot 0 the title background Image.
+// tintPaletteIndex: the tint palette the boot load adds to sprite slot 4.
+// Level set-up: bossKind the level's boss (-1 none), lightVariant its lighting variant,
+// portraitId the portrait animation of slot 30 (-1 none), levelVariantValue the variant drawn
+// for the level, levelSpriteFlags boolean[7] the feature sprites it needs (null between loads),
+// hudPanelHeight the HUD panel's height in pixels, playFieldLeft and playFieldRight the side
+// bounds in 16.16, levelTimeCompanion and levelStartCounter the two counters the level start
+// zeroes, shotPreviewActor the shot preview the level start hides.
+// musicSoundId: the sound id of the world music loaded for the map; loadedSpriteSet: the
+// spriteSetOption the option sprites were loaded for, -1 none.
+// Tables of the table loaders (game/shell/loader_tables.cpp): worldValues, a byte per world;
+// pairWorlds/pairLevels/pairValues the boss records; tripleWorlds/tripleLevels/tripleValues
+// the lighting records; quadRecords Object[] of int[4]; quadFound, quadValueC, quadValueD the
+// record lookupQuadRecord found; characterLineTexts, characterLineValues the value pairs of a
+// light variant's section, characterLinePairs their pair count, characterLineLastText and
+// characterLineLastValue its last record, characterLineIndex, characterLineTimer and
+// characterLineShown the three cleared with it; worldLevelX, worldLevelY int[13] the current
+// world's level list and worldLevelCount its length; loadedObjectA, loadedObjectB the two
+// value trees of loadTwoObjects.
+#define PLIMORA_STATICS_cGame_shell_loader(REF, VALUE) \
+  VALUE(cGame, int32_t, loadStep)                      \
+  VALUE(cGame, int32_t, loadSteps)                     \
+  VALUE(cGame, bool, loadActive)                       \
+  VALUE(cGame, bool, loadDone)                         \
+  VALUE(cGame, int32_t, loadProgressCount)             \
+  VALUE(cGame, int32_t, loadProgressTotal)             \
+  VALUE(cGame, bool, loadShowsHint)                    \
+  VALUE(cGame, bool, loadShowsTip)                     \
+  VALUE(cGame, int32_t, tipTextId)                     \
+  REF(cGame, ObjectArray, imageTable)                  \
+  VALUE(cGame, int32_t, tintPaletteIndex)              \
+  VALUE(cGame, int32_t, bossKind)                      \
+  VALUE(cGame, int32_t, lightVariant)                  \
+  VALUE(cGame, int32_t, portraitId)                    \
+  VALUE(cGame, int32_t, levelVariantValue)             \
+  REF(cGame, BoolArray, levelSpriteFlags)              \
+  VALUE(cGame, int32_t, hudPanelHeight)                \
+  VALUE(cGame, int32_t, playFieldLeft)                 \
+  VALUE(cGame, int32_t, playFieldRight)                \
+  VALUE(cGame, int32_t, levelTimeCompanion)            \
+  VALUE(cGame, int32_t, levelStartCounter)             \
+  REF(cGame, cActor, shotPreviewActor)                 \
+  VALUE(cGame, int32_t, musicSoundId)                  \
+  VALUE(cGame, int32_t, loadedSpriteSet)               \
+  REF(cGame, ByteArray, worldValues)                   \
+  REF(cGame, ByteArray, pairWorlds)                    \
+  REF(cGame, ByteArray, pairLevels)                    \
+  REF(cGame, ByteArray, pairValues)                    \
+  REF(cGame, ByteArray, tripleWorlds)                  \
+  REF(cGame, ByteArray, tripleLevels)                  \
+  REF(cGame, ByteArray, tripleValues)                  \
+  REF(cGame, ObjectArray, quadRecords)                 \
+  VALUE(cGame, bool, quadFound)                        \
+  VALUE(cGame, int32_t, quadValueC)                    \
+  VALUE(cGame, int32_t, quadValueD)                    \
+  REF(cGame, IntArray, characterLineTexts)             \
+  REF(cGame, IntArray, characterLineValues)            \
+  VALUE(cGame, int32_t, characterLinePairs)            \
+  VALUE(cGame, int32_t, characterLineLastText)         \
+  VALUE(cGame, int32_t, characterLineLastValue)        \
+  VALUE(cGame, int32_t, characterLineIndex)            \
+  VALUE(cGame, int32_t, characterLineTimer)            \
+  VALUE(cGame, int32_t, characterLineShown)            \
+  REF(cGame, IntArray, worldLevelX)                    \
+  REF(cGame, IntArray, worldLevelY)                    \
+  VALUE(cGame, int32_t, worldLevelCount)               \
+  REF(cGame, Object, loadedObjectA)                    \
+  REF(cGame, Object, loadedObjectB)

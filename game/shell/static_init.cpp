@@ -106,6 +106,9 @@ void ShellDefaults(GameStatics* s) {
   s->cGame_chainedStateAfterLoad = -1;
   s->cGame_loadFresh = true;
   s->cGame_levelVariant = 1;
+  s->cGame_bossKind = -1;  // the loader's own: no boss, no portrait, no option sprites yet
+  s->cGame_portraitId = -1;
+  s->cGame_loadedSpriteSet = -1;
   s->cGame_popupFont = kPopupFontSlot;
   s->cGame_levelIntroTextsEnabled = true;
 }

@@ -5,13 +5,40 @@
 
 #include <cstdint>
 
+class ByteArray;
+class IntArray;
+class ObjectArray;
+class ShortArray;
+class String;
+
 // levelPassedFlag: the play state's record that the level was passed. The level's own
 // counters, zeroed before each level: bubbles popped in matches, bubbles dropped from burst
 // bunches, freed attachments, chain awards, and levelTime, the ms played. dangerLineY: the y of the
 // HUD's danger line in pixels.
 // previousRating: the result the level had before this play; standing in for the play state's
 // own until it is built, it is set when the level is loaded (game/level/level_data.cpp).
+// The scene screens (game/world/scene_screens.cpp, game/level/scene_services.cpp): scrollText
+// and scrollTextBreaks, its line table in the body font; textScrollY its top in 8.8 px and
+// scrollTextHeight its wrapped height in px. sceneActors: the actors the screen releases
+// together. backgroundActors: six actors flying across the upper screen; per actor
+// backgroundElapsed, ms into its flight (negative: waiting), backgroundDuration its length,
+// backgroundStartY and backgroundEndY, and backgroundReverse, 1 when it flies right to left.
+// chooserWorld: the level chooser's world 0..10, -1 outside it. launchState: the state that
+// started the current screen or level, which later screens read to know where back leads.
 #define PLIMORA_STATICS_cGame_world(REF, VALUE) \
+  VALUE(cGame, int32_t, chooserWorld)           \
+  VALUE(cGame, int32_t, launchState)            \
+  REF(cGame, String, scrollText)                \
+  REF(cGame, ShortArray, scrollTextBreaks)      \
+  VALUE(cGame, int32_t, textScrollY)            \
+  VALUE(cGame, int32_t, scrollTextHeight)       \
+  REF(cGame, ObjectArray, sceneActors)          \
+  REF(cGame, ObjectArray, backgroundActors)     \
+  REF(cGame, IntArray, backgroundElapsed)       \
+  REF(cGame, IntArray, backgroundDuration)      \
+  REF(cGame, IntArray, backgroundStartY)        \
+  REF(cGame, IntArray, backgroundEndY)          \
+  REF(cGame, ByteArray, backgroundReverse)      \
   VALUE(cGame, bool, levelPassedFlag)           \
   VALUE(cGame, int32_t, poppedBubbleCount)      \
   VALUE(cGame, int32_t, droppedBubbleCount)     \

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/board/bubble.h"
 #include "runtime/array.h"
 #include "runtime/static_class.h"
 #include "tests/engine/maths_fixture.h"
@@ -38,12 +39,52 @@ TEST_F(MathsTest, TheDataSetsTablesLoadWholeAndSurviveACollection) {
   EXPECT_EQ(ValuesOf<ShortArray>(s->cGame_specialKinds), kinds);
   for (Array* board :
        {static_cast<Array*>(s->cGame_boardShorts1), static_cast<Array*>(s->cGame_boardShorts2),
-        static_cast<Array*>(s->cGame_boardBytes0), static_cast<Array*>(s->cGame_boardBytes3),
-        static_cast<Array*>(s->cGame_boardShorts3)}) {
+        static_cast<Array*>(s->cGame_boardBytes3), static_cast<Array*>(s->cGame_boardShorts3)}) {
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(board->length, 0);
   }
+  EXPECT_EQ(ValuesOf<ByteArray>(s->Bubble_neighbourDx), databuild::NeighbourDxTable());
+  EXPECT_EQ(ValuesOf<ByteArray>(s->Bubble_neighbourDy), databuild::NeighbourDyTable());
+  EXPECT_EQ(ValuesOf<ByteArray>(s->Bubble_oppositeDirection), databuild::OppositeDirectionTable());
   EXPECT_FALSE(s->cGame_dataReadFailed);
+}
+
+// The board's direction tables are its geometry: a copy in the pack with other values, or
+// another length, is refused and the board's own table stays; a faithful copy is taken.
+TEST_F(MathsTest, DirectionTablesOtherThanTheBoardsOwnAreRefused) {
+  GameStatics* s = Statics<GameStatics>();
+  Bubble::staticInit();
+  ByteArray* ownDx = s->Bubble_neighbourDx;
+  ByteArray* ownDy = s->Bubble_neighbourDy;
+  std::vector<int32_t> dx = databuild::NeighbourDxTable();
+  dx[5] = 1;
+  std::vector<int32_t> dy = databuild::NeighbourDyTable();
+  dy.pop_back();
+  databuild::DataCursorWriter board;
+  for (int table = 0; table < 3; table++) board.writeShortArray({});
+  board.writeByteArray(dx);
+  board.writeByteArray(dy);
+  board.writeByteArray(databuild::OppositeDirectionTable());
+  board.writeByteArray({});
+  board.writeShortArray({});
+  PlantPack(
+      {"tables",
+       {PackEntry::Plain(0, board.take()), PackEntry::Plain(0, databuild::WriteAngleTables())},
+       {0}});
+  s->cGame_packName = nullptr;
+  TraceCapture trace;
+  cGame::loadMathTables();
+  EXPECT_EQ(s->Bubble_neighbourDx, ownDx);
+  EXPECT_EQ(s->Bubble_neighbourDy, ownDy);
+  EXPECT_EQ(ValuesOf<ByteArray>(s->Bubble_neighbourDx), databuild::NeighbourDxTable());
+  EXPECT_EQ(ValuesOf<ByteArray>(s->Bubble_neighbourDy), databuild::NeighbourDyTable());
+  EXPECT_EQ(ValuesOf<ByteArray>(s->Bubble_oppositeDirection), databuild::OppositeDirectionTable());
+  EXPECT_EQ(trace.lines(),
+            (std::vector<std::string>{
+                "pack \"tables\" entry 0: the neighbour dx table is not the six directions' "
+                "values; refused, the board's own stays",
+                "pack \"tables\" entry 0: the neighbour dy table is not the six directions' "
+                "values; refused, the board's own stays"}));
 }
 
 TEST_F(MathsTest, DataPackTablesOfTheWrongClassOrLengthAreRefused) {

@@ -228,6 +228,7 @@ TEST_F(ClassTest, FactoryMakesOnlyListedClassesThatExist) {
       {cid::java_io_EOFException, true},
       {cid::java_io_UTFDataFormatException, true},
       {cid::cActor, true},
+      {cid::cGame_CBubbleBunch, true},
       {cid::MQLibPlayer, true},
       {cid::java_util_TimerThread, true},
       {cid::java_util_Hashtable_HashtableEnumerator, true},

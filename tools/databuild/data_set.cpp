@@ -12,8 +12,11 @@
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/effect_sprites.h"
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/layout_writer.h"
 #include "tools/databuild/level_plan.h"
 #include "tools/databuild/level_writer.h"
+#include "tools/databuild/loader_packs.h"
+#include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/maths_tables.h"
 #include "tools/databuild/pack_writer.h"
 #include "tools/databuild/particle_content.h"
@@ -39,12 +42,8 @@ constexpr int kFontPack = 274;
 constexpr int kUiPack = 66;
 constexpr int kParticlePack = 76;
 constexpr int kEffectsPack = 80;
+constexpr int kMenusPack = 71;
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
-
-std::string ConstantText(int number) {
-  const std::u16string_view text = StringConstantTable()[number].text;
-  return std::string(text.begin(), text.end());
-}
 
 // Entry n: sound id n as a WAV file, stored plain (type 0).
 Pack SoundPack() {
@@ -119,13 +118,27 @@ Pack UiPack() {
 // The effect sprites of the boot load, entry e for sprite slot
 //   entry  0   1   2   3   4   5   6   7   8   9
 //   slot  36  29  38  39  35  25  24  23  48  37
-// Entry 4: the pop (slot 35); entry 5: the rising bubble (slot 25). Entries 0 to 3 are empty
-// until their screens bring their sprites.
+// Entry 4: the pop (slot 35); entry 5: the rising bubble (slot 25); the others the loader's
+// plain effect tiles.
 Pack EffectsPack() {
   Pack pack{ConstantText(kEffectsPack), {}, {0}};
-  for (int e = 0; e < 4; e++) pack.entries.push_back(PackEntry::Empty());
+  const std::vector<ArtSprite> art = BootEffectArt();
+  for (int e = 0; e < 4; e++)
+    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
   for (const SpriteData& sprite : {PopSprite(), RisingBubbleSprite()}) {
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
+  }
+  for (size_t e = 4; e < art.size(); e++) {
+    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
+  }
+  return pack;
+}
+
+// Entry 0: the screen layout; entries 1 to 19: the menu layouts.
+Pack MenusPack() {
+  Pack pack{ConstantText(kMenusPack), {}, {0}};
+  for (const std::vector<uint8_t>& entry : LayoutEntries()) {
+    pack.entries.push_back(PackEntry::Lzma(0, entry));
   }
   return pack;
 }
@@ -147,7 +160,8 @@ std::vector<Pack> LevelPacks() {
 std::vector<Pack> DataSetPacks() {
   std::vector<Pack> packs = {SoundPack(),      TextPack(), LogoPack(), MathsPack(),
                              FixedPointPack(), FontPack(), UiPack(),   ParticlePack(),
-                             EffectsPack()};
+                             EffectsPack(),    MenusPack()};
+  for (Pack& pack : LoaderPacks()) packs.push_back(std::move(pack));
   for (Pack& pack : LevelPacks()) packs.push_back(std::move(pack));
   return packs;
 }

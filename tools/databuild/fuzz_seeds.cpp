@@ -21,9 +21,12 @@
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/game_texts.h"
 #include "tools/databuild/http_response_writer.h"
+#include "tools/databuild/layout_writer.h"
 #include "tools/databuild/level_plan.h"
 #include "tools/databuild/level_writer.h"
 #include "tools/databuild/little_endian.h"
+#include "tools/databuild/loader_content.h"
+#include "tools/databuild/loader_tables_writer.h"
 #include "tools/databuild/lzma_writer.h"
 #include "tools/databuild/maths_tables.h"
 #include "tools/databuild/midi_writer.h"
@@ -584,6 +587,25 @@ std::vector<Seed> ProgressRecordSeeds() {
           outside};
 }
 
+// loader_tables: a table selector, a section number or world, then the entry: each of the
+// data set's loader tables whole, and cut inside its last record.
+std::vector<Seed> LoaderTablesSeeds() {
+  const std::vector<std::pair<int, Seed>> tables = {
+      {0, WriteByteTriples(HintRecords())},    {1, WriteIndexedTriples(WorldInfoRecords())},
+      {2, WriteByteTriples(BossRecords())},    {3, WriteLookups(LightingRecords(), LookupQuads())},
+      {4, WriteLineSections(LightingLines())}, {5, WriteLevelLists(WorldLevelLists())},
+  };
+  std::vector<Seed> seeds;
+  for (const auto& [table, bytes] : tables) {
+    for (const size_t length : {bytes.size(), bytes.size() - 1}) {
+      Seed seed = {static_cast<uint8_t>(table), static_cast<uint8_t>(table == 4 ? 1 : 2)};
+      seed.insert(seed.end(), bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
+      seeds.push_back(seed);
+    }
+  }
+  return seeds;
+}
+
 // level_header reads its whole input as a level: levels of the data set, a header whose
 // dialogue lists pass their six-entry tables, and a header cut inside its parameters.
 std::vector<Seed> LevelHeaderSeeds() {
@@ -688,6 +710,12 @@ std::vector<Seed> RecvLineSeeds() {
   return seeds;
 }
 
+// layout_records reads its input as the screen layout and as a menu: the data set's 20
+// layout entries.
+std::vector<Seed> LayoutRecordsSeeds() {
+  return LayoutEntries();
+}
+
 struct SeedSource {
   std::string_view target;
   std::vector<Seed> (*seeds)();
@@ -705,8 +733,10 @@ constexpr SeedSource kSeedSources[] = {
     {"format_string", FormatStringSeeds},
     {"http_response", HttpResponseSeeds},
     {"image_natives", ImageNativesSeeds},
+    {"layout_records", LayoutRecordsSeeds},
     {"level_header", LevelHeaderSeeds},
     {"level_record", LevelRecordSeeds},
+    {"loader_tables", LoaderTablesSeeds},
     {"lzma_decode", LzmaSeeds},
     {"midi_file", MidiFileSeeds},
     {"modified_utf8_round_trip", ModifiedUtf8Seeds},

@@ -24,9 +24,42 @@ constexpr Text kTexts[] = {
     {28, "Play with sound?"},
     {29, "Paused"},
     {38, "Tap to continue"},
+    {34, "Sound on"},
+    {35, "Sound off"},
+    {39, "Quit Plimora?"},
+    {41, "Leave this world and go back to the worlds?"},
     {43, "Loading..."},
-    {201, "Show the hints while you play?"},
+    {60, "New game"},
+    {62, "Extras"},
+    {64, "Options"},
+    {65, "How to play"},
+    {66, "About"},
+    {67, "Quit"},
+    {68, "Worlds"},
+    {69, "Main menu"},
+    {70, "Challenge"},
+    {71, "Extra levels"},
+    {72, "Characters"},
+    {74, "Level select"},
+    {78, "Game modes"},
+    {182, "Erase progress"},
+    {183, "Music: on"},  // each setting's entry shows its state; choosing it changes it
+    {184, "Music: off"},
+    {185, "Effects: on"},
+    {186, "Effects: off"},
+    {187, "Vibration: on"},
+    {188, "Vibration: off"},
+    {191, "Level stories: off"},
+    {192, "Level stories: on"},
+    {201, "Erase all your progress? This cannot be undone."},
+    {202, "Your progress has been erased."},
     {206, "Secret found! Every hidden award is yours."},
+    {207, "Menu"},
+    {209, "Play"},
+    {210, "Resume"},
+    {211, "Restart level"},
+    {212, "Quit to the main menu?"},
+    {213, "Restart this level?"},
     {214, "Leave this level? Your progress in it will be lost."},
     {216, "Level cleared!"},
     {217, "Good!"},
@@ -34,10 +67,14 @@ constexpr Text kTexts[] = {
     {219, "Superb!"},
     {220, "Amazing!"},
     {223, "Bonus!"},
+    {224, "Main menu"},
+    {225, "Leave level"},
+    {226, "Leave this level?"},
     {227, "Here comes the next wave!"},
+    {228, "Statistics"},
     {291,
      "Plimora\n\nA bubble-shooting game.\n\nAim, shoot and pop groups of three or more "
-     "bubbles of one colour. Bubbles that no longer hang on fall away.\n\nVersion "},
+     "bubbles of one colour. Bubbles that no longer hang on fall away.\n\nVersion %s0"},
     {293, "Level"},
     {294, "Boss level"},
     {425, "Aim by touching the screen where you want the bubble to go."},
@@ -46,11 +83,29 @@ constexpr Text kTexts[] = {
     {428, "Bubbles that no longer hang on drop away for extra points."},
     {429, "Bounce your shots off the walls to reach tricky spots."},
     {485, "Award earned!"},
+    // The ending scene's dialogue, phases 0, 2 and 3.
+    {615, "The last bunch is gone. The sky is clear again."},
+    {616, "We did it! Every world is free of the bubbles."},
+    {617, "Look, the bubbles are floating away."},
+    {618, "Where will they go now?"},
+    {619, "Somewhere far away, where they can swing in peace."},
+    {620, "Then our work here is done."},
+    {621, "Not quite. Someone has to keep an eye on the meadow."},
+    {622, "Let us celebrate first!"},
+    {623, "Hooray!"},
+    {624, "Thank you for playing with us."},
+    {625, "See you again soon!"},
+    {632, "Pip"},
+    {633, "Tally"},
+    {634, "Bram"},
+    {635, "Nora"},
+    {636, "Awards"},
     {626, "Welcome to Plimora!"},
     {627, "The bubbles are swinging. Can you clear them all?"},
     {628, "Aim with your finger and let go to shoot."},
     {629, "Pop three of a colour, and watch the rest fall."},
     {630, "Good luck!"},
+    {689, "Unlockables"},
     {720, "Level results"},
     {721, "Bubbles popped"},
     {722, "Bubbles dropped"},
@@ -77,11 +132,11 @@ constexpr Text kTexts[] = {
     {761, "Tip"},
 };
 
-// The main worlds' titles; text 201 after them is a question.
+// The main worlds' titles (193..200); text 201 after them is the erase-progress question.
 const char* const kWorldNames[] = {"Meadow",  "Lagoon",  "Forest",     "Desert",
                                    "Glacier", "Volcano", "Sky Castle", "Star Field"};
 
-const char* const kHints[][2] = {
+const char* const kHints[kGameHintCount][2] = {
     {"Aiming", "Touch where the bubble should go, then let go to shoot."},
     {"Matching", "Three or more bubbles of one colour touching each other pop."},
     {"Dropping", "Bubbles cut off from the bunch fall away for extra points."},
@@ -150,7 +205,6 @@ const char* const kLevelLines[] = {
 };
 static_assert(std::size(kLevelLines) == kLevelIntroLines + kLevelWonLines + kLevelLostLines);
 
-constexpr int kFirstHint = 86;         // hint n: heading 2n + 86, body 2n + 87
 constexpr int kFirstWorldTitle = 193;  // 193 + world
 constexpr int kFirstLevelName = 304;   // 304 + level position
 constexpr int kLevelNames = 121;       // up to text 424
@@ -168,9 +222,9 @@ void Put(std::vector<std::string>& texts, int id, std::string text) {
 std::vector<std::string> GameTexts() {
   std::vector<std::string> texts(kTextCount);
   for (int id = 0; id < kTextCount; id++) texts[id] = "Text " + std::to_string(id);
-  for (size_t n = 0; n < std::size(kHints); n++) {
-    Put(texts, kFirstHint + 2 * static_cast<int>(n), kHints[n][0]);
-    Put(texts, kFirstHint + 2 * static_cast<int>(n) + 1, kHints[n][1]);
+  for (int n = 1; n <= kGameHintCount; n++) {
+    Put(texts, kHintTextBase + 2 * n, kHints[n - 1][0]);
+    Put(texts, kHintTextBase + 2 * n + 1, kHints[n - 1][1]);
   }
   for (size_t w = 0; w < std::size(kWorldNames); w++) {
     Put(texts, kFirstWorldTitle + static_cast<int>(w), kWorldNames[w]);

@@ -9,6 +9,11 @@ namespace databuild {
 // Every text from 0 up to the tip heading (761), without a gap.
 std::vector<std::string> GameTexts();
 
+// Hints are numbered from 1: hint n has its heading at text 2n + kHintTextBase and its body
+// after it.
+constexpr int kHintTextBase = 86;
+constexpr int kGameHintCount = 8;
+
 // The lines of the levels' dialogues are texts kFirstLevelLineText and on; a level header
 // names one by its text minus kLevelTextBase. The intro lines come first, then the lines
 // after a won level, then those after a lost one.

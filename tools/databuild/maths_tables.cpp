@@ -42,10 +42,25 @@ std::vector<int32_t> ArcTangentTable() {
   return table;
 }
 
+std::vector<int32_t> NeighbourDxTable() {
+  return {1, 1, 0, -1, -1, 0};
+}
+
+std::vector<int32_t> NeighbourDyTable() {
+  return {0, -1, -1, 0, 1, 1};
+}
+
+std::vector<int32_t> OppositeDirectionTable() {
+  return {3, 4, 5, 0, 1, 2};
+}
+
 std::vector<uint8_t> WriteBoardTables() {
   DataCursorWriter out;
   for (int table = 0; table < 3; table++) out.writeShortArray({});
-  for (int table = 0; table < 4; table++) out.writeByteArray({});
+  out.writeByteArray(NeighbourDxTable());
+  out.writeByteArray(NeighbourDyTable());
+  out.writeByteArray(OppositeDirectionTable());
+  out.writeByteArray({});
   out.writeShortArray({});
   return out.take();
 }

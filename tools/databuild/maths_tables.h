@@ -17,8 +17,15 @@ std::vector<int32_t> SineQuarterTable();
 // per turn. The last one, 128, does not fit the signed byte it is stored in: it is 127.
 std::vector<int32_t> ArcTangentTable();
 
+// The six hexagonal directions (0 right, 1 down-right, 2 down-left, 3 left, 4 up-left,
+// 5 up-right): the change of column and of row of each one's step, and its opposite.
+std::vector<int32_t> NeighbourDxTable();
+std::vector<int32_t> NeighbourDyTable();
+std::vector<int32_t> OppositeDirectionTable();
+
 // The maths pack's entries in the data-cursor layout. Entry 0: the board's eight counted
-// tables (three short arrays, four byte arrays, one short array), all empty for now. Entry 1:
+// tables (three short arrays, four byte arrays, one short array); the first three byte arrays
+// are the direction tables above, the others are empty for now. Entry 1:
 // the sine quarter table as a counted int array, then the arc tangents as a counted byte array.
 std::vector<uint8_t> WriteBoardTables();
 std::vector<uint8_t> WriteAngleTables();

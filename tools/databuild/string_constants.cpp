@@ -406,4 +406,9 @@ std::span<const StringConstant> StringConstantTable() {
   return kStringConstants;
 }
 
+std::string ConstantText(int number) {
+  const std::u16string_view text = StringConstantTable()[number].text;
+  return std::string(text.begin(), text.end());
+}
+
 }  // namespace databuild

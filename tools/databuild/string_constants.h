@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace databuild {
@@ -14,5 +15,8 @@ struct StringConstant {
 };
 
 std::span<const StringConstant> StringConstantTable();
+
+// The text of string constant number, for names of packs and files (ASCII).
+std::string ConstantText(int number);
 
 }  // namespace databuild

@@ -67,6 +67,23 @@ TEST_F(BubbleStaticInitTest, TheDirectionIndexTableNamesTheDirectionOfEachStep) 
   }
 }
 
+// The opposite of a direction is the one whose step undoes it.
+TEST_F(BubbleStaticInitTest, TheDirectionTablesHoldEachStepAndItsOpposite) {
+  InitWithCanvas(480, 800);
+  GameStatics* s = statics();
+  ASSERT_EQ(s->Bubble_neighbourDx->length, 6);
+  ASSERT_EQ(s->Bubble_neighbourDy->length, 6);
+  ASSERT_EQ(s->Bubble_oppositeDirection->length, 6);
+  for (int32_t k = 0; k < 6; k++) {
+    EXPECT_EQ(ByteArray::get(s->Bubble_neighbourDx, k), kDx[k]) << k;
+    EXPECT_EQ(ByteArray::get(s->Bubble_neighbourDy, k), kDy[k]) << k;
+    const int32_t opposite = ByteArray::get(s->Bubble_oppositeDirection, k);
+    ASSERT_TRUE(opposite >= 0 && opposite < 6) << k;
+    EXPECT_EQ(kDx[opposite], -kDx[k]) << k;
+    EXPECT_EQ(kDy[opposite], -kDy[k]) << k;
+  }
+}
+
 // Sector k lies between directions k and k + 1: its five cells are the two direction steps
 // a and b, the cell a + b between them, and each step taken twice.
 TEST_F(BubbleStaticInitTest, EachSectorHoldsTheCellsBetweenItsTwoDirections) {

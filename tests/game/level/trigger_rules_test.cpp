@@ -116,7 +116,7 @@ TEST_F(TriggerRulesTest, TheWaitBitsFollowTheShooterWaitOutsideLessons) {
   for (const Case& c : kCases) {
     SCOPED_TRACE("kind " + std::to_string(c.kind) + ", waited " + std::to_string(c.wait));
     ReadRules({{0, 1, 0x80, 0, 0, 0, 50}, {0, 1, 0x100, 0, 0, 0, 51}}, {0, 500, 1500});
-    S()->cGame_levelKind = c.kind;
+    S()->cGame_levelKind() = c.kind;
     S()->cGame_sinceFireRequest = c.wait;
     EXPECT_EQ(Frames(1), c.expected);
   }

@@ -42,8 +42,17 @@ TEST(MathsTablesTest, CosinesFallAndTheOtherTablesRise) {
   }
 }
 
-TEST(MathsTablesTest, EntryZeroHoldsEightEmptyTablesAndEntryOneTheAngleTables) {
-  EXPECT_EQ(WriteBoardTables(), std::vector<uint8_t>(8 * 4, 0));
+// Counts are big-endian ints; byte arrays hold one byte an entry (-1 is 0xFF).
+TEST(MathsTablesTest, EntryZeroHoldsTheDirectionTablesAmongEmptyOnesAndEntryOneTheAngleTables) {
+  std::vector<uint8_t> board(3 * 4, 0);
+  for (const std::vector<uint8_t>& table :
+       {std::vector<uint8_t>{1, 1, 0, 0xFF, 0xFF, 0}, std::vector<uint8_t>{0, 0xFF, 0xFF, 0, 1, 1},
+        std::vector<uint8_t>{3, 4, 5, 0, 1, 2}}) {
+    board.insert(board.end(), {0, 0, 0, 6});
+    board.insert(board.end(), table.begin(), table.end());
+  }
+  board.resize(board.size() + 2 * 4, 0);
+  EXPECT_EQ(WriteBoardTables(), board);
   const std::vector<uint8_t> angles = WriteAngleTables();
   ASSERT_EQ(angles.size(), 4 + 256 * 4 + 4 + 256u);
   EXPECT_EQ(std::vector<uint8_t>(angles.begin(), angles.begin() + 4),

@@ -1,0 +1,42 @@
+// The loader's needs, by the load kind whose steps load each entry.
+#include "tools/databuild/loader_manifest.h"
+
+namespace databuild {
+
+std::vector<LoaderNeed> LoaderManifest() {
+  std::vector<LoaderNeed> needs = {
+      // Kind 0, the boot load.
+      {63, 0},
+      {65, 2},
+      {65, 3},
+      {67, 6, 1, 1, 2},
+      {68, 0},
+      {76, 1},
+      {76, 2, 1, 1, 7},
+      {76, 3},
+      {85, 2},
+      // Kind 2, the level: the HUD (frame 1 of entry 3 with the panel and its side walls),
+      // the world strip (an animation per main world), the bosses, the portraits.
+      {88, 0},
+      {88, 1, 1, 1, 7},
+      {88, 2},
+      {88, 3, 2, 1, 1, 1, 7},
+      {88, 4, 1, 1, 2},
+      {88, 5, 1, 8},
+      {63, 1, 1, 1, 2},
+      {63, 2, 1, 1, 2},
+      {63, 3, 1, 1, 2},
+      {63, 4, 1, 1, 2},
+      {65, 0, 1, 1, 2},
+      {101, 0, 1, 17, 2},
+      // Kinds 5, 8 and 12: the screens behind the menus, and the option sprites.
+      {65, 4, 1, 1, 2},
+      {65, 1},
+  };
+  for (int e = 0; e < 10; e++) needs.push_back({80, e, 1, 1, e == 1 || e == 7 ? 8 : 1});
+  for (int e = 0; e < 7; e++) needs.push_back({96, e, 1, 1, e == 2 ? 8 : 1});
+  for (int e = 0; e < 6; e++) needs.push_back({67, e});
+  return needs;
+}
+
+}  // namespace databuild

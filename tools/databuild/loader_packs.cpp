@@ -1,0 +1,54 @@
+// The loader's packs, entries LZMA-compressed (tables plain: they are a few bytes).
+#include "tools/databuild/loader_packs.h"
+
+#include "tools/databuild/loader_content.h"
+#include "tools/databuild/loader_sprites.h"
+#include "tools/databuild/loader_tables_writer.h"
+#include "tools/databuild/string_constants.h"
+
+namespace databuild {
+
+namespace {
+
+PackEntry SpriteEntry(const ArtSprite& art) {
+  return PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art)));
+}
+
+Pack SpritePack(int name, const std::vector<ArtSprite>& art) {
+  Pack pack{ConstantText(name), {}, {0}};
+  for (const ArtSprite& sprite : art) pack.entries.push_back(SpriteEntry(sprite));
+  return pack;
+}
+
+Pack TablePack(int name, const std::vector<std::vector<uint8_t>>& entries) {
+  Pack pack{ConstantText(name), {}, {0}};
+  for (const std::vector<uint8_t>& entry : entries)
+    pack.entries.push_back(PackEntry::Plain(0, entry));
+  return pack;
+}
+
+}  // namespace
+
+std::vector<Pack> LoaderPacks() {
+  Pack map{ConstantText(68),
+           {SpriteEntry(MapArt()), PackEntry::Plain(0, WriteLevelLists(WorldLevelLists()))},
+           {0}};
+  // The scenery pack's entries 0 and 1 wait for the level actors' sprites.
+  Pack scenery{
+      ConstantText(85), {PackEntry::Empty(), PackEntry::Empty(), SpriteEntry(SceneryArt())}, {0}};
+  return {SpritePack(63, BossArt()),
+          SpritePack(65, CommonArt()),
+          SpritePack(67, CharacterArt()),
+          std::move(map),
+          std::move(scenery),
+          SpritePack(88, HudArt()),
+          SpritePack(96, FeatureArt()),
+          SpritePack(101, {BackdropArt()}),
+          TablePack(130, {WriteByteTriples(HintRecords())}),
+          TablePack(136, {WriteIndexedTriples(WorldInfoRecords())}),
+          TablePack(207, {WriteByteTriples(BossRecords())}),
+          TablePack(234, {WriteLookups(LightingRecords(), LookupQuads()),
+                          WriteLineSections(LightingLines())})};
+}
+
+}  // namespace databuild
