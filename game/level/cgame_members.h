@@ -150,16 +150,65 @@
   static void readLevelHeader(ByteArray* level);
   // Every value of the header zero, as for a level that holds none.
   static void clearLevelHeader();
-  // The cursor to levelBodyStart, then, for level type 0, readLevelObjectRecords.
+  // The cursor to levelBodyStart and the body not refused, then, for level type 0,
+  // readLevelObjectRecords.
   static void readLevelObjects();
   // Allocates the header's tables: levelParams int[13], the two weight tables byte[22], and
   // the six-entry tables of the three dialogue lists.
   static void initLevelHeaderTables();
 
-  // ---- Level objects (game/level/level_objects.cpp) ----
-  // Walks the type-0 bunch layout at the cursor for the bunch types the level uses. Standing
-  // in until the level format's readers land: reads nothing and leaves the cursor.
+  // ---- Level-type sections (game/level/level_sections.cpp) ----
+  // Each reader takes its section at dataCursor and leaves the cursor after it. A count that
+  // is negative, passes the bytes left or the table it fills, or a value used as an index
+  // outside what it indexes, stops the level's body there (stopLevelBody): what was read
+  // stays, the sections after it read as empty.
+  // The templates of types 5, 6, 7: s8 count (7 at most), per template i32 cells (20 at
+  // most) of s8 column, s8 row, s8 kind (0..43), i32 flags; the kind mask and its bit count.
+  static void readBoardTables(ByteArray* level);
+  // Type 4: path points (pixels), paths of steps (point index, ms; 127 steps at most), the
+  // walker slots (all idle), the goal count (the HUD told) and the object parameters.
+  static void readLevelType4(ByteArray* level);
+  // Type 5: the belt rows (one per template at most; 16.16 y from thousandths of 800), goal
+  // count, speed, spacing and delay range; beltX laid 30 px off the side the belt comes from.
+  static void readLevelType5(ByteArray* level);
+  // Type 6: the drops (template index, ms, x, value x 4 / 3), the penalty, the goal count;
+  // dropHealth 100, cursor and clock 0.
+  static void readLevelType6(ByteArray* level);
+  // Type 7: interval, first row time, speed and the rows' templates; the goal is the rows.
+  static void readLevelType7(ByteArray* level);
+  // Walks the type-0 layout at the cursor without building anything and sets the entries of
+  // levelSpriteFlags that the bunch types need (1, 6, 9, 11 -> 0; 2 -> 1, 2; 3 -> 3; 7 -> 4,
+  // 5; 5 -> 6). Stops where the layout is malformed.
   static void readLevelObjectRecords(ByteArray* level);
+  // Refuses the rest of the level's body: one trace line naming the level, the section, the
+  // offset and the problem; levelBodyFailed set, the cursor at the end of levelData.
+  static void stopLevelBody(const char* section, int32_t offset, const char* problem);
+  // True (having stopped the body) when count is below 0, above capacity, or its records of
+  // recordBytes each pass the bytes left; offset is where the count was read.
+  static bool refuseLevelCount(const char* section, int32_t offset, int32_t count,
+                               int32_t capacity, int32_t recordBytes);
+  // True (having stopped the body) when the section's reads ran past the end of the data.
+  static bool refuseCutSection(const char* section);
+
+  // ---- Trigger rules (game/level/trigger_rules.cpp) ----
+  // Stores a rule at triggerCount; nothing once 50 rules exist.
+  static void addTrigger(int32_t event, int32_t flags, int32_t mustSet, int32_t mustClear,
+                         int32_t mustRise, int32_t mustFall);
+  // Removes the rule at position k of triggerOrder, swapping the last one in; k outside the
+  // live rules changes nothing.
+  static void removeTrigger(int32_t k);
+  // The condition word from the play state, its periodic timers and its edges.
+  static void computeTriggerConditions();
+  // The rule section at the cursor: i32 count (50 at most), seven i32 a rule; a rule's
+  // repeat adds it that many times until 50 exist. Then one computation of the conditions.
+  static void readLevelTriggers(ByteArray* level);
+  // Once a frame: posts the event of every rule whose masks hold, the conditions computed
+  // again after each; one-shot rules go.
+  static void updateTriggers();
+
+  // ---- HUD (game/level/pending_hud.cpp) ----
+  // The goal counter shows n (stand-in until the HUD lands).
+  static void setGoalCounterText(int32_t n);
 
   // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.

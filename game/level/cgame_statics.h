@@ -168,7 +168,8 @@ class String;
   REF(cGame, ByteArray, lostValue0)             \
   REF(cGame, ByteArray, lostValue1)             \
   REF(cGame, ByteArray, lostValue2)             \
-  PLIMORA_STATICS_cGame_level_popup(REF, VALUE)
+  PLIMORA_STATICS_cGame_level_popup(REF, VALUE)                          \
+  PLIMORA_STATICS_cGame_level_sections(REF, VALUE) PLIMORA_STATICS_cGame_level_triggers(REF, VALUE)
 
 // The popup's own (game/level/popup.cpp, popup_paint.cpp): popupWrapped2 kind 5's second
 // text wrapped; popupInitialChoice the choice kind 1
@@ -208,3 +209,79 @@ class String;
   VALUE(cGame, int32_t, mapHeight)                    \
   VALUE(cGame, int32_t, mapScrollX)                   \
   VALUE(cGame, int32_t, mapScrollY)
+
+
+// The level-type sections (game/level/level_sections.cpp). levelBodyFailed: a section was
+// refused, so the sections after it read as empty.
+// The templates of types 5, 6, 7 (the board's bunch templates): bunchTemplateKindMask has
+//   bit k for each kind k < 32 used, bunchTemplateKindCount its set bits.
+// Type 4: pathPointX, pathPointY (pixels, pathPointCount entries); per path (pathCount)
+//   pathLength steps of pathStepPoint (byte[] per path) and pathStepValue (ms, short[] per
+//   path); levelObjectCount walker slots, pathWalkerPath per slot (-1 idle); objectParams
+//   (objectParamCount bytes) read from objectParamCursor.
+// goalTotal, goalRemaining: the level's goal count and what is left of it.
+// Type 5: beltY, beltX (16.16, one per template); beltSpeed (16.16 px/s), beltBunchSize
+//   (16.16 spacing), beltHalf (half the belt, 16.16), beltDelayMin/Max and beltTimer (ms).
+// Type 6: dropCount drops of dropTemplate, dropTime (ms), dropX (pixels), dropValue;
+//   dropLastTime the latest time; dropPenalty, dropHealth (100 at the start), dropCursor,
+//   dropClock (ms).
+// Type 7: rowInterval, rowFirstTime (ms), rowSpeed, rowCount rows of rowTemplate; rowElapsed
+//   (ms), rowFirstVisible, rowLastVisible: the rows built and shown so far.
+#define PLIMORA_STATICS_cGame_level_sections(REF, VALUE) \
+  VALUE(cGame, bool, levelBodyFailed)                    \
+  VALUE(cGame, int32_t, bunchTemplateKindMask)           \
+  VALUE(cGame, int32_t, bunchTemplateKindCount)          \
+  VALUE(cGame, int32_t, pathPointCount)                  \
+  REF(cGame, IntArray, pathPointX)                       \
+  REF(cGame, IntArray, pathPointY)                       \
+  VALUE(cGame, int32_t, pathCount)                       \
+  REF(cGame, ByteArray, pathLength)                      \
+  REF(cGame, ObjectArray, pathStepPoint)                 \
+  REF(cGame, ObjectArray, pathStepValue)                 \
+  VALUE(cGame, int32_t, levelObjectCount)                \
+  REF(cGame, ByteArray, pathWalkerPath)                  \
+  VALUE(cGame, int32_t, objectParamCount)                \
+  REF(cGame, ByteArray, objectParams)                    \
+  VALUE(cGame, int32_t, objectParamCursor)               \
+  VALUE(cGame, int32_t, goalTotal)                       \
+  VALUE(cGame, int32_t, goalRemaining)                   \
+  REF(cGame, IntArray, beltY)                            \
+  REF(cGame, IntArray, beltX)                            \
+  VALUE(cGame, int32_t, beltSpeed)                       \
+  VALUE(cGame, int32_t, beltBunchSize)                   \
+  VALUE(cGame, int32_t, beltHalf)                        \
+  VALUE(cGame, int32_t, beltDelayMin)                    \
+  VALUE(cGame, int32_t, beltDelayMax)                    \
+  VALUE(cGame, int32_t, beltTimer)                       \
+  VALUE(cGame, int32_t, dropCount)                       \
+  REF(cGame, ByteArray, dropTemplate)                    \
+  REF(cGame, IntArray, dropTime)                         \
+  REF(cGame, IntArray, dropX)                            \
+  REF(cGame, IntArray, dropValue)                        \
+  VALUE(cGame, int32_t, dropLastTime)                    \
+  VALUE(cGame, int32_t, dropPenalty)                     \
+  VALUE(cGame, int32_t, dropHealth)                      \
+  VALUE(cGame, int32_t, dropCursor)                      \
+  VALUE(cGame, int32_t, dropClock)                       \
+  VALUE(cGame, int32_t, rowInterval)                     \
+  VALUE(cGame, int32_t, rowFirstTime)                    \
+  VALUE(cGame, int32_t, rowSpeed)                        \
+  VALUE(cGame, int32_t, rowCount)                        \
+  REF(cGame, IntArray, rowTemplate)                      \
+  VALUE(cGame, int32_t, rowElapsed)                      \
+  VALUE(cGame, int32_t, rowFirstVisible)                 \
+  VALUE(cGame, int32_t, rowLastVisible)
+
+// The trigger rules (game/level/trigger_rules.cpp): triggerCount rules live, triggerLatch the
+// latched timer bits 0x200 and 0x800. Their condition sources: levelFrames, frames since
+// play began; sinceEvent9, sinceEvent10, the periodic timers (ms); sinceFireRequest, ms since
+// the launcher last let a bubble go; shotLanded, a shot landed this frame. The play mode is
+// levelKind (the loader's levelVariant: 1 plain, 2 lesson, 3 boss).
+#define PLIMORA_STATICS_cGame_level_triggers(REF, VALUE) \
+  VALUE(cGame, int32_t, triggerCount)                    \
+  VALUE(cGame, int32_t, triggerLatch)                    \
+  VALUE(cGame, int32_t, levelFrames)                     \
+  VALUE(cGame, int32_t, sinceEvent9)                     \
+  VALUE(cGame, int32_t, sinceEvent10)                    \
+  VALUE(cGame, int32_t, sinceFireRequest)                \
+  VALUE(cGame, bool, shotLanded)

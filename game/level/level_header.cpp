@@ -6,6 +6,7 @@
 
 #include "game/cgame.h"
 #include "game/game_statics.h"
+#include "game/level/level_name.h"
 #include "runtime/array.h"
 #include "runtime/constant_pool.h"
 #include "runtime/string.h"
@@ -42,13 +43,6 @@ class HeaderProblems {
  private:
   std::string text_;
 };
-
-// The level that levelData holds, for trace lines: "level L of world W".
-std::string LevelName() {
-  GameStatics* s = Statics<GameStatics>();
-  return "level " + std::to_string(s->cGame_levelEntry) + " of world " +
-         std::to_string(s->cGame_levelPack);
-}
 
 void Skip(int32_t bytes) {
   GameStatics* s = Statics<GameStatics>();
@@ -298,5 +292,6 @@ void cGame::initLevelHeaderTables() {
 void cGame::readLevelObjects() {
   GameStatics* s = Statics<GameStatics>();
   setDataCursor(s->cGame_levelBodyStart);
+  s->cGame_levelBodyFailed = false;
   if (s->cGame_levelType == 0) readLevelObjectRecords(s->cGame_levelData);
 }

@@ -91,6 +91,8 @@ void cGame::resetTriggerBookkeeping() {
   GameStatics* s = Statics<GameStatics>();
   s->cGame_triggerConditions = -1;
   s->cGame_triggerRising = s->cGame_triggerFalling = s->cGame_triggerPrevious = 0;
+  // A timer latch of the last level would read as passed at the start of this one.
+  s->cGame_triggerLatch = 0;
   IntArray* order = s->cGame_triggerOrder;
   for (int32_t k = 0; order && k < std::min(order->length, kTriggerRules); k++) {
     order->elements()[k] = k;

@@ -620,6 +620,17 @@ std::vector<Seed> LevelHeaderSeeds() {
   return seeds;
 }
 
+// level_record reads its whole input as a level record: every level of the data set.
+std::vector<Seed> LevelRecordSeeds() {
+  std::vector<Seed> seeds;
+  for (int world = 0; world < kLevelWorldCount; world++) {
+    for (int level = 0; level < LevelsInWorld(world); level++) {
+      seeds.push_back(WriteLevel(PlannedLevel(world, level)));
+    }
+  }
+  return seeds;
+}
+
 // particle_definitions reads its whole input as the definitions entry. Seeds: the game's
 // definitions, and records the parser must cope with: a B record before any A record, rows of
 // 3 and of 20 values, unknown record types, and the game's entry cut inside a record.
@@ -724,6 +735,7 @@ constexpr SeedSource kSeedSources[] = {
     {"image_natives", ImageNativesSeeds},
     {"layout_records", LayoutRecordsSeeds},
     {"level_header", LevelHeaderSeeds},
+    {"level_record", LevelRecordSeeds},
     {"loader_tables", LoaderTablesSeeds},
     {"lzma_decode", LzmaSeeds},
     {"midi_file", MidiFileSeeds},

@@ -1,9 +1,10 @@
-// Writer of level records: the header, a type-0 bunch layout, the shot sequence and the
-// trigger rules, little-endian, exactly as the game's level readers take them.
+// Writer of level records: the header, the section of the level's type, the shot sequence and
+// the trigger rules, little-endian, exactly as the game's level readers take them.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace databuild {
@@ -73,11 +74,103 @@ struct LevelBunch {
   std::vector<LevelBubble> bubbles;
 };
 
-// A level of type 0: after the header, s8 bunch count and the bunches, then i32 shot count
-// and the shot kinds (s8, the first shot first), then i32 rule count and seven i32 a rule.
+// A template of level types 5, 6 and 7: i32 cell count, then cells as a bunch's bubbles.
+struct LevelTemplate {
+  std::vector<LevelBubble> bubbles;
+};
+
+// Type 4: i32 point count, points (s16 x, s16 y in thousandths); i32 path count, each path
+// i32 step count and steps (s8 point index, s16 ms); s8 walker slots, s8 goal count, i32
+// parameter count and parameters (s8: pairs of path index and carried kind).
+struct PathStep {
+  int point = 0;
+  int duration = 0;  // ms
+};
+struct LevelPaths {
+  std::vector<std::pair<int, int>> points;
+  std::vector<std::vector<PathStep>> paths;
+  int walkerSlots = 0;
+  int goals = 0;
+  std::vector<int> params;
+};
+
+// Type 5: i32 row count and rows (s16 y in thousandths), i32 goals, i32 speed (px/s), i32
+// spacing (px), i32 delay range (ms).
+struct LevelBelt {
+  std::vector<int> rowY;
+  int32_t goals = 0;
+  int32_t speed = 0;
+  int32_t spacing = 0;
+  int32_t delayMin = 0;
+  int32_t delayMax = 0;
+};
+
+// Type 6: i32 drop count, drops (s8 template, i32 ms, s16 x in thousandths, s8 value), s8
+// penalty, s8 goals.
+struct LevelDrop {
+  int templateIndex = 0;
+  int32_t time = 0;  // ms
+  int x = 500;
+  int value = 0;
+};
+struct LevelDrops {
+  std::vector<LevelDrop> drops;
+  int penalty = 0;
+  int goals = 0;
+};
+
+// Type 7: i32 interval (ms), i32 first row (ms), s16 speed, i32 row count, rows (s8 template).
+struct LevelRows {
+  int32_t interval = 0;
+  int32_t firstTime = 0;
+  int speed = 0;
+  std::vector<int> templates;
+};
+
+// A stage of type 2 (25 bytes, all s8): four wave values (colours, shots per row, special
+// columns, specials goal), five special kinds, six stage values, a row of four and one of six.
+struct LevelStage {
+  std::array<int, 4> wave{};
+  std::array<int, 5> specials{};
+  std::array<int, 6> values{};
+  std::array<int, 4> rowA{};
+  std::array<int, 6> rowB{};
+};
+// Type 2: s8 layouts made at the start, i32 stage count, the stages.
+struct LevelWaves {
+  int startLayouts = 0;
+  std::vector<LevelStage> stages;
+};
+
+// Type 8: s16 x, s16 y (thousandths), s16 speed (thousandths of a px per ms), i32 segment
+// count and segments (s8 kind), i32 bubble count and bubbles (s8 kind, s16 flags).
+struct TrackBubble {
+  int kind = 0;
+  int flags = 0;
+};
+struct LevelTrack {
+  int x = 500;
+  int y = 500;
+  int speed = 0;
+  std::vector<int> segments;
+  std::vector<TrackBubble> bubbles;
+};
+
+// A whole level: the header, the section of its type (0 and 3 the bunch layout: s8 bunch
+// count and the bunches; 5, 6, 7 s8 template count and the templates, then their own part;
+// 1 and any other type none), then i32 shot count and the shot kinds (s8, the first shot
+// first), then i32 rule count and seven i32 a rule (flags, repeat, mustSet, mustClear,
+// mustRise, mustFall, event).
 struct Level {
   LevelHeader header;
   std::vector<LevelBunch> bunches;
+  std::vector<LevelTemplate> templates;
+  LevelPaths paths;
+  LevelBelt belt;
+  LevelDrops drops;
+  LevelRows rows;
+  LevelWaves waves;
+  LevelTrack track;
   std::vector<int> shots;
   std::vector<std::array<int32_t, 7>> rules;
 };
@@ -85,7 +178,9 @@ struct Level {
 // The header alone. A value outside its field's width is a BuildError; counts are written as
 // the vectors hold them, so fixtures may hold more entries than the game's tables.
 std::vector<uint8_t> WriteLevelHeader(const LevelHeader& header);
-// The whole record; levelType must be 0.
+// The level-type section alone, as it follows the header.
+std::vector<uint8_t> WriteLevelSection(const Level& level);
+// The whole record: header, section, shot sequence and rules.
 std::vector<uint8_t> WriteLevel(const Level& level);
 
 }  // namespace databuild

@@ -1,5 +1,5 @@
 // Loading levels from their packs: every level the data builder writes loads with its header
-// whole and no trace line; a missing pack or entry gives the empty level.
+// whole and its section read, no trace line; a missing pack or entry gives the empty level.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,6 +25,19 @@ class LevelDataTest : public LibraryTest {
     }
     cGame::initProgressTables();
   }
+  // The section readers of the level types that have their own (the walk over the layout
+  // for type 0), from the start of the body.
+  static void ReadSection(int32_t type) {
+    GameStatics* s = Statics<GameStatics>();
+    s->cGame_levelSpriteFlags = NewBoolArray(7);
+    cGame::readLevelObjects();
+    ByteArray* data = s->cGame_levelData;
+    if (type >= 5 && type <= 7) cGame::readBoardTables(data);
+    if (type == 4) cGame::readLevelType4(data);
+    if (type == 5) cGame::readLevelType5(data);
+    if (type == 6) cGame::readLevelType6(data);
+    if (type == 7) cGame::readLevelType7(data);
+  }
 };
 
 TEST_F(LevelDataTest, EveryLevelOfTheDataSetLoadsWhole) {
@@ -42,7 +55,7 @@ TEST_F(LevelDataTest, EveryLevelOfTheDataSetLoadsWhole) {
                 static_cast<int32_t>(databuild::WriteLevelHeader(planned.header).size()));
       EXPECT_EQ(s->cGame_levelData->length,
                 static_cast<int32_t>(databuild::WriteLevel(planned).size()));
-      EXPECT_EQ(s->cGame_levelType, 0);
+      EXPECT_EQ(s->cGame_levelType, planned.header.levelType);
       EXPECT_EQ(s->cGame_fastTime, planned.header.fastTime);
       EXPECT_EQ(s->cGame_levelUnlockItem, planned.header.unlockItem);
       EXPECT_EQ(s->cGame_levelParams->elements()[0], planned.header.params[0]);
@@ -52,6 +65,14 @@ TEST_F(LevelDataTest, EveryLevelOfTheDataSetLoadsWhole) {
       EXPECT_EQ(s->cGame_currentStage, 0);
       EXPECT_EQ(s->cGame_stageCount, 1);
       EXPECT_EQ(s->cGame_previousRating, -2) << "the stored result: locked";
+      ReadSection(planned.header.levelType);
+      EXPECT_TRUE(trace.lines().empty()) << trace.lines().front();
+      const int type = planned.header.levelType;
+      if (type == 0 || (type >= 4 && type <= 7)) {
+        EXPECT_EQ(s->cGame_dataCursor,
+                  s->cGame_levelBodyStart +
+                      static_cast<int32_t>(databuild::WriteLevelSection(planned).size()));
+      }
       levels++;
     }
   }
@@ -79,13 +100,16 @@ TEST_F(LevelDataTest, AMissingPackOrEntryGivesTheEmptyLevel) {
   }
 }
 
-TEST_F(LevelDataTest, TheLevelsObjectsAreReadFromTheStartOfItsBody) {
+TEST_F(LevelDataTest, TheLevelsObjectsAreReadFromTheStartOfItsBodyToTheEndOfItsLayout) {
   GameStatics* s = Statics<GameStatics>();
+  const databuild::Level planned = databuild::PlannedLevel(5, 2);
+  ASSERT_EQ(planned.header.levelType, 0);
   cGame::loadLevelData(2, 5);
   const int32_t body = s->cGame_levelBodyStart;
   cGame::setDataCursor(3);
   cGame::readLevelObjects();
-  EXPECT_EQ(s->cGame_dataCursor, body);
+  EXPECT_EQ(s->cGame_dataCursor,
+            body + static_cast<int32_t>(databuild::WriteLevelSection(planned).size()));
 }
 
 TEST_F(LevelDataTest, ThePreviousRatingIsTheResultStoredWhenTheLevelLoads) {

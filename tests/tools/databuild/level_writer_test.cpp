@@ -108,6 +108,30 @@ TEST(LevelWriterTest, TheTypeZeroBodyFollowsTheHeader) {
   EXPECT_EQ(b.size(), body + expected.size() + 28);
 }
 
+TEST(LevelWriterTest, TheTrackAndTheStagesAreWrittenFieldByField) {
+  Level track;
+  track.header.levelType = 8;
+  track.track = {-5, 300, 70, {0, 4}, {{3, -2}}};
+  EXPECT_EQ(databuild::WriteLevelSection(track),
+            (Bytes{0xFB, 0xFF, 0x2C, 0x01, 70, 0, 2, 0, 0, 0, 0, 4, 1, 0, 0, 0, 3, 0xFE, 0xFF}));
+  Level waves;
+  waves.header.levelType = 2;
+  databuild::LevelStage stage;
+  stage.wave = {1, 2, 3, 4};
+  stage.specials = {5, 6, 7, 8, 9};
+  stage.values = {10, 11, 12, 13, 14, 15};
+  stage.rowA = {16, 17, 18, 19};
+  stage.rowB = {20, 21, 22, 23, 24, -1};
+  waves.waves = {3, {stage}};
+  Bytes expected = {3, 1, 0, 0, 0};
+  for (int v = 1; v <= 24; v++) expected.push_back(static_cast<uint8_t>(v));
+  expected.push_back(0xFF);
+  EXPECT_EQ(databuild::WriteLevelSection(waves), expected);
+  Level none;
+  none.header.levelType = 1;
+  EXPECT_TRUE(databuild::WriteLevelSection(none).empty());
+}
+
 TEST(LevelWriterTest, RefusesValuesThatDoNotFitTheirFields) {
   struct Case {
     const char* what;
@@ -125,7 +149,11 @@ TEST(LevelWriterTest, RefusesValuesThatDoNotFitTheirFields) {
        [](Level& l) {
          l.bunches = {{.bubbles = {{200, 0, 0, 0}}}};
        }},
-      {"a level type other than 0", [](Level& l) { l.header.levelType = 2; }},
+      {"a template kind of 128",
+       [](Level& l) {
+         l.header.levelType = 5;
+         l.templates = {{{{0, 0, 128, 0}}}};
+       }},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -186,7 +214,10 @@ TEST(LevelPlanTest, TheCheckRefusesWhatTheReadersWouldNotTake) {
       {"eleven bunches", [](Level& l) { l.bunches.resize(11, l.bunches[0]); }},
       {"171 bubbles", [](Level& l) { l.bunches[0].bubbles.resize(171, l.bunches[0].bubbles[0]); }},
       {"a bunch below the screen", [](Level& l) { l.bunches[0].y = 1001; }},
-      {"a bunch of stage 1", [](Level& l) { l.bunches[0].stage = 1; }},
+      {"no bunch of stage 0",
+       [](Level& l) {
+         for (LevelBunch& b : l.bunches) b.stage = 1;
+       }},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
