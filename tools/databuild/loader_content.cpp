@@ -1,10 +1,12 @@
-// The loader's lookup tables' content. Bosses close the main worlds; a few open levels of the
-// first worlds are played by dim light, each variant with its own character lines.
+// The loader's lookup tables' content. Bosses close the main worlds, of the kinds the level plan
+// gives them; a few open levels of the first worlds are played by dim light, each variant with
+// its own character lines.
 #include "tools/databuild/loader_content.h"
 
 #include <iterator>
 
 #include "tools/databuild/game_texts.h"
+#include "tools/databuild/level_plan.h"
 
 namespace databuild {
 
@@ -13,7 +15,6 @@ namespace {
 constexpr int kMainWorlds = 8;
 constexpr int kAllWorlds = 12;
 constexpr int kLevelsPerWorld = 13;
-constexpr int kBossKinds = 6;
 constexpr int kLightingVariants = 3;
 
 }  // namespace
@@ -37,7 +38,9 @@ std::vector<IndexedTriple> WorldInfoRecords() {
 
 std::vector<ByteTriple> BossRecords() {
   std::vector<ByteTriple> records;
-  for (int w = 0; w < kMainWorlds; w++) records.push_back({w, kLevelsPerWorld - 1, w % kBossKinds});
+  for (int w = 0; w < kMainWorlds; w++) {
+    records.push_back({w, kLevelsPerWorld - 1, BossKindOf(w, kLevelsPerWorld - 1)});
+  }
   return records;
 }
 
