@@ -76,7 +76,7 @@ void CheckSections() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzDataRoot& root = StartFuzzRuntimeWithData(kFuzzDataHeapSize, nullptr);
-  static const bool tables = (cGame::initLevelHeaderTables(), true);
+  static const bool tables = (cGame::initLevelHeaderTables(), cGame::initBoardTables(), true);
   (void)root;
   (void)tables;
   GameStatics* s = Statics<GameStatics>();
