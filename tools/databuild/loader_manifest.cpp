@@ -15,6 +15,14 @@ std::vector<LoaderNeed> LoaderManifest() {
       {76, 2, 1, 1, 7},
       {76, 3},
       {85, 2},
+      // The boot screens' own: the framed box's pieces (corners, edges, the two bodies), the
+      // question's buttons (frames 4 and 6, animation 3), the touch overlay (animations up to
+      // 15), and the plain tiles of slots 14 and 27.
+      {66, 4, 10},
+      {66, 5},
+      {66, 6, 7, 4},
+      {66, 9},
+      {66, 10, 1, 16},
       // Kind 2, the level: the HUD (frame 1 of entry 3 with the panel and its side walls),
       // the world strip (an animation per main world), the bosses, the portraits.
       {88, 0},
