@@ -135,9 +135,6 @@ ArtSprite MapArt() {
   return Art(0x5FA05F, 4, 4);
 }
 
-ArtSprite SceneryArt() {
-  return Art(0x6F9F6F, 4, 4);
-}
 
 std::vector<ArtSprite> HudArt() {
   ArtSprite panel = Art(0x304060, 2, 2);

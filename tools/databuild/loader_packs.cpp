@@ -4,6 +4,7 @@
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
+#include "tools/databuild/menu_sprites.h"
 #include "tools/databuild/string_constants.h"
 
 namespace databuild {
@@ -33,11 +34,17 @@ std::vector<Pack> LoaderPacks() {
   Pack map{ConstantText(68),
            {SpriteEntry(MapArt()), PackEntry::Plain(0, WriteLevelLists(WorldLevelLists()))},
            {0}};
-  // The scenery pack's entries 0 and 1 wait for the level actors' sprites.
-  Pack scenery{
-      ConstantText(85), {PackEntry::Empty(), PackEntry::Empty(), SpriteEntry(SceneryArt())}, {0}};
+  // The scenery pack's entries 0 and 1 wait for the level actors' sprites; entry 2 is the
+  // menus' background.
+  Pack scenery{ConstantText(85),
+               {PackEntry::Empty(), PackEntry::Empty(),
+                PackEntry::Lzma(0, WriteSprite(MenuBackgroundSprite()))},
+               {0}};
+  // Entry 3 of the common pack is the menus' value arrows.
+  Pack common = SpritePack(65, CommonArt());
+  common.entries[3] = PackEntry::Lzma(0, WriteSprite(ValueArrowSprite()));
   return {SpritePack(63, BossArt()),
-          SpritePack(65, CommonArt()),
+          std::move(common),
           SpritePack(67, CharacterArt()),
           std::move(map),
           std::move(scenery),

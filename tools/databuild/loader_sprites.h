@@ -43,10 +43,9 @@ SpriteData DrawArtSprite(const ArtSprite& art);
 
 // The entries of each pack, from entry 0.
 std::vector<ArtSprite> BossArt();
-std::vector<ArtSprite> CommonArt();
+std::vector<ArtSprite> CommonArt();  // the pack puts the menus' value arrows over entry 3
 std::vector<ArtSprite> CharacterArt();
 ArtSprite MapArt();
-ArtSprite SceneryArt();  // entry 2
 std::vector<ArtSprite> HudArt();
 std::vector<ArtSprite> FeatureArt();
 ArtSprite BackdropArt();
