@@ -59,6 +59,7 @@ void cGame::initBoardTables() {
   s->cGame_bunchTemplateKind = Rows(cid::ByteArray, kTemplates, bytes);
   s->cGame_bunchTemplateFlags =
       Rows(cid::IntArray, kTemplates, [] { return NewIntArray(kTemplateCells); });
+  initBoardMotionState();
 }
 
 cGame_CBubbleBunch* cGame::getBunch(int32_t b) {

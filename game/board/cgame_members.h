@@ -4,15 +4,6 @@
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
 
-  // ---- Wrapped text (game/board/text_lines.cpp) ----
-  // Lines first .. first + count - 1 (count -1: all the rest) of text as lines holds them
-  // (ASprite::wrapText's table), one line height apart from y, placed by anchor (1 centre, 8
-  // right, 2 middle, 32 bottom) about x; with charLimit >= 0 only that many characters from
-  // the first line's start are drawn.
-  static void drawTextLines(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
-                            ShortArray* lines, int32_t y, int32_t first, int32_t count,
-                            int32_t anchor, int32_t x, int32_t charLimit);
-
   // ---- Spawning actors (game/board/actor_spawn.cpp) ----
   // Each takes the first free actor of the pool and links it into `layer` (none when
   // negative); null, with a trace line and nothing changed, when all 300 are in use.
@@ -132,8 +123,6 @@
   // ---- Operations not built yet (game/board/board_seams.cpp) ----
   // Nudges bunch b's rest point and velocity.
   static void nudgeBunch(int32_t b, int32_t dx, int32_t dy, int32_t dvx, int32_t dvy);
-  // Chooses bunch b's colour slots, avoiding a colour.
-  static void pickBunchColours(int32_t b, int32_t avoid);
   // A colour for the lock of bunch b's preview (0 until the colour choice is built).
   static int32_t randomColorNotBunch7(int32_t b);
   // What a shot does when it lands beside a bubble or in a cell.
@@ -143,11 +132,119 @@
   static void clearSceneryCounters();
   static void releaseHudMeterActors();
   static void releaseLevelObjects();
-  // The board's colour state.
-  static void resetBoardColours();
   // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
   static void resetLauncherPosition();
-  static void allocTripleLists();
   static void burstBunch(int32_t bunch, int32_t flag);
+
+  // ---- Board colours (game/board/board_colours.cpp) ----
+  // The start values of the colour, boss-map, profile, target and survey statics.
+  static void initBoardMotionState();
+  // The level left: the boss map and the board's colour masks cleared.
+  static void resetBoardColours();
+  // Bunch b's colour slots still -1 drawn: the first not avoid, the second neither.
+  static void pickBunchColours(int32_t b, int32_t avoid);
+  // The most common matchable, unpopped colour of the lowest bunch other than exclude; ties
+  // drawn by gameRandom; -1 without a bunch holding bubbles.
+  static int32_t pickMostCommonColour(int32_t exclude);
+  static void collectMapColours();                  // mapColourMask from the map
+  static void replaceColourInMap(int32_t c, int32_t v);
+  // Each map colour no longer on the board is replaced by one that is (randomSetBit).
+  static void updateColourSet();
+
+  // ---- The boss's cell map (game/board/boss_cell_map.cpp) ----
+  // chainBunch := the first type-8 bunch in use with a core; its cells' colours into the map.
+  static void buildCellColourMap();
+  static int32_t cellMapAt(int32_t col, int32_t row);  // -1 outside the map
+  static bool isTargetCellOccupied();                   // the chain bunch holds (aimCol, aimRow)
+  static void findChainPredecessor();                   // pathNextCol/Row
+  static void findNearestBubble();                      // aimCol/Row: nearest to the boss
+  // openCol/Row: the map's cell now empty, beside a bubble, closest to the bunch's centre.
+  static void findClosestOpenCell();
+  // ringCol/Row: the first free cell of bunch 0's ring of that radius; false when it is full.
+  static bool findFreeCellOnRing(int32_t radius);
+  static bool findFreeCellNearCentre();  // ring 2, else ring 5, into feedCol/Row
+  static void clearBossTargets();
+  static void stopBossEmitters();
+  // The boss actor released and the kind's board state dropped; bossKind := -1.
+  static void releaseBoss();
+  static void paintBossAim();
+
+  // ---- Boss walks (game/board/boss_walk.cpp) ----
+  // The nearest member of bunch b around (col, row), placed on the chain bunch, to b's centre;
+  // nearestDirection := its side seen from it. Null when none.
+  static Bubble* nearestOccupiedNeighbour(int32_t b, int32_t col, int32_t row);
+
+  // ---- The column profile (game/board/column_profile.cpp) ----
+  static void buildColumnProfile();
+  static int32_t columnX(int32_t i);     // px: half column i's x
+  static int32_t columnTopY(int32_t i);  // px: the top of its lowest bubble (far up for a gap)
+  static bool isColumnUnderType15Bunch(int32_t i);
+  // bossGround lies below both half columns at bossColumn - 1 and bossColumn (not both gaps;
+  // the filled test: neither a gap).
+  static bool isAboveColumnPair();
+  static bool isAboveFilledColumnPair();
+
+  // ---- Level targets and shared lists (game/board/level_targets.cpp) ----
+  static void allocTargetLists(int32_t n);  // the thrown bubbles' seven lists of n
+  static int32_t findFreeLevelObjectSlot();
+  static bool hasLevelObjectList();
+  static bool isLevelObjectBusy();
+  static bool isBossVulnerable();
+  static bool canBossTakeHit();
+  // The colour the furthest-descended lock shows; -1 none.
+  static int32_t bestType7BunchValue();
+  // The first actor of layer 6 standing where actor stands.
+  static cActor* findActorAtSamePosition(cActor* actor);
+  static void allocLevelTargetLists();
+  // The next of at most five targets; a sixth is refused with a trace.
+  static void addLevelTarget(Bubble* bubble);
+  static void stopEffectSlot(int32_t i);
+  static void stopAllEffectSlots();
+  static bool isAnyTargetHit();
+  static void markAllTargets();
+  static void triggerTarget(int32_t i);
+  // Leaving a level: the targets' emitters stopped, their lists and the board sprites dropped.
   static void resetEffects();
+  static void startSlotEmitter(int32_t i);
+  static void allocTripleLists();  // the special target slots' lists of 3
+  static void removePairRange(int32_t from, int32_t to);
+
+  // ---- Easing (game/board/easing.cpp) ----
+  // Curve `type` at t (0..51471 a half turn), 16.16; 0 for an unknown type.
+  static int32_t easeValue(int32_t type, int32_t t);
+  static int32_t easeValueAlt(int32_t type, int32_t t);
+
+  // ---- The board survey (game/board/board_survey.cpp) ----
+  // Colour counts and mask, band counts, the topmost bubble, shots, pops and the danger line;
+  // event 31 when the last pending pop has happened.
+  static void evaluateBoardRows();
+  // The cell beside bubble on side d may take a bubble.
+  static bool canPlaceNeighbour(Bubble* bubble, int32_t d, bool ignoreAimLine);
+
+  // ---- Text painters (game/board/text_painters.cpp) ----
+  // Text at percent per cent of the font's size, on one line or as a page of lines.
+  static void drawStringScaled(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                               int32_t x, int32_t y, int32_t anchor, int32_t percent);
+  static void drawPageScaled(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                             int32_t x, int32_t y, int32_t anchor, int32_t percent);
+  static void showPresetOverlay(int32_t kind);  // 10 awards, 11 unlocks
+  // Lines first .. first + count - 1 (count -1: all the rest) of text as lines holds them
+  // (ASprite::wrapText's table), one line height apart from y, placed by anchor (1 centre, 8
+  // right, 2 middle, 32 bottom) about x; with charLimit >= 0 only that many characters from
+  // the first line's start are drawn.
+  static void drawTextLines(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                            ShortArray* lines, int32_t y, int32_t first, int32_t count,
+                            int32_t anchor, int32_t x, int32_t charLimit);
+
+
+  // ---- Stand-ins of other concerns (game/board/board_seams.cpp) ----
+  // A colour present on the board (0..6 at random without one).
+  static int32_t randomSetBit();
+  // The kind-0/4 boss's thrown actor released.
+  static void releaseThrowActor();
+  // The chain boss's aim line.
+  static void paintAimLine();
+  // The overlay panel of a list of flags.
+  static void setupOverlayPanel(int32_t textId, int32_t a, int32_t b, int32_t c, int32_t d,
+                                IntArray* flags);

@@ -80,4 +80,130 @@ class cGame_CBubbleBunch;
   REF(cGame, ObjectArray, bunchTemplateCol)             \
   REF(cGame, ObjectArray, bunchTemplateRow)             \
   REF(cGame, ObjectArray, bunchTemplateKind)            \
-  REF(cGame, ObjectArray, bunchTemplateFlags)
+  REF(cGame, ObjectArray, bunchTemplateFlags)           \
+  PLIMORA_STATICS_cGame_board_motion(REF, VALUE)
+
+// Board colours and the boss's cell map (game/board/board_colours.cpp, boss_cell_map.cpp):
+// colourCounts, int[7], the lowest bunch's bubbles per colour; boardColourMask, bit c for a
+// colour still to be shot at (written by the survey); chainBunch, the type-8 bunch the chain
+// boss walks (-1 none); cellColourMap, int[columns][rows], the colour of each of its cells (-1
+// no bubble), indexed by (col + mapOriginCol, row + mapOriginRow); mapColourMask, the colours
+// in it. The cells the searches give: bossCol/Row, pathNextCol/Row, openCol/Row, aimCol/Row,
+// ringCol/Row, feedCol/Row and feedSpare (cleared with them). chainHead, the boss's chain;
+// nearestDirection, the side of the last nearest occupied neighbour. bossActor; the kind-3
+// boss's weakPointEmitters, int[6], and feeder (-1 none).
+#define PLIMORA_STATICS_cGame_board_motion(REF, VALUE) \
+  REF(cGame, IntArray, colourCounts)                  \
+  VALUE(cGame, int32_t, boardColourMask)              \
+  VALUE(cGame, int32_t, chainBunch)                   \
+  REF(cGame, ObjectArray, cellColourMap)              \
+  VALUE(cGame, int32_t, mapOriginCol)                 \
+  VALUE(cGame, int32_t, mapOriginRow)                 \
+  VALUE(cGame, int32_t, mapColourMask)                \
+  VALUE(cGame, int32_t, bossCol)                      \
+  VALUE(cGame, int32_t, bossRow)                      \
+  VALUE(cGame, int32_t, pathNextCol)                  \
+  VALUE(cGame, int32_t, pathNextRow)                  \
+  VALUE(cGame, int32_t, openCol)                      \
+  VALUE(cGame, int32_t, openRow)                      \
+  VALUE(cGame, int32_t, aimCol)                       \
+  VALUE(cGame, int32_t, aimRow)                       \
+  VALUE(cGame, int32_t, ringCol)                      \
+  VALUE(cGame, int32_t, ringRow)                      \
+  VALUE(cGame, int32_t, feedCol)                      \
+  VALUE(cGame, int32_t, feedRow)                      \
+  VALUE(cGame, int32_t, feedSpare)                    \
+  REF(cGame, Bubble, chainHead)                       \
+  VALUE(cGame, int32_t, nearestDirection)             \
+  REF(cGame, cActor, bossActor)                       \
+  REF(cGame, IntArray, weakPointEmitters)             \
+  VALUE(cGame, int32_t, feeder)                       \
+  PLIMORA_STATICS_cGame_board_profile(REF, VALUE)
+
+// The column profile (game/board/column_profile.cpp): columnProfile, int[48], per half column
+// of surfaceBunch the largest row of a bubble (-1000 none); profileCentre 24; profileFirst,
+// profileLast, the usable half columns; rowParityShift, the rows are shifted by one half
+// column; bossColumn, bossGround, the half column and row the boss code tests.
+// The level objects (game/board/level_targets.cpp): thrownActors, thrownTargets and the five
+// int lists of the thrown bubbles; the five level targets' lists (targetState .. targetTimer),
+// targetCount of them, targetPeriod (levelParams[12]) and the goal point targetGoalX/Y; the
+// three special target slots (slotActor .. slotHops); the pair lists pairFirst, pairSecond
+// and pairCount; flyerState, walkerState, the carriers' states; bossFlashing, hitPending, the
+// boss hit's two locks; the kind-3 boss's ring centre and its weak points' radii.
+#define PLIMORA_STATICS_cGame_board_profile(REF, VALUE) \
+  REF(cGame, IntArray, columnProfile)                  \
+  VALUE(cGame, int32_t, profileCentre)                 \
+  VALUE(cGame, int32_t, profileFirst)                  \
+  VALUE(cGame, int32_t, profileLast)                   \
+  VALUE(cGame, int8_t, rowParityShift)                 \
+  VALUE(cGame, int32_t, surfaceBunch)                  \
+  VALUE(cGame, int32_t, bossColumn)                    \
+  VALUE(cGame, int32_t, bossGround)                    \
+  REF(cGame, ObjectArray, thrownActors)                \
+  REF(cGame, ObjectArray, thrownTargets)               \
+  REF(cGame, IntArray, thrownSide)                     \
+  REF(cGame, IntArray, thrownKind)                     \
+  REF(cGame, IntArray, thrownStartX)                   \
+  REF(cGame, IntArray, thrownStartY)                   \
+  REF(cGame, IntArray, thrownTimer)                    \
+  REF(cGame, IntArray, targetState)                    \
+  REF(cGame, IntArray, targetCounter)                  \
+  REF(cGame, ByteArray, targetFlag)                    \
+  REF(cGame, ObjectArray, targetBubble)                \
+  REF(cGame, IntArray, targetEmitters)                 \
+  REF(cGame, IntArray, targetFrom)                     \
+  REF(cGame, IntArray, targetTo)                       \
+  REF(cGame, IntArray, targetTimer)                    \
+  VALUE(cGame, int32_t, targetCount)                   \
+  VALUE(cGame, int32_t, targetPeriod)                  \
+  VALUE(cGame, int32_t, targetGoalX)                   \
+  VALUE(cGame, int32_t, targetGoalY)                   \
+  REF(cGame, ObjectArray, slotActor)                   \
+  REF(cGame, ObjectArray, slotBubble)                  \
+  REF(cGame, IntArray, slotSide)                       \
+  REF(cGame, IntArray, slotKind)                       \
+  REF(cGame, IntArray, slotTimer)                      \
+  REF(cGame, IntArray, slotFrom)                       \
+  REF(cGame, IntArray, slotHops)                       \
+  REF(cGame, IntArray, pairFirst)                      \
+  REF(cGame, IntArray, pairSecond)                     \
+  VALUE(cGame, int32_t, pairCount)                     \
+  VALUE(cGame, int32_t, flyerState)                    \
+  VALUE(cGame, int32_t, walkerState)                   \
+  VALUE(cGame, int8_t, bossFlashing)                   \
+  VALUE(cGame, int8_t, hitPending)                     \
+  VALUE(cGame, int32_t, ringCentreX)                   \
+  VALUE(cGame, int32_t, ringCentreY)                   \
+  REF(cGame, IntArray, weakPointRadius)                \
+  PLIMORA_STATICS_cGame_board_survey(REF, VALUE)
+
+// The board survey (game/board/board_survey.cpp), in pixels unless said: shotInFlight,
+// lessonShotFired, noShotSeen; bandCount0..3, bunch bubbles whose bottom lies in each quarter
+// of the bunch band; belowBandCount, those below bandBottomY (16.16, the danger line at each
+// survey); bandScore; boardTopY, the topmost bunch bubble (800 none); allOnRowZero;
+// pendingPopCount, bunch bubbles with a pop pending; hudTimerBlink, a bubble reaches below the
+// danger line. The bunch band (set by the play area's bands, read by the bunch update),
+// 16.16: bandY0 its top, bandY25, bandY50, bandY75 a quarter, half and three quarters down;
+// pairTopY the highest centre of a type-1 pair. bunchContacts (game/world/bunch_collisions.cpp):
+// byte[10][10], the contact bits of each pair of bunches this frame.
+#define PLIMORA_STATICS_cGame_board_survey(REF, VALUE) \
+  VALUE(cGame, int8_t, shotInFlight)                  \
+  VALUE(cGame, int8_t, lessonShotFired)               \
+  VALUE(cGame, int8_t, noShotSeen)                    \
+  VALUE(cGame, int32_t, bandCount0)                   \
+  VALUE(cGame, int32_t, bandCount1)                   \
+  VALUE(cGame, int32_t, bandCount2)                   \
+  VALUE(cGame, int32_t, bandCount3)                   \
+  VALUE(cGame, int32_t, belowBandCount)               \
+  VALUE(cGame, int32_t, bandBottomY)                  \
+  VALUE(cGame, int32_t, bandScore)                    \
+  VALUE(cGame, int32_t, boardTopY)                    \
+  VALUE(cGame, int8_t, allOnRowZero)                  \
+  VALUE(cGame, int32_t, pendingPopCount)              \
+  VALUE(cGame, int8_t, hudTimerBlink)                 \
+  VALUE(cGame, int32_t, bandY0)                       \
+  VALUE(cGame, int32_t, bandY25)                      \
+  VALUE(cGame, int32_t, bandY50)                      \
+  VALUE(cGame, int32_t, bandY75)                      \
+  VALUE(cGame, int32_t, pairTopY)                     \
+  REF(cGame, ObjectArray, bunchContacts)

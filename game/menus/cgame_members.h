@@ -148,7 +148,6 @@
   static void updateHotAreaMenu();
   static void paintHotAreaDialogue();
   static void paintHotAreaEntries();
-  static void showPresetOverlay(int32_t listId);
   static void updateValuePicker();
   static void paintOverlayInfo();
   static void statisticsText();

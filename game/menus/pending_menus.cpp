@@ -25,7 +25,6 @@ void cGame::paintGridItems() {}
 void cGame::updateHotAreaMenu() {}
 void cGame::paintHotAreaDialogue() {}
 void cGame::paintHotAreaEntries() {}
-void cGame::showPresetOverlay(int32_t) {}
 void cGame::updateValuePicker() {}
 void cGame::paintOverlayInfo() {}
 void cGame::statisticsText() {}

@@ -1,11 +1,14 @@
-// Drawing a text already wrapped into lines (the line table of ASprite::wrapText): the lines
-// from `first`, placed by the anchor, each in its own palette and bold and underline state,
-// optionally cut after a number of characters. The font's palette and flags and the shared
-// text range are as before afterwards.
+// The board's text painters: text at a size in per cent (the bitmap font's scale and the
+// scaling pixel effect together), the preset overlays, and a text already wrapped into lines
+// (the line table of ASprite::wrapText), each line in its own palette and bold and underline
+// state, optionally cut after a number of characters. Every painter leaves the font's scale,
+// palette and flags and the shared text range as they were.
+#include "engine/pix_effects.h"
 #include "engine/sprite.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
+#include "runtime/exceptions.h"
 #include "runtime/string.h"
 
 namespace {
@@ -18,8 +21,58 @@ constexpr int32_t kLineFeed = 10;
 constexpr int32_t kPaletteBits = 0xFFF;
 constexpr int32_t kBoldBit = 0x1000;
 constexpr int32_t kUnderlineBit = 0x2000;
+constexpr int32_t kPercentParam = 1;  // of the scaling effect's parameters
+constexpr int32_t kUnscaled = -1;
+
+// The scaling effect on at percent, and the font's scale (1/256) to match.
+void BeginScaled(ASprite* font, int32_t percent) {
+  MQPixEffects::setEffect(MQPixEffects::kScale, false);
+  ObjectArray* params = Statics<GameStatics>()->MQPixEffects_effectParams;
+  auto* scale = params && MQPixEffects::kScale < params->length
+                    ? static_cast<IntArray*>(params->elements()[MQPixEffects::kScale])
+                    : nullptr;
+  if (scale && kPercentParam < scale->length) scale->elements()[kPercentParam] = percent;
+  font->scale = static_cast<int32_t>(static_cast<int64_t>(percent) * 255 / 100);
+}
+
+void EndScaled(ASprite* font) {
+  MQPixEffects::clearEffect(MQPixEffects::kScale, true);
+  font->scale = kUnscaled;
+}
 
 }  // namespace
+
+// ---- Scaled text ----------------------------------------------------------------------------
+
+void cGame::drawStringScaled(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                             int32_t x, int32_t y, int32_t anchor, int32_t percent) {
+  if (!NullCheck(font) || !text) return;
+  BeginScaled(font, percent);
+  font->drawString(g, text, nullptr, x, y, anchor, false);
+  EndScaled(font);
+}
+
+void cGame::drawPageScaled(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                           int32_t x, int32_t y, int32_t anchor, int32_t percent) {
+  if (!NullCheck(font) || !text) return;
+  BeginScaled(font, percent);
+  font->drawPage(g, text, x, y, anchor, 0, text->length());
+  EndScaled(font);
+}
+
+// ---- Preset overlays ------------------------------------------------------------------------
+
+// Kind 10 the awards' panel, kind 11 the unlocks'; any other kind shows nothing.
+void cGame::showPresetOverlay(int32_t kind) {
+  GameStatics* s = Statics<GameStatics>();
+  if (kind == 10) {
+    setupOverlayPanel(662, -1, 4, 19, 0, s->cGame_awardFlags);
+  } else if (kind == 11) {
+    setupOverlayPanel(705, 30, 0, -1, 2, s->cGame_unlockFlags);
+  }
+}
+
+// ---- Wrapped lines --------------------------------------------------------------------------
 
 void cGame::drawTextLines(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
                           ShortArray* lines, int32_t y, int32_t first, int32_t count,
