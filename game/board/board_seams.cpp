@@ -1,11 +1,10 @@
-// The board's operations whose concerns are not built yet: a bubble's flight and its picture,
+// The board's operations whose concerns are not built yet: a bubble's flight,
 // the bunch pushes, the colour choices, a shot's landing and the level state that the board's
 // end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
 void Bubble::update() {}
-void Bubble::paint() {}
 void cGame::nudgeBunch(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::pickBunchColours(int32_t, int32_t) {}
 int32_t cGame::randomColorNotBunch7(int32_t) {

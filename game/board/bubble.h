@@ -61,7 +61,8 @@ class Bubble : public Object {
   virtual void reset();
   // Slot 7: one frame of the bubble (game/board/board_seams.cpp until the shot's flight).
   virtual void update();
-  // Slot 8: the bubble's picture (game/board/board_seams.cpp until bubble painting).
+  // Slot 8 (game/board/bubble_paint.cpp): the bubble's picture at its pixel place, shaken;
+  // appearance := the frame drawn; the moved flag cleared. Nothing for a dead or spent one.
   virtual void paint();
 
   // ---- Class initialiser: game/board/bubble_static_init.cpp ----

@@ -56,6 +56,12 @@
   // playLeft = (leftWall + 18) << 16, playRight = (canvasWidth - (rightWall + 18)) << 16.
   static void setPlayArea(int32_t leftWall, int32_t rightWall);
 
+  // ---- Bubble painting (game/board/bubble_paint.cpp) ----
+  // Clipped to the screen below playTop: the compound roots, then the other bubbles of plain
+  // colours, then the other kinds; in a lesson level while its script runs, the highlight of
+  // each bubble that carries the current objective's marker.
+  static void paintBubbleField();
+
   // ---- The bunch table (game/board/bunch_table.cpp) ----
   // The class initialiser's step of the board: the bunch table of 10 empty slots, its cleared
   // anchors and scratch, and the empty bunch templates.

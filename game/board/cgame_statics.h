@@ -80,4 +80,13 @@ class cGame_CBubbleBunch;
   REF(cGame, ObjectArray, bunchTemplateCol)             \
   REF(cGame, ObjectArray, bunchTemplateRow)             \
   REF(cGame, ObjectArray, bunchTemplateKind)            \
-  REF(cGame, ObjectArray, bunchTemplateFlags)
+  REF(cGame, ObjectArray, bunchTemplateFlags)           \
+  PLIMORA_STATICS_cGame_board_targets(REF, VALUE)
+
+// The level targets the painters read (their lists are the level objects' concern): per
+// target targetState (1 lit, above 1 done) and targetEmitters, its particle emitter (-1
+// none); targetCount of them in use. Absent lists leave every bubble its own look.
+#define PLIMORA_STATICS_cGame_board_targets(REF, VALUE) \
+  REF(cGame, IntArray, targetState)                     \
+  REF(cGame, IntArray, targetEmitters)                  \
+  VALUE(cGame, int32_t, targetCount)

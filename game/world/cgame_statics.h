@@ -46,4 +46,13 @@ class String;
   VALUE(cGame, int32_t, chainAwardCount)        \
   VALUE(cGame, int32_t, levelTime)              \
   VALUE(cGame, int32_t, dangerLineY)            \
-  VALUE(cGame, int32_t, previousRating)
+  VALUE(cGame, int32_t, previousRating)         \
+  PLIMORA_STATICS_cGame_world_scene(REF, VALUE)
+
+// Read by the scene's painters: frameMod5, the world update's frame counter modulo 5;
+// lessonPhase, the lesson script's phase 0..4, and currentObjective, its step, whose
+// objective marker (flag 0x20 << step) lights a bubble.
+#define PLIMORA_STATICS_cGame_world_scene(REF, VALUE) \
+  VALUE(cGame, int32_t, frameMod5)                    \
+  VALUE(cGame, int32_t, lessonPhase)                  \
+  VALUE(cGame, int32_t, currentObjective)

@@ -9,6 +9,7 @@
 #include "tools/databuild/archive_writer.h"
 #include "tools/databuild/bitmap_fonts.h"
 #include "tools/databuild/boot_sprites.h"
+#include "tools/databuild/bubble_sprites.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/effect_sprites.h"
 #include "tools/databuild/game_texts.h"
@@ -132,14 +133,15 @@ Pack TitlePack() {
 // The effect sprites of the boot load, entry e for sprite slot
 //   entry  0   1   2   3   4   5   6   7   8   9
 //   slot  36  29  38  39  35  25  24  23  48  37
-// Entry 4: the pop (slot 35); entry 5: the rising bubble (slot 25); the others the loader's
-// plain effect tiles.
+// Entry 3: the colour change (slot 39); entry 4: the pop (slot 35); entry 5: the bubble sprite
+// (slot 25); the others the loader's plain effect tiles.
 Pack EffectsPack() {
   Pack pack{ConstantText(kEffectsPack), {}, {0}};
   const std::vector<ArtSprite> art = BootEffectArt();
-  for (int e = 0; e < 4; e++)
+  for (int e = 0; e < 3; e++)
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
-  for (const SpriteData& sprite : {PopSprite(), RisingBubbleSprite()}) {
+  pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(ChangeSprite())));
+  for (const SpriteData& sprite : {PopSprite(), BubbleSprite()}) {
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
   }
   for (size_t e = 4; e < art.size(); e++) {

@@ -1,6 +1,8 @@
 // The loader's needs, by the load kind whose steps load each entry.
 #include "tools/databuild/loader_manifest.h"
 
+#include "tools/databuild/bubble_sprites.h"
+
 namespace databuild {
 
 std::vector<LoaderNeed> LoaderManifest() {
@@ -44,6 +46,11 @@ std::vector<LoaderNeed> LoaderManifest() {
   for (int e = 0; e < 10; e++) needs.push_back({80, e, 1, 1, e == 1 || e == 7 ? 8 : 1});
   for (int e = 0; e < 7; e++) needs.push_back({96, e, 1, 1, e == 2 ? 8 : 1});
   for (int e = 0; e < 6; e++) needs.push_back({67, e});
+  // The board's painters (tools/databuild/bubble_sprites.h): the bubble sprite's kinds, looks
+  // and animations, the colour change and lesson highlight, the target badge's palettes.
+  needs.push_back({80, 5, kBubbleKindFrames, kBubbleKindFrames});
+  needs.push_back({80, 3, 2 * kChangeSteps + 3, 5});
+  needs.push_back({88, 1, kBadgeFrame + 1, 13, 7});
   return needs;
 }
 

@@ -1,6 +1,7 @@
 // The loader's packs, entries LZMA-compressed (tables plain: they are a few bytes).
 #include "tools/databuild/loader_packs.h"
 
+#include "tools/databuild/bubble_sprites.h"
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
@@ -43,12 +44,15 @@ std::vector<Pack> LoaderPacks() {
   // Entry 3 of the common pack is the menus' value arrows.
   Pack common = SpritePack(65, CommonArt());
   common.entries[3] = PackEntry::Lzma(0, WriteSprite(ValueArrowSprite()));
+  // The board's own drawings over the plain tiles (tools/databuild/bubble_sprites.h).
+  Pack hud = SpritePack(88, HudArt());
+  hud.entries[1] = PackEntry::Lzma(0, WriteSprite(BadgeSprite()));
   return {SpritePack(63, BossArt()),
           std::move(common),
           SpritePack(67, CharacterArt()),
           std::move(map),
           std::move(scenery),
-          SpritePack(88, HudArt()),
+          std::move(hud),
           SpritePack(96, FeatureArt()),
           SpritePack(101, {BackdropArt()}),
           TablePack(130, {WriteByteTriples(HintRecords())}),
