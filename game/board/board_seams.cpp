@@ -12,6 +12,5 @@ int32_t cGame::randomColorNotBunch7(int32_t) {
 }
 void cGame::onBubbleLanded(Bubble*, Bubble*, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::clearSceneryCounters() {}
-void cGame::releaseHudMeterActors() {}
 void cGame::releaseLevelObjects() {}
 void cGame::resetBoardColours() {}

@@ -147,7 +147,6 @@
                              int32_t col, int32_t row);
   // The rising floor's counters of level type 3.
   static void clearSceneryCounters();
-  static void releaseHudMeterActors();
   static void releaseLevelObjects();
   // The board's colour state.
   static void resetBoardColours();

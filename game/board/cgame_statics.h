@@ -86,7 +86,14 @@ class cGame_CBubbleBunch;
 // The level targets the painters read (their lists are the level objects' concern): per
 // target targetState (1 lit, above 1 done) and targetEmitters, its particle emitter (-1
 // none); targetCount of them in use. Absent lists leave every bubble its own look.
+// The streak label's place and tier: popStreak, landings in a row that started a pop; landX,
+// landY where the last shot landed and lastPopX, lastPopY where the last bubble popped (px).
 #define PLIMORA_STATICS_cGame_board_targets(REF, VALUE) \
   REF(cGame, IntArray, targetState)                     \
   REF(cGame, IntArray, targetEmitters)                  \
-  VALUE(cGame, int32_t, targetCount)
+  VALUE(cGame, int32_t, targetCount)                    \
+  VALUE(cGame, int32_t, popStreak)                      \
+  VALUE(cGame, int32_t, landX)                          \
+  VALUE(cGame, int32_t, landY)                          \
+  VALUE(cGame, int32_t, lastPopX)                       \
+  VALUE(cGame, int32_t, lastPopY)

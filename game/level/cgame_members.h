@@ -206,9 +206,43 @@
   // again after each; one-shot rules go.
   static void updateTriggers();
 
-  // ---- HUD (game/level/pending_hud.cpp) ----
-  // The goal counter shows n (stand-in until the HUD lands).
-  static void setGoalCounterText(int32_t n);
+  // ---- HUD (game/level/hud.cpp) ----
+  // The HUD of the loaded level: the label or stage number, the frame and the clock, and by
+  // level type the goal box and its icon or the three boss health icons; the old one first.
+  static void createHudActors();
+  // Every HUD actor released (the icon entries emptied), hudStageText := null.
+  static void releaseHudActors();
+  // The reserved goal slots emptied: their actors released, counter and values 0.
+  static void releaseGoalActors();
+  // The clock at the danger line, blinking in danger; its text from the level time (the
+  // countdown's rest, never below 0); hudScore := score.
+  static void updateHudTimer();
+  // Label, clock, score and the goal text or progress bar, each centred in its rectangle of
+  // frame 1 of slot 56, in the HUD font (slot 3).
+  static void paintHud();
+  // n icons shown, counted from the right.
+  static void setBossHealthIcons(int32_t n);
+  static void setBossHealthIconsAnim(bool hit);
+  // Slot 30's banner of the level's item, rising from the bottom to y or falling from y.
+  static void startSlidingBanner(int32_t x, int32_t y, bool fromBottom);
+  static void updateSlidingBanner();
+  static void releaseBannerActor();
+  // On event 31 (consumed unless kept), the streak's label halfway between the landing and
+  // the last pop: text 217 + the streak's tier in comboThresholds.
+  static void showScoreLabel();
+  static void setHudMeterAnims(bool won);
+  // The four meters released and their counters 0.
+  static void releaseHudMeterActors();
+  // mm:ss into out (5 chars at least, minutes wrapping at 100); formatTime the same as a
+  // String, minutes not wrapped, kept in timeText.
+  static void formatTimeChars(int32_t seconds, CharArray* out);
+  static String* formatTime(int32_t seconds);
+  // hudGoalText := reached + "/" + total.
+  static void setGoalCounterText(int32_t remaining);
+  // hudStageText := the stage number from 1.
+  static void setStageNumberText(int32_t stage);
+  // levelLabel := "w-l" in the main worlds, 1..30 through the extra worlds; unchanged past them.
+  static void buildLevelLabel();
 
   // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
@@ -217,7 +251,5 @@
   static void releaseFlyerActors();
   static void releaseWalkerActors();
   static void releaseObjectList();
-  static void releaseGoalActors();
-  static void releaseHudActors();
   static void releaseShotPreview();
   static void resetSlotActors();

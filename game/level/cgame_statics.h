@@ -284,4 +284,46 @@ class String;
   VALUE(cGame, int32_t, sinceEvent9)                     \
   VALUE(cGame, int32_t, sinceEvent10)                    \
   VALUE(cGame, int32_t, sinceFireRequest)                \
-  VALUE(cGame, bool, shotLanded)
+  VALUE(cGame, bool, shotLanded)                         \
+  PLIMORA_STATICS_cGame_level_hud(REF, VALUE)
+
+// The HUD (game/level/hud.cpp): hudFrameActor, hudTimerActor (the clock at the danger line),
+// hudGoalFrameActor, hudGoalActor and bossHealthIcons (cActor[3], left to right);
+// hudTimeChars, char[5] "mm:ss"; hudGoalText, hudStageText, levelLabel and timeText its texts;
+// hudScore the score shown, hudProgress the progress bar's percent, bossIconCount 0..3,
+// hudTimerBlink the board's danger flag; numberFormatKind the score's separator kind.
+// bannerX: the banner's x in 8.8. meterActor3, meterActor4 and meterCount..meterCount4: the
+// other meters and the four meters' counters. comboThresholds: ascending streak lengths of the
+// streak label's tiers, {2, 4, 6, 9} from the first HUD on. The reserved goal slots, emptied
+// by releaseGoalActors: goalSlotActor, goalSlotActorsA..C, goalSlotCount, goalSlotValuesA, B.
+#define PLIMORA_STATICS_cGame_level_hud(REF, VALUE) \
+  REF(cGame, cActor, hudFrameActor)                 \
+  REF(cGame, cActor, hudTimerActor)                 \
+  REF(cGame, cActor, hudGoalFrameActor)             \
+  REF(cGame, cActor, hudGoalActor)                  \
+  REF(cGame, ObjectArray, bossHealthIcons)          \
+  REF(cGame, CharArray, hudTimeChars)               \
+  REF(cGame, String, hudGoalText)                   \
+  REF(cGame, String, hudStageText)                  \
+  REF(cGame, String, levelLabel)                    \
+  REF(cGame, String, timeText)                      \
+  VALUE(cGame, int32_t, hudScore)                   \
+  VALUE(cGame, int32_t, hudProgress)                \
+  VALUE(cGame, int32_t, bossIconCount)              \
+  VALUE(cGame, int8_t, hudTimerBlink)               \
+  VALUE(cGame, int32_t, numberFormatKind)           \
+  VALUE(cGame, int32_t, bannerX)                    \
+  REF(cGame, cActor, meterActor3)                   \
+  REF(cGame, cActor, meterActor4)                   \
+  VALUE(cGame, int32_t, meterCount)                 \
+  VALUE(cGame, int32_t, meterCount2)                \
+  VALUE(cGame, int32_t, meterCount3)                \
+  VALUE(cGame, int32_t, meterCount4)                \
+  REF(cGame, IntArray, comboThresholds)             \
+  REF(cGame, cActor, goalSlotActor)                 \
+  REF(cGame, ObjectArray, goalSlotActorsA)          \
+  REF(cGame, ObjectArray, goalSlotActorsB)          \
+  REF(cGame, ObjectArray, goalSlotActorsC)          \
+  VALUE(cGame, int32_t, goalSlotCount)              \
+  REF(cGame, IntArray, goalSlotValuesA)             \
+  REF(cGame, IntArray, goalSlotValuesB)

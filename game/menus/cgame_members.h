@@ -171,7 +171,6 @@
   static void paintTitleAndEntry();
   static void setExtraLevelCell(int32_t cell);
   static int32_t currentHiddenAward();
-  static void paintScene();
   // Until the carousel lands: its entries laid out as rows (listItemPositions, listRowTops,
   // listRowBottoms) and painted as a plain list under the title.
   static void setupCarousel(int32_t listId, int32_t spacing);

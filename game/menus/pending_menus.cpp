@@ -52,7 +52,6 @@ void cGame::setExtraLevelCell(int32_t) {}
 int32_t cGame::currentHiddenAward() {
   return 0;
 }
-void cGame::paintScene() {}
 
 // ---- The carousel as a plain list ----------------------------------------------------------
 

@@ -11,8 +11,6 @@ void cGame::releaseSlotActors() {}
 void cGame::releaseFlyerActors() {}
 void cGame::releaseWalkerActors() {}
 void cGame::releaseObjectList() {}
-void cGame::releaseGoalActors() {}
-void cGame::releaseHudActors() {}
 void cGame::releaseShotPreview() {}
 void cGame::resetSlotActors() {}
 
@@ -27,7 +25,6 @@ void cGame::createShotActors() {}
 void cGame::createAuxShotActors() {}
 void cGame::createLevelEndActors() {}
 void cGame::createLevelGuide() {}
-void cGame::createHudActors() {}
 void cGame::createLevelProps() {}
 
 // ---- Board ------------------------------------------------------------------------------------

@@ -51,8 +51,22 @@ class String;
 
 // Read by the scene's painters: frameMod5, the world update's frame counter modulo 5;
 // lessonPhase, the lesson script's phase 0..4, and currentObjective, its step, whose
-// objective marker (flag 0x20 << step) lights a bubble.
+// objective marker (flag 0x20 << step) lights a bubble; lessonMessages and
+// lessonMessageValues, per step a pair whose second entry is its hint text (-1 none) and
+// the hint's y. weakPointEmitters, int[6], and feeder: the ring boss's particle emitters (-1
+// none). The play-area bands (game/world/scene_paint.cpp): bandTop in pixels, bandY0 ..
+// bandY75 and pairTopY in 16.16.
 #define PLIMORA_STATICS_cGame_world_scene(REF, VALUE) \
   VALUE(cGame, int32_t, frameMod5)                    \
   VALUE(cGame, int32_t, lessonPhase)                  \
-  VALUE(cGame, int32_t, currentObjective)
+  VALUE(cGame, int32_t, currentObjective)             \
+  REF(cGame, IntArray, lessonMessages)                \
+  REF(cGame, IntArray, lessonMessageValues)           \
+  REF(cGame, IntArray, weakPointEmitters)             \
+  VALUE(cGame, int32_t, feeder)                       \
+  VALUE(cGame, int32_t, bandTop)                      \
+  VALUE(cGame, int32_t, bandY0)                       \
+  VALUE(cGame, int32_t, bandY25)                      \
+  VALUE(cGame, int32_t, bandY50)                      \
+  VALUE(cGame, int32_t, bandY75)                      \
+  VALUE(cGame, int32_t, pairTopY)

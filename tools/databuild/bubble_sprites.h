@@ -32,6 +32,8 @@ inline constexpr int kChangeSteps = 10;    // frames of change animations 0 and 
 inline constexpr int kBadgeFrame = 5;
 
 SpriteData BubbleSprite();
+// Pack 96 entry 0 (slot 26), the chains of hanging bunches (tools/databuild/chain_art.cpp).
+SpriteData ChainSprite();
 SpriteData ChangeSprite();
 SpriteData BadgeSprite();
 

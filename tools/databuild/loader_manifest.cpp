@@ -51,6 +51,7 @@ std::vector<LoaderNeed> LoaderManifest() {
   needs.push_back({80, 5, kBubbleKindFrames, kBubbleKindFrames});
   needs.push_back({80, 3, 2 * kChangeSteps + 3, 5});
   needs.push_back({88, 1, kBadgeFrame + 1, 13, 7});
+  needs.push_back({96, 0, 5, 5, 1, 0, 1});
   return needs;
 }
 

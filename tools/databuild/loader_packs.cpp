@@ -47,13 +47,15 @@ std::vector<Pack> LoaderPacks() {
   // The board's own drawings over the plain tiles (tools/databuild/bubble_sprites.h).
   Pack hud = SpritePack(88, HudArt());
   hud.entries[1] = PackEntry::Lzma(0, WriteSprite(BadgeSprite()));
+  Pack features = SpritePack(96, FeatureArt());
+  features.entries[0] = PackEntry::Lzma(0, WriteSprite(ChainSprite()));
   return {SpritePack(63, BossArt()),
           std::move(common),
           SpritePack(67, CharacterArt()),
           std::move(map),
           std::move(scenery),
           std::move(hud),
-          SpritePack(96, FeatureArt()),
+          std::move(features),
           SpritePack(101, {BackdropArt()}),
           TablePack(130, {WriteByteTriples(HintRecords())}),
           TablePack(136, {WriteIndexedTriples(WorldInfoRecords())}),
