@@ -292,8 +292,7 @@ class String;
 // hudTimeChars, char[5] "mm:ss"; hudGoalText, hudStageText, levelLabel and timeText its texts;
 // hudScore the score shown, hudProgress the progress bar's percent, bossIconCount 0..3,
 // hudTimerBlink the board's danger flag; numberFormatKind the score's separator kind.
-// bannerX: the banner's x in 8.8. meterActor3, meterActor4 and meterCount..meterCount4: the
-// other meters and the four meters' counters. comboThresholds: ascending streak lengths of the
+// bannerX: the banner's x in 8.8. meterCount..meterCount4: the four meters' counters. comboThresholds: ascending streak lengths of the
 // streak label's tiers, {2, 4, 6, 9} from the first HUD on. The reserved goal slots, emptied
 // by releaseGoalActors: goalSlotActor, goalSlotActorsA..C, goalSlotCount, goalSlotValuesA, B.
 #define PLIMORA_STATICS_cGame_level_hud(REF, VALUE) \
@@ -313,8 +312,6 @@ class String;
   VALUE(cGame, int8_t, hudTimerBlink)               \
   VALUE(cGame, int32_t, numberFormatKind)           \
   VALUE(cGame, int32_t, bannerX)                    \
-  REF(cGame, cActor, meterActor3)                   \
-  REF(cGame, cActor, meterActor4)                   \
   VALUE(cGame, int32_t, meterCount)                 \
   VALUE(cGame, int32_t, meterCount2)                \
   VALUE(cGame, int32_t, meterCount3)                \

@@ -52,6 +52,12 @@ std::vector<LoaderNeed> LoaderManifest() {
   needs.push_back({80, 3, 2 * kChangeSteps + 3, 5});
   needs.push_back({88, 1, kBadgeFrame + 1, 13, 7});
   needs.push_back({96, 0, 5, 5, 1, 0, 1});
+  // The level scenery (spawnLevelActors): the sun and the moon of pack 85, and sprite sets A
+  // and B with an animation per piece and a palette per season.
+  needs.push_back({85, 0, 1, 1, 3});
+  needs.push_back({85, 1});
+  needs.push_back({265, 0, 4, 4, 4});
+  needs.push_back({266, 0, 6, 4, 4});
   return needs;
 }
 
