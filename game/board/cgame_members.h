@@ -187,6 +187,11 @@
   static void releaseLevelObjects();
   // The board's colour state.
   static void resetBoardColours();
+  // Text in font at percent per cent of its size (one line; drawPageScaled: a page of lines).
+  static void drawStringScaled(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                               int32_t x, int32_t y, int32_t anchor, int32_t percent);
+  static void drawPageScaled(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
+                             int32_t x, int32_t y, int32_t anchor, int32_t percent);
   // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
   static void resetLauncherPosition();

@@ -14,6 +14,8 @@ class ObjectArray;
 class ShortArray;
 class cActor;
 class cGame_CBubbleBunch;
+class javax_microedition_lcdui_Graphics;
+class String;
 
 // specialKinds .. boardShorts3: the board's tables of the maths pack (entry 0, in file order:
 // three short arrays, four byte arrays, one short array); specialKinds, the bubble kind of each

@@ -30,9 +30,15 @@
   static void paintPopup();
   static void paintPopupBody();
   static void paintPopupSoftKeys();
-  // A framed panel from the interface sprite of slot 12: corners and edges tiled under clip
-  // rectangles, the body by style (0 none, 1 filled); the clip is restored.
+
+  // ---- Framed boxes and the type-7 track (game/level/framed_box.cpp) ----
+  // A frame of any size from slot 12: four long edges, each cut to length by a clip, then the
+  // four corners; style 1 takes the second set of bottom pieces. The caller's clip stays.
   static void paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style);
+  // The box grown by 20 px across and 16 px down, over a fill of 0x77000000 (opaque black).
+  static void paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h);
+  // In level type 7: the visible rows of bunch templates on the track, newest first.
+  static void paintLevelType7Track();
 
   // ---- Popup texts (game/level/popup_text.cpp) ----
   // Text with a font of the sprite table: its palette when 0 <= palette < its palette count,

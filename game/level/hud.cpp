@@ -57,7 +57,8 @@ cActor* HudActor(int32_t anim, int32_t z, int32_t x = 0, int32_t y = 0) {
 bool HudRect(int32_t r, int32_t out[4]) {
   ASprite* hud = SpriteInSlot(kHudSlot);
   GameStatics* s = S();
-  if (!s->cGame_rectScratch || s->cGame_rectScratch->length < 4) s->cGame_rectScratch = NewIntArray(4);
+  if (!s->cGame_rectScratch || s->cGame_rectScratch->length < 4)
+    s->cGame_rectScratch = NewIntArray(4);
   if (!hud) return false;
   IntArray* scratch = s->cGame_rectScratch;
   hud->getFrameRect(kRectFrame, r, scratch, 0);
@@ -104,8 +105,8 @@ void cGame::createHudActors() {
   s->cGame_hudProgress = 0;
   s->cGame_hudTimerBlink = 0;
   s->cGame_hudFrameActor = HudActor(0, 100);
-  s->cGame_hudTimerActor = spawnActor(SpriteInSlot(kClockSlot), 0, 0, s->cGame_dangerLineY, 0,
-                                      200, kLoop, kClockLayer, 0);
+  s->cGame_hudTimerActor = spawnActor(SpriteInSlot(kClockSlot), 0, 0, s->cGame_dangerLineY, 0, 200,
+                                      kLoop, kClockLayer, 0);
   if (s->cGame_levelKind() == kBossLevel) {
     s->cGame_hudGoalFrameActor = HudActor(4, 200);
     s->cGame_hudGoalActor = HudActor(3, 300);
@@ -161,7 +162,7 @@ void cGame::releaseGoalActors() {
   GameStatics* s = S();
   Release(s->cGame_goalSlotActor);
   ObjectArray* lists[] = {s->cGame_goalSlotActorsA, s->cGame_goalSlotActorsB,
-                         s->cGame_goalSlotActorsC};
+                          s->cGame_goalSlotActorsC};
   for (ObjectArray* list : lists) {
     if (!list) continue;
     for (int32_t i = 0; i < list->length; i++) {
@@ -206,7 +207,8 @@ void cGame::updateHudTimer() {
   GameStatics* s = S();
   if (cActor* clock = s->cGame_hudTimerActor) {
     cActor::setPosition(clock, 0, s->cGame_dangerLineY);
-    const bool lit = s->cGame_hudTimerBlink && !s->cGame_levelOver && (s->cGame_levelTime & 127) < 64;
+    const bool lit =
+        s->cGame_hudTimerBlink && !s->cGame_levelOver && (s->cGame_levelTime & 127) < 64;
     cActor::setPalette(clock, lit ? 1 : 0);
   }
   const int32_t t = s->cGame_levelCountdown
@@ -272,8 +274,8 @@ void cGame::startSlidingBanner(int32_t x, int32_t y, bool fromBottom) {
 void cGame::updateSlidingBanner() {
   GameStatics* s = S();
   if (!s->cGame_bannerActor) return;
-  const int32_t step = static_cast<int32_t>(static_cast<int64_t>(s->cGame_frameTime) *
-                                            s->cGame_bannerSpeed / 1000);
+  const int32_t step =
+      static_cast<int32_t>(static_cast<int64_t>(s->cGame_frameTime) * s->cGame_bannerSpeed / 1000);
   if (s->cGame_bannerFromBottom) {
     s->cGame_bannerY -= step;
     if (s->cGame_bannerY < s->cGame_bannerEndY) s->cGame_bannerY = s->cGame_bannerEndY;
@@ -317,7 +319,8 @@ void cGame::setHudMeterAnims(bool won) {
   if (s->cGame_meterActor2) cActor::setAnimation(s->cGame_meterActor2, won ? 20 : 16, kLoop, true);
   const int32_t r = s->cGame_gameRandom() ? s->cGame_gameRandom()->nextInt() : 0;
   const int32_t pick = static_cast<int32_t>(std::llabs(static_cast<int64_t>(r)) % 2);
-  if (s->cGame_meterActor) cActor::setAnimation(s->cGame_meterActor, won ? 8 : 5 + pick, kLoop, true);
+  if (s->cGame_meterActor)
+    cActor::setAnimation(s->cGame_meterActor, won ? 8 : 5 + pick, kLoop, true);
   if (won && s->cGame_meterActor3) cActor::setAnimation(s->cGame_meterActor3, 2, kLoop, true);
 }
 

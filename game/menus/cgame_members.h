@@ -162,7 +162,6 @@
   static void updatePagedList();
   static void paintPagedListBox();
   static void paintInfoPanel(int32_t y);
-  static void paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h);
   static void setupMainMenu();
   static void updateMenuCharacter();
   static bool checkSecretTaps();
@@ -171,6 +170,12 @@
   static void paintTitleAndEntry();
   static void setExtraLevelCell(int32_t cell);
   static int32_t currentHiddenAward();
+  // The clip centred on the screen, growing with the screen transition's time.
+  static void setZoomClip();
+  // The results table of the level-end screen by panel (rows come with the results panels).
+  static void buildResultsPanelA();
+  static void buildResultsPanelB();
+  static void buildResultsPanelC();
   // Until the carousel lands: its entries laid out as rows (listItemPositions, listRowTops,
   // listRowBottoms) and painted as a plain list under the title.
   static void setupCarousel(int32_t listId, int32_t spacing);

@@ -39,7 +39,6 @@ void cGame::setPagedListLayout(int32_t) {}
 void cGame::updatePagedList() {}
 void cGame::paintPagedListBox() {}
 void cGame::paintInfoPanel(int32_t) {}
-void cGame::paintDimmedFramedBox(int32_t, int32_t, int32_t, int32_t) {}
 void cGame::setupMainMenu() {}
 void cGame::updateMenuCharacter() {}
 bool cGame::checkSecretTaps() {
@@ -49,6 +48,10 @@ void cGame::leaveScreen() {}
 void cGame::paintMapInfoPanel(int32_t) {}
 void cGame::paintTitleAndEntry() {}
 void cGame::setExtraLevelCell(int32_t) {}
+void cGame::setZoomClip() {}
+void cGame::buildResultsPanelA() {}
+void cGame::buildResultsPanelB() {}
+void cGame::buildResultsPanelC() {}
 int32_t cGame::currentHiddenAward() {
   return 0;
 }

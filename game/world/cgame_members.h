@@ -93,12 +93,19 @@
   // The current lesson step's hint in the popup (none: nothing); lessonPhase := 4.
   static void showNextCharacterLine();
 
+  // ---- The level-end screen and the results overlay (game/world/level_end.cpp) ----
+  // The screen for a level of type kind: soft keys off, the panel's background player, the
+  // hidden rating actor, the results table by kind (4: B, 2: C, any other: A) and a little
+  // bubble over every started 33 px of each value, right to left from the value's end.
+  static void buildLevelEndScreen(int32_t kind);
+  // By phase: 5 and 6 the level title, 16 the won or lost text, 21 the results table.
+  static void paintResultsOverlay();
+
   // ---- Scene painters not built yet (game/world/pending_world.cpp) ----
   static void paintLightBeams();
   static void paintAimLine();
   static void paintWaveText();
-  static void paintResultsOverlay();
-  static void paintLevelType7Track();
+  static void paintResultsTable();
 
   // ---- Level chooser (game/world/level_chooser.cpp) ----
   // State 8: the worlds as rows of level numbers; keys or a tap move the highlight, confirm

@@ -8,6 +8,7 @@
 class ASprite;
 class ByteArray;
 class IntArray;
+class MQLibPlayer;
 class cActor;
 class ObjectArray;
 class ShortArray;
@@ -50,7 +51,8 @@ class String;
   VALUE(cGame, int32_t, dangerLineY)            \
   VALUE(cGame, int32_t, previousRating)         \
   PLIMORA_STATICS_cGame_world_build(REF, VALUE) PLIMORA_STATICS_cGame_world_actors(REF, VALUE) \
-      PLIMORA_STATICS_cGame_world_scene(REF, VALUE)
+      PLIMORA_STATICS_cGame_world_scene(REF, VALUE) PLIMORA_STATICS_cGame_world_level_end(REF, VALUE) \
+      PLIMORA_STATICS_cGame_world_phases(REF, VALUE)
 
 // The level build (game/world/level_build.cpp, stage_loading.cpp). layoutBubbleTotal: the
 // bubble records of the whole layout, every stage; stageBubbleTotal: those placed for the
@@ -180,3 +182,33 @@ class String;
   VALUE(cGame, int32_t, bandY50)                      \
   VALUE(cGame, int32_t, bandY75)                      \
   VALUE(cGame, int32_t, pairTopY)
+
+// The level-end screen (game/world/level_end.cpp): levelEndKind, the results panel shown (4,
+// 2 or any other); resultsBackPlayer, the panel's background (slot 33, looping); ratingActor,
+// the rating (slot 27, animation levelRating), in no layer and hidden until a panel shows it;
+// the results table, resultsLabels and resultsValues (String[], null: an empty cell),
+// resultsRowY (each row's y) and resultsValueX (the value column's right edge); resultsPlayers,
+// resultsPlayerCount of them, the little bubbles over the values. The info panel's reveal:
+// infoPanelTimer (ms before it starts), infoPanelShown items shown, infoPanelNextTime (ms to
+// the next) and infoPanelRevealing.
+#define PLIMORA_STATICS_cGame_world_level_end(REF, VALUE) \
+  VALUE(cGame, int32_t, levelEndKind)                     \
+  REF(cGame, MQLibPlayer, resultsBackPlayer)              \
+  REF(cGame, cActor, ratingActor)                         \
+  REF(cGame, ObjectArray, resultsLabels)                  \
+  REF(cGame, ObjectArray, resultsValues)                  \
+  REF(cGame, IntArray, resultsRowY)                       \
+  VALUE(cGame, int32_t, resultsValueX)                    \
+  REF(cGame, ObjectArray, resultsPlayers)                 \
+  VALUE(cGame, int32_t, resultsPlayerCount)               \
+  VALUE(cGame, int32_t, infoPanelTimer)                   \
+  VALUE(cGame, int32_t, infoPanelShown)                   \
+  VALUE(cGame, int32_t, infoPanelNextTime)                \
+  VALUE(cGame, bool, infoPanelRevealing)
+
+// The phase machine's clocks the overlay reads: phaseWait (ms of phases 5 and 6), phaseTimer
+// (ms of phases 10 to 21); levelRating, this play's rating 0..2.
+#define PLIMORA_STATICS_cGame_world_phases(REF, VALUE) \
+  VALUE(cGame, int32_t, phaseWait)                     \
+  VALUE(cGame, int32_t, phaseTimer)                    \
+  VALUE(cGame, int32_t, levelRating)

@@ -186,8 +186,8 @@ void cGame::paintChainColumn(ASprite* sprite, int32_t frame, int32_t x, int32_t 
   ClipToScreen();
 }
 
-void cGame::paintChainRow(ASprite* sprite, int32_t frame, int32_t xStart, int32_t y,
-                          int32_t xEnd, int32_t phase) {
+void cGame::paintChainRow(ASprite* sprite, int32_t frame, int32_t xStart, int32_t y, int32_t xEnd,
+                          int32_t phase) {
   Graphics* g = G();
   if (!g || !sprite) return;
   const int32_t step = sprite->getFrameWidth(frame);
@@ -240,8 +240,8 @@ void cGame::computePlayBands() {
   s->cGame_bandY75 = band(75);
   ASprite* chain = SpriteInSlot(kChainSlot);
   s->cGame_pairTopY = chain ? (chain->getFrameHeight(kChainTop) + chain->getFrameHeight(kChainEnd) +
-                               s->cGame_playTop + 18)
-                                  << 16
+                               s->cGame_playTop +
+                               18) << 16
                             : 0;
 }
 

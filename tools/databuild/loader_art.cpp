@@ -95,7 +95,7 @@ SpriteData DrawArtSprite(const ArtSprite& art) {
   for (size_t f = 0; f < art.frames.size(); f++) {
     s.modules.push_back(QuantisedModule(q, pictures, f));
     const ArtFrame& frame = art.frames[f];
-    const int x = art.panel ? 0 : -frame.width / 2, y = art.panel ? 0 : -frame.height / 2;
+    const int x = -frame.width / 2, y = -frame.height / 2;
     const SpriteFModule part[] = {{static_cast<int>(f), x, y, 0}};
     AddFrame(s, part, frame.rects);
   }
@@ -136,20 +136,9 @@ ArtSprite MapArt() {
 }
 
 
+// Entries 0, 1, 3 and 4 are the board's and the HUD's own drawings (tools/databuild/hud_sprites.h).
 std::vector<ArtSprite> HudArt() {
-  ArtSprite panel = Art(0x304060, 2, 2);
-  panel.panel = true;
-  const int right = 480 - kHudWallWidth;
-  panel.frames[1] = {480,
-                     kHudPanelHeight,
-                     {{0, 0, 480, kHudPanelHeight},
-                      {24, 8, 120, 24},
-                      {180, 8, 120, 24},
-                      {336, 8, 120, 24},
-                      {24, 36, 432, 20},
-                      {0, 0, kHudWallWidth, kHudPanelHeight},
-                      {right, 0, kHudWallWidth, kHudPanelHeight}}};
-  return {Art(0x8F5FAF, 2, 2),    Art(0x4FAFCF, 4, 4, 7), Art(0xAF8F3F, 2, 2), panel,
+  return {Art(0x8F5FAF, 2, 2),    Art(0x4FAFCF, 4, 4, 7), Art(0xAF8F3F, 2, 2), Art(0x304060, 2, 2),
           Art(0xCF4F4F, 4, 4, 2), Art(0x5F7FCF, 8, 8)};
 }
 

@@ -17,20 +17,21 @@ std::vector<LoaderNeed> LoaderManifest() {
       {76, 2, 1, 1, 7},
       {76, 3},
       {85, 2},
-      // The boot screens' own: the framed box's pieces (corners, edges, the two bodies), the
-      // question's buttons (frames 4 and 6, animation 3), the touch overlay (animations up to
-      // 15), and the plain tiles of slots 14 and 27.
-      {66, 4, 10},
+      // The boot screens' own: the framed box's pieces (corners, edges with their cut
+      // rectangles, the second bottom set), the question's buttons (frames 4 and 6,
+      // animation 3), the touch overlay (animations up to 15), and the plain tiles of slots
+      // 14 and 27.
+      {66, 4, 11, 1, 1, 4, 1},
       {66, 5},
       {66, 6, 7, 4},
       {66, 9},
       {66, 10, 1, 16},
       // Kind 2, the level: the HUD (frame 1 of entry 3 with the panel and its side walls),
       // the world strip (an animation per main world), the bosses, the portraits.
-      {88, 0},
+      {88, 0, 8},
       {88, 1, 1, 1, 7},
       {88, 2},
-      {88, 3, 2, 1, 1, 1, 7},
+      {88, 3, 9, 7, 1, 1, 7},
       {88, 4, 1, 1, 2},
       {88, 5, 1, 8},
       {63, 1, 1, 1, 2},

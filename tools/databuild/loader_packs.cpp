@@ -2,6 +2,7 @@
 #include "tools/databuild/loader_packs.h"
 
 #include "tools/databuild/bubble_sprites.h"
+#include "tools/databuild/hud_sprites.h"
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
@@ -57,6 +58,9 @@ std::vector<Pack> LoaderPacks() {
   // The board's own drawings over the plain tiles (tools/databuild/bubble_sprites.h).
   Pack hud = SpritePack(88, HudArt());
   hud.entries[1] = PackEntry::Lzma(0, WriteSprite(BadgeSprite()));
+  hud.entries[0] = PackEntry::Lzma(0, WriteSprite(TrackSprite()));
+  hud.entries[3] = PackEntry::Lzma(0, WriteSprite(HudSprite()));
+  hud.entries[4] = PackEntry::Lzma(0, WriteSprite(DangerLineSprite()));
   Pack features = SpritePack(96, FeatureArt());
   features.entries[0] = PackEntry::Lzma(0, WriteSprite(ChainSprite()));
   return {SpritePack(63, BossArt()),

@@ -40,7 +40,9 @@ class HudTest : public ActorTest {
     s->cGame_currentLevel = 0;
   }
   void Store(int32_t slot, ASprite* sprite) { s->cGame_spriteTable->elements()[slot] = sprite; }
-  static bool Shown(cActor* a) { return a && a->state != cActor::kFree && !(a->flags & cActor::kHidden); }
+  static bool Shown(cActor* a) {
+    return a && a->state != cActor::kFree && !(a->flags & cActor::kHidden);
+  }
 };
 
 std::string Chars(CharArray* c, int32_t n) {
@@ -54,7 +56,8 @@ TEST_F(HudTest, TheClockTextIsMinutesAndSecondsWrappingAt100Minutes) {
     int32_t seconds;
     const char* text;
   };
-  const Case kCases[] = {{0, "00:00"}, {59, "00:59"}, {61, "01:01"}, {5999, "99:59"}, {6000, "00:00"}};
+  const Case kCases[] = {
+      {0, "00:00"}, {59, "00:59"}, {61, "01:01"}, {5999, "99:59"}, {6000, "00:00"}};
   CharArray* out = NewCharArray(5);
   for (const Case& c : kCases) {
     cGame::formatTimeChars(c.seconds, out);
@@ -75,9 +78,8 @@ TEST_F(HudTest, TheClockShowsTheElapsedTimeOrTheCountdownsRestNeverBelowZero) {
     int32_t limit, time;
     const char* text;
   };
-  const Case kCases[] = {{false, 0, 75500, "01:15"},
-                         {true, 90000, 30000, "01:00"},
-                         {true, 90000, 95000, "00:00"}};
+  const Case kCases[] = {
+      {false, 0, 75500, "01:15"}, {true, 90000, 30000, "01:00"}, {true, 90000, 95000, "00:00"}};
   cGame::createHudActors();
   for (const Case& c : kCases) {
     s->cGame_levelCountdown = c.countdown;
@@ -97,8 +99,11 @@ TEST_F(HudTest, InDangerTheClockFlashesItsSecondPalette64MsOf128) {
     bool over;
     int32_t time, palette;
   };
-  const Case kCases[] = {{1, false, 1000, 1}, {1, false, 1063, 1}, {1, false, 1064, 0},
-                         {0, false, 1000, 0}, {1, true, 1000, 0}};
+  const Case kCases[] = {{1, false, 1024, 1},
+                         {1, false, 1087, 1},
+                         {1, false, 1088, 0},
+                         {0, false, 1024, 0},
+                         {1, true, 1024, 0}};
   cGame::createHudActors();
   for (const Case& c : kCases) {
     s->cGame_hudTimerBlink = c.blink;
@@ -115,9 +120,9 @@ TEST_F(HudTest, GoalActorsFollowTheLevelTypeAndBossLevelsGetThreeIcons) {
     int32_t kind, type;
     int32_t frameAnim, iconAnim;  // -1 none
   };
-  const Case kCases[] = {{1, 0, -1, -1}, {1, 1, -1, -1}, {1, 3, -1, -1}, {1, 8, -1, -1},
-                         {1, 4, 4, 1},   {1, 5, 4, 2},   {1, 7, 4, 2},   {1, 2, 4, -1},
-                         {3, 0, 4, 3}};
+  const Case kCases[] = {{1, 0, -1, -1}, {1, 1, -1, -1}, {1, 3, -1, -1},
+                         {1, 8, -1, -1}, {1, 4, 4, 1},   {1, 5, 4, 2},
+                         {1, 7, 4, 2},   {1, 2, 4, -1},  {3, 0, 4, 3}};
   for (const Case& c : kCases) {
     s->cGame_levelKind() = c.kind;
     s->cGame_levelType = c.type;
@@ -149,8 +154,10 @@ TEST_F(HudTest, BossIconsShowTheCountFromTheRight) {
     int32_t n;
     bool shown[3];
   };
-  const Case kCases[] = {{0, {false, false, false}}, {1, {false, false, true}},
-                         {3, {true, true, true}},    {7, {true, true, true}}};
+  const Case kCases[] = {{0, {false, false, false}},
+                         {1, {false, false, true}},
+                         {3, {true, true, true}},
+                         {7, {true, true, true}}};
   for (const Case& c : kCases) {
     cGame::setBossHealthIcons(c.n);
     for (int32_t i = 0; i < 3; i++) {

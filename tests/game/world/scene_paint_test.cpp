@@ -164,8 +164,8 @@ TEST_F(ScenePaintTest, PlayBandsStayInsideThePlayAreaForAnyTopPanel) {
     EXPECT_GT(s->cGame_bandY75, s->cGame_bandY50);
     EXPECT_GT(s->cGame_bandY50, s->cGame_bandY25);
     ASprite* chain = Slot(kChainSlot);
-    EXPECT_EQ(s->cGame_pairTopY,
-              (chain->getFrameHeight(0) + chain->getFrameHeight(4) + top + 18) << 16);
+    EXPECT_EQ(s->cGame_pairTopY, (chain->getFrameHeight(0) + chain->getFrameHeight(4) + top + 18)
+                                     << 16);
   }
 }
 
