@@ -18,6 +18,7 @@
 #include "tools/databuild/loader_packs.h"
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/maths_tables.h"
+#include "tools/databuild/menu_sprites.h"
 #include "tools/databuild/pack_writer.h"
 #include "tools/databuild/particle_content.h"
 #include "tools/databuild/particle_definitions_writer.h"
@@ -115,8 +116,13 @@ Pack UiPack() {
   Pack pack{ConstantText(kUiPack), {}, {0}};
   const ArtSprite plain{0x5A7FA8};
   const std::vector<uint8_t> sprites[] = {
-      WriteSprite(SparkleSprite()),  {}, {}, {}, WriteSprite(BoxPiecesSprite()),
-      WriteSprite(DrawArtSprite(plain)), WriteSprite(PopupButtonSprite()), {}, {},
+      WriteSprite(SparkleSprite()),
+      // The menu screens' map panel, markers and pages.
+      WriteSprite(MapPanelSprite()), WriteSprite(MapMarkerSprite()), WriteSprite(MapPageSprite()),
+      WriteSprite(BoxPiecesSprite()),
+      WriteSprite(DrawArtSprite(plain)), WriteSprite(PopupButtonSprite()),
+      // The game modes' pictures.
+      WriteSprite(GameModePictureSprite()), {},
       WriteSprite(DrawArtSprite(plain)), WriteSprite(OverlaySprite())};
   for (const std::vector<uint8_t>& sprite : sprites) {
     pack.entries.push_back(sprite.empty() ? PackEntry::Empty() : PackEntry::Lzma(0, sprite));

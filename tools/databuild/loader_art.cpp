@@ -131,8 +131,9 @@ std::vector<ArtSprite> CharacterArt() {
   return art;
 }
 
+// The world-select screen's four marks and its cursor (animation 4).
 ArtSprite MapArt() {
-  return Art(0x5FA05F, 4, 4);
+  return Art(0x5FA05F, 5, 5);
 }
 
 
