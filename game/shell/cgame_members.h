@@ -130,9 +130,6 @@
   // The tap of this frame lies inside the screen less the touch margins.
   static bool isInsideMargins();
 
-  // ---- States still to come (game/shell/state_stand_ins.cpp) ----
-  static void stateScreen31(int32_t message);
-
   // ---- Loading state (game/shell/loading_state.cpp) ----
   // State 4: one step of the load job a frame under a progress bar, a tip or a level hint; a
   // finished job enters its follow-up state (the main menu, traced, when that has no handler

@@ -23,6 +23,10 @@ class String;
 // together. backgroundActors: six actors flying across the upper screen; per actor
 // backgroundElapsed, ms into its flight (negative: waiting), backgroundDuration its length,
 // backgroundStartY and backgroundEndY, and backgroundReverse, 1 when it flies right to left.
+// The ending scene (game/world/ending_scene.cpp): scenePhase 0..4; sceneClock ms since its
+// last step; sceneDialogue the phase's (text, speaker) pairs and sceneDialogueIndex the next
+// pair; sceneScript the phase's records of (wait ms, actor, animation, mode) and
+// sceneScriptIndex the next record's first value; sceneTextHidden: phase 4 draws no text.
 // chooserWorld: the level chooser's world 0..10, -1 outside it. launchState: the state that
 // started the current screen or level, which later screens read to know where back leads.
 #define PLIMORA_STATICS_cGame_world(REF, VALUE) \
@@ -46,4 +50,11 @@ class String;
   VALUE(cGame, int32_t, chainAwardCount)        \
   VALUE(cGame, int32_t, levelTime)              \
   VALUE(cGame, int32_t, dangerLineY)            \
-  VALUE(cGame, int32_t, previousRating)
+  VALUE(cGame, int32_t, previousRating)         \
+  VALUE(cGame, int32_t, scenePhase)             \
+  VALUE(cGame, int32_t, sceneClock)             \
+  REF(cGame, IntArray, sceneDialogue)           \
+  VALUE(cGame, int32_t, sceneDialogueIndex)     \
+  REF(cGame, IntArray, sceneScript)             \
+  VALUE(cGame, int32_t, sceneScriptIndex)       \
+  VALUE(cGame, bool, sceneTextHidden)

@@ -19,15 +19,15 @@ namespace {
 // two for the character slot, whose entry follows the sprite set.
 const std::map<int, std::vector<std::pair<int, int>>>& LayoutSlotSources() {
   static const std::map<int, std::vector<std::pair<int, int>>> sources = {
-      {10, {{66, 1}}},  // the level map's panel (kind 6)
-      {11, {{66, 2}}},  // its markers
-      {62, {{66, 3}}},  // its pages
-      {13, {{68, 0}}},  // the world-select screen (the boot load)
+      {10, {{66, 1}}},           // the level map's panel (kind 6)
+      {11, {{66, 2}}},           // its markers
+      {62, {{66, 3}}},           // its pages
+      {13, {{68, 0}}},           // the world-select screen (the boot load)
       {15, {{67, 2}, {67, 5}}},  // the characters (kinds 12 and 16)
-      {18, {{66, 7}}},  // the game modes' pictures (kind 5)
-      {19, {{65, 4}}},  // the viewer's pictures (kinds 5 and 13)
-      {31, {{65, 3}}},  // the value arrows (the boot load)
-      {34, {{65, 1}}},  // the extra levels' preview (kind 8)
+      {18, {{66, 7}}},           // the game modes' pictures (kind 5)
+      {19, {{65, 4}}},           // the viewer's pictures (kinds 5 and 13)
+      {31, {{65, 3}}},           // the value arrows (the boot load)
+      {34, {{65, 1}}},           // the extra levels' preview (kind 8)
   };
   return sources;
 }
@@ -102,6 +102,15 @@ std::vector<LoaderNeed> LoaderManifest() {
   for (int e = 0; e < 7; e++) needs.push_back({96, e, 1, 1, e == 2 ? 8 : 1});
   for (int e = 0; e < 6; e++) needs.push_back({67, e});
   AddLayoutNeeds(needs);
+  // The ending scene (kind 11 and the sprites it keeps): the characters up to animation 20,
+  // the scenery up to 22, the rising bubble's 28 and 46, the banner's 1, 15 and 16, the boss
+  // pack's first entry up to 6, and the background actors' 0 and 1.
+  for (int e = 0; e < 6; e++) needs.push_back({67, e, 1, 21});
+  needs.push_back({96, 4, 1, 23});
+  needs.push_back({80, 5, 1, 47});
+  needs.push_back({101, 0, 1, 17, 2});
+  needs.push_back({63, 0, 1, 7});
+  needs.push_back({80, 6, 1, 2});
   return needs;
 }
 

@@ -56,5 +56,10 @@ std::vector<ArtSprite> BootEffectArt();
 inline constexpr int kHudPanelHeight = 64;
 inline constexpr int kHudWallWidth = 16;
 inline constexpr int kBackdropAnimations = 20;
+// The animations the ending scene plays: the characters' up to 20, the scenery's (pack 96
+// entry 4) up to 22 and the boss pack's entry 0 up to 6.
+inline constexpr int kCharacterAnimations = 21;
+inline constexpr int kSceneryAnimations = 23;
+inline constexpr int kSceneBossAnimations = 7;
 
 }  // namespace databuild

@@ -15,7 +15,7 @@ constexpr int kMapPages = 2;
 constexpr int kScreenWidth = 480, kScreenHeight = 800;
 // The game modes' hot areas (width, height): each picture fills its area above its name.
 constexpr int kHotAreaSizes[5][2] = {{100, 220}, {118, 162}, {218, 92}, {116, 150}, {116, 196}};
-constexpr int kNameBand = 30;  // px at the bottom of a hot area left to its name
+constexpr int kNameBand = 30;   // px at the bottom of a hot area left to its name
 constexpr int kStripWidth = 8;  // a page is one gradient strip repeated across the screen
 
 ArtSprite Frames(uint32_t colour, std::vector<ArtFrame> frames, int palettes = 1) {

@@ -52,9 +52,19 @@ class BootToChooserTest : public FileRootsTest {
  protected:
   std::vector<std::string> Args(int frames, const fs::path& shot, const fs::path& trace,
                                 const std::string& save) {
-    return {"--fixed-clock", "--save", (base_ / save).string(), "--data", PLIMORA_DATA_PATH,
-            "--input", PLIMORA_E2E_DIR "/boot_to_chooser.input", "--frames",
-            std::to_string(frames), "--screenshot", shot.string(), "--trace", trace.string()};
+    return {"--fixed-clock",
+            "--save",
+            (base_ / save).string(),
+            "--data",
+            PLIMORA_DATA_PATH,
+            "--input",
+            PLIMORA_E2E_DIR "/boot_to_chooser.input",
+            "--frames",
+            std::to_string(frames),
+            "--screenshot",
+            shot.string(),
+            "--trace",
+            trace.string()};
   }
   // The script run headless for `frames` frames, each run on a fresh save root; its
   // screenshot's pixels, and its trace and PNG file when asked.
@@ -70,8 +80,8 @@ class BootToChooserTest : public FileRootsTest {
     if (png) *png = ProgramProcess::ReadFile(shot.string());
     return ReadScreenshot(shot);
   }
-  static int32_t Count(const std::vector<uint16_t>& p, uint32_t rgb, int32_t x0 = 0,
-                       int32_t y0 = 0, int32_t x1 = kW, int32_t y1 = kH) {
+  static int32_t Count(const std::vector<uint16_t>& p, uint32_t rgb, int32_t x0 = 0, int32_t y0 = 0,
+                       int32_t x1 = kW, int32_t y1 = kH) {
     int32_t n = 0;
     for (int32_t y = y0; y < y1; y++) {
       for (int32_t x = x0; x < x1; x++) n += p[y * kW + x] == Rgb565(rgb);
