@@ -136,6 +136,13 @@ class Bubble : public Object {
   // The visited flag cleared on every bubble in play.
   static void clearVisitedAll();
 
+  // ---- Shot flight: game/board/board_seams.cpp until the shot's flight ----
+  // A shake kick of the bubble (its root's) toward direction, soft or strong.
+  void startShake(int32_t direction, bool soft);
+  // The bubble (its root) pops n sixteenths of a second from now; an earlier deadline stays;
+  // with stop its flight ends.
+  void schedulePop(int32_t n, bool stop);
+
   // ---- Pop effect: game/board/bubble_pop_effect.cpp ----
   // Posts 22, plays the pop's sound, and shows the pop (anim of sprite 35, mode 10, end event
   // 0x11A, counted in popAnimCount) with a particle burst in the bubble's colour; a compound

@@ -33,5 +33,4 @@ void cGame::createLevelProps() {}
 // ---- Board ------------------------------------------------------------------------------------
 void cGame::resetLauncherPosition() {}
 void cGame::allocTripleLists() {}
-void cGame::burstBunch(int32_t, int32_t) {}
 void cGame::resetEffects() {}

@@ -22,6 +22,10 @@
   static void createHudActors();
   static void createLevelProps();
 
+  // ---- World operations not built yet (game/world/pending_world.cpp) ----
+  // A target bubble hit from `side` fills its slot (stand-in: nothing).
+  static void fillTargetSlot(Bubble* bubble, int32_t side);
+
   // ---- Level chooser (game/world/level_chooser.cpp) ----
   // State 8: the worlds as rows of level numbers; keys or a tap move the highlight, confirm
   // loads the level into the play state, back loads the main menu.
