@@ -135,6 +135,9 @@ class Bubble : public Object {
   // ---- Floods: game/board/bunch_flood.cpp ----
   // The visited flag cleared on every bubble in play.
   static void clearVisitedAll();
+  // Masks (mask) or unmasks the colours of the bubbles in play; silent changes the look at
+  // once. Every bubble is marked for a repaint.
+  static void setColourReveal(bool mask, bool silent);
 
   // ---- Pop effect: game/board/bubble_pop_effect.cpp ----
   // Posts 22, plays the pop's sound, and shows the pop (anim of sprite 35, mode 10, end event
