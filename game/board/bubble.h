@@ -135,6 +135,9 @@ class Bubble : public Object {
   // ---- Floods: game/board/bunch_flood.cpp ----
   // The visited flag cleared on every bubble in play.
   static void clearVisitedAll();
+  // Masks (mask) or unmasks the colours of the bubbles in play; silent changes the look at
+  // once. Every bubble is marked for a repaint.
+  static void setColourReveal(bool mask, bool silent);
 
   // ---- Shot flight: game/board/board_seams.cpp until the shot's flight ----
   // A shake kick of the bubble (its root's) toward direction, soft or strong.
