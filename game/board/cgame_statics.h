@@ -88,8 +88,8 @@ class cGame_CBubbleBunch;
 // where the last one landed (px); settleTimer, ms of calm after a landing before the danger
 // line counts; popsPending, something started to pop since the last landing; popStreak,
 // missStreak, landings in a row that did / did not start a pop; wallBounced, the shot
-// bounced off a wall; currentObjective, the lesson step 0..2, and objectiveFlags, byte[3], a
-// step's objective met. The level's tallies: matchCount, bigMatchCount (matches of five or
+// bounced off a wall; currentObjective, the lesson step 0..2 (its objectives met are the
+// world's objectiveFlags). The level's tallies: matchCount, bigMatchCount (matches of five or
 // more), bestMatchSize, burstCount (bursts and freed attachments that scored), handleHitCount
 // (handle hits of an accepted colour). rowParityShift: the row parity of a type-12 bunch's
 // edge columns.
@@ -104,7 +104,6 @@ class cGame_CBubbleBunch;
   VALUE(cGame, int32_t, missStreak)                      \
   VALUE(cGame, int8_t, wallBounced)                      \
   VALUE(cGame, int32_t, currentObjective)                \
-  REF(cGame, ByteArray, objectiveFlags)                  \
   VALUE(cGame, int32_t, matchCount)                      \
   VALUE(cGame, int32_t, bigMatchCount)                   \
   VALUE(cGame, int32_t, bestMatchSize)                   \
