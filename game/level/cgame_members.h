@@ -33,6 +33,9 @@
   // A framed panel from the interface sprite of slot 12: corners and edges tiled under clip
   // rectangles, the body by style (0 none, 1 filled); the clip is restored.
   static void paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style);
+  // The framed box of style 1 grown by 20 px left and right and 16 px above and below,
+  // over a black fill of the same rectangle: a one-line text's highlight.
+  static void paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h);
 
   // ---- Popup texts (game/level/popup_text.cpp) ----
   // Text with a font of the sprite table: its palette when 0 <= palette < its palette count,

@@ -157,6 +157,9 @@
   // The play field's side walls from the HUD sprite, the boss, the event queue emptied, the
   // level's rules, counters and actors made, the banner released; play phase 0.
   static void loadLevelItems();
+  // Slots 15 to 17 emptied and loaded again from the chosen sprite set (spriteSetOption), when
+  // the set loaded is another one.
+  static void reloadOptionSprites();
 
   // ---- Loader sprites (game/shell/loader_resources.cpp) ----
   // Entry of the open pack with the palette mask; cache 0 builds no Images. flag is unused.

@@ -134,9 +134,12 @@ std::vector<ArtSprite> CharacterArt() {
   return art;
 }
 
-// The world-select screen's four marks and its cursor (animation 4).
+// The world-select screen's four marks and its cursor (animation 4); frame 78 is the mark on
+// the world the cursor walks to, the frames between are small dots.
 ArtSprite MapArt() {
-  return Art(0x5FA05F, 5, 5);
+  ArtSprite art = Art(0x5FA05F, kWorldTargetFrame + 1, 5);
+  for (int f = 5; f < kWorldTargetFrame; f++) art.frames[f] = {8, 8, {}};
+  return art;
 }
 
 std::vector<ArtSprite> HudArt() {

@@ -111,6 +111,10 @@ std::vector<LoaderNeed> LoaderManifest() {
   needs.push_back({101, 0, 1, 17, 2});
   needs.push_back({63, 0, 1, 7});
   needs.push_back({80, 6, 1, 2});
+  // The main menu's title ornament (slot 46: 1, 2 and 16; the character's stand and walks
+  // lie among the ending scene's); the world select's target mark (slot 13, frame 78).
+  needs.push_back({63, 0, 1, 17});
+  needs.push_back({68, 0, 79});
   // The level scenery (spawnLevelActors): the sun and the moon of pack 85, and sprite sets A
   // and B with an animation per piece and a palette per season.
   needs.push_back({85, 0, 1, 1, 3});

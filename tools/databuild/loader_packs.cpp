@@ -1,6 +1,7 @@
 // The loader's packs, entries LZMA-compressed (tables plain: they are a few bytes).
 #include "tools/databuild/loader_packs.h"
 
+#include "tools/databuild/critter_sprites.h"
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
@@ -53,7 +54,10 @@ std::vector<Pack> LoaderPacks() {
   // Entry 3 of the common pack is the menus' value arrows.
   Pack common = SpritePack(65, CommonArt());
   common.entries[3] = PackEntry::Lzma(0, WriteSprite(ValueArrowSprite()));
-  return {SpritePack(63, BossArt()),
+  // Entry 0 of the boss pack is the critters and the title's ornament.
+  Pack boss = SpritePack(63, BossArt());
+  boss.entries[0] = PackEntry::Lzma(0, WriteSprite(CritterSprite()));
+  return {std::move(boss),
           std::move(common),
           SpritePack(67, CharacterArt()),
           std::move(map),

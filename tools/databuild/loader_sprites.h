@@ -61,5 +61,7 @@ inline constexpr int kBackdropAnimations = 20;
 inline constexpr int kCharacterAnimations = 21;
 inline constexpr int kSceneryAnimations = 23;
 inline constexpr int kSceneBossAnimations = 7;
+// The world-select sprite's target mark.
+inline constexpr int kWorldTargetFrame = 78;
 
 }  // namespace databuild
