@@ -9,6 +9,7 @@
 #include "tools/databuild/archive_writer.h"
 #include "tools/databuild/bitmap_fonts.h"
 #include "tools/databuild/boot_sprites.h"
+#include "tools/databuild/bunch_decorations.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/effect_sprites.h"
 #include "tools/databuild/game_texts.h"
@@ -138,8 +139,8 @@ Pack TitlePack() {
 // The effect sprites of the boot load, entry e for sprite slot
 //   entry  0   1   2   3   4   5   6   7   8   9
 //   slot  36  29  38  39  35  25  24  23  48  37
-// Entry 4: the pop (slot 35); entry 5: the rising bubble (slot 25); the others the loader's
-// plain effect tiles.
+// Entry 4: the pop (slot 35); entry 5: the rising bubble (slot 25); entry 7: the bunches'
+// anchor (slot 23); the others the loader's plain effect tiles.
 Pack EffectsPack() {
   Pack pack{ConstantText(kEffectsPack), {}, {0}};
   const std::vector<ArtSprite> art = BootEffectArt();
@@ -151,6 +152,8 @@ Pack EffectsPack() {
   for (size_t e = 4; e < art.size(); e++) {
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
   }
+  // Entry 7 (slot 23): the bunches' rope anchor and side handle.
+  pack.entries[7] = PackEntry::Lzma(0, WriteSprite(BunchAnchorSprite()));
   return pack;
 }
 

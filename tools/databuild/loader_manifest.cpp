@@ -115,6 +115,18 @@ std::vector<LoaderNeed> LoaderManifest() {
   // lie among the ending scene's); the world select's target mark (slot 13, frame 78).
   needs.push_back({63, 0, 1, 17});
   needs.push_back({68, 0, 79});
+  // The bunches' decorations: the anchor's looks and ends in every palette (slot 23), the
+  // hub's rest and break (41), the spokes' stubs, spokes and breaks (42), the platform's frame
+  // 1 and its break (43), the lock's animations and the top's rectangle 3 (44), the chute's
+  // bubble window (51) and the carrier's flights and pushes with its parts (45).
+  needs.push_back({80, 7, 1, 8, 8});
+  needs.push_back({96, 1, 1, 2});
+  needs.push_back({96, 2, 1, 20, 8});
+  needs.push_back({96, 3, 2, 3});
+  needs.push_back({96, 4, 1, 23, 1, 0, 4});
+  needs.push_back({96, 5, 2, 2, 1, 0, 1});
+  needs.push_back({96, 5, 2, 2, 1, 1, 1});
+  needs.push_back({96, 6, 1, 15, 1, 0, 4});
   // The level scenery (spawnLevelActors): the sun and the moon of pack 85, and sprite sets A
   // and B with an animation per piece and a palette per season.
   needs.push_back({85, 0, 1, 1, 3});

@@ -1,6 +1,7 @@
 // The loader's packs, entries LZMA-compressed (tables plain: they are a few bytes).
 #include "tools/databuild/loader_packs.h"
 
+#include "tools/databuild/bunch_decorations.h"
 #include "tools/databuild/critter_sprites.h"
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
@@ -54,6 +55,13 @@ std::vector<Pack> LoaderPacks() {
   // Entry 3 of the common pack is the menus' value arrows.
   Pack common = SpritePack(65, CommonArt());
   common.entries[3] = PackEntry::Lzma(0, WriteSprite(ValueArrowSprite()));
+  // Entries 1 to 6 of the features pack are the bunches' decorations.
+  Pack features = SpritePack(96, FeatureArt());
+  const SpriteData decorations[] = {HubSprite(),  SpokeSprite(), PlatformSprite(),
+                                    LockSprite(), ChuteSprite(), CarrierSprite()};
+  for (int e = 1; e <= 6; e++) {
+    features.entries[e] = PackEntry::Lzma(0, WriteSprite(decorations[e - 1]));
+  }
   // Entry 0 of the boss pack is the critters and the title's ornament.
   Pack boss = SpritePack(63, BossArt());
   boss.entries[0] = PackEntry::Lzma(0, WriteSprite(CritterSprite()));
@@ -63,7 +71,7 @@ std::vector<Pack> LoaderPacks() {
           std::move(map),
           std::move(scenery),
           SpritePack(88, HudArt()),
-          SpritePack(96, FeatureArt()),
+          std::move(features),
           SpritePack(101, {BackdropArt()}),
           TablePack(130, {WriteByteTriples(HintRecords())}),
           TablePack(136, {WriteIndexedTriples(WorldInfoRecords())}),
