@@ -2,7 +2,8 @@
 // boot_to_chooser.input: six screenshots, one of each screen on the way (the logo on white, the
 // sound question's box and buttons, the loading bar, the title as its picture, the main menu's
 // list, the chooser's field, panel and highlight), the state changes in the trace in order, the
-// same chooser on a second run, and the same script in a real window under a virtual X server.
+// same chooser on a second run, and the same script in a real window under a virtual X server;
+// then the third level chosen there, loaded under its hint and played.
 #include <gtest/gtest.h>
 #include <png.h>
 
@@ -25,6 +26,7 @@ namespace fs = std::filesystem;
 constexpr int32_t kW = 480, kH = 800;
 constexpr int kLogoFrame = 50, kQuestionFrame = 125, kLoadingFrame = 152, kTitleFrame = 260;
 constexpr int kMenuFrame = 310, kChooserFrame = 420;
+constexpr int kChosenFrame = 448, kHintFrame = 690, kPlayFrame = 760;
 constexpr int32_t kPromptTop = 520;  // the title's blinking prompt and footer lie below
 constexpr int32_t kMenuRows = 6, kFirstRowY = 300, kRowPitch = 70;
 
@@ -178,6 +180,24 @@ TEST_F(BootToChooserTest, EveryScreenOnTheWayShowsAndTheChooserIsTheSameOnEveryR
   std::string again;
   Run(kChooserFrame, nullptr, &again);
   EXPECT_EQ(png, again);
+}
+
+// The script goes on from the chooser: right twice lights number 3 of the first row, fire loads
+// that level under its hint, which waits for fire before the level plays.
+TEST_F(BootToChooserTest, TheThirdLevelIsChosenLoadedUnderItsHintAndPlayed) {
+  const PixelBox highlight = BoxOf(Run(kChosenFrame), 0x222222);
+  EXPECT_NEAR((highlight.left + highlight.right) / 2, 139 + 2 * 22, 3) << "number 3";
+  EXPECT_NEAR((highlight.top + highlight.bottom) / 2, 106, 3);
+
+  std::string waiting, played;
+  Run(kHintFrame, &waiting);
+  const size_t asked = waiting.find("state 8 -> 4 (load kind 2)");
+  ASSERT_NE(asked, std::string::npos) << waiting;
+  EXPECT_EQ(waiting.find("state 4 -> ", asked), std::string::npos) << "the hint waits";
+  Run(kPlayFrame, &played);
+  const size_t loaded = played.find("state 8 -> 4 (load kind 2)");
+  ASSERT_NE(loaded, std::string::npos) << played;
+  EXPECT_NE(played.find("state 4 -> 17", loaded), std::string::npos) << played;
 }
 
 // The same script in a real window: SDL's X11 driver under tests/host/run_under_xvfb.sh reaches
