@@ -2,6 +2,7 @@
 #include "tools/databuild/loader_packs.h"
 
 #include "tools/databuild/bunch_decorations.h"
+#include "tools/databuild/character_sprites.h"
 #include "tools/databuild/critter_sprites.h"
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
@@ -62,12 +63,18 @@ std::vector<Pack> LoaderPacks() {
   for (int e = 1; e <= 6; e++) {
     features.entries[e] = PackEntry::Lzma(0, WriteSprite(decorations[e - 1]));
   }
+  // Entries 0 to 5 of the characters pack are the player's characters.
+  Pack characters = SpritePack(67, CharacterArt());
+  const std::vector<SpriteData> figures = CharacterSprites();
+  for (size_t e = 0; e < figures.size(); e++) {
+    characters.entries[e] = PackEntry::Lzma(0, WriteSprite(figures[e]));
+  }
   // Entry 0 of the boss pack is the critters and the title's ornament.
   Pack boss = SpritePack(63, BossArt());
   boss.entries[0] = PackEntry::Lzma(0, WriteSprite(CritterSprite()));
   return {std::move(boss),
           std::move(common),
-          SpritePack(67, CharacterArt()),
+          std::move(characters),
           std::move(map),
           std::move(scenery),
           SpritePack(88, HudArt()),
