@@ -1,6 +1,8 @@
 // The board's operations whose concerns are not built yet: a bubble's flight and its picture,
 // the bunch pushes, the colour choices, a shot's landing and the level state that the board's
 // end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
+#include "game/board/board_seams.h"
+
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
@@ -11,8 +13,83 @@ void cGame::pickBunchColours(int32_t, int32_t) {}
 int32_t cGame::randomColorNotBunch7(int32_t) {
   return 0;
 }
-void cGame::onBubbleLanded(Bubble*, Bubble*, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::clearSceneryCounters() {}
 void cGame::releaseHudMeterActors() {}
 void cGame::releaseLevelObjects() {}
 void cGame::resetBoardColours() {}
+
+// ---- Stand-ins the shot's flight and the pops call, logged ------------------------------
+// Each stand-in does nothing but log its call (BoardSeamCalls) and gives a neutral answer;
+// the landing, the level objects, the bosses and the HUD replace them with their own.
+
+std::vector<BoardSeamCall>& BoardSeamCalls() {
+  static std::vector<BoardSeamCall> calls;
+  return calls;
+}
+
+namespace {
+
+int32_t Arg(const Bubble* bubble) {
+  return bubble ? bubble->index : -1;
+}
+int32_t Arg(int32_t v) {
+  return v;
+}
+
+template <class... Args>
+void Log(const char* name, Args... args) {
+  BoardSeamCalls().push_back({name, {Arg(args)...}});
+}
+
+}  // namespace
+
+void cGame::onBubbleLanded(Bubble* shot, Bubble* hitBubble, int32_t bunch, int32_t side,
+                           int32_t col, int32_t row) {
+  Log("onBubbleLanded", shot, hitBubble, bunch, side, col, row);
+}
+void cGame::releaseBubbleFromBunch(Bubble* bubble) {
+  Log("releaseBubbleFromBunch", bubble);
+}
+void cGame::releaseBunch(int32_t b) {
+  Log("releaseBunch", b);
+}
+void cGame::hitBunchHandle(int32_t b, int32_t handle, int32_t colour) {
+  Log("hitBunchHandle", b, handle, colour);
+}
+void cGame::pushBunch(int32_t b, int32_t px, int32_t py) {
+  Log("pushBunch", b, px, py);
+}
+bool cGame::shotHitsType5Bunch(int32_t x, int32_t y) {
+  Log("shotHitsType5Bunch", x, y);
+  return false;
+}
+void cGame::bubbleHitsType4Object(Bubble* bubble) {
+  Log("bubbleHitsType4Object", bubble);
+}
+void cGame::objectOnBubbleGone(Bubble* bubble) {
+  Log("objectOnBubbleGone", bubble);
+}
+void cGame::countSpecialBubble(Bubble* bubble) {
+  Log("countSpecialBubble", bubble);
+}
+void cGame::bubbleHitsFlyer(Bubble* bubble) {
+  Log("bubbleHitsFlyer", bubble);
+}
+void cGame::bubbleHitsWalker(Bubble* bubble) {
+  Log("bubbleHitsWalker", bubble);
+}
+void cGame::bubbleReachedGoal(Bubble* bubble) {
+  Log("bubbleReachedGoal", bubble);
+}
+void cGame::bossHitByBubble(Bubble* bubble) {
+  Log("bossHitByBubble", bubble);
+}
+void cGame::bossKind3WeakPointHit(Bubble* bubble) {
+  Log("bossKind3WeakPointHit", bubble);
+}
+void cGame::startSlidingBanner(int32_t x, int32_t y, bool fromBottom) {
+  Log("startSlidingBanner", x, y, fromBottom ? 1 : 0);
+}
+void cGame::showNextCharacterLine() {
+  Log("showNextCharacterLine");
+}

@@ -27,7 +27,8 @@ class cGame_CBubbleBunch;
   REF(cGame, ByteArray, boardBytes3)            \
   REF(cGame, ShortArray, boardShorts3)          \
   VALUE(cGame, int32_t, launcherX)              \
-  PLIMORA_STATICS_cGame_board_tracked(REF, VALUE) PLIMORA_STATICS_cGame_board_area(REF, VALUE)
+  PLIMORA_STATICS_cGame_board_tracked(REF, VALUE) PLIMORA_STATICS_cGame_board_area(REF, VALUE) \
+      PLIMORA_STATICS_cGame_board_flight(REF, VALUE)
 
 // The rising bubble a spent special bubble sets off (game/board/actor_spawn.cpp), in 8.8
 // pixels: trackedX, trackedY its place; trackedSpeed its upward and trackedVelocityX its
@@ -81,3 +82,28 @@ class cGame_CBubbleBunch;
   REF(cGame, ObjectArray, bunchTemplateRow)             \
   REF(cGame, ObjectArray, bunchTemplateKind)            \
   REF(cGame, ObjectArray, bunchTemplateFlags)
+
+// The shot's flight and the bubble update (game/board/shot_flight.cpp): shotColour, the flying
+// shot's colour, copied every frame; shotSide, 3 or 0 by the shot's vx once it went below
+// bandTop (the carriers read it); wallBounced, a shot bounced off a side wall; wallBounceCount,
+// shots that bounced, each counted at its first bounce; lastPopX, lastPopY, the pixel place of
+// the last bubble that popped (free flyers excepted); bombPopCount, bombs of kinds 7, 8 and 9
+// that went off; popsPending, a pop was scheduled since the last landing. Read here and set
+// by others: settleTimer, ms of calm after a landing, which holds the danger line off;
+// shotSpeed, the launcher's shot speed in px/s; bandTop, the play bands' top row in pixels;
+// bubblesMoved and bubbleUpdateStart, the bubbles that moved this frame and the pool index at
+// which the next frame's bubble updates start (both raised by each bubble that moved).
+#define PLIMORA_STATICS_cGame_board_flight(REF, VALUE) \
+  VALUE(cGame, int32_t, shotColour)                     \
+  VALUE(cGame, int32_t, shotSide)                       \
+  VALUE(cGame, int8_t, wallBounced)                     \
+  VALUE(cGame, int32_t, wallBounceCount)                \
+  VALUE(cGame, int32_t, lastPopX)                       \
+  VALUE(cGame, int32_t, lastPopY)                       \
+  VALUE(cGame, int32_t, bombPopCount)                   \
+  VALUE(cGame, int8_t, popsPending)                     \
+  VALUE(cGame, int32_t, settleTimer)                    \
+  VALUE(cGame, int32_t, shotSpeed)                      \
+  VALUE(cGame, int32_t, bandTop)                        \
+  VALUE(cGame, int32_t, bubblesMoved)                   \
+  VALUE(cGame, int32_t, bubbleUpdateStart)
