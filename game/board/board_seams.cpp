@@ -1,4 +1,4 @@
-// The board's operations whose concerns are not built yet: a bubble's flight and its picture,
+// The board's operations whose concerns are not built yet: a bubble's picture,
 // the bunch pushes, the colour choices, a shot's landing and the level state that the board's
 // end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
 #include "game/board/board_seams.h"
@@ -6,7 +6,6 @@
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
-void Bubble::update() {}
 void Bubble::paint() {}
 void cGame::nudgeBunch(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::pickBunchColours(int32_t, int32_t) {}
