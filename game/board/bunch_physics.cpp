@@ -23,7 +23,7 @@ constexpr int32_t kSpinLimit = 46080;
 constexpr int32_t kQuarterTurn = 64;  // of the 256-step circle
 constexpr int32_t kHalfTurn = 128;
 constexpr int32_t kTurn = 256;
-constexpr int32_t kFullAngle = 360 << 8;  // 8.8 degrees
+constexpr int32_t kFullAngle = 360 << 8;   // 8.8 degrees
 constexpr int32_t kHalfColumn = 0x128000;  // 18.5 px
 constexpr int32_t kRowHeight = 33 << 16;
 constexpr int32_t kRim = 18;    // a bubble's radius in pixels
@@ -147,8 +147,8 @@ void cGame::resolveBunchCollision(int32_t a, int32_t b, int32_t px, int32_t py) 
     return;
   }
   const int64_t ds = int64_t{first->spin} - second->spin;
-  const bool closing = (ds < 0 && first->centreX < second->centreX) ||
-                       (ds >= 1 && first->centreX > second->centreX);
+  const bool closing =
+      (ds < 0 && first->centreX < second->centreX) || (ds >= 1 && first->centreX > second->centreX);
   if (!closing || first->count < 1 || second->count < 1) return;
   const int64_t ia = 256 / first->count, ib = 256 / second->count;
   if (ia + ib == 0) return;
@@ -228,8 +228,8 @@ bool cGame::isCellClearOfOtherBunches(int32_t b, int32_t col, int32_t row) {
     if (cx < left || cx > right || cy < top || cy > bottom) continue;
     for (int32_t i = 0; i < bunchMemberCount(other); i++) {
       Bubble* m = Member(other, i);
-      if (m && rectsOverlap(m->pixelX - kRim, m->pixelX + kRim, m->pixelY - kRim,
-                            m->pixelY + kRim, cx - kRim, cx + kRim, cy - kRim, cy + kRim)) {
+      if (m && rectsOverlap(m->pixelX - kRim, m->pixelX + kRim, m->pixelY - kRim, m->pixelY + kRim,
+                            cx - kRim, cx + kRim, cy - kRim, cy + kRim)) {
         return false;
       }
     }

@@ -14,8 +14,8 @@ namespace {
 
 constexpr int32_t kDampingStep = 100;  // ms
 constexpr int32_t kSpinLimit = 0x80000;
-constexpr int32_t kOnePixel = 256;   // of the 24.8 offset
-constexpr int32_t kRestSpin = 64;    // a quarter of the fixed-point one
+constexpr int32_t kOnePixel = 256;  // of the 24.8 offset
+constexpr int32_t kRestSpin = 64;   // a quarter of the fixed-point one
 
 }  // namespace
 

@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr int32_t kOffScreen = 37;  // px past an edge: the bubble is gone
-constexpr int32_t kPiercing = 28;   // the shot that pops what it passes
+constexpr int32_t kOffScreen = 37;           // px past an edge: the bubble is gone
+constexpr int32_t kPiercing = 28;            // the shot that pops what it passes
 constexpr double kFallGravity = 26738688.0;  // 408 px/s^2
 constexpr int32_t kWallSound = 17;
 constexpr int32_t kSparkReach = 30;  // px from the wall to the second spark
@@ -72,8 +72,8 @@ void WallSparks(Bubble* shot, bool leftWall, int32_t stepBefore) {
   const int32_t a = cGame::atan2To1024(shot->vy, stepBefore);
   const int32_t dx = (kSparkReach * cGame::sin1024(a + 256)) >> 16;
   const int32_t dy = (-kSparkReach * cGame::sin1024(a + 512)) >> 16;
-  cGame::spawnActor(s->cGame_wallHitSprite, 0, wallX + dx, y + dy, 1, 0, kSparkMode,
-                    kSparkLayer, 0);
+  cGame::spawnActor(s->cGame_wallHitSprite, 0, wallX + dx, y + dy, 1, 0, kSparkMode, kSparkLayer,
+                    0);
 }
 
 // The side walls reflect the shot; each bounce sounds, and the first of a shot is counted.

@@ -32,28 +32,54 @@ TEST_F(BunchPhysicsTest, TheSwingStepMovesFallsPullsAndDampsByTheTable) {
   // The anchor hangs at (240, 100) px; a bunch 200 px below it on a 300 px rope is slack.
   const int32_t x = 240 * kPx, y = 300 * kPx;
   const Case kCases[] = {
-      {"vx 1000 moves 40 in 40 ms", 40,
-       {x, y, 1000, 0, 0, 0, 300, 0}, {x + 40, y, 1000, kGravityAt40, 0, 0, 300, 40}, -100},
-      {"vx 24 moves nothing (960 / 1000)", 40,
-       {x, y, 24, 0, 0, 0, 300, 0}, {x, y, 24, kGravityAt40, 0, 0, 300, 40}, -100},
-      {"at rope length no pull and no turn", 40,
-       {x, y, 0, 0, 0, 500, 200, 0}, {x, y, 0, kGravityAt40, 20, 500, 200, 40}, 0},
-      {"spin 46081 is clamped", 0,
-       {x, y, 0, 0, 0, 46081, 300, 0}, {x, y, 0, 0, 0, 46080, 300, 0}, -100},
-      {"spin -46081 is clamped", 0,
-       {x, y, 0, 0, 0, -46081, 300, 0}, {x, y, 0, 0, 0, -46080, 300, 0}, -100},
-      {"timer 301: three damping steps", 40,
-       {x, y, 1000, 0, 0, 10000, 300, 261}, {x + 40, y, 856, 674266, 400, 7290, 300, 1}, -100},
-      {"timer 300: two damping steps", 40,
-       {x, y, 1000, 0, 0, 10000, 300, 260}, {x + 40, y, 902, 709754, 400, 8100, 300, 100}, -100},
+      {"vx 1000 moves 40 in 40 ms",
+       40,
+       {x, y, 1000, 0, 0, 0, 300, 0},
+       {x + 40, y, 1000, kGravityAt40, 0, 0, 300, 40},
+       -100},
+      {"vx 24 moves nothing (960 / 1000)",
+       40,
+       {x, y, 24, 0, 0, 0, 300, 0},
+       {x, y, 24, kGravityAt40, 0, 0, 300, 40},
+       -100},
+      {"at rope length no pull and no turn",
+       40,
+       {x, y, 0, 0, 0, 500, 200, 0},
+       {x, y, 0, kGravityAt40, 20, 500, 200, 40},
+       0},
+      {"spin 46081 is clamped",
+       0,
+       {x, y, 0, 0, 0, 46081, 300, 0},
+       {x, y, 0, 0, 0, 46080, 300, 0},
+       -100},
+      {"spin -46081 is clamped",
+       0,
+       {x, y, 0, 0, 0, -46081, 300, 0},
+       {x, y, 0, 0, 0, -46080, 300, 0},
+       -100},
+      {"timer 301: three damping steps",
+       40,
+       {x, y, 1000, 0, 0, 10000, 300, 261},
+       {x + 40, y, 856, 674266, 400, 7290, 300, 1},
+       -100},
+      {"timer 300: two damping steps",
+       40,
+       {x, y, 1000, 0, 0, 10000, 300, 260},
+       {x + 40, y, 902, 709754, 400, 8100, 300, 100},
+       -100},
       // 300 px straight down on a 100 px rope, turned a quarter: pulled up by 200 px of
       // stretch and turned back. In 32 bits the gravity and the turn pull would wrap.
-      {"dt 1000: gravity, rope pull and turn in 64 bits", 1000,
+      {"dt 1000: gravity, rope pull and turn in 64 bits",
+       1000,
        {x, 400 * kPx, 0, 0, 23040, 0, 100, 0},
-       {x, 400 * kPx, 0, -648473195, 23040, -46080, 100, 100}, 200},
+       {x, 400 * kPx, 0, -648473195, 23040, -46080, 100, 100},
+       200},
       // A rope of -5 leaves a bunch on its anchor stretched with no direction to pull in.
-      {"on the anchor nothing pulls", 40,
-       {x, 100 * kPx, 0, 0, 0, 0, -5, 0}, {x, 100 * kPx, 0, kGravityAt40, 0, 0, -5, 40}, 5},
+      {"on the anchor nothing pulls",
+       40,
+       {x, 100 * kPx, 0, 0, 0, 0, -5, 0},
+       {x, 100 * kPx, 0, kGravityAt40, 0, 0, -5, 40},
+       5},
   };
   cActor* anchor = Pooled(0);
   anchor->x = 240;
@@ -148,8 +174,8 @@ TEST_F(BunchPhysicsTest, OtherBunchesArePushedApartUnlessOneIsACarrier) {
   Placed(0, 0, 200, 300);
   Placed(1, 6, 300, 300);
   cGame::resolveBunchCollision(0, 1, 5, -6);
-  EXPECT_EQ(BoardSeamCalls(), (std::vector<BoardSeamCall>{{"pushBunch", {0, 5, -6}},
-                                                          {"pushBunch", {1, -5, 6}}}));
+  EXPECT_EQ(BoardSeamCalls(),
+            (std::vector<BoardSeamCall>{{"pushBunch", {0, 5, -6}}, {"pushBunch", {1, -5, 6}}}));
   BoardSeamCalls().clear();
   Placed(1, 5, 300, 300);
   cGame::resolveBunchCollision(0, 1, 5, -6);
@@ -163,7 +189,9 @@ TEST_F(BunchPhysicsTest, ExtentsAtATrialAngleLeaveTheAngleAndItsSinesAlone) {
   Attached(0, 1, 0);
   Attached(0, -1, 1);
   cGame_CBubbleBunch* bunch = Bunch(0);
-  auto extents = [&] { return std::make_tuple(bunch->minX, bunch->maxX, bunch->minY, bunch->maxY); };
+  auto extents = [&] {
+    return std::make_tuple(bunch->minX, bunch->maxX, bunch->minY, bunch->maxY);
+  };
   bunch->sin = 11;
   bunch->cos = 22;
   cGame::extentsAtAngle(0, 23040);
