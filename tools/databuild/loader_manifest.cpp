@@ -44,6 +44,8 @@ std::vector<LoaderNeed> LoaderManifest() {
   for (int e = 0; e < 10; e++) needs.push_back({80, e, 1, 1, e == 1 || e == 7 ? 8 : 1});
   for (int e = 0; e < 7; e++) needs.push_back({96, e, 1, 1, e == 2 ? 8 : 1});
   for (int e = 0; e < 6; e++) needs.push_back({67, e});
+  // The wall spark of a shot's bounce (slot 38): the flash and the spray, four frames each.
+  needs.push_back({80, 2, 8, 2});
   return needs;
 }
 
