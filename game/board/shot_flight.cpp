@@ -281,7 +281,7 @@ bool Bubble::sweepCollide(int32_t x, int32_t y, int32_t dx, int32_t dy) {
     const int64_t ox = int64_t{c->pixelX} - px, oy = int64_t{c->pixelY} - py;
     if (std::llabs(ox) > kSweepReach || std::llabs(oy) > kSweepReach) continue;
     if (ox * ox + oy * oy >= kSweepReach2) continue;
-    const int32_t m = std::max(std::abs(dx >> 16), std::abs(dy >> 16));
+    const int32_t m = static_cast<int32_t>(std::max(std::llabs(dx), std::llabs(dy)) >> 16);
     if (m < 1) continue;
     cGame_CBubbleBunch* bunch = cGame::getBunch(c->bunch);
     if (!bunch) continue;
