@@ -1,13 +1,12 @@
-// The board's operations whose concerns are not built yet: a bubble's picture,
-// the bunch pushes, the colour choices, a shot's landing and the level state that the board's
-// end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
+// The board's operations whose concerns are not built yet: a bubble's picture, the colour
+// choices, the level objects', the bosses' and the HUD's reactions, and the level state that
+// the board's end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
 #include "game/board/board_seams.h"
 
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
 void Bubble::paint() {}
-void cGame::nudgeBunch(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::pickBunchColours(int32_t, int32_t) {}
 int32_t cGame::randomColorNotBunch7(int32_t) {
   return 0;
@@ -19,7 +18,7 @@ void cGame::resetBoardColours() {}
 
 // ---- Stand-ins the shot's flight and the pops call, logged ------------------------------
 // Each stand-in does nothing but log its call (BoardSeamCalls) and gives a neutral answer;
-// the landing, the level objects, the bosses and the HUD replace them with their own.
+// the level objects, the bosses and the HUD replace them with their own.
 
 std::vector<BoardSeamCall>& BoardSeamCalls() {
   static std::vector<BoardSeamCall> calls;
@@ -42,26 +41,6 @@ void Log(const char* name, Args... args) {
 
 }  // namespace
 
-void cGame::onBubbleLanded(Bubble* shot, Bubble* hitBubble, int32_t bunch, int32_t side,
-                           int32_t col, int32_t row) {
-  Log("onBubbleLanded", shot, hitBubble, bunch, side, col, row);
-}
-void cGame::releaseBubbleFromBunch(Bubble* bubble) {
-  Log("releaseBubbleFromBunch", bubble);
-}
-void cGame::releaseBunch(int32_t b) {
-  Log("releaseBunch", b);
-}
-void cGame::hitBunchHandle(int32_t b, int32_t handle, int32_t colour) {
-  Log("hitBunchHandle", b, handle, colour);
-}
-void cGame::pushBunch(int32_t b, int32_t px, int32_t py) {
-  Log("pushBunch", b, px, py);
-}
-bool cGame::shotHitsType5Bunch(int32_t x, int32_t y) {
-  Log("shotHitsType5Bunch", x, y);
-  return false;
-}
 void cGame::bubbleHitsType4Object(Bubble* bubble) {
   Log("bubbleHitsType4Object", bubble);
 }

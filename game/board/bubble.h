@@ -137,6 +137,9 @@ class Bubble : public Object {
   // ---- Floods: game/board/bunch_flood.cpp ----
   // The visited flag cleared on every bubble in play.
   static void clearVisitedAll();
+  // Masks (mask) or unmasks the colours of the bubbles in play; silent changes the look at
+  // once. Every bubble is marked for a repaint.
+  static void setColourReveal(bool mask, bool silent);
 
   // ---- The shot's flight: game/board/shot_flight.cpp (pops: game/board/bubble_pops.cpp) ----
   // The swept hit test of the step from (x - dx, y - dy) to (x, y) (16.16): the first bunch

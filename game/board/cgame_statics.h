@@ -27,8 +27,7 @@ class cGame_CBubbleBunch;
   REF(cGame, ByteArray, boardBytes3)            \
   REF(cGame, ShortArray, boardShorts3)          \
   VALUE(cGame, int32_t, launcherX)              \
-  PLIMORA_STATICS_cGame_board_tracked(REF, VALUE) PLIMORA_STATICS_cGame_board_area(REF, VALUE) \
-      PLIMORA_STATICS_cGame_board_flight(REF, VALUE)
+  PLIMORA_STATICS_cGame_board_tracked(REF, VALUE) PLIMORA_STATICS_cGame_board_area(REF, VALUE)
 
 // The rising bubble a spent special bubble sets off (game/board/actor_spawn.cpp), in 8.8
 // pixels: trackedX, trackedY its place; trackedSpeed its upward and trackedVelocityX its
@@ -81,29 +80,54 @@ class cGame_CBubbleBunch;
   REF(cGame, ObjectArray, bunchTemplateCol)             \
   REF(cGame, ObjectArray, bunchTemplateRow)             \
   REF(cGame, ObjectArray, bunchTemplateKind)            \
-  REF(cGame, ObjectArray, bunchTemplateFlags)
+  REF(cGame, ObjectArray, bunchTemplateFlags)           \
+  PLIMORA_STATICS_cGame_board_landing(REF, VALUE)
+
+// A shot's landing and what follows it (game/board/landing.cpp, bunch_hits.cpp):
+// shotHasLanded, set by every landing; landedShotCount, the shots that landed; landX, landY,
+// where the last one landed (px); settleTimer, ms of calm after a landing before the danger
+// line counts; popsPending, something started to pop since the last landing; popStreak,
+// missStreak, landings in a row that did / did not start a pop; wallBounced, the shot
+// bounced off a wall; currentObjective, the lesson step 0..2 (its objectives met are the
+// world's objectiveFlags). The level's tallies: matchCount, bigMatchCount (matches of five or
+// more), bestMatchSize, burstCount (bursts and freed attachments that scored), handleHitCount
+// (handle hits of an accepted colour). rowParityShift: the row parity of a type-12 bunch's
+// edge columns.
+#define PLIMORA_STATICS_cGame_board_landing(REF, VALUE) \
+  VALUE(cGame, int8_t, shotHasLanded)                   \
+  VALUE(cGame, int32_t, landedShotCount)                \
+  VALUE(cGame, int32_t, landX)                          \
+  VALUE(cGame, int32_t, landY)                          \
+  VALUE(cGame, int32_t, settleTimer)                    \
+  VALUE(cGame, int8_t, popsPending)                     \
+  VALUE(cGame, int32_t, popStreak)                      \
+  VALUE(cGame, int32_t, missStreak)                     \
+  VALUE(cGame, int8_t, wallBounced)                     \
+  VALUE(cGame, int32_t, currentObjective)               \
+  VALUE(cGame, int32_t, matchCount)                     \
+  VALUE(cGame, int32_t, bigMatchCount)                  \
+  VALUE(cGame, int32_t, bestMatchSize)                  \
+  VALUE(cGame, int32_t, burstCount)                     \
+  VALUE(cGame, int32_t, handleHitCount)                 \
+  VALUE(cGame, int8_t, rowParityShift)                  \
+  PLIMORA_STATICS_cGame_board_flight(REF, VALUE)
 
 // The shot's flight and the bubble update (game/board/shot_flight.cpp): shotColour, the flying
 // shot's colour, copied every frame; shotSide, 3 or 0 by the shot's vx once it went below
-// bandTop (the carriers read it); wallBounced, a shot bounced off a side wall; wallBounceCount,
-// shots that bounced, each counted at its first bounce; lastPopX, lastPopY, the pixel place of
-// the last bubble that popped (free flyers excepted); bombPopCount, bombs of kinds 7, 8 and 9
-// that went off; popsPending, a pop was scheduled since the last landing. Read here and set
-// by others: settleTimer, ms of calm after a landing, which holds the danger line off;
-// shotSpeed, the launcher's shot speed in px/s; bandTop, the play bands' top row in pixels;
-// bubblesMoved and bubbleUpdateStart, the bubbles that moved this frame and the pool index at
-// which the next frame's bubble updates start (both raised by each bubble that moved).
+// bandTop (the carriers read it); wallBounceCount, shots that bounced, each counted at its
+// first bounce; lastPopX, lastPopY, the pixel place of the last bubble that popped (free
+// flyers excepted); bombPopCount, bombs of kinds 7, 8 and 9 that went off. Read here and set
+// by others: shotSpeed, the launcher's shot speed in px/s; bandTop, the play bands' top row in
+// pixels; bubblesMoved and bubbleUpdateStart, the bubbles that moved this frame and the pool
+// index at which the next frame's bubble updates start (both raised by each bubble that moved).
 #define PLIMORA_STATICS_cGame_board_flight(REF, VALUE) \
-  VALUE(cGame, int32_t, shotColour)                     \
-  VALUE(cGame, int32_t, shotSide)                       \
-  VALUE(cGame, int8_t, wallBounced)                     \
-  VALUE(cGame, int32_t, wallBounceCount)                \
-  VALUE(cGame, int32_t, lastPopX)                       \
-  VALUE(cGame, int32_t, lastPopY)                       \
-  VALUE(cGame, int32_t, bombPopCount)                   \
-  VALUE(cGame, int8_t, popsPending)                     \
-  VALUE(cGame, int32_t, settleTimer)                    \
-  VALUE(cGame, int32_t, shotSpeed)                      \
-  VALUE(cGame, int32_t, bandTop)                        \
-  VALUE(cGame, int32_t, bubblesMoved)                   \
+  VALUE(cGame, int32_t, shotColour)                    \
+  VALUE(cGame, int32_t, shotSide)                      \
+  VALUE(cGame, int32_t, wallBounceCount)               \
+  VALUE(cGame, int32_t, lastPopX)                      \
+  VALUE(cGame, int32_t, lastPopY)                      \
+  VALUE(cGame, int32_t, bombPopCount)                  \
+  VALUE(cGame, int32_t, shotSpeed)                     \
+  VALUE(cGame, int32_t, bandTop)                       \
+  VALUE(cGame, int32_t, bubblesMoved)                  \
   VALUE(cGame, int32_t, bubbleUpdateStart)

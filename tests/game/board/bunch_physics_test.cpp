@@ -165,22 +165,31 @@ TEST_F(BunchPhysicsTest, ATypeNineBunchTradesSpinByInverseMasses) {
         std::make_tuple(c.spinA, c.spinB, int16_t(c.countA), int16_t(c.countB));
     cGame::resolveBunchCollision(0, 1, 5, 6);
     EXPECT_EQ(std::tie(a->spin, b->spin), std::tie(c.afterA, c.afterB)) << c.what;
+    EXPECT_EQ(std::make_tuple(a->restX, b->restX), std::make_tuple(c.xA * kPx, c.xB * kPx))
+        << c.what << ": a type-9 bunch pushes nothing";
     a->count = b->count = 0;
   }
-  EXPECT_TRUE(BoardSeamCalls().empty()) << "a type-9 bunch pushes nothing";
 }
 
+// Pushed by (5, -6), a type-0 bunch comes to rest up to 2 px back along the push (left and
+// down); the type-6 bunch, pushed the other way, skips its next spin step. A carrier (type 5)
+// on either side pushes nothing.
 TEST_F(BunchPhysicsTest, OtherBunchesArePushedApartUnlessOneIsACarrier) {
-  Placed(0, 0, 200, 300);
-  Placed(1, 6, 300, 300);
-  cGame::resolveBunchCollision(0, 1, 5, -6);
-  EXPECT_EQ(BoardSeamCalls(),
-            (std::vector<BoardSeamCall>{{"pushBunch", {0, 5, -6}}, {"pushBunch", {1, -5, 6}}}));
-  BoardSeamCalls().clear();
-  Placed(1, 5, 300, 300);
-  cGame::resolveBunchCollision(0, 1, 5, -6);
-  cGame::resolveBunchCollision(1, 0, 5, -6);
-  EXPECT_TRUE(BoardSeamCalls().empty());
+  for (int32_t otherType : {6, 5}) {
+    cGame_CBubbleBunch* a = Placed(0, 0, 200, 300);
+    cGame_CBubbleBunch* b = Placed(1, otherType, 300, 300);
+    b->skipSpin = 0;
+    cGame::resolveBunchCollision(0, 1, 5, -6);
+    cGame::resolveBunchCollision(1, 0, -5, 6);
+    const bool pushed = otherType != 5;
+    const int32_t dx = a->restX - 200 * kPx, dy = a->restY - 300 * kPx;
+    if (pushed) {
+      EXPECT_TRUE(dx < 0 && dx >= -2 * kPx && dy > 0 && dy <= 2 * kPx) << dx << ", " << dy;
+    } else {
+      EXPECT_EQ(std::tie(dx, dy), std::make_tuple(0, 0));
+    }
+    EXPECT_EQ(b->skipSpin, pushed ? 1 : 0) << "type " << otherType;
+  }
 }
 
 // One bubble 37 px right of the centre: a quarter turn (23040) takes it 37 px down.

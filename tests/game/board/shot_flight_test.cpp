@@ -1,7 +1,8 @@
-// The shot's flight over the real pool, bunches, grid and actors on boards placed by hand:
-// sub-steps per frame, wall bounces with their sounds and sparks, the swept hit test's
-// contact and side (grazing, turned bunches, the top of the screen), the piercing shot, a
-// lost shot, the danger line, moved counts and facing.
+// The shot's flight over the real pool, bunches, grid, landing and actors on boards placed by
+// hand: sub-steps per frame, wall bounces with their sounds and sparks, the swept hit test's
+// contact and side, told by the cell the shot is filed in (grazing, turned bunches, the top of
+// the screen), handles, the piercing shot, a lost shot, the danger line, moved counts and
+// facing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -52,6 +53,11 @@ class ShotFlightTest : public FlightTest {
     Bubble* bubble = Attached(b, col, row, 0, flags);
     Bubble::rebuildGrid();
     return bubble;
+  }
+  // The shot is filed in bunch 0 beside `beside` on `side`.
+  static bool FiledBeside(const Bubble* shot, const Bubble* beside, int32_t side) {
+    return shot->bunch == 0 && shot->col == beside->col + Bubble::kNeighbourDx[side] &&
+           shot->row == beside->row + Bubble::kNeighbourDy[side];
   }
   static size_t Count(const TraceCapture& trace, const std::string& text) {
     size_t n = 0;
@@ -115,7 +121,7 @@ TEST_F(ShotFlightTest, AShotBouncingTwiceCountsOnceAndSparksAtEachWall) {
 
 // A shot moving left at a bubble's height touches it 35 px to its right: side 0 on an unturned
 // bunch. Turned a quarter (23040, 256 of 1024) the side is 5; turned a quarter more than a
-// full turn it is 5 again.
+// full turn it is 5 again. The landing files the shot in the cell on that side.
 TEST_F(ShotFlightTest, TheLandingGetsTheHitBubbleAndTheSideInItsBunch) {
   struct Case {
     int32_t angle, side;
@@ -131,9 +137,11 @@ TEST_F(ShotFlightTest, TheLandingGetsTheHitBubbleAndTheSideInItsBunch) {
     Bubble* shot = Shot(290, 300, -kSpeed, 0);
     s->cGame_shotLanded = false;
     Fly(shot, 40);
-    EXPECT_EQ(Calls("onBubbleLanded"),
-              (std::vector<BoardSeamCall>{
-                  {"onBubbleLanded", {shot->index, target->index, 0, c.side, 0, 0}}}))
+    EXPECT_TRUE(FiledBeside(shot, target, c.side))
+        << "angle " << c.angle << ": bunch " << shot->bunch << " cell " << shot->col << ", "
+        << shot->row;
+    EXPECT_EQ(std::make_tuple(s->Bubble_hitBubble, s->Bubble_hitSide),
+              std::make_tuple(target, c.side))
         << "angle " << c.angle;
     // The sub-steps are 262140 (just under 4 px): the walk's point and the shot's place keep
     // the fraction.
@@ -141,7 +149,6 @@ TEST_F(ShotFlightTest, TheLandingGetsTheHitBubbleAndTheSideInItsBunch) {
               std::make_tuple(275, 300 * kPx));
     EXPECT_TRUE(s->cGame_shotLanded);
     EXPECT_EQ(s->Bubble_lastPiercedBubble, target);
-    EXPECT_EQ(shot->x >> 16, 274) << "the sub-steps stop at the contact's";
   }
 }
 
@@ -174,11 +181,11 @@ TEST_F(ShotFlightTest, AShotGrazesTheUpperSidesOfAHangingBunchOnly) {
     // Starting 42 px below the main handle (80 px above the centre), clear of it.
     Bubble* shot = Shot(target->pixelX, 262, 0, kSpeed);
     Fly(shot, 40);
-    EXPECT_TRUE(Calls("hitBunchHandle").empty()) << c.what;
-    const auto landed = Calls("onBubbleLanded");
-    ASSERT_EQ(landed.size(), c.lands ? 1u : 0u) << c.what;
+    EXPECT_EQ(s->cGame_handleHitCount, 0) << c.what;
     if (c.lands) {
-      EXPECT_EQ(landed[0].args[3], 5) << c.what;
+      EXPECT_TRUE(FiledBeside(shot, target, 5)) << c.what;
+    } else {
+      EXPECT_EQ(shot->bunch, Bubble::kFlyingShot) << c.what;
     }
   }
 }
@@ -195,7 +202,7 @@ TEST_F(ShotFlightTest, AShotAtTheTopOfTheScreenHitsNothing) {
     // sub-step; at y <= 0 no point is tested.
     Bubble* shot = Shot(200, y, kSpeed, 0);
     Fly(shot, 40);
-    EXPECT_EQ(Calls("onBubbleLanded").size(), lands ? 1u : 0u) << "y " << y;
+    EXPECT_EQ(shot->bunch, lands ? 0 : Bubble::kFlyingShot) << "y " << y;
   }
 }
 
@@ -213,27 +220,40 @@ TEST_F(ShotFlightTest, ThePiercingShotPopsThroughAndReflectsOnce) {
   EXPECT_EQ(shot->vy, 0);
   EXPECT_EQ(shot->direction, 0);
   EXPECT_EQ(shot->bunch, Bubble::kFlyingShot);
-  EXPECT_TRUE(Calls("onBubbleLanded").empty());
+  EXPECT_EQ(Bunch(0)->count, 2) << "nothing landed";
   EXPECT_EQ(s->Bubble_lastPiercedBubble, nullptr) << "the last sub-step touched nothing";
 }
 
 // A type-0 bunch's main handle hangs 80 px above its centre: a shot 15 px below it pops there
-// and tells the bunch; the piercing shot flies on through.
+// and the bunch takes the hit: the handle's colour bursts a bunch without handles, another
+// colour marks it to drop. The piercing shot bursts it and flies on through.
 TEST_F(ShotFlightTest, AShotReachingAHandlePopsThereUnlessItPierces) {
-  cGame_CBubbleBunch* bunch = Placed(0, 6, 240, 300);
-  Cell(0, 0, 0);
-  bunch->type = 0;
-  Bubble* shot = Shot(240, 235, 0, -kSpeed, 3);
-  Fly(shot, 40);
-  EXPECT_EQ(Calls("hitBunchHandle"), (std::vector<BoardSeamCall>{{"hitBunchHandle", {0, -1, 3}}}));
-  EXPECT_TRUE(shot->flags & Bubble::kDead) << "popped in the same frame";
-  EXPECT_EQ(Calls("countSpecialBubble").size(), 1u);
-  BoardSeamCalls().clear();
-  Bubble* piercing = Shot(240, 235, 0, -kSpeed, 28);
-  Fly(piercing, 40);
-  EXPECT_EQ(piercing->popTimer, -1);
-  EXPECT_FALSE(Calls("hitBunchHandle").empty());
-  EXPECT_EQ(Calls("hitBunchHandle")[0].args, (std::vector<int32_t>{0, -1, 28}));
+  struct Case {
+    int32_t colour;
+    bool shotPops, bursts;
+  };
+  s->cGame_anchorPalette = 3;
+  for (const Case& c : {Case{3, true, true}, Case{2, true, false}, Case{28, false, true}}) {
+    cGame::clearAllBunches();
+    Bubble::resetPool();
+    Bubble::fillPool();
+    BoardSeamCalls().clear();
+    s->cGame_handleHitCount = 0;
+    cGame_CBubbleBunch* bunch = Placed(0, 6, 240, 300);
+    Bubble* member = Cell(0, 0, 0);
+    bunch->type = 0;
+    Bubble* shot = Shot(240, 235, 0, -kSpeed, c.colour);
+    Fly(shot, 40);
+    EXPECT_EQ((shot->flags & Bubble::kDead) != 0, c.shotPops) << "colour " << c.colour;
+    EXPECT_EQ(Calls("countSpecialBubble").size(), c.shotPops ? 1u : 0u) << "colour " << c.colour;
+    EXPECT_EQ(std::make_tuple(s->cGame_handleHitCount, member->bunch == Bubble::kLoose),
+              std::make_tuple(c.bursts ? 1 : 0, c.bursts))
+        << "colour " << c.colour;
+    EXPECT_EQ(bunch->dropPending, c.bursts ? 0 : 1) << "colour " << c.colour;
+    if (!c.shotPops) {
+      EXPECT_EQ(shot->popTimer, -1);
+    }
+  }
 }
 
 // Below bandTop a shot leaves the side it flies toward for the carriers: 3 left, else 0.
