@@ -120,3 +120,18 @@
   static void paintFramedPanel();
   // State 18: the text over black; the right soft key goes to the options.
   static void stateScreen18(int32_t message);
+
+  // ---- Ending scene (game/world/ending_scene.cpp) ----
+  // Phase p of the scene: the back buffer black (phase 0) or holding the last picture, the
+  // clock, lists and script reset; before phases 0 to 3 the last phase's actors released and
+  // the full-screen effect on; then the phase's dialogue or script and its actors (phase 4: the
+  // text, the left soft key); the background actors once.
+  static void updateState31(int32_t phase);
+  // The six background actors of slot 24, hidden, each waiting -(2 .. 2000) ms to fly.
+  static void spawnState31Actors();
+  // Once a frame: the clock; an answered line (a skip leaves the scene); the script's or the
+  // dialogue's next step; the actors.
+  static void stepState31();
+  // State 31: the scene in a 480 x 640 canvas; in phase 4 fire, a tap or the left soft key
+  // loads the main menu (kinds 22 and 1). Its exit gives the canvas its 480 x 800 again.
+  static void stateScreen31(int32_t message);

@@ -26,6 +26,10 @@ class String;
 // together. backgroundActors: six actors flying across the upper screen; per actor
 // backgroundElapsed, ms into its flight (negative: waiting), backgroundDuration its length,
 // backgroundStartY and backgroundEndY, and backgroundReverse, 1 when it flies right to left.
+// The ending scene (game/world/ending_scene.cpp): scenePhase 0..4; sceneClock ms since its
+// last step; sceneDialogue the phase's (text, speaker) pairs and sceneDialogueIndex the next
+// pair; sceneScript the phase's records of (wait ms, actor, animation, mode) and
+// sceneScriptIndex the next record's first value; sceneTextHidden: phase 4 draws no text.
 // chooserWorld: the level chooser's world 0..10, -1 outside it. launchState: the state that
 // started the current screen or level, which later screens read to know where back leads.
 #define PLIMORA_STATICS_cGame_world(REF, VALUE) \
@@ -50,6 +54,13 @@ class String;
   VALUE(cGame, int32_t, levelTime)              \
   VALUE(cGame, int32_t, dangerLineY)            \
   VALUE(cGame, int32_t, previousRating)         \
+  VALUE(cGame, int32_t, scenePhase)             \
+  VALUE(cGame, int32_t, sceneClock)             \
+  REF(cGame, IntArray, sceneDialogue)           \
+  VALUE(cGame, int32_t, sceneDialogueIndex)     \
+  REF(cGame, IntArray, sceneScript)             \
+  VALUE(cGame, int32_t, sceneScriptIndex)       \
+  VALUE(cGame, bool, sceneTextHidden)           \
   PLIMORA_STATICS_cGame_world_build(REF, VALUE) PLIMORA_STATICS_cGame_world_actors(REF, VALUE) \
       PLIMORA_STATICS_cGame_world_scene(REF, VALUE) PLIMORA_STATICS_cGame_world_level_end(REF, VALUE) \
       PLIMORA_STATICS_cGame_world_phases(REF, VALUE)
@@ -167,7 +178,7 @@ class String;
 // whose objective marker, flag 0x20 << step, lights a bubble); lessonMessages and
 // lessonMessageValues, per step a pair whose second entry is its hint text (-1 none) and
 // the hint's y. weakPointEmitters, int[6], and feeder: the ring boss's particle emitters (-1
-// none). The play-area bands (game/world/scene_paint.cpp): bandTop in pixels, bandY0 ..
+// none). The play-area bands (game/world/scene_paint.cpp, from the board's bandTop): bandY0 ..
 // bandY75 and pairTopY in 16.16.
 #define PLIMORA_STATICS_cGame_world_scene(REF, VALUE) \
   VALUE(cGame, int32_t, frameMod5)                    \
@@ -176,7 +187,6 @@ class String;
   REF(cGame, IntArray, lessonMessageValues)           \
   REF(cGame, IntArray, weakPointEmitters)             \
   VALUE(cGame, int32_t, feeder)                       \
-  VALUE(cGame, int32_t, bandTop)                      \
   VALUE(cGame, int32_t, bandY0)                       \
   VALUE(cGame, int32_t, bandY25)                      \
   VALUE(cGame, int32_t, bandY50)                      \

@@ -3,6 +3,8 @@
 //   entry 4 (sprite slot 35)  a bubble's pop: animation 0 the burst, a ring breaking into
 //            droplets; 1 a puff of grey smoke; 2 the dull pop of a lost level, a grey bubble
 //            that cracks and falls apart. Each plays once.
+//   entry 2 (sprite slot 38)  the wall spark of a shot's bounce: animation 0 the flash on the
+//            wall, 1 a spray of sparks; each plays once (160 ms).
 //   entry 5 (sprite slot 25)  the bubble sprite (tools/databuild/bubble_sprites.h); among its
 //            animations the rising bubble a special bubble sets off: animation 35 its
 //            appearance, growing to full size (once); 34 its rise, a light blue bubble with an
@@ -23,6 +25,7 @@ SpriteData PopSprite();
 // The rising bubble alone (its frames from 0, animations 0 to 33 its risen look); the data
 // set's slot 25 is the bubble sprite (tools/databuild/bubble_sprites.h), which carries it.
 SpriteData RisingBubbleSprite();
+SpriteData WallSparkSprite();
 
 // The rising bubble's pictures, kRisingSize square and centred: its appearance growing to
 // full size, then the squashes of its wobble.

@@ -2,6 +2,9 @@
 #include "tools/databuild/loader_packs.h"
 
 #include "tools/databuild/bubble_sprites.h"
+#include "tools/databuild/bunch_decorations.h"
+#include "tools/databuild/character_sprites.h"
+#include "tools/databuild/critter_sprites.h"
 #include "tools/databuild/hud_sprites.h"
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
@@ -55,17 +58,33 @@ std::vector<Pack> LoaderPacks() {
   // Entry 3 of the common pack is the menus' value arrows.
   Pack common = SpritePack(65, CommonArt());
   common.entries[3] = PackEntry::Lzma(0, WriteSprite(ValueArrowSprite()));
-  // The board's own drawings over the plain tiles (tools/databuild/bubble_sprites.h).
+  // The board's and the HUD's own drawings over the plain tiles (tools/databuild/bubble_sprites.h,
+  // tools/databuild/hud_sprites.h).
   Pack hud = SpritePack(88, HudArt());
-  hud.entries[1] = PackEntry::Lzma(0, WriteSprite(BadgeSprite()));
   hud.entries[0] = PackEntry::Lzma(0, WriteSprite(TrackSprite()));
+  hud.entries[1] = PackEntry::Lzma(0, WriteSprite(BadgeSprite()));
   hud.entries[3] = PackEntry::Lzma(0, WriteSprite(HudSprite()));
   hud.entries[4] = PackEntry::Lzma(0, WriteSprite(DangerLineSprite()));
+  // Entry 0 of the features pack is the chains, entries 1 to 6 the bunches' decorations.
   Pack features = SpritePack(96, FeatureArt());
   features.entries[0] = PackEntry::Lzma(0, WriteSprite(ChainSprite()));
-  return {SpritePack(63, BossArt()),
+  const SpriteData decorations[] = {HubSprite(),  SpokeSprite(), PlatformSprite(),
+                                    LockSprite(), ChuteSprite(), CarrierSprite()};
+  for (int e = 1; e <= 6; e++) {
+    features.entries[e] = PackEntry::Lzma(0, WriteSprite(decorations[e - 1]));
+  }
+  // Entries 0 to 5 of the characters pack are the player's characters.
+  Pack characters = SpritePack(67, CharacterArt());
+  const std::vector<SpriteData> figures = CharacterSprites();
+  for (size_t e = 0; e < figures.size(); e++) {
+    characters.entries[e] = PackEntry::Lzma(0, WriteSprite(figures[e]));
+  }
+  // Entry 0 of the boss pack is the critters and the title's ornament.
+  Pack boss = SpritePack(63, BossArt());
+  boss.entries[0] = PackEntry::Lzma(0, WriteSprite(CritterSprite()));
+  return {std::move(boss),
           std::move(common),
-          SpritePack(67, CharacterArt()),
+          std::move(characters),
           std::move(map),
           std::move(scenery),
           std::move(hud),
