@@ -1,6 +1,6 @@
 // The board's operations whose concerns are not built yet: a bubble's flight and its picture,
-// the bunch pushes, the colour choices, a shot's landing and the level state that the board's
-// end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
+// the bunch pushes, the bunch colours, a shot's landing and the level state that the board's
+// end releases. Each does nothing until its own file replaces it.
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
@@ -8,9 +8,6 @@ void Bubble::update() {}
 void Bubble::paint() {}
 void cGame::nudgeBunch(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::pickBunchColours(int32_t, int32_t) {}
-int32_t cGame::randomColorNotBunch7(int32_t) {
-  return 0;
-}
 void cGame::onBubbleLanded(Bubble*, Bubble*, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::clearSceneryCounters() {}
 void cGame::releaseHudMeterActors() {}

@@ -136,6 +136,12 @@ class Bubble : public Object {
   // The visited flag cleared on every bubble in play.
   static void clearVisitedAll();
 
+  // ---- Stand-ins until the shot's flight and the colour masks land:
+  // game/world/pending_world.cpp ----
+  void faceByVelocity();
+  void schedulePop(int32_t sixteenths, bool stop);
+  static void setColourReveal(bool masked, bool instant);
+
   // ---- Pop effect: game/board/bubble_pop_effect.cpp ----
   // Posts 22, plays the pop's sound, and shows the pop (anim of sprite 35, mode 10, end event
   // 0x11A, counted in popAnimCount) with a particle burst in the bubble's colour; a compound

@@ -134,8 +134,6 @@
   static void nudgeBunch(int32_t b, int32_t dx, int32_t dy, int32_t dvx, int32_t dvy);
   // Chooses bunch b's colour slots, avoiding a colour.
   static void pickBunchColours(int32_t b, int32_t avoid);
-  // A colour for the lock of bunch b's preview (0 until the colour choice is built).
-  static int32_t randomColorNotBunch7(int32_t b);
   // What a shot does when it lands beside a bubble or in a cell.
   static void onBubbleLanded(Bubble* shot, Bubble* hitBubble, int32_t bunch, int32_t side,
                              int32_t col, int32_t row);
@@ -147,7 +145,6 @@
   static void resetBoardColours();
   // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
-  static void resetLauncherPosition();
   static void allocTripleLists();
   static void burstBunch(int32_t bunch, int32_t flag);
   static void resetEffects();

@@ -1,5 +1,6 @@
-// Stand-in for the HUD's goal counter text, until the HUD lands: the readers' goal counts
-// are kept in goalTotal and goalRemaining, shown by nothing yet.
+// Stand-ins for the HUD's texts, until the HUD lands: the readers' goal counts are kept in
+// goalTotal and goalRemaining, and the stage in stageIndex, shown by nothing yet.
 #include "game/cgame.h"
 
 void cGame::setGoalCounterText(int32_t) {}
+void cGame::setStageNumberText(int32_t) {}
