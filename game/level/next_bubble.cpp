@@ -127,7 +127,7 @@ int32_t cGame::randomColorNotBunch7(int32_t nBunches) {
   const int32_t c = randomSetBit();
   for (int32_t b = 0; b < nBunches && b < kBunches; b++) {
     cGame_CBubbleBunch* bunch = getBunch(b);
-    if (!bunch || bunch->type != kRowFeederType || !bunch->decorations) continue;
+    if (!bunch || !bunch->inUse || bunch->type != kRowFeederType || !bunch->decorations) continue;
     if (bunch->decorations->length < 2) continue;
     cActor* lock = CheckCast<cActor>(bunch->decorations->elements()[1]);
     if (lock && cActor::getAnim(lock) == c) return randomSetBit();

@@ -19,6 +19,7 @@
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/maths_tables.h"
 #include "tools/databuild/pack_writer.h"
+#include "tools/databuild/play_sprites.h"
 #include "tools/databuild/particle_content.h"
 #include "tools/databuild/particle_definitions_writer.h"
 #include "tools/databuild/particle_sprites.h"
@@ -145,6 +146,10 @@ Pack EffectsPack() {
   for (size_t e = 4; e < art.size(); e++) {
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
   }
+  // The launcher's own: the launcher (entry 0), the aim dot (1) and the meter's pose (9).
+  pack.entries[0] = PackEntry::Lzma(0, WriteSprite(LauncherSprite()));
+  pack.entries[1] = PackEntry::Lzma(0, WriteSprite(AimDotSprite()));
+  pack.entries[9] = PackEntry::Lzma(0, WriteSprite(MeterPoseSprite()));
   return pack;
 }
 

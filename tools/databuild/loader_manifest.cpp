@@ -44,6 +44,12 @@ std::vector<LoaderNeed> LoaderManifest() {
   for (int e = 0; e < 10; e++) needs.push_back({80, e, 1, 1, e == 1 || e == 7 ? 8 : 1});
   for (int e = 0; e < 7; e++) needs.push_back({96, e, 1, 1, e == 2 ? 8 : 1});
   for (int e = 0; e < 6; e++) needs.push_back({67, e});
+  // The launcher's: its 51 aiming frames, the aim dot's animation 1 in eight palettes, the
+  // meter characters' 21 animations (the throw of two frames at least).
+  needs.push_back({80, 0, 51, 1});
+  needs.push_back({80, 1, 1, 2, 8});
+  needs.push_back({80, 9, 1, 1});
+  for (int e = 0; e < 6; e++) needs.push_back({67, e, 2, 21});
   return needs;
 }
 

@@ -5,6 +5,7 @@
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
 #include "tools/databuild/menu_sprites.h"
+#include "tools/databuild/play_sprites.h"
 #include "tools/databuild/string_constants.h"
 
 namespace databuild {
@@ -43,9 +44,14 @@ std::vector<Pack> LoaderPacks() {
   // Entry 3 of the common pack is the menus' value arrows.
   Pack common = SpritePack(65, CommonArt());
   common.entries[3] = PackEntry::Lzma(0, WriteSprite(ValueArrowSprite()));
+  // Entries 0 to 5 of the characters' pack are the HUD's meter characters.
+  Pack characters = SpritePack(67, CharacterArt());
+  for (int e = 0; e < 6; e++) {
+    characters.entries[e] = PackEntry::Lzma(0, WriteSprite(MeterCharacterSprite(e)));
+  }
   return {SpritePack(63, BossArt()),
           std::move(common),
-          SpritePack(67, CharacterArt()),
+          std::move(characters),
           std::move(map),
           std::move(scenery),
           SpritePack(88, HudArt()),
