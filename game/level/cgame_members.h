@@ -239,6 +239,14 @@
   // The HUD's stage number shows stage (stand-in until the HUD lands).
   static void setStageNumberText(int32_t stage);
 
+  // Stand-ins until the level objects, the looping track and the in-play awards land: a
+  // type-8 flood marks nothing (0); the others do nothing.
+  static int32_t floodMarkBunch(Bubble* bubble, int32_t depth, int32_t colour);
+  static void checkComboAward(int32_t dropped);
+  static void countDownGoal(int32_t b);
+  static void destroyLevelObject(int32_t object);
+  static void hitLevelObject(int32_t object);
+
   // ---- The next bubble (game/level/next_bubble.cpp) ----
   // A colour of boardColourMask, one draw among its set bits; with an empty mask any of the
   // seven colours.

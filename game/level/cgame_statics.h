@@ -289,32 +289,17 @@ class String;
 
 // The next bubble (game/level/next_bubble.cpp): currentColour, nextColour the kinds in the
 // launcher and waiting beside it; swapTimer ms of the refill animation left (250 at a refill).
-// What it reads of the level build: shotSequence, the level's kinds stored last first
-// (shotSequenceLength of them, shotSequencePending still to come in this pass). Of the board
-// survey: boardColourMask, bit c for each plain colour c on the board. Of level type 2's
-// stage tables (byte[20] each): stageMasks (int[], bit i allows special slot i), stageTableE
-// (the stage's value for the wave logic, copied into waveStageValue at its selection),
-// stageTableH, stageTableI, stageTableJ (its special chance, base chance and chance step);
-// waveStageCount stages; stageIndex the current one. Per stage: stageShotCount shots,
-// stageChainCount chains and stageLevelBubblesPopped level bubbles popped. meterActor3: the
-// third HUD meter actor (game/level/hud_meters.cpp throws with it).
+// It reads the level build's shot sequence and stage tables (game/world/cgame_statics.h;
+// stageTableE, the stage's value for the wave logic, is copied into waveStageValue at its
+// selection) and the board survey's boardColourMask, bit c for each plain colour c on the
+// board. waveStageCount stages of level type 2; per stage: stageShotCount shots and
+// stageChainCount chains.
 #define PLIMORA_STATICS_cGame_level_next(REF, VALUE) \
   VALUE(cGame, int32_t, currentColour)               \
   VALUE(cGame, int32_t, nextColour)                  \
   VALUE(cGame, int32_t, swapTimer)                   \
-  REF(cGame, ByteArray, shotSequence)                \
-  VALUE(cGame, int32_t, shotSequenceLength)          \
-  VALUE(cGame, int32_t, shotSequencePending)         \
   VALUE(cGame, int32_t, boardColourMask)             \
-  REF(cGame, IntArray, stageMasks)                   \
-  REF(cGame, ByteArray, stageTableE)                 \
-  REF(cGame, ByteArray, stageTableH)                 \
-  REF(cGame, ByteArray, stageTableI)                 \
-  REF(cGame, ByteArray, stageTableJ)                 \
   VALUE(cGame, int32_t, waveStageCount)              \
-  VALUE(cGame, int32_t, stageIndex)                  \
   VALUE(cGame, int32_t, waveStageValue)              \
   VALUE(cGame, int32_t, stageShotCount)              \
-  VALUE(cGame, int32_t, stageChainCount)             \
-  VALUE(cGame, int32_t, stageLevelBubblesPopped)    \
-  REF(cGame, cActor, meterActor3)
+  VALUE(cGame, int32_t, stageChainCount)

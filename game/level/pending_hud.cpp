@@ -4,3 +4,13 @@
 
 void cGame::setGoalCounterText(int32_t) {}
 void cGame::setStageNumberText(int32_t) {}
+
+// ---- Stand-ins for the level objects, the looping track and the in-play awards ----
+// Until they land a type-8 level's flood marks nothing, so its shots match nothing yet.
+int32_t cGame::floodMarkBunch(Bubble*, int32_t, int32_t) {
+  return 0;
+}
+void cGame::checkComboAward(int32_t) {}
+void cGame::countDownGoal(int32_t) {}
+void cGame::destroyLevelObject(int32_t) {}
+void cGame::hitLevelObject(int32_t) {}

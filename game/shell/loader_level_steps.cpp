@@ -345,12 +345,12 @@ void cGame::loadLevelItems() {
   s->cGame_eventCount = 0;
   resetTriggerBookkeeping();
   resetLevelStats();
-  createShotActors();
-  createAuxShotActors();
+  createFlyerActors();
+  createWalkerActors();
   releaseSlotActors();
   createShooterActors();
   createAimDots();
-  createLevelGuide();
+  createMeterActors();
   createHudActors();
   createLevelProps();
   if (s->cGame_bannerActor) cActor::release(s->cGame_bannerActor);

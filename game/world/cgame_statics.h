@@ -5,12 +5,12 @@
 
 #include <cstdint>
 
+class ASprite;
 class ByteArray;
 class IntArray;
+class cActor;
 class ObjectArray;
 class ShortArray;
-class ASprite;
-class cActor;
 class Bubble;
 class String;
 
@@ -49,7 +49,8 @@ class String;
   VALUE(cGame, int32_t, chainAwardCount)        \
   VALUE(cGame, int32_t, levelTime)              \
   VALUE(cGame, int32_t, dangerLineY)            \
-  VALUE(cGame, int32_t, previousRating)        \
+  VALUE(cGame, int32_t, previousRating)         \
+  PLIMORA_STATICS_cGame_world_build(REF, VALUE) PLIMORA_STATICS_cGame_world_actors(REF, VALUE) \
   PLIMORA_STATICS_cGame_world_shooter(REF, VALUE) PLIMORA_STATICS_cGame_world_play(REF, VALUE)
 
 // The launcher (game/world/shooter.cpp, game/world/shooter_setup.cpp). aimAngle,
@@ -60,12 +61,11 @@ class String;
 // -1..6 (0 ready, 1 fire requested, 2 refill, 3 wait, 4 colour change, 5 hidden, 6 ended),
 // savedShooterState the state a shown launcher returns to. shotCount, shotSpeed (px/s).
 // pendingCurrentColour, pendingNextColour: what a colour change applies. quickShots fire
-// requests in a row less than 500 ms apart; rapidFireLockout ms of refused shots left.
+// requests in a row less than 500 ms apart (the refusal time is the meters' rapidFireLockout).
 // aimGuideOn the aim guide shows; shotsBlocked by event 38 until 39. currentBubbleActor,
-// nextBubbleActor the two preview bubbles. meterAnim the meter actor's animation when the
-// lockout ends. colourChangeEvents, colourChangeColours: parallel lists, an event queued
-// changes the current bubble to its colour (filled by nothing yet). wavePressure, waveStep
-// (level type 2). aimGuideDots: Object[10], the aim guide's dots; aimGuidePhase their slide
+// nextBubbleActor the two preview bubbles. colourChangeEvents, colourChangeColours: parallel
+// lists, an event queued changes the current bubble to its colour (filled by nothing yet).
+// aimGuideDots: Object[10], the aim guide's dots; aimGuidePhase their slide
 // (ms). Read from the board survey and the lesson script: shotInFlight, a shot flies;
 // lessonPhase, the lesson script's phase.
 #define PLIMORA_STATICS_cGame_world_shooter(REF, VALUE) \
@@ -85,16 +85,12 @@ class String;
   VALUE(cGame, int32_t, pendingCurrentColour)           \
   VALUE(cGame, int32_t, pendingNextColour)              \
   VALUE(cGame, int32_t, quickShots)                     \
-  VALUE(cGame, int32_t, rapidFireLockout)               \
   VALUE(cGame, bool, aimGuideOn)                        \
   VALUE(cGame, bool, shotsBlocked)                      \
   REF(cGame, cActor, currentBubbleActor)                \
   REF(cGame, cActor, nextBubbleActor)                   \
-  VALUE(cGame, int32_t, meterAnim)                      \
   REF(cGame, ShortArray, colourChangeEvents)            \
   REF(cGame, ShortArray, colourChangeColours)           \
-  VALUE(cGame, int32_t, wavePressure)                   \
-  VALUE(cGame, int32_t, waveStep)                       \
   REF(cGame, ObjectArray, aimGuideDots)                 \
   VALUE(cGame, int32_t, aimGuidePhase)                  \
   VALUE(cGame, bool, shotInFlight)                      \
@@ -110,9 +106,7 @@ class String;
 // celebration popup was opened at this level end. closingStep: the halves of phase 21.
 // pausedOnce: play was paused since state 17 was entered; resumedFlag: the game came back
 // from the background. frameMod5 (0..4); coloursMasked after event 44 until 45;
-// bubbleUpdateStart the pool index the bubble updates start at, bubblesMoved how many moved;
-// settleTimer ms; gridRebuildRequested the collision grid is to be rebuilt. stageReached: the
-// furthest stage of a level of type 2.
+// bubbleUpdateStart the pool index the bubble updates start at, bubblesMoved how many moved.
 #define PLIMORA_STATICS_cGame_world_play(REF, VALUE) \
   VALUE(cGame, int32_t, failCount)                   \
   VALUE(cGame, int32_t, introLine)                   \
@@ -129,7 +123,112 @@ class String;
   VALUE(cGame, int32_t, frameMod5)                   \
   VALUE(cGame, bool, coloursMasked)                  \
   VALUE(cGame, int32_t, bubbleUpdateStart)           \
-  VALUE(cGame, int32_t, bubblesMoved)                \
-  VALUE(cGame, int32_t, settleTimer)                 \
-  VALUE(cGame, bool, gridRebuildRequested)           \
-  VALUE(cGame, int32_t, stageReached)
+  VALUE(cGame, int32_t, bubblesMoved)
+
+// The level build (game/world/level_build.cpp, stage_loading.cpp). layoutBubbleTotal: the
+// bubble records of the whole layout, every stage; stageBubbleTotal: those placed for the
+// current stage. specialState: 0 after every build, 3 after a generated layout. shotSequence:
+// the level's fixed shots, stored last first (index shotSequenceLength - 1 holds the first
+// shot), shotSequencePending of them still to come. objectiveFlags: byte[3], a lesson's three
+// objectives; a bubble flagged 0x20, 0x40 or 0x80 clears byte 0, 1 or 2.
+// Type 3: sceneryBunch the bunch that rides the rising floor; gridRebuildRequested the grid
+//   is refiled on the next world update; sceneryStep (px), sceneryY, sceneryPrevY,
+//   sceneryStartY (px), sceneryMoving, sceneryDustClock, sceneryAmbientTimer (ms).
+// Type 8: trackStartX, trackStartY (16.16 px), trackSpeed (16.16 px per ms), trackSegments
+//   (one kind a segment: 4 and up a quarter turn), trackLength (16.16, a straight 1, a turn
+//   pi / 4), chainCount bubbles on the track, chainEntryBunch their bunch slots and
+//   chainDistance their distances along it, trackScroll and trackStep.
+// Type 2: the per-stage tables (20 entries): stageColours, stageShotsPerRow,
+//   stageMaxSpecialColumns, stageSpecialsGoal, stageMasks (bit k - 7 for each special kind k),
+//   stageTableE (the stage value), stageSpecialBase, stageSpecialStep, stageTableH, stageTableI,
+//   stageTableJ (the special chances); the rows go to stageRowsA and stageRowsB. waveRowY the
+//   top row's y (16.16); stageIndex, stageReached, pendingRows, stageLevelBubblesPopped,
+//   type2BubblesPopped, waveRowCount; waveSlots int[11], a colour a column; waveStep and
+//   wavePressure the refill pace; stageBannerTimer (ms).
+#define PLIMORA_STATICS_cGame_world_build(REF, VALUE) \
+  VALUE(cGame, int32_t, layoutBubbleTotal)            \
+  VALUE(cGame, int32_t, stageBubbleTotal)             \
+  VALUE(cGame, int32_t, specialState)                 \
+  REF(cGame, ByteArray, shotSequence)                 \
+  VALUE(cGame, int32_t, shotSequencePending)          \
+  VALUE(cGame, int32_t, shotSequenceLength)           \
+  REF(cGame, ByteArray, objectiveFlags)               \
+  VALUE(cGame, int32_t, sceneryBunch)                 \
+  VALUE(cGame, bool, gridRebuildRequested)            \
+  VALUE(cGame, int32_t, sceneryStep)                  \
+  VALUE(cGame, int32_t, sceneryY)                     \
+  VALUE(cGame, int32_t, sceneryPrevY)                 \
+  VALUE(cGame, int32_t, sceneryStartY)                \
+  VALUE(cGame, bool, sceneryMoving)                   \
+  VALUE(cGame, int32_t, sceneryDustClock)             \
+  VALUE(cGame, int32_t, sceneryAmbientTimer)          \
+  VALUE(cGame, int32_t, trackStartX)                  \
+  VALUE(cGame, int32_t, trackStartY)                  \
+  VALUE(cGame, int32_t, trackSpeed)                   \
+  REF(cGame, ByteArray, trackSegments)                \
+  VALUE(cGame, int32_t, trackLength)                  \
+  VALUE(cGame, int32_t, chainCount)                   \
+  REF(cGame, IntArray, chainEntryBunch)               \
+  REF(cGame, IntArray, chainDistance)                 \
+  VALUE(cGame, int32_t, trackScroll)                  \
+  VALUE(cGame, int32_t, trackStep)                    \
+  REF(cGame, ByteArray, stageColours)                 \
+  REF(cGame, ByteArray, stageShotsPerRow)             \
+  REF(cGame, ByteArray, stageMaxSpecialColumns)       \
+  REF(cGame, ByteArray, stageSpecialsGoal)            \
+  REF(cGame, IntArray, stageMasks)                    \
+  REF(cGame, ByteArray, stageTableE)                  \
+  REF(cGame, ByteArray, stageSpecialBase)             \
+  REF(cGame, ByteArray, stageSpecialStep)             \
+  REF(cGame, ByteArray, stageTableH)                  \
+  REF(cGame, ByteArray, stageTableI)                  \
+  REF(cGame, ByteArray, stageTableJ)                  \
+  VALUE(cGame, int32_t, waveRowY)                     \
+  VALUE(cGame, int32_t, stageIndex)                   \
+  VALUE(cGame, int32_t, stageReached)                 \
+  VALUE(cGame, int32_t, pendingRows)                  \
+  VALUE(cGame, int32_t, stageLevelBubblesPopped)      \
+  VALUE(cGame, int32_t, type2BubblesPopped)           \
+  VALUE(cGame, int32_t, waveRowCount)                 \
+  REF(cGame, IntArray, waveSlots)                     \
+  VALUE(cGame, int32_t, waveStep)                     \
+  VALUE(cGame, int32_t, wavePressure)                 \
+  VALUE(cGame, int32_t, stageBannerTimer)
+
+// The level's scene and start actors (game/world/level_actors.cpp). sceneSpritesA and
+// sceneSpritesB: Object[1], the scenery sets A and B; sceneSprite and sceneActor: the sprite and
+// actor of the scenery's one kind-1 record; sceneActorsA, sceneActorsB, sceneBoxes: Object[] of
+// the actors made from set A, set B and the gradient boxes.
+// Type 4's walker slots (levelObjectCount): pathWalkerBody and pathWalkerCarryActor Object[] of
+// actors, pathWalkerKnocked byte[] (0 walking); pathWalkersEntered creatures that entered.
+// The carriers: flyerState, flyerTimeLeft (ms), flyerActor and flyerBubbleActor; walkerState,
+// walkerPending, walkerFacingRight, walkerActor and walkerThrowActor.
+// The HUD meters: meterAnim the animation the first plays when the shooter's lockout ends,
+// meterActor3 and meterActor4 (with meterActor and meterActor2 of the level's statics);
+// rapidFireLockout (ms). selectedCharacter: the character chosen in the menus (0 the first).
+#define PLIMORA_STATICS_cGame_world_actors(REF, VALUE) \
+  REF(cGame, ObjectArray, sceneSpritesA)               \
+  REF(cGame, ObjectArray, sceneSpritesB)               \
+  REF(cGame, ASprite, sceneSprite)                     \
+  REF(cGame, cActor, sceneActor)                       \
+  REF(cGame, ObjectArray, sceneActorsA)                \
+  REF(cGame, ObjectArray, sceneActorsB)                \
+  REF(cGame, ObjectArray, sceneBoxes)                  \
+  REF(cGame, ObjectArray, pathWalkerBody)              \
+  REF(cGame, ObjectArray, pathWalkerCarryActor)        \
+  REF(cGame, ByteArray, pathWalkerKnocked)             \
+  VALUE(cGame, int32_t, pathWalkersEntered)            \
+  VALUE(cGame, int32_t, flyerState)                    \
+  VALUE(cGame, int32_t, flyerTimeLeft)                 \
+  REF(cGame, cActor, flyerActor)                       \
+  REF(cGame, cActor, flyerBubbleActor)                 \
+  VALUE(cGame, int32_t, walkerState)                   \
+  VALUE(cGame, int32_t, walkerPending)                 \
+  VALUE(cGame, bool, walkerFacingRight)                \
+  REF(cGame, cActor, walkerActor)                      \
+  REF(cGame, cActor, walkerThrowActor)                 \
+  VALUE(cGame, int32_t, meterAnim)                     \
+  REF(cGame, cActor, meterActor3)                      \
+  REF(cGame, cActor, meterActor4)                      \
+  VALUE(cGame, int32_t, rapidFireLockout)              \
+  VALUE(cGame, int32_t, selectedCharacter)

@@ -110,6 +110,7 @@ TEST_F(WorldUpdateTest, AClearedStageBuildsTheNextAndTheLastPostsTheGoal) {
       {"a lesson level neither", 1, 2, 0, false, {}},
   };
   for (const Case& c : kCases) {
+    cGame::resetBoard();  // the stage a case builds from the held level is not the next's board
     stages.clear();
     s->cGame_eventCount = 0;
     s->cGame_levelStage() = 0;
