@@ -176,6 +176,27 @@ TEST_F(ShooterTest, TwoQuickShotsLockTheThirdOutForThreeSecondsThenTheMeterPlays
   EXPECT_EQ(s->cGame_shooterState, 1);
 }
 
+// The throw of a meter whose sprite has no frame 1 would never post the launch: the launch
+// comes at once, and the meter does not stay "firing" to refuse the next shot.
+TEST_F(ShooterTest, AMeterThatCannotThrowLaunchesAtOnceAndTakesTheNextShot) {
+  struct Case {
+    const char* what;
+    bool meter;
+  };
+  const Case kCases[] = {{"no meter actor", false}, {"a meter actor without a sprite", true}};
+  for (const Case& c : kCases) {
+    cActor::release(s->cGame_meterActor);
+    s->cGame_meterActor =
+        c.meter ? cGame::spawnActor(nullptr, 0, 100, 600, 0, 400, cActor::kModeLoop, 1, 0) : nullptr;
+    ASSERT_EQ(s->cGame_meterActor != nullptr, c.meter) << c.what;
+    for (int32_t shot = 1; shot <= 2; shot++) {
+      s->cGame_sinceFireRequest = 1000;
+      ASSERT_NE(FireAndLaunch(), nullptr) << c.what << ", shot " << shot;
+      Refill();
+    }
+  }
+}
+
 TEST_F(ShooterTest, FireRequestsCountOnlyWhenShotsAreFree) {
   struct Case {
     const char* what;
