@@ -269,6 +269,12 @@
   // over the worlds unlocked.
   static int32_t pickRandomVariant();
 
+  // ---- Aim guide (game/level/aim_guide.cpp) ----
+  // Once a frame after the launcher: the guide's mode by events 42 and 43, then the ten dots
+  // along the shot's path from the muzzle, mirrored off the walls, hidden from the first one
+  // that meets a bubble, a handle or the top limit (and all of them while the guide is off).
+  static void updateShooterHud();
+
   // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
   static void releaseSlotActors();

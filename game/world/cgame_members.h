@@ -151,7 +151,6 @@
   static bool hasLevelObjectList();
   static int32_t bestType7BunchValue();
   static int32_t pickMostCommonColour(int32_t avoid);
-  static void updateShooterHud();
   static void stepLessonScript();
   static void setBossStateKind2(int32_t state);
   static void setBossStateKind3(int32_t state);

@@ -65,8 +65,7 @@ void cGame::releaseSlotOf(Bubble*) {}
 void cGame::objectOnBubbleRemoved(Bubble*) {}
 void Bubble::faceByVelocity() {}
 
-// ---- Launcher, lesson, bosses -----------------------------------------------------------------
-void cGame::updateShooterHud() {}
+// ---- Lesson, bosses -----------------------------------------------------------------
 void cGame::stepLessonScript() {}
 void cGame::setBossStateKind2(int32_t) {}
 void cGame::setBossStateKind3(int32_t) {}
