@@ -1,7 +1,8 @@
 // The game program on the fixed clock with the scripted plays of tests/e2e/ (play_win.input,
-// play_lose.input): from the boot through the chooser into a plain level of the first world,
-// its opening to play, and shots by key, drag and tap; the state and phase changes in the
-// trace in their order, and the same changes and the same screenshot bytes on a second run.
+// play_lose.input, aim_guide.input): from the boot through the chooser into a plain level of
+// the first world, its opening to play, shots by key, drag and tap, and the aim guide aimed
+// three ways; the state and phase changes in the trace in their order, and the same changes
+// and the same screenshot bytes on a second run.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -73,6 +74,20 @@ TEST_F(PlayScriptsTest, EachScriptPlaysFromTheBootIntoItsLevelTheSameOnEveryRun)
     const Run second = Play(c.script, c.frames, "b");
     EXPECT_EQ(Changes(second.trace), changes);
     EXPECT_EQ(second.screenshot, first.screenshot);
+  }
+}
+
+TEST_F(PlayScriptsTest, TheAimGuideFollowsTheAimLeftStraightAndRightTheSameOnEveryRun) {
+  const int kFrames[] = {760, 820, 860};  // aimed left by key, straight and right by stylus
+  std::vector<std::string> shots;
+  for (const int frames : kFrames) {
+    SCOPED_TRACE(frames);
+    const Run first = Play("aim_guide", frames, "a" + std::to_string(frames));
+    ASSERT_FALSE(first.screenshot.empty());
+    EXPECT_EQ(Play("aim_guide", frames, "b" + std::to_string(frames)).screenshot,
+              first.screenshot);
+    for (const std::string& earlier : shots) EXPECT_NE(first.screenshot, earlier);
+    shots.push_back(first.screenshot);
   }
 }
 
