@@ -7,9 +7,6 @@
 #include "game/cgame.h"
 
 void cGame::pickBunchColours(int32_t, int32_t) {}
-int32_t cGame::randomColorNotBunch7(int32_t) {
-  return 0;
-}
 void cGame::clearSceneryCounters() {}
 void cGame::releaseLevelObjects() {}
 void cGame::resetBoardColours() {}

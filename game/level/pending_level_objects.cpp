@@ -9,4 +9,3 @@ void cGame::checkComboAward(int32_t) {}
 void cGame::countDownGoal(int32_t) {}
 void cGame::destroyLevelObject(int32_t) {}
 void cGame::hitLevelObject(int32_t) {}
-void cGame::openPopupAward(int32_t) {}

@@ -1,17 +1,12 @@
 // Stand-ins for the services of the menus, the level, the world and the board that the loader
-// calls before their subsystems land: each does nothing (a rectangle lookup finds no item, the
-// variant drawn is 0). The real ones replace this file.
+// calls before their subsystems land: each does nothing. The real ones replace this file.
 #include "game/cgame.h"
 
 // ---- Level ------------------------------------------------------------------------------------
-int32_t cGame::pickRandomVariant() {
-  return 0;
-}
 void cGame::releaseSlotActors() {}
 void cGame::releaseFlyerActors() {}
 void cGame::releaseWalkerActors() {}
 void cGame::releaseObjectList() {}
-void cGame::releaseShotPreview() {}
 void cGame::resetSlotActors() {}
 
 // ---- World ------------------------------------------------------------------------------------
@@ -22,6 +17,5 @@ void cGame::createBossKind3() {}
 void cGame::createLevelEndActors() {}
 
 // ---- Board ------------------------------------------------------------------------------------
-void cGame::resetLauncherPosition() {}
 void cGame::allocTripleLists() {}
 void cGame::resetEffects() {}

@@ -1,38 +1,78 @@
-// Stand-ins for the world's services that later subsystems build, and the play state's frame
-// until it lands. Each stand-in does nothing (the level build calls them); the real ones
-// replace this file.
+// Stand-ins for what the play state, the world update, the launcher and the level build call
+// before the concerns that build them land: each does nothing, and a query gives its neutral
+// answer (no target hit, no object list, no colour, no award, the info panel closed). The real
+// ones replace this file.
 #include <cstdint>
 
-#include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
-// ---- Stand-ins: level targets, board survey, stages, generated rows, track, slots -------------
-
+// ---- Level targets, board survey, generated rows, track, slots ------------------
 void cGame::addLevelTarget(Bubble*) {}
 void cGame::allocTargetLists(int32_t) {}
 void cGame::evaluateBoardRows() {}
-void cGame::selectStage(int32_t) {}
 void cGame::randomizeSlotRow() {}
 void cGame::generateRandomLevel() {}
 void cGame::layoutTrackBunches() {}
 void cGame::fillTargetSlot(Bubble*, int32_t) {}
 
-// ---- Stand-ins: the scene's painters of later subsystems (the lesson's light beam, the chain
-// boss's aim line, the wave text of level type 2, the results table) ------------------------
+// ---- The world's updaters ---------------------------------------------------------------------
+void cGame::updateWaveMode() {}
+void cGame::updateMode3Scenery() {}
+void cGame::updateLevelType4Objects() {}
+void cGame::updateScrollingBunches() {}
+void cGame::updateTimedDrops() {}
+void cGame::updateRowFeeder() {}
+void cGame::updateLevelType8() {}
+void cGame::updateHudMeters() {}
+void cGame::updateFlyer() {}
+void cGame::updateWalkerThrow() {}
+void cGame::updateSlots() {}
+void cGame::updateThrownBubbles() {}
+void cGame::updateBossKind0() {}
+void cGame::updateBossKind1() {}
+void cGame::updateBossKind2() {}
+void cGame::updateBossKind3() {}
 
+// ---- The board ------------------------------------------------------------------------------
+void cGame::updateBubbleBunches() {}
+void cGame::collideBubbleBunches() {}
+void cGame::updateTargetObjects() {}
+void cGame::updateSteeredActor() {}
+bool cGame::isAnyTargetHit() {
+  return false;
+}
+void cGame::markAllTargets() {}
+void cGame::stopAllEffectSlots() {}
+bool cGame::hasLevelObjectList() {
+  return false;
+}
+int32_t cGame::bestType7BunchValue() {
+  return -1;
+}
+int32_t cGame::pickMostCommonColour(int32_t) {
+  return -1;
+}
+void cGame::releaseSlotOf(Bubble*) {}
+void cGame::objectOnBubbleRemoved(Bubble*) {}
+
+// ---- Lesson, bosses -----------------------------------------------------------------
+void cGame::stepLessonScript() {}
+void cGame::setBossStateKind2(int32_t) {}
+void cGame::setBossStateKind3(int32_t) {}
+
+// ---- Painters of later concerns: the lesson's light beam, the chain boss's aim line, the wave
+// text of level type 2, the results table ----------------------------------------------------
 void cGame::paintLightBeams() {}
 void cGame::paintAimLine() {}
 void cGame::paintWaveText() {}
 void cGame::paintResultsTable() {}
 
-// ---- Stand-in: the play state (state 17) ------------------------------------------------------
-// Each frame the actors and the HUD's clock update; the paint is the scene.
-
-void cGame::statePlay(int32_t message) {
-  if (message == kStateUpdate) {
-    cActor::updateAll();
-    updateHudTimer();
-  }
-  if (message == kStatePaint) paintScene();
+// ---- Level end, awards ------------------------------------------------------------------------
+int32_t cGame::checkAchievements(int32_t) {
+  return -1;
 }
+bool cGame::updateInfoPanel() {
+  return true;
+}
+void cGame::clearPlaySelection() {}
