@@ -46,6 +46,7 @@ constexpr int kTitlePack = 272;
 constexpr int kParticlePack = 76;
 constexpr int kEffectsPack = 80;
 constexpr int kMenusPack = 71;
+constexpr int kWallSparkEntry = 2;  // of the effects pack
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
 
 // Entry n: sound id n as a WAV file, stored plain (type 0).
@@ -139,13 +140,15 @@ Pack TitlePack() {
 // The effect sprites of the boot load, entry e for sprite slot
 //   entry  0   1   2   3   4   5   6   7   8   9
 //   slot  36  29  38  39  35  25  24  23  48  37
-// Entry 4: the pop (slot 35); entry 5: the rising bubble (slot 25); entry 7: the bunches'
-// anchor (slot 23); the others the loader's plain effect tiles.
+// Entry 2: the wall spark (slot 38); entry 4: the pop (slot 35); entry 5: the rising bubble
+// (slot 25); entry 7: the bunches' anchor (slot 23); the others the loader's plain effect tiles.
 Pack EffectsPack() {
   Pack pack{ConstantText(kEffectsPack), {}, {0}};
   const std::vector<ArtSprite> art = BootEffectArt();
-  for (int e = 0; e < 4; e++)
-    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
+  for (int e = 0; e < 4; e++) {
+    const SpriteData sprite = e == kWallSparkEntry ? WallSparkSprite() : DrawArtSprite(art[e]);
+    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
+  }
   for (const SpriteData& sprite : {PopSprite(), RisingBubbleSprite()}) {
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
   }

@@ -133,6 +133,8 @@ std::vector<LoaderNeed> LoaderManifest() {
   needs.push_back({85, 1});
   needs.push_back({265, 0, 4, 4, 4});
   needs.push_back({266, 0, 6, 4, 4});
+  // The wall spark of a shot's bounce (slot 38): the flash and the spray, four frames each.
+  needs.push_back({80, 2, 8, 2});
   return needs;
 }
 
