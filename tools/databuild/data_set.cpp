@@ -21,6 +21,7 @@
 #include "tools/databuild/maths_tables.h"
 #include "tools/databuild/menu_sprites.h"
 #include "tools/databuild/pack_writer.h"
+#include "tools/databuild/play_sprites.h"
 #include "tools/databuild/particle_content.h"
 #include "tools/databuild/particle_definitions_writer.h"
 #include "tools/databuild/particle_sprites.h"
@@ -157,6 +158,10 @@ Pack EffectsPack() {
   }
   // Entry 7 (slot 23): the bunches' rope anchor and side handle.
   pack.entries[7] = PackEntry::Lzma(0, WriteSprite(BunchAnchorSprite()));
+  // The launcher's own: the launcher (entry 0), the aim dot (1) and the meter's pose (9).
+  pack.entries[0] = PackEntry::Lzma(0, WriteSprite(LauncherSprite()));
+  pack.entries[1] = PackEntry::Lzma(0, WriteSprite(AimDotSprite()));
+  pack.entries[9] = PackEntry::Lzma(0, WriteSprite(MeterPoseSprite()));
   return pack;
 }
 

@@ -127,6 +127,12 @@ std::vector<LoaderNeed> LoaderManifest() {
   needs.push_back({96, 5, 2, 2, 1, 0, 1});
   needs.push_back({96, 5, 2, 2, 1, 1, 1});
   needs.push_back({96, 6, 1, 15, 1, 0, 4});
+  // The launcher's: its 51 aiming frames, the aim dot's animation 1 in eight palettes, the
+  // meter characters' 21 animations (the throw of two frames at least).
+  needs.push_back({80, 0, 51, 1});
+  needs.push_back({80, 1, 1, 2, 8});
+  needs.push_back({80, 9, 1, 1});
+  for (int e = 0; e < 6; e++) needs.push_back({67, e, 2, 21});
   // The level scenery (spawnLevelActors): the sun and the moon of pack 85, and sprite sets A
   // and B with an animation per piece and a palette per season.
   needs.push_back({85, 0, 1, 1, 3});

@@ -8,6 +8,7 @@
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
 #include "tools/databuild/menu_sprites.h"
+#include "tools/databuild/play_sprites.h"
 #include "tools/databuild/scenery_sprites.h"
 #include "tools/databuild/scenery_writer.h"
 #include "tools/databuild/string_constants.h"
