@@ -8,9 +8,6 @@
 
 void Bubble::paint() {}
 void cGame::pickBunchColours(int32_t, int32_t) {}
-int32_t cGame::randomColorNotBunch7(int32_t) {
-  return 0;
-}
 void cGame::clearSceneryCounters() {}
 void cGame::releaseHudMeterActors() {}
 void cGame::releaseLevelObjects() {}

@@ -200,8 +200,6 @@
   // ---- Operations not built yet (game/board/board_seams.cpp) ----
   // Chooses bunch b's colour slots, avoiding a colour.
   static void pickBunchColours(int32_t b, int32_t avoid);
-  // A colour for the lock of bunch b's preview (0 until the colour choice is built).
-  static int32_t randomColorNotBunch7(int32_t b);
   // The shot's flight and a bubble's pop call these: the level objects', the bosses' and the
   // HUD's reactions.
   static void bubbleHitsType4Object(Bubble* bubble);
@@ -222,6 +220,5 @@
   static void resetBoardColours();
   // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
-  static void resetLauncherPosition();
   static void allocTripleLists();
   static void resetEffects();

@@ -17,6 +17,8 @@ namespace databuild {
 
 inline constexpr int kRisingAppearAnimation = 35;
 inline constexpr int kRisingLoopAnimation = 34;
+// The ending scene's bubble: animations 36 up to this one show the risen bubble still.
+inline constexpr int kSceneBubbleAnimation = 46;
 
 SpriteData PopSprite();
 SpriteData RisingBubbleSprite();
