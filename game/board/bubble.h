@@ -161,9 +161,6 @@ class Bubble : public Object {
   void stepAppearance();
   void popNow();
 
-  // ---- Stand-in until the shot's flight lands (game/world/pending_world.cpp) ----
-  void faceByVelocity();
-
   // ---- Pop effect: game/board/bubble_pop_effect.cpp ----
   // Posts 22, plays the pop's sound, and shows the pop (anim of sprite 35, mode 10, end event
   // 0x11A, counted in popAnimCount) with a particle burst in the bubble's colour; a compound

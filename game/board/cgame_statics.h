@@ -117,9 +117,8 @@ class cGame_CBubbleBunch;
 // bandTop (the carriers read it); wallBounceCount, shots that bounced, each counted at its
 // first bounce; lastPopX, lastPopY, the pixel place of the last bubble that popped (free
 // flyers excepted); bombPopCount, bombs of kinds 7, 8 and 9 that went off. Read here and set
-// by others: shotSpeed, the launcher's shot speed in px/s; bandTop, the play bands' top row in
-// pixels; bubblesMoved and bubbleUpdateStart, the bubbles that moved this frame and the pool
-// index at which the next frame's bubble updates start (both raised by each bubble that moved).
+// by others: bandTop, the play bands' top row in pixels. The launcher's shotSpeed and the
+// world update's bubblesMoved and bubbleUpdateStart are the world's statics.
 #define PLIMORA_STATICS_cGame_board_flight(REF, VALUE) \
   VALUE(cGame, int32_t, shotColour)                    \
   VALUE(cGame, int32_t, shotSide)                      \
@@ -127,7 +126,4 @@ class cGame_CBubbleBunch;
   VALUE(cGame, int32_t, lastPopX)                      \
   VALUE(cGame, int32_t, lastPopY)                      \
   VALUE(cGame, int32_t, bombPopCount)                  \
-  VALUE(cGame, int32_t, shotSpeed)                     \
-  VALUE(cGame, int32_t, bandTop)                       \
-  VALUE(cGame, int32_t, bubblesMoved)                  \
-  VALUE(cGame, int32_t, bubbleUpdateStart)
+  VALUE(cGame, int32_t, bandTop)

@@ -63,7 +63,6 @@ int32_t cGame::pickMostCommonColour(int32_t) {
 }
 void cGame::releaseSlotOf(Bubble*) {}
 void cGame::objectOnBubbleRemoved(Bubble*) {}
-void Bubble::faceByVelocity() {}
 
 // ---- Lesson, bosses -----------------------------------------------------------------
 void cGame::stepLessonScript() {}
