@@ -220,11 +220,14 @@ TEST_F(BunchHitsTest, ABurstsMembersPopTwoToSevenSixteenthsLaterForEverySeed) {
   EXPECT_EQ(delays, (std::set<int32_t>{125, 187, 250, 312, 375, 437}));
 }
 
+// A type-4 bunch pressed out and a type-8 bunch of the chain boss are cleared and let their
+// anchor go at once; a kept slot keeps its anchor.
 TEST_F(BunchHitsTest, SomeTypesKeepTheirSlotThroughABurst) {
   struct Case {
     int32_t type, counter, bossKind;
     bool kept;
   };
+  s->cGame_spriteTable->elements()[25] = NewObject<ASprite>();
   const Case kCases[] = {
       {0, 0, -1, false}, {1, 0, -1, true},      {2, 0, -1, false}, {3, 0, -1, false},
       {4, 0, -1, true},  {4, 20000, -1, false}, {5, 0, -1, true},  {6, 0, -1, true},
@@ -239,9 +242,14 @@ TEST_F(BunchHitsTest, SomeTypesKeepTheirSlotThroughABurst) {
     Attached(0, 0, 0, 1);
     Attached(0, 1, 0, 2);
     Bunch(0)->counter = c.counter;
+    cActor* anchor = Bunch(0)->anchor;
     cGame::burstBunch(0, false);
     EXPECT_EQ(Bunch(0)->count, 0);
     EXPECT_EQ(Bunch(0)->inUse != 0, c.kept);
+    if (c.type == 4 || c.type == 8) {
+      ASSERT_NE(anchor, nullptr);
+      EXPECT_EQ(anchor->state == cActor::kFree, !c.kept);
+    }
     EXPECT_EQ(Bunch(0)->type, c.kept ? c.type : 0);
     EXPECT_TRUE(BunchesConsistent());
   }
