@@ -1,30 +1,59 @@
-// The board's operations whose concerns are not built yet: a bubble's flight and its picture,
-// the bunch pushes, the colour choices, a shot's landing and the level state that the board's
-// end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
+// The board's operations whose concerns are not built yet: the level objects' and the bosses'
+// reactions, the thrown actor and the overlay panel, and the level state that the board's end
+// releases. Each does nothing until its own file replaces it.
+#include "game/board/board_seams.h"
+
 #include "game/board/bubble.h"
 #include "game/cgame.h"
-#include "game/game_statics.h"
 
-void Bubble::update() {}
-void Bubble::paint() {}
-void cGame::nudgeBunch(int32_t, int32_t, int32_t, int32_t, int32_t) {}
-int32_t cGame::randomColorNotBunch7(int32_t) {
-  return 0;
-}
-void cGame::onBubbleLanded(Bubble*, Bubble*, int32_t, int32_t, int32_t, int32_t) {}
+void cGame::releaseThrowActor() {}
+void cGame::setupOverlayPanel(int32_t, int32_t, int32_t, int32_t, int32_t, IntArray*) {}
 void cGame::clearSceneryCounters() {}
-void cGame::releaseHudMeterActors() {}
 void cGame::releaseLevelObjects() {}
 
-// ---- Stand-ins: the next-bubble choice, the boss walks and the overlay panels ----------------
-// Until their own files land: the next-bubble choice's colour draw by its rule (one generator
-// step: a set bit of boardColourMask, or one of the seven without one); nothing released or
-// drawn.
-int32_t cGame::randomSetBit() {
-  const int32_t mask = Statics<GameStatics>()->cGame_boardColourMask;
-  if (mask <= 0) return rand(7);
-  return nthSetBit(mask, rand(popCount(mask)) + 1);
+// ---- Stand-ins the shot's flight and the pops call, logged ------------------------------
+// Each stand-in does nothing but log its call (BoardSeamCalls, a bubble by its index);
+// the level objects and the bosses replace them with their own.
+
+std::vector<BoardSeamCall>& BoardSeamCalls() {
+  static std::vector<BoardSeamCall> calls;
+  return calls;
 }
-void cGame::releaseThrowActor() {}
-void cGame::paintAimLine() {}
-void cGame::setupOverlayPanel(int32_t, int32_t, int32_t, int32_t, int32_t, IntArray*) {}
+
+namespace {
+
+int32_t Arg(const Bubble* bubble) {
+  return bubble ? bubble->index : -1;
+}
+
+template <class... Args>
+void Log(const char* name, Args... args) {
+  BoardSeamCalls().push_back({name, {Arg(args)...}});
+}
+
+}  // namespace
+
+void cGame::bubbleHitsType4Object(Bubble* bubble) {
+  Log("bubbleHitsType4Object", bubble);
+}
+void cGame::objectOnBubbleGone(Bubble* bubble) {
+  Log("objectOnBubbleGone", bubble);
+}
+void cGame::countSpecialBubble(Bubble* bubble) {
+  Log("countSpecialBubble", bubble);
+}
+void cGame::bubbleHitsFlyer(Bubble* bubble) {
+  Log("bubbleHitsFlyer", bubble);
+}
+void cGame::bubbleHitsWalker(Bubble* bubble) {
+  Log("bubbleHitsWalker", bubble);
+}
+void cGame::bubbleReachedGoal(Bubble* bubble) {
+  Log("bubbleReachedGoal", bubble);
+}
+void cGame::bossHitByBubble(Bubble* bubble) {
+  Log("bossHitByBubble", bubble);
+}
+void cGame::bossKind3WeakPointHit(Bubble* bubble) {
+  Log("bossKind3WeakPointHit", bubble);
+}

@@ -61,9 +61,9 @@ void cGame::clearBunch(int32_t b, bool silent) {
   removeBunchBubbles(b);
   if (bunch->inUse) {
     if (!silent) EndDecorations(b, bunch);
-    if (!silent && bunch->type == 4 && bunch->counter >= kBurstPressure) {
-      cActor::release(bunch->anchor);
-    }
+    const bool pressedOut = bunch->type == 4 && bunch->counter >= kBurstPressure;
+    const bool chainBossPart = bunch->type == 8 && Statics<GameStatics>()->cGame_bossKind == 1;
+    if (!silent && (pressedOut || chainBossPart)) cActor::release(bunch->anchor);
   }
   bunch->partner = -1;
   bunch->timer = bunch->timer2 = bunch->timer3 = bunch->counter = 0;

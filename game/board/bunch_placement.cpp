@@ -104,7 +104,8 @@ void Decorate(int32_t b, cGame_CBubbleBunch* bunch) {
     }
     case 4:
     case 8:
-      bunch->anchor = DecorateFromSlot(25, x, y, 32, 300, 1);
+      // Under the ring boss these bunches are the boss's own parts and show no anchor.
+      if (s->cGame_bossKind != 3) bunch->anchor = DecorateFromSlot(25, x, y, 32, 300, 1);
       break;
     case 5: {
       const bool left = bunch->facing == 2;

@@ -47,6 +47,12 @@
   // playLeft = (leftWall + 18) << 16, playRight = (canvasWidth - (rightWall + 18)) << 16.
   static void setPlayArea(int32_t leftWall, int32_t rightWall);
 
+  // ---- Bubble painting (game/board/bubble_paint.cpp) ----
+  // Clipped to the screen below playTop: the compound roots, then the other bubbles of plain
+  // colours, then the other kinds; in a lesson level while its script runs, the highlight of
+  // each bubble that carries the current objective's marker.
+  static void paintBubbleField();
+
   // ---- The bunch table (game/board/bunch_table.cpp) ----
   // The class initialiser's step of the board: the bunch table of 10 empty slots, its cleared
   // anchors and scratch, and the empty bunch templates.
@@ -120,23 +126,88 @@
   // Bunch f's bubbles join bunch t by whole cells; f is cleared.
   static void mergeBunch(int32_t f, int32_t t);
 
-  // ---- Operations not built yet (game/board/board_seams.cpp) ----
-  // Nudges bunch b's rest point and velocity.
-  static void nudgeBunch(int32_t b, int32_t dx, int32_t dy, int32_t dvx, int32_t dvy);
-  // A colour for the lock of bunch b's preview (0 until the colour choice is built).
-  static int32_t randomColorNotBunch7(int32_t b);
-  // What a shot does when it lands beside a bubble or in a cell.
+  // ---- Bunch physics (game/board/bunch_physics.cpp) ----
+  // One frame of a roped bunch: it moves by its velocity and spin, falls, is pulled back and
+  // turned toward its rope while the rope is stretched, and is damped in 100 ms steps; its
+  // spin stays within -46080..46080 (180 degrees per second in 8.8).
+  static void updateBunchSwing(int32_t b);
+  // A shot's impulse at the contact point (x, y) with the shot's velocity (vx, vy), 16.16: a
+  // type-9 bunch spins with the shot's sideways speed, types 8 and 11 by the turn the shot
+  // makes about the centre (type 11 also takes 3/8 of its velocity); other types nothing.
+  static void applyHitToBunch(int32_t b, int32_t x, int32_t y, int32_t vx, int32_t vy);
+  // Bunches a and b touch (p the push from a's side): a type-9 bunch trades spin with b by
+  // their inverse masses; otherwise both are pushed apart unless one of them is of type 5.
+  static void resolveBunchCollision(int32_t a, int32_t b, int32_t px, int32_t py);
+  // Bunch b's extents as they would be at angle a (8.8 degrees, brought into 0..92160 once);
+  // its angle, sin and cos are left as they were.
+  static void extentsAtAngle(int32_t b, int32_t a);
+  // Cell (col, row) of bunch b, unturned, lies within the play area's bounds for a centre.
+  static bool isCellInPlayArea(int32_t b, int32_t col, int32_t row);
+  // No member of another bunch overlaps the unturned cell (col, row) of bunch b.
+  static bool isCellClearOfOtherBunches(int32_t b, int32_t col, int32_t row);
+
+  // ---- Off-centre spin (game/board/bunch_spin.cpp) ----
+  // Bunch b turns toward the side its bubbles weigh on, damped in 100 ms steps and kept within
+  // -0x80000..0x80000, and never further into a side wall.
+  static void updateBunchSpin(int32_t b);
+  // Turning bunch b by step (8.8 degrees) would push it further out past a side wall; the
+  // bunch keeps the extents of the trial angle.
+  static bool bunchTurnedOutward(int32_t b, int32_t step);
+
+  // ---- A shot's landing (game/board/landing.cpp) ----
+  // The shot came to rest against hitBubble on `side` of it (or, hitBubble null, in cell
+  // (col, row) of bunch): a lock or catcher takes or refuses it, otherwise it is attached, its
+  // neighbours react, a match of three pops and scores, and what hangs on nothing drops.
   static void onBubbleLanded(Bubble* shot, Bubble* hitBubble, int32_t bunch, int32_t side,
                              int32_t col, int32_t row);
+  // Attaches bubble in the cell beside nextTo on `side`; a type-3 holder plays its placement.
+  static void placeBubbleInBunch(Bubble* bubble, Bubble* nextTo, int32_t side);
+  // Floods the shot's colour from it (and one bubble of another bunch within 74 px); three or
+  // more pop and score, fewer nudge a wall-bounced shot's type-0 bunch.
+  static void markConnectedBubbles(Bubble* shot, int32_t shotVx);
+  // The points, tallies and flood-ordered pops of a match of n bubbles.
+  static void scoreMatch(int32_t n);
+  // Every member of bunch b that no longer hangs on its core (type 12: on an edge column)
+  // drops, scoring 200 unless it was already popping.
+  static void releaseBunch(int32_t b);
+  // Consumes the queued pop-end events (26), one popAnimCount each, never below 0.
+  static void flushBubbleEvents();
+
+  // ---- Bunch hits (game/board/bunch_hits.cpp) ----
+  // The bubble leaves its bunch (a last key bubble without handles bursts it), flying off
+  // from the centre; a freed attachment scores 200. Nothing for a bubble in no bunch.
+  static void releaseBubbleFromBunch(Bubble* bubble);
+  // Every member flies off and pops 2..7 sixteenths later; scores unless silent (or level
+  // type 3, boss kind 3); the slot is kept by some types, cleared by the rest.
+  static void burstBunch(int32_t b, bool silent);
+  static void burstAllBunches(bool silent);
+  // A shot of `colour` reached handle h of bunch b (-1 the main handle): the right colour
+  // frees it (or bursts a bunch without handles), a wrong one marks the bunch to drop.
+  static void hitBunchHandle(int32_t b, int32_t h, int32_t colour);
+  // The last member carrying an attachment becomes the core at the centre; the handle that
+  // then stands on column 0, or -1 (none, or no attachment at all).
+  static int32_t pickBunchAttachment(int32_t b);
+  // Moves bunch b's rest point and speed (not in level types 2 and 3; only vertically in 5).
+  static void nudgeBunch(int32_t b, int32_t dx, int32_t dy, int32_t dvx, int32_t dvy);
+  // Bunch b pushed by (px, py) off another bunch, by its type.
+  static void pushBunch(int32_t b, int32_t px, int32_t py);
+  // The shot at the 16.16 point hits a catcher; it is driven one step further out.
+  static bool shotHitsType5Bunch(int32_t x, int32_t y);
+
+  // ---- Operations not built yet (game/board/board_seams.cpp) ----
+  // The shot's flight and a bubble's pop call these: the level objects', the bosses' and the
+  // HUD's reactions.
+  static void bubbleHitsType4Object(Bubble* bubble);
+  static void objectOnBubbleGone(Bubble* bubble);
+  static void countSpecialBubble(Bubble* bubble);
+  static void bubbleHitsFlyer(Bubble* bubble);
+  static void bubbleHitsWalker(Bubble* bubble);
+  static void bubbleReachedGoal(Bubble* bubble);
+  static void bossHitByBubble(Bubble* bubble);
+  static void bossKind3WeakPointHit(Bubble* bubble);
   // The rising floor's counters of level type 3.
   static void clearSceneryCounters();
-  static void releaseHudMeterActors();
   static void releaseLevelObjects();
-  // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
-  // Do nothing until their subsystem lands; the loader calls them.
-  static void resetLauncherPosition();
-  static void burstBunch(int32_t bunch, int32_t flag);
-
   // ---- Board colours (game/board/board_colours.cpp) ----
   // The start values of the colour, boss-map, profile, target and survey statics.
   static void initBoardMotionState();
@@ -239,12 +310,8 @@
 
 
   // ---- Stand-ins of other concerns (game/board/board_seams.cpp) ----
-  // A colour present on the board (0..6 at random without one).
-  static int32_t randomSetBit();
   // The kind-0/4 boss's thrown actor released.
   static void releaseThrowActor();
-  // The chain boss's aim line.
-  static void paintAimLine();
   // The overlay panel of a list of flags.
   static void setupOverlayPanel(int32_t textId, int32_t a, int32_t b, int32_t c, int32_t d,
                                 IntArray* flags);

@@ -14,6 +14,8 @@ class ObjectArray;
 class ShortArray;
 class cActor;
 class cGame_CBubbleBunch;
+class javax_microedition_lcdui_Graphics;
+class String;
 
 // specialKinds .. boardShorts3: the board's tables of the maths pack (entry 0, in file order:
 // three short arrays, four byte arrays, one short array); specialKinds, the bubble kind of each
@@ -81,20 +83,72 @@ class cGame_CBubbleBunch;
   REF(cGame, ObjectArray, bunchTemplateRow)             \
   REF(cGame, ObjectArray, bunchTemplateKind)            \
   REF(cGame, ObjectArray, bunchTemplateFlags)           \
+  PLIMORA_STATICS_cGame_board_landing(REF, VALUE) PLIMORA_STATICS_cGame_board_targets(REF, VALUE) \
   PLIMORA_STATICS_cGame_board_motion(REF, VALUE)
 
+// A shot's landing and what follows it (game/board/landing.cpp, bunch_hits.cpp):
+// shotHasLanded, set by every landing; landedShotCount, the shots that landed; landX, landY,
+// where the last one landed (px); settleTimer, ms of calm after a landing before the danger
+// line counts; popsPending, something started to pop since the last landing; popStreak,
+// missStreak, landings in a row that did / did not start a pop; wallBounced, the shot
+// bounced off a wall; currentObjective, the lesson step 0..2 (its objectives met are the
+// world's objectiveFlags). The level's tallies: matchCount, bigMatchCount (matches of five or
+// more), bestMatchSize, burstCount (bursts and freed attachments that scored), handleHitCount
+// (handle hits of an accepted colour). rowParityShift: the row parity of a type-12 bunch's
+// edge columns.
+#define PLIMORA_STATICS_cGame_board_landing(REF, VALUE) \
+  VALUE(cGame, int8_t, shotHasLanded)                   \
+  VALUE(cGame, int32_t, landedShotCount)                \
+  VALUE(cGame, int32_t, landX)                          \
+  VALUE(cGame, int32_t, landY)                          \
+  VALUE(cGame, int32_t, settleTimer)                    \
+  VALUE(cGame, int8_t, popsPending)                     \
+  VALUE(cGame, int32_t, popStreak)                      \
+  VALUE(cGame, int32_t, missStreak)                     \
+  VALUE(cGame, int8_t, wallBounced)                     \
+  VALUE(cGame, int32_t, currentObjective)               \
+  VALUE(cGame, int32_t, matchCount)                     \
+  VALUE(cGame, int32_t, bigMatchCount)                  \
+  VALUE(cGame, int32_t, bestMatchSize)                  \
+  VALUE(cGame, int32_t, burstCount)                     \
+  VALUE(cGame, int32_t, handleHitCount)                 \
+  VALUE(cGame, int8_t, rowParityShift)                  \
+  PLIMORA_STATICS_cGame_board_flight(REF, VALUE)
+
+// The shot's flight and the bubble update (game/board/shot_flight.cpp): shotColour, the flying
+// shot's colour, copied every frame; shotSide, 3 or 0 by the shot's vx once it went below
+// bandTop (the carriers read it); wallBounceCount, shots that bounced, each counted at its
+// first bounce; lastPopX, lastPopY, the pixel place of the last bubble that popped (free
+// flyers excepted); bombPopCount, bombs of kinds 7, 8 and 9 that went off. Read here and set
+// by others: bandTop, the play bands' top row in pixels (the launcher's shotSpeed and the
+// bubble update's bubblesMoved and bubbleUpdateStart are the world's).
+#define PLIMORA_STATICS_cGame_board_flight(REF, VALUE) \
+  VALUE(cGame, int32_t, shotColour)                    \
+  VALUE(cGame, int32_t, shotSide)                      \
+  VALUE(cGame, int32_t, wallBounceCount)               \
+  VALUE(cGame, int32_t, lastPopX)                      \
+  VALUE(cGame, int32_t, lastPopY)                      \
+  VALUE(cGame, int32_t, bombPopCount)                  \
+  VALUE(cGame, int32_t, bandTop)
+
+// The level targets the painters read (their lists are the level objects' concern): per
+// target targetState (1 lit, above 1 done) and targetEmitters, its particle emitter (-1
+// none); targetCount of them in use. Absent lists leave every bubble its own look.
+#define PLIMORA_STATICS_cGame_board_targets(REF, VALUE) \
+  REF(cGame, IntArray, targetState)                     \
+  REF(cGame, IntArray, targetEmitters)                  \
+  VALUE(cGame, int32_t, targetCount)
+
 // Board colours and the boss's cell map (game/board/board_colours.cpp, boss_cell_map.cpp):
-// colourCounts, int[7], the lowest bunch's bubbles per colour; boardColourMask, bit c for a
-// colour still to be shot at (written by the survey); chainBunch, the type-8 bunch the chain
+// colourCounts, int[7], the lowest bunch's bubbles per colour (the survey writes the level's
+// boardColourMask beside it); chainBunch, the type-8 bunch the chain
 // boss walks (-1 none); cellColourMap, int[columns][rows], the colour of each of its cells (-1
 // no bubble), indexed by (col + mapOriginCol, row + mapOriginRow); mapColourMask, the colours
 // in it. The cells the searches give: bossCol/Row, pathNextCol/Row, openCol/Row, aimCol/Row,
 // ringCol/Row, feedCol/Row and feedSpare (cleared with them). chainHead, the boss's chain;
-// nearestDirection, the side of the last nearest occupied neighbour. bossActor; the kind-3
-// boss's weakPointEmitters, int[6], and feeder (-1 none).
+// nearestDirection, the side of the last nearest occupied neighbour; bossActor.
 #define PLIMORA_STATICS_cGame_board_motion(REF, VALUE) \
   REF(cGame, IntArray, colourCounts)                  \
-  VALUE(cGame, int32_t, boardColourMask)              \
   VALUE(cGame, int32_t, chainBunch)                   \
   REF(cGame, ObjectArray, cellColourMap)              \
   VALUE(cGame, int32_t, mapOriginCol)                 \
@@ -116,26 +170,23 @@ class cGame_CBubbleBunch;
   REF(cGame, Bubble, chainHead)                       \
   VALUE(cGame, int32_t, nearestDirection)             \
   REF(cGame, cActor, bossActor)                       \
-  REF(cGame, IntArray, weakPointEmitters)             \
-  VALUE(cGame, int32_t, feeder)                       \
   PLIMORA_STATICS_cGame_board_profile(REF, VALUE)
 
 // The column profile (game/board/column_profile.cpp): columnProfile, int[48], per half column
 // of surfaceBunch the largest row of a bubble (-1000 none); profileCentre 24; profileFirst,
-// profileLast, the usable half columns; rowParityShift, the rows are shifted by one half
-// column; bossColumn, bossGround, the half column and row the boss code tests.
+// profileLast, the usable half columns (rowParityShift, the landing's, shifts the rows by one
+// half column); bossColumn, bossGround, the half column and row the boss code tests.
 // The level objects (game/board/level_targets.cpp): thrownActors, thrownTargets and the five
-// int lists of the thrown bubbles; the five level targets' lists (targetState .. targetTimer),
-// targetCount of them, targetPeriod (levelParams[12]) and the goal point targetGoalX/Y; the
+// int lists of the thrown bubbles; the five level targets' further lists (targetCounter ..
+// targetTimer, beside the painters' targetState, targetEmitters and targetCount), targetPeriod (levelParams[12]) and the goal point targetGoalX/Y; the
 // three special target slots (slotActor .. slotHops); the pair lists pairFirst, pairSecond
-// and pairCount; flyerState, walkerState, the carriers' states; bossFlashing, hitPending, the
+// and pairCount; bossFlashing, hitPending, the
 // boss hit's two locks; the kind-3 boss's ring centre and its weak points' radii.
 #define PLIMORA_STATICS_cGame_board_profile(REF, VALUE) \
   REF(cGame, IntArray, columnProfile)                  \
   VALUE(cGame, int32_t, profileCentre)                 \
   VALUE(cGame, int32_t, profileFirst)                  \
   VALUE(cGame, int32_t, profileLast)                   \
-  VALUE(cGame, int8_t, rowParityShift)                 \
   VALUE(cGame, int32_t, surfaceBunch)                  \
   VALUE(cGame, int32_t, bossColumn)                    \
   VALUE(cGame, int32_t, bossGround)                    \
@@ -146,15 +197,12 @@ class cGame_CBubbleBunch;
   REF(cGame, IntArray, thrownStartX)                   \
   REF(cGame, IntArray, thrownStartY)                   \
   REF(cGame, IntArray, thrownTimer)                    \
-  REF(cGame, IntArray, targetState)                    \
   REF(cGame, IntArray, targetCounter)                  \
   REF(cGame, ByteArray, targetFlag)                    \
   REF(cGame, ObjectArray, targetBubble)                \
-  REF(cGame, IntArray, targetEmitters)                 \
   REF(cGame, IntArray, targetFrom)                     \
   REF(cGame, IntArray, targetTo)                       \
   REF(cGame, IntArray, targetTimer)                    \
-  VALUE(cGame, int32_t, targetCount)                   \
   VALUE(cGame, int32_t, targetPeriod)                  \
   VALUE(cGame, int32_t, targetGoalX)                   \
   VALUE(cGame, int32_t, targetGoalY)                   \
@@ -168,8 +216,6 @@ class cGame_CBubbleBunch;
   REF(cGame, IntArray, pairFirst)                      \
   REF(cGame, IntArray, pairSecond)                     \
   VALUE(cGame, int32_t, pairCount)                     \
-  VALUE(cGame, int32_t, flyerState)                    \
-  VALUE(cGame, int32_t, walkerState)                   \
   VALUE(cGame, int8_t, bossFlashing)                   \
   VALUE(cGame, int8_t, hitPending)                     \
   VALUE(cGame, int32_t, ringCentreX)                   \
@@ -177,17 +223,13 @@ class cGame_CBubbleBunch;
   REF(cGame, IntArray, weakPointRadius)                \
   PLIMORA_STATICS_cGame_board_survey(REF, VALUE)
 
-// The board survey (game/board/board_survey.cpp), in pixels unless said: shotInFlight,
-// lessonShotFired, noShotSeen; bandCount0..3, bunch bubbles whose bottom lies in each quarter
+// The board survey (game/board/board_survey.cpp), in pixels unless said (it also writes the
+// world's shotInFlight and the bands' hudTimerBlink): lessonShotFired, noShotSeen; bandCount0..3, bunch bubbles whose bottom lies in each quarter
 // of the bunch band; belowBandCount, those below bandBottomY (16.16, the danger line at each
 // survey); bandScore; boardTopY, the topmost bunch bubble (800 none); allOnRowZero;
-// pendingPopCount, bunch bubbles with a pop pending; hudTimerBlink, a bubble reaches below the
-// danger line. The bunch band (set by the play area's bands, read by the bunch update),
-// 16.16: bandY0 its top, bandY25, bandY50, bandY75 a quarter, half and three quarters down;
-// pairTopY the highest centre of a type-1 pair. bunchContacts (game/world/bunch_collisions.cpp):
+// pendingPopCount, bunch bubbles with a pop pending. bunchContacts (game/world/bunch_collisions.cpp):
 // byte[10][10], the contact bits of each pair of bunches this frame.
 #define PLIMORA_STATICS_cGame_board_survey(REF, VALUE) \
-  VALUE(cGame, int8_t, shotInFlight)                  \
   VALUE(cGame, int8_t, lessonShotFired)               \
   VALUE(cGame, int8_t, noShotSeen)                    \
   VALUE(cGame, int32_t, bandCount0)                   \
@@ -200,10 +242,4 @@ class cGame_CBubbleBunch;
   VALUE(cGame, int32_t, boardTopY)                    \
   VALUE(cGame, int8_t, allOnRowZero)                  \
   VALUE(cGame, int32_t, pendingPopCount)              \
-  VALUE(cGame, int8_t, hudTimerBlink)                 \
-  VALUE(cGame, int32_t, bandY0)                       \
-  VALUE(cGame, int32_t, bandY25)                      \
-  VALUE(cGame, int32_t, bandY50)                      \
-  VALUE(cGame, int32_t, bandY75)                      \
-  VALUE(cGame, int32_t, pairTopY)                     \
   REF(cGame, ObjectArray, bunchContacts)

@@ -125,14 +125,14 @@ void cGame::addLevelTarget(Bubble* bubble) {
   GameStatics* s = S();
   const int32_t i = s->cGame_targetCount;
   if (!bubble) return;
-  if (i < 0 || i >= kTargets || !s->cGame_targetState || s->cGame_targetState->length <= i) {
+  if (i < 0 || i >= kTargets) {
     DebugLog("level targets: target %d refused, a level holds at most %d", i + 1, kTargets);
     return;
   }
   s->cGame_targetCount = i + 1;
-  if (!IsTarget(i)) {
+  // A board built without the level's target lists keeps its targets as plain bubbles.
+  if (!IsTarget(i) || s->cGame_targetState->length <= i) {
     s->cGame_targetCount = i;
-    DebugLog("level targets: the target lists are not made, the target is refused");
     return;
   }
   s->cGame_targetState->elements()[i] = 0;

@@ -251,39 +251,3 @@ void cGame::paintPopupSoftKeys() {
   s->cGame_softKeyRight = right;
   s->cGame_softKeysFlag = flag;
 }
-
-// ---- The framed box -------------------------------------------------------------------------
-
-// The pieces of slot 12 (tools/databuild/ui_sprites.h): frames 0 to 3 the corners (top left,
-// top right, bottom left, bottom right), 4 to 7 the edges (top, bottom, left, right), 8 and 9
-// the body of styles 0 and 1; each painted with its box's top-left corner at its origin.
-void cGame::paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style) {
-  Graphics* g = Target();
-  ASprite* pieces = loader::SpriteAt(12);
-  if (!pieces || !NullCheck(g) || pieces->getFrameCount() < 10) return;
-  const int32_t cx = g->getClipX(), cy = g->getClipY(), cw = g->getClipWidth(),
-                ch = g->getClipHeight();
-  const int32_t c = pieces->getFrameWidth(0);  // the corner's size
-  const int32_t t = pieces->getFrameWidth(4);  // the tile's length
-  if (c <= 0 || t <= 0) return;
-  // Tiles frame f from (x0, y0) across w0 x h0 under the clip, stepping by the tile.
-  auto tile = [&](int32_t f, int32_t x0, int32_t y0, int32_t w0, int32_t h0) {
-    if (w0 <= 0 || h0 <= 0) return;
-    g->setClip(cx, cy, cw, ch);
-    g->clipRect(x0, y0, w0, h0);
-    const int32_t stepX = f == 6 || f == 7 ? w0 : t, stepY = f == 4 || f == 5 ? h0 : t;
-    for (int32_t ty = y0; ty < y0 + h0; ty += stepY) {
-      for (int32_t tx = x0; tx < x0 + w0; tx += stepX) pieces->paintFrame(g, f, tx, ty, 0, 0, 0);
-    }
-  };
-  tile(style == 1 ? 9 : 8, x + c, y + c, w - 2 * c, h - 2 * c);
-  tile(4, x + c, y, w - 2 * c, c);
-  tile(5, x + c, y + h - c, w - 2 * c, c);
-  tile(6, x, y + c, c, h - 2 * c);
-  tile(7, x + w - c, y + c, c, h - 2 * c);
-  g->setClip(cx, cy, cw, ch);
-  pieces->paintFrame(g, 0, x, y, 0, 0, 0);
-  pieces->paintFrame(g, 1, x + w - c, y, 0, 0, 0);
-  pieces->paintFrame(g, 2, x, y + h - c, 0, 0, 0);
-  pieces->paintFrame(g, 3, x + w - c, y + h - c, 0, 0, 0);
-}

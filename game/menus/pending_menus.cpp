@@ -38,9 +38,6 @@ void cGame::setPagedListLayout(int32_t) {}
 void cGame::updatePagedList() {}
 void cGame::paintPagedListBox() {}
 void cGame::paintInfoPanel(int32_t) {}
-void cGame::paintDimmedFramedBox(int32_t, int32_t, int32_t, int32_t) {}
-void cGame::setupMainMenu() {}
-void cGame::updateMenuCharacter() {}
 bool cGame::checkSecretTaps() {
   return false;
 }
@@ -48,10 +45,13 @@ void cGame::leaveScreen() {}
 void cGame::paintMapInfoPanel(int32_t) {}
 void cGame::paintTitleAndEntry() {}
 void cGame::setExtraLevelCell(int32_t) {}
+void cGame::setZoomClip() {}
+void cGame::buildResultsPanelA() {}
+void cGame::buildResultsPanelB() {}
+void cGame::buildResultsPanelC() {}
 int32_t cGame::currentHiddenAward() {
   return 0;
 }
-void cGame::paintScene() {}
 
 // ---- The carousel as a plain list ----------------------------------------------------------
 

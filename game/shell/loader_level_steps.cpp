@@ -178,6 +178,7 @@ void FirstLevelStep(GameStatics* s) {
   const bool restart = s->cGame_levelRestart;
   if (!restart) {
     s->cGame_levelSpriteFlags = NewBoolArray(kFeatureSprites);
+    s->cGame_failCount = 0;  // losses count from the level's load; a retry keeps them
     Run("loadMathTables", [] { cGame::loadMathTables(); });
     Run("pickRandomVariant", [s] { s->cGame_levelVariantValue = cGame::pickRandomVariant(); });
   }
@@ -344,11 +345,12 @@ void cGame::loadLevelItems() {
   s->cGame_eventCount = 0;
   resetTriggerBookkeeping();
   resetLevelStats();
-  createShotActors();
-  createAuxShotActors();
+  createFlyerActors();
+  createWalkerActors();
   releaseSlotActors();
-  createLevelEndActors();
-  createLevelGuide();
+  createShooterActors();
+  createAimDots();
+  createMeterActors();
   createHudActors();
   createLevelProps();
   if (s->cGame_bannerActor) cActor::release(s->cGame_bannerActor);

@@ -13,6 +13,7 @@
 #include "javame/graphics.h"
 #include "runtime/array.h"
 #include "runtime/exceptions.h"
+#include "runtime/string.h"
 #include "runtime/trace.h"
 
 namespace {
@@ -60,7 +61,10 @@ void PaintPlainTexts(const int32_t* r, int32_t heading, int32_t body) {
   font->drawString(g, cGame::getText(heading), nullptr, r[0] + r[2] / 2, r[1] + kMargin, kTop,
                    true);
   String* text = font->wrapToString(cGame::getText(body), r[2] - 2 * kMargin);
-  font->drawPage(g, text, r[0] + r[2] / 2, r[1] + r[3] / 2 + kMargin, 1 | 2, 0, -1);
+  // The page runs over the whole text: an end of -1 would be an empty range.
+  if (text) {
+    font->drawPage(g, text, r[0] + r[2] / 2, r[1] + r[3] / 2 + kMargin, 1 | 2, 0, text->length());
+  }
 }
 
 // Step 3 of the paint: the hint or tip panel and its two texts.

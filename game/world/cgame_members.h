@@ -5,22 +5,140 @@
 // clang-format off
 
   // ---- Play state (game/world/play_state.cpp) ----
+  // State 17: the touch bar, the phase machine, the world, the launcher and the pause test;
+  // the scene and, on the level-end screen, the blinking prompt.
   static void statePlay(int32_t message);
+  // One step of the phase machine: the opening (0..7) and play (9) here, the level end
+  // (10..23) in updateLevelEnd.
+  static void updatePlay();
+  // The boss of a lost level goes to its state 1002 (kinds 2, 5 and 3).
+  static void bossOnLevelLost();
+
+  // ---- Level end (game/world/play_level_end.cpp) ----
+  // Phases 10 to 23: the level's end, its rating and result, the banner, fireworks, dialogue,
+  // awards, the level-end screen, the retry question and the load that leaves the level.
+  static void updateLevelEnd();
+
+  // ---- World update (game/world/world_update.cpp) ----
+  // The world's twenty steps in their fixed order (game/world/world_steps.h).
+  static void updateWorld();
+  // The bubbles' step: colour masks, indestructibles, bunches, removals, re-filing, the
+  // bubble updates from a rotating start, the board survey, collisions, the stage end.
+  static void updateWorldObjects();
+
+  // ---- Shooter (game/world/shooter.cpp) ----
+  // The launcher's frame: aim, places, events, its state machine, the aim guide.
+  static void updateShooter();
+  // The two preview bubbles pop where they stand; the launcher ends (state 6).
+  static void popPreviewBubbles();
+  // The aim guide's ten dots made again, hidden; the guide off.
+  static void createAimDots();
+
+  // ---- Shooter set-up (game/world/shooter_setup.cpp) ----
+  // launcherX at the centre, the aim limit, the 51 aiming frames and the launcher's sprite.
+  static void resetLauncherPosition();
+  // The launcher's place and aim reset, its three actors made, the first two kinds chosen.
+  static void createShooterActors();
+  // The current (next) preview bubble changes to colour through the change effect; without
+  // one it changes at once.
+  static void changeCurrentBubble(int32_t colour);
+  static void changeNextBubble(int32_t colour);
+
+  // ---- Level build (game/world/level_build.cpp) ----
+  // The level from levelData after its header: the board started, the layout of its type,
+  // the colours masked when the header says so, the shot sequence, the trigger rules and the
+  // scene's play bands. A bad count or index stops the body (stopLevelBody).
+  static void buildLevel();
+  // The type-0 layout at the cursor for stage currentStage: every bunch's place, type and
+  // values; its bubbles of that stage placed (appearing one by one in a later stage of a level
+  // that is no lesson); then positions, the board survey and a shuffle of the live bubbles.
+  static void readLevelLayout(ByteArray* data);
+  // A pool bubble of the colour in bunch b at (col, row) (the key bubble at (0, 0)) with flags
+  // added, placed and filed in the grid; null, nothing placed, when the pool is exhausted.
+  static Bubble* placeNewBubble(int32_t colour, int32_t b, int32_t col, int32_t row,
+                                int32_t flags);
+  // The shot sequence at the cursor: i32 count, then the kinds, the first one stored last.
+  static void readShotSequence(ByteArray* data);
+
+  // ---- Stage loading (game/world/stage_loading.cpp) ----
+  // The next stage of a type-0 or type-3 level (currentStage already advanced): the level
+  // reread from its pack, its header and the layout of that stage.
+  static void loadNextStage();
+  // Type 3: the layout, with bunch currentStage riding the rising floor at the top.
+  static void readSceneryLayout(ByteArray* data);
+  // Type 8: the track and its bubbles, each its own bunch, laid along the track.
+  static void placeLevelBubbles(ByteArray* data);
+  // Type 2: the stage tables, the top row and the first generated layouts.
+  static void buildWaveLevel(ByteArray* data);
+
+  // ---- Level actors (game/world/level_actors.cpp) ----
+  // The scenery of entry `entry` of the scenery pack: sprites (kept on a retry) and actors
+  // in layer 4, one per record at depth = its number from 1.
+  static void spawnLevelActors(bool keepSprites, int32_t entry);
+  // Type 4's walker slots: a creature and its carried bubble each, the old ones freed first.
+  static void createLevelProps();
+  // The flying carrier's two hidden actors, and its state idle.
+  static void createFlyerActors();
+  // The walking carrier's two hidden actors, and its state idle.
+  static void createWalkerActors();
+  // The four HUD meter actors from the HUD players' sprites.
+  static void createMeterActors();
+
+  // ---- Stand-ins for later subsystems (game/world/pending_world.cpp) ----
+  // Each does nothing until its own file lands.
+  static void randomizeSlotRow();
+  static void generateRandomLevel();
+  static void layoutTrackBunches();
 
   // ---- World services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
-  static void buildLevel();
-  static void spawnLevelActors(bool restart, int32_t set);
   static void createBossKind0();
   static void createBossKind1();
   static void createBossKind2();
   static void createBossKind3();
-  static void createShotActors();
-  static void createAuxShotActors();
   static void createLevelEndActors();
-  static void createLevelGuide();
-  static void createHudActors();
-  static void createLevelProps();
+
+  // ---- World operations not built yet (game/world/pending_world.cpp) ----
+  // A target bubble hit from `side` fills its slot (stand-in: nothing).
+  static void fillTargetSlot(Bubble* bubble, int32_t side);
+
+  // ---- The in-game scene (game/world/scene_paint.cpp) ----
+  // The whole scene in its fixed order; toBackBuffer paints it into the back buffer (the
+  // frozen copy, the overlay still on the frame); from phase 18 a direct paint shows that
+  // copy and the overlay only; dim fills the screen in colour over the HUD.
+  static void paintScene(bool toBackBuffer, bool dim, int32_t colour);
+  static void paintScene();  // (false, false, 0)
+  // Pass 5: ropes of types 9 and 11 and the carrier's bubble of type 5; pass 1: the links
+  // of type-14 chains, hanging chains of types 1 and 6, the type-14 marker.
+  static void paintBunchRopes(int32_t pass);
+  // One frame tiled down x from yTop to yBottom (or along y from xStart to xEnd) at places
+  // fixed modulo its size that move with phase, under a clip; then the whole screen again.
+  static void paintChainColumn(ASprite* sprite, int32_t frame, int32_t x, int32_t yTop,
+                               int32_t yBottom, int32_t phase);
+  static void paintChainRow(ASprite* sprite, int32_t frame, int32_t xStart, int32_t y,
+                            int32_t xEnd, int32_t phase);
+  // The ring boss's weak points and feeder spark; the wrapper only for boss kind 3.
+  static void paintBossEmitters();
+  static void paintRingBossEmitters();
+  static void paintTargetEmitters();
+  // bandTop and the 16.16 bands at 0, 25, 50 and 75 percent of the play area; pairTopY.
+  static void computePlayBands();
+  // The current lesson step's hint in the popup (none: nothing); lessonPhase := 4.
+  static void showNextCharacterLine();
+
+  // ---- The level-end screen and the results overlay (game/world/level_end.cpp) ----
+  // The screen for a level of type kind: soft keys off, the panel's background player, the
+  // hidden rating actor, the results table by kind (4: B, 2: C, any other: A) and a little
+  // bubble over every started 33 px of each value, right to left from the value's end.
+  static void buildLevelEndScreen(int32_t kind);
+  // By phase: 5 and 6 the level title, 16 the won or lost text, 21 the results table.
+  static void paintResultsOverlay();
+
+  // ---- Scene painters not built yet (game/world/pending_world.cpp) ----
+  static void paintLightBeams();
+  static void paintAimLine();
+  static void paintWaveText();
+  static void paintResultsTable();
 
   // ---- Level chooser (game/world/level_chooser.cpp) ----
   // State 8: the worlds as rows of level numbers; keys or a tap move the highlight, confirm
@@ -35,3 +153,49 @@
   static void paintFramedPanel();
   // State 18: the text over black; the right soft key goes to the options.
   static void stateScreen18(int32_t message);
+
+  // ---- Ending scene (game/world/ending_scene.cpp) ----
+  // Phase p of the scene: the back buffer black (phase 0) or holding the last picture, the
+  // clock, lists and script reset; before phases 0 to 3 the last phase's actors released and
+  // the full-screen effect on; then the phase's dialogue or script and its actors (phase 4: the
+  // text, the left soft key); the background actors once.
+  static void updateState31(int32_t phase);
+  // The six background actors of slot 24, hidden, each waiting -(2 .. 2000) ms to fly.
+  static void spawnState31Actors();
+  // Once a frame: the clock; an answered line (a skip leaves the scene); the script's or the
+  // dialogue's next step; the actors.
+  static void stepState31();
+  // State 31: the scene in a 480 x 640 canvas; in phase 4 fire, a tap or the left soft key
+  // loads the main menu (kinds 22 and 1). Its exit gives the canvas its 480 x 800 again.
+  static void stateScreen31(int32_t message);
+
+  // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
+  // Each does nothing; a query gives its neutral answer (false, -1, or closed for the panel).
+  static void updateWaveMode();
+  static void updateMode3Scenery();
+  static void updateLevelType4Objects();
+  static void updateScrollingBunches();
+  static void updateTimedDrops();
+  static void updateRowFeeder();
+  static void updateLevelType8();
+  static void updateHudMeters();
+  static void updateFlyer();
+  static void updateWalkerThrow();
+  static void updateSlots();
+  static void updateThrownBubbles();
+  static void updateBossKind0();
+  static void updateBossKind1();
+  static void updateBossKind2();
+  static void updateBossKind3();
+  static void updateBubbleBunches();
+  static void collideBubbleBunches();
+  static void updateTargetObjects();
+  static void updateSteeredActor();
+  static void stepLessonScript();
+  static void setBossStateKind2(int32_t state);
+  static void setBossStateKind3(int32_t state);
+  static int32_t checkAchievements(int32_t after);
+  static bool updateInfoPanel();
+  static void clearPlaySelection();
+  static void releaseSlotOf(Bubble* bubble);
+  static void objectOnBubbleRemoved(Bubble* bubble);

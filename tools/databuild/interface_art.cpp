@@ -31,8 +31,8 @@ void Plate(cairo_t* cr, double w, double h, uint32_t light, uint32_t dark) {
   cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, h);
   cairo_pattern_add_color_stop_rgb(fill, 0, (light >> 16 & 0xFF) / 255.0,
                                    (light >> 8 & 0xFF) / 255.0, (light & 0xFF) / 255.0);
-  cairo_pattern_add_color_stop_rgb(fill, 1, (dark >> 16 & 0xFF) / 255.0,
-                                   (dark >> 8 & 0xFF) / 255.0, (dark & 0xFF) / 255.0);
+  cairo_pattern_add_color_stop_rgb(fill, 1, (dark >> 16 & 0xFF) / 255.0, (dark >> 8 & 0xFF) / 255.0,
+                                   (dark & 0xFF) / 255.0);
   cairo_set_source(cr, fill);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(fill);
@@ -130,42 +130,82 @@ ArgbPicture Arrow(int quarters, bool lit) {
 // ---- The box pieces -------------------------------------------------------------------------
 
 SpriteData BoxPiecesSprite() {
-  constexpr int kCell = kBoxPieceSize, kWhole = 3 * kCell;
-  const ArgbPicture frame = DrawPicture(kWhole, kWhole, [](cairo_t* cr) {
-    RoundedRect(cr, 2, 2, kWhole - 4, kWhole - 4, 10);
-    cairo_set_line_width(cr, 4);
-    SetSourceRgb(cr, 0x7FC4FF);
-    cairo_stroke_preserve(cr);
-    cairo_set_line_width(cr, 1.5);
-    SetSourceRgb(cr, 0xFFFFFF);
-    cairo_stroke(cr);
-  });
-  const ArgbPicture body = DrawPicture(kCell, kCell, [](cairo_t* cr) {
-    cairo_rectangle(cr, 0, 0, kCell, kCell);
-    SetSourceRgb(cr, 0x18305A);
-    cairo_fill(cr);
-  });
-  // Corners, then the top, bottom, left and right edges, as cells of the drawn frame.
-  constexpr int kCells[8][2] = {{0, 0}, {2, 0}, {0, 2}, {2, 2}, {1, 0}, {1, 2}, {0, 1}, {2, 1}};
-  std::vector<Piece> pieces;
-  for (const auto& cell : kCells) {
-    pieces.push_back({Crop(frame, cell[0] * kCell, cell[1] * kCell, kCell, kCell), 0, 0});
-  }
-  pieces.push_back({body, 0, 0});
-  SpriteData s = PieceSprite(pieces, 32);
-  // Frame 8, the body of style 0, has no parts: the popup's own fill shows through it.
-  SpriteData out = s;
-  out.frames.clear();
-  out.fmodules.clear();
-  for (int f = 0; f < 8; f++) {
-    const SpriteFModule part[] = {{f, 0, 0, 0}};
-    AddFrame(out, part);
-  }
-  AddFrame(out, {});
-  const SpriteFModule bodyPart[] = {{8, 0, 0, 0}};
-  AddFrame(out, bodyPart);
-  AddStill(out, 0);
-  return out;
+  constexpr int kC = kBoxPieceSize, kL = kBoxEdgeLength;
+  // An edge strip of the given length across, kC thick: a rim band with a light inner line.
+  auto strip = [](int length, uint32_t rim, uint32_t line) {
+    return DrawPicture(length, kC, [=](cairo_t* cr) {
+      cairo_rectangle(cr, 0, 3, length, 9);
+      SetSourceRgb(cr, 0x10203A);
+      cairo_fill(cr);
+      cairo_rectangle(cr, 0, 4, length, 7);
+      SetSourceRgb(cr, rim);
+      cairo_fill(cr);
+      cairo_rectangle(cr, 0, 6.5, length, 2);
+      SetSourceRgb(cr, line);
+      cairo_fill(cr);
+    });
+  };
+  // A corner stud, opaque over the ends of the edges beneath it, with a highlight.
+  auto stud = [](uint32_t light, uint32_t dark) {
+    return DrawPicture(kC, kC, [=](cairo_t* cr) {
+      RoundedRect(cr, 0.5, 0.5, kC - 1, kC - 1, 4);
+      SetSourceRgb(cr, 0x10203A);
+      cairo_fill(cr);
+      RoundedRect(cr, 2, 2, kC - 4, kC - 4, 3);
+      cairo_pattern_t* fill = cairo_pattern_create_radial(5, 5, 1, 8, 8, 9);
+      cairo_pattern_add_color_stop_rgb(fill, 0, 1, 1, 1);
+      cairo_pattern_add_color_stop_rgb(fill, 0.35, (light >> 16 & 0xFF) / 255.0,
+                                       (light >> 8 & 0xFF) / 255.0, (light & 0xFF) / 255.0);
+      cairo_pattern_add_color_stop_rgb(fill, 1, (dark >> 16 & 0xFF) / 255.0,
+                                       (dark >> 8 & 0xFF) / 255.0, (dark & 0xFF) / 255.0);
+      cairo_set_source(cr, fill);
+      cairo_fill(cr);
+      cairo_pattern_destroy(fill);
+    });
+  };
+  // The strip turned upright (columns become rows).
+  auto upright = [](const ArgbPicture& across) {
+    ArgbPicture down{across.height, across.width, std::vector<uint32_t>(across.pixels.size())};
+    for (int y = 0; y < across.height; y++) {
+      for (int x = 0; x < across.width; x++) down.pixels[x * down.width + y] = across.at(x, y);
+    }
+    return down;
+  };
+  constexpr uint32_t kRim = 0x5FA8E8, kLine = 0xE8F6FF, kGold = 0xF0B030, kGoldLine = 0xFFF2C0;
+  const ArgbPicture across = strip(kL, kRim, kLine), goldAcross = strip(kL, kGold, kGoldLine);
+  const std::vector<ArgbPicture> pictures = {stud(kRim, 0x1F5A9A), stud(kGold, 0x9A5A10), across,
+                                             upright(across), goldAcross};
+  const QuantisedSprite q = Quantise(pictures, 32);
+  SpriteData s = QuantisedSpriteData(q);
+  s.flags |=
+      sprite_flags::kWideModuleSizes | sprite_flags::kWideFrameValues | sprite_flags::kFrameRects;
+  for (size_t i = 0; i < pictures.size(); i++) s.modules.push_back(QuantisedModule(q, pictures, i));
+  enum { kStud, kGoldStud, kAcross, kDown, kGoldAcross };
+  // Each piece is painted at the box corner it belongs to (top edge and left column at the
+  // top-left, right edge at the top-right, bottom edge at the bottom-right, left edge at the
+  // bottom-left), so every part lies inside the box.
+  auto corner = [&](int module, int dx, int dy) {
+    const SpriteFModule part[] = {{module, dx, dy, 0}};
+    AddFrame(s, part);
+  };
+  auto edge = [&](int module, int dx, int dy, SpriteRect cut) {
+    const SpriteFModule part[] = {{module, dx, dy, 0}};
+    const SpriteRect rect[] = {cut};
+    AddFrame(s, part, rect);
+  };
+  corner(kStud, 0, 0);                            // 0 top left
+  corner(kStud, -kC, 0);                          // 1 top right
+  corner(kStud, 0, -kC);                          // 2 bottom left
+  corner(kStud, -kC, -kC);                        // 3 bottom right
+  edge(kAcross, 0, 0, {kC, 0, kL, kC});           // 4 top, from the top-left corner
+  edge(kDown, -kC, 0, {-kC, kC, kC, kL});         // 5 right, from the top-right corner
+  edge(kDown, 0, -kL, {0, 0, kC, kL});            // 6 left, up from the bottom-left
+  edge(kAcross, -kL, -kC, {0, -kC, kL, kC});      // 7 bottom, left of the bottom-right
+  corner(kGoldStud, 0, -kC);                      // 8 bottom left, style 1
+  corner(kGoldStud, -kC, -kC);                    // 9 bottom right, style 1
+  edge(kGoldAcross, -kL, -kC, {0, -kC, kL, kC});  // 10 bottom, style 1
+  AddStill(s, 0);
+  return s;
 }
 
 // ---- The popup's buttons --------------------------------------------------------------------
@@ -173,8 +213,8 @@ SpriteData BoxPiecesSprite() {
 SpriteData PopupButtonSprite() {
   constexpr int kW = 300, kH = 48;
   auto button = [](uint32_t light, uint32_t dark) {
-    return Piece{DrawPicture(kW, kH, [=](cairo_t* cr) { Plate(cr, kW, kH, light, dark); }),
-                 -kW / 2, -kH / 2};
+    return Piece{DrawPicture(kW, kH, [=](cairo_t* cr) { Plate(cr, kW, kH, light, dark); }), -kW / 2,
+                 -kH / 2};
   };
   const Piece idle = button(0x6C8CB0, 0x22384F), chosen = button(0x9AE0FF, 0x1F6FC0),
               lit = button(0xFFF4A0, 0xE09A20);
@@ -213,15 +253,15 @@ SpriteData OverlaySprite() {
     const SpriteAFrame frames[] = {{idle, 1, 0, 0, 0}, {idle + 1, 4, 0, 0, 0}};
     AddAnimation(s, frames);
   };
-  AddStill(s, 0);  // 0
-  AddStill(s, 0);  // 1
-  press(1);        // 2 confirm
-  press(3);        // 3 the right key's own
-  for (const int arrow : {9, 11, 12, 10}) AddStill(s, arrow);  // 4 to 7: up, down, left, right
-  AddStill(s, 0);  // 8
-  press(5);        // 9 inert
-  AddStill(s, 0);  // 10
-  press(7);        // 11 back
+  AddStill(s, 0);                                               // 0
+  AddStill(s, 0);                                               // 1
+  press(1);                                                     // 2 confirm
+  press(3);                                                     // 3 the right key's own
+  for (const int arrow : {9, 11, 12, 10}) AddStill(s, arrow);   // 4 to 7: up, down, left, right
+  AddStill(s, 0);                                               // 8
+  press(5);                                                     // 9 inert
+  AddStill(s, 0);                                               // 10
+  press(7);                                                     // 11 back
   for (const int arrow : {16, 14, 13, 15}) AddStill(s, arrow);  // 12 to 15: left, right, up, down
   return s;
 }
@@ -241,7 +281,7 @@ std::vector<uint8_t> TitlePng() {
     constexpr struct {
       double x, y, r;
       uint32_t rgb;
-    } kBubbles[] = {{90, 180, 46, 0xE8452C}, {380, 140, 38, 0x34B24A}, {240, 300, 70, 0x3A7BE0},
+    } kBubbles[] = {{90, 180, 46, 0xE8452C},  {380, 140, 38, 0x34B24A}, {240, 300, 70, 0x3A7BE0},
                     {120, 420, 30, 0xF0C020}, {360, 400, 52, 0xB050D0}, {60, 620, 24, 0x30C0C0},
                     {420, 640, 28, 0xF08030}};
     for (const auto& b : kBubbles) DrawBubble(cr, b.x, b.y, b.r, b.rgb);

@@ -11,7 +11,7 @@ namespace databuild {
 
 namespace {
 
-constexpr int kSize = 44;  // every picture, square, centred on the origin
+constexpr int kSize = kRisingSize;  // every picture, square, centred on the origin
 constexpr double kCentre = kSize / 2.0;
 constexpr double kRadius = 18;  // a board bubble's
 constexpr uint32_t kColour = 0x5EC0F2;
@@ -56,30 +56,41 @@ ArgbPicture Bubble(const Look& look) {
 
 }  // namespace
 
-SpriteData RisingBubbleSprite() {
-  std::vector<ArgbPicture> pictures;
-  for (const Look& look : kAppear) pictures.push_back(Bubble(look));
-  for (const Look& look : kWobble) pictures.push_back(Bubble(look));
-  const QuantisedSprite q = Quantise(pictures, 96);
-  SpriteData s = QuantisedSpriteData(q);
-  std::vector<int> frames;
-  for (size_t i = 0; i < pictures.size(); i++) {
-    s.modules.push_back(QuantisedModule(q, pictures, i));
-    const SpriteFModule part[] = {{static_cast<int>(i), -kSize / 2, -kSize / 2, 0}};
-    frames.push_back(AddFrame(s, part));
-  }
-  const int risen = frames[std::size(kAppear) - 1];
-  const SpriteAFrame still[] = {{risen, 1, 0, 0, 0}};
-  for (int a = 0; a < kRisingLoopAnimation; a++) AddAnimation(s, still);
+RisingBubblePictures RisingBubbleLooks() {
+  RisingBubblePictures looks;
+  for (const Look& look : kAppear) looks.appear.push_back(Bubble(look));
+  for (const Look& look : kWobble) looks.wobble.push_back(Bubble(look));
+  return looks;
+}
+
+void AddRisingBubbleAnimations(SpriteData& s, int firstFrame) {
   std::vector<SpriteAFrame> wobble, appear;
   for (size_t i = 0; i < std::size(kWobble); i++) {
-    wobble.push_back({frames[std::size(kAppear) + i], kWobbleTicks, 0, 0, 0});
+    wobble.push_back({firstFrame + static_cast<int>(std::size(kAppear) + i), kWobbleTicks, 0, 0, 0});
   }
   for (size_t i = 0; i < std::size(kAppear); i++) {
-    appear.push_back({frames[i], kAppearTicks, 0, 0, 0});
+    appear.push_back({firstFrame + static_cast<int>(i), kAppearTicks, 0, 0, 0});
+  }
+  while (static_cast<int>(s.anims.size()) < kRisingLoopAnimation) {
+    const SpriteAFrame still[] = {{firstFrame + static_cast<int>(std::size(kAppear)) - 1, 1, 0, 0, 0}};
+    AddAnimation(s, still);
   }
   AddAnimation(s, wobble);
   AddAnimation(s, appear);
+}
+
+SpriteData RisingBubbleSprite() {
+  const RisingBubblePictures looks = RisingBubbleLooks();
+  std::vector<ArgbPicture> pictures = looks.appear;
+  pictures.insert(pictures.end(), looks.wobble.begin(), looks.wobble.end());
+  const QuantisedSprite q = Quantise(pictures, 96);
+  SpriteData s = QuantisedSpriteData(q);
+  for (size_t i = 0; i < pictures.size(); i++) {
+    s.modules.push_back(QuantisedModule(q, pictures, i));
+    const SpriteFModule part[] = {{static_cast<int>(i), -kSize / 2, -kSize / 2, 0}};
+    AddFrame(s, part);
+  }
+  AddRisingBubbleAnimations(s, 0);
   return s;
 }
 

@@ -3,10 +3,11 @@
 //   entry 0  the sparkle that rides the loading bar (slot 9): frames 0 to 5 a four-pointed star
 //            about its centre, growing, turning and shrinking; animation 28 plays them in a
 //            loop. Animations 0 to 27, which the level-select map will draw, show frame 0.
-//   entry 4  the box pieces (slot 12), each kBoxPieceSize square, its top-left corner at the
-//            origin: frames 0 to 3 the corners (top left, top right, bottom left, bottom right),
-//            4 to 7 the edges (top, bottom, left, right), 8 the body of style 0 (no parts: the
-//            box's own fill shows), 9 the body of style 1 (a dark fill)
+//   entry 4  the box pieces (slot 12), kBoxPieceSize thick: frames 0 to 3 the corner studs
+//            (top left, top right, bottom left, bottom right), each at its box corner; 4 the
+//            top edge, 5 the right, 6 the left and 7 the bottom edge, kBoxEdgeLength long, each
+//            drawn from the corner it is painted at and cut by its rectangle 0; 8, 9 and 10 the
+//            bottom-left, bottom-right and bottom edge of style 1, in gold
 //   entry 5  slot 14 and entry 9 slot 27: plain tiles until their screens give them art
 //   entry 6  the popup's buttons (slot 20), 300 x 48 about the origin: frame 4 a button not
 //            chosen, 5 lit, 6 chosen (0 to 3 as 4); animation 3 flashes lit and chosen
@@ -26,6 +27,7 @@
 namespace databuild {
 
 inline constexpr int kBoxPieceSize = 16;
+inline constexpr int kBoxEdgeLength = 800;  // the longest box side
 inline constexpr int kPopupButtonAnimation = 3;
 inline constexpr int kButtonIdleFrame = 4;
 inline constexpr int kButtonChosenFrame = 6;

@@ -144,6 +144,15 @@ TEST_F(BunchPlacementTest, TheFirstAttachMakesEachTypesDecorations) {
             "decoration", c.type);
     }
   }
+  // Under the ring boss, types 4 and 8 are the boss's parts: no anchor.
+  s->cGame_bossKind = 3;
+  for (int32_t type : {4, 8}) {
+    cGame::clearAllBunches();
+    Placed(3, type, 250, 400);
+    Attached(3, 1, 0);
+    EXPECT_EQ(Bunch(3)->anchor, nullptr) << type;
+  }
+  s->cGame_bossKind = -1;
   // Type 12 moves its centre to half the screen plus a radius.
   Placed(4, 12, 100, 400);
   Attached(4, 1, 0);

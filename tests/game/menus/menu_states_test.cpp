@@ -296,6 +296,25 @@ TEST_F(MenuStatesTest, PopupAnswersAct) {
   EXPECT_EQ(s->cGame_runState, -1) << "quit";
 }
 
+// While the pointer is held on the map's select area (edges included) the map shows its hint.
+TEST_F(MenuStatesTest, TheMapShowsItsHintWhileTheSelectAreaIsHeld) {
+  struct Case {
+    int32_t x, y;
+    bool shown;
+  };
+  const Case kCases[] = {{185, 690, true}, {295, 800, true}, {240, 745, true},
+                         {184, 745, false}, {240, 689, false}, {-1, -1, false}};
+  s->cGame_currentWorld = 3;
+  Enter(cGame::stateMenu9, 20);
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
+    s->cGame_pointerPressX = c.x;
+    s->cGame_pointerPressY = c.y;
+    Act(cGame::stateMenu9, cGame::kNoTouchAction);
+    EXPECT_EQ(s->cGame_mapItemPressed, c.shown);
+  }
+}
+
 TEST_F(MenuStatesTest, AMapOutsideTheMainWorldsLeavesForTheMainMenu) {
   for (int32_t world : {-1, 8, 11}) {
     SCOPED_TRACE(world);

@@ -1,0 +1,61 @@
+// Stand-ins for what the play state, the world update, the launcher and the level build call
+// before the concerns that build them land: each does nothing, and a query gives its neutral
+// answer (no target hit, no object list, no colour, no award, the info panel closed). The real
+// ones replace this file.
+#include <cstdint>
+
+#include "game/board/bubble.h"
+#include "game/cgame.h"
+
+// ---- Level targets, board survey, generated rows, track, slots ------------------
+void cGame::randomizeSlotRow() {}
+void cGame::generateRandomLevel() {}
+void cGame::layoutTrackBunches() {}
+void cGame::fillTargetSlot(Bubble*, int32_t) {}
+
+// ---- The world's updaters ---------------------------------------------------------------------
+void cGame::updateWaveMode() {}
+void cGame::updateMode3Scenery() {}
+void cGame::updateLevelType4Objects() {}
+void cGame::updateScrollingBunches() {}
+void cGame::updateTimedDrops() {}
+void cGame::updateRowFeeder() {}
+void cGame::updateLevelType8() {}
+void cGame::updateHudMeters() {}
+void cGame::updateFlyer() {}
+void cGame::updateWalkerThrow() {}
+void cGame::updateSlots() {}
+void cGame::updateThrownBubbles() {}
+void cGame::updateBossKind0() {}
+void cGame::updateBossKind1() {}
+void cGame::updateBossKind2() {}
+void cGame::updateBossKind3() {}
+
+// ---- The board ------------------------------------------------------------------------------
+void cGame::updateBubbleBunches() {}
+void cGame::collideBubbleBunches() {}
+void cGame::updateTargetObjects() {}
+void cGame::updateSteeredActor() {}
+void cGame::releaseSlotOf(Bubble*) {}
+void cGame::objectOnBubbleRemoved(Bubble*) {}
+
+// ---- Lesson, bosses -----------------------------------------------------------------
+void cGame::stepLessonScript() {}
+void cGame::setBossStateKind2(int32_t) {}
+void cGame::setBossStateKind3(int32_t) {}
+
+// ---- Painters of later concerns: the lesson's light beam, the chain boss's aim line, the wave
+// text of level type 2, the results table ----------------------------------------------------
+void cGame::paintLightBeams() {}
+void cGame::paintAimLine() {}
+void cGame::paintWaveText() {}
+void cGame::paintResultsTable() {}
+
+// ---- Level end, awards ------------------------------------------------------------------------
+int32_t cGame::checkAchievements(int32_t) {
+  return -1;
+}
+bool cGame::updateInfoPanel() {
+  return true;
+}
+void cGame::clearPlaySelection() {}
