@@ -16,3 +16,10 @@ void cGame::clearSceneryCounters() {}
 void cGame::releaseHudMeterActors() {}
 void cGame::releaseLevelObjects() {}
 void cGame::resetBoardColours() {}
+void cGame::releaseBubbleFromBunch(Bubble*) {}
+int32_t cGame::easeValue(int32_t, int32_t) {
+  return 0;
+}
+int32_t cGame::easeValueAlt(int32_t, int32_t) {
+  return 0;
+}

@@ -145,6 +145,11 @@
   static void releaseLevelObjects();
   // The board's colour state.
   static void resetBoardColours();
+  // Takes a bubble out of its bunch.
+  static void releaseBubbleFromBunch(Bubble* bubble);
+  // The easing curves of a track segment or a move: the offset at t along x and along y.
+  static int32_t easeValue(int32_t type, int32_t t);
+  static int32_t easeValueAlt(int32_t type, int32_t t);
   // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
   static void resetLauncherPosition();

@@ -35,3 +35,9 @@
   static void paintFramedPanel();
   // State 18: the text over black; the right soft key goes to the options.
   static void stateScreen18(int32_t message);
+
+  // ---- Generated rows of level type 2 (game/world/random_rows.cpp) ----
+  // A new top row of 11 colour-39 bubbles above bunch 0, every bubble one row down, the old top
+  // row coloured (waveSlots while pendingRows, else drawn; special columns by the stage's
+  // chance). With fewer than 11 bubbles left in the pool no row is built (traced).
+  static void generateRandomLevel();

@@ -46,4 +46,33 @@ class String;
   VALUE(cGame, int32_t, chainAwardCount)        \
   VALUE(cGame, int32_t, levelTime)              \
   VALUE(cGame, int32_t, dangerLineY)            \
-  VALUE(cGame, int32_t, previousRating)
+  VALUE(cGame, int32_t, previousRating)         \
+  PLIMORA_STATICS_cGame_world_waves(REF, VALUE)
+
+// Level type 2's waves (game/world/random_rows.cpp, game/level/slot_row.cpp). The stage
+// tables, byte[20] (stageMasks int[20]) indexed by stageIndex: stageColours, the ordinary
+// colours; stageShotsPerRow, shots landed per new row; stageMaxSpecialColumns;
+// stageSpecialsGoal, specials to collect before the next stage; stageMasks, bit k allowing
+// special slot k; stageSpecialBase and stageSpecialStep, percent and percent per row.
+// rowSpecialChance: percent chance that the next row carries specials. waveRowCount: rows
+// generated (its lowest bit is the row parity); waveRowY: bunch 0's y in 16.16. waveSlots:
+// int[11], the colour of each column of the coming rows. pendingRows: rows still to add.
+// specialState, shotHasLanded, gridRebuildRequested: what a new row tells the launcher and
+// the collision grid.
+#define PLIMORA_STATICS_cGame_world_waves(REF, VALUE) \
+  REF(cGame, ByteArray, stageColours)                 \
+  REF(cGame, ByteArray, stageShotsPerRow)             \
+  REF(cGame, ByteArray, stageMaxSpecialColumns)       \
+  REF(cGame, ByteArray, stageSpecialsGoal)            \
+  REF(cGame, IntArray, stageMasks)                    \
+  REF(cGame, ByteArray, stageSpecialBase)             \
+  REF(cGame, ByteArray, stageSpecialStep)             \
+  VALUE(cGame, int32_t, stageIndex)                   \
+  VALUE(cGame, int32_t, rowSpecialChance)             \
+  VALUE(cGame, int32_t, waveRowCount)                 \
+  VALUE(cGame, int32_t, waveRowY)                     \
+  REF(cGame, IntArray, waveSlots)                     \
+  VALUE(cGame, int32_t, pendingRows)                  \
+  VALUE(cGame, int32_t, specialState)                 \
+  VALUE(cGame, int8_t, shotHasLanded)                 \
+  VALUE(cGame, bool, gridRebuildRequested)
