@@ -1,47 +1,67 @@
 // Fuzz target: any bytes as a whole level record: the header, the walk over a type-0 layout,
-// the section of the level's type, the rules after the shot sequence, and ten frames of the
-// trigger rules. Every reader stays inside the data, every count inside its table, and the
-// rule walk ends each frame.
+// the level build (the section of the level's type onto the board, the shot sequence, the
+// rules), each later stage's layout, and ten frames of the trigger rules. Every reader stays
+// inside the data, every count inside its table, and the rule walk ends each frame.
 #include <cstddef>
 #include <cstdint>
 
 #include "fuzz/support/fuzz_data_root.h"
+#include "game/board/actor.h"
+#include "game/board/bubble.h"
+#include "game/board/bunch.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
+#include "runtime/application.h"
 #include "runtime/array.h"
+#include "runtime/class.h"
+#include "runtime/static_class.h"
 
 namespace {
 
 constexpr int32_t kFuzzDataHeapSize = 4 * 1024 * 1024;
 constexpr int32_t kFrames = 10;
+constexpr int32_t kSpriteSlots = 63;
+constexpr int32_t kStages = 20;
 
 bool Inside(int32_t cursor, ByteArray* level) {
   return cursor >= 0 && cursor <= level->length;
 }
 
-// The section of the level's type, as the level build reads it.
-void ReadSection(ByteArray* level) {
+// The board and the actors of the game, as the class initialisers make them, on the 480 x 640
+// play screen; each input starts from an empty board and a free actor pool.
+void StartBoard() {
+  static const bool made = [] {
+    FuzzCheck(GetApplication()->getStaticClass()->initialize());
+    GameStatics* s = Statics<GameStatics>();
+    s->cGame_canvasWidth = 480;
+    s->cGame_canvasHeight = 640;
+    s->cGame_spriteTable = NewObjectArray(cid::Object, kSpriteSlots);
+    s->cGame_eventQueue = NewIntArray(cGame::kEventQueueLength);
+    cActor::createPool();
+    return true;
+  }();
+  (void)made;
+  Bubble::resetPool();
+  cActor::releaseAll();
+  for (int32_t layer = 0; layer < cActor::kLayerCount; layer++) cActor::clearLayer(layer);
+  Statics<GameStatics>()->cGame_eventCount = 0;
+}
+
+// What the build leaves stays inside the board's tables.
+void CheckBoard() {
   GameStatics* s = Statics<GameStatics>();
-  cGame::setDataCursor(s->cGame_levelBodyStart);
-  s->cGame_levelBodyFailed = false;
-  switch (s->cGame_levelType) {
-    case 0:
-      cGame::readLevelObjectRecords(level);
-      break;
-    case 4:
-      cGame::readLevelType4(level);
-      break;
-    case 5:
-    case 6:
-    case 7:
-      cGame::readBoardTables(level);
-      if (s->cGame_levelType == 5) cGame::readLevelType5(level);
-      if (s->cGame_levelType == 6) cGame::readLevelType6(level);
-      if (s->cGame_levelType == 7) cGame::readLevelType7(level);
-      break;
-    default:
-      break;
+  FuzzCheck(s->Bubble_activeBubbleCount >= 0 && s->Bubble_activeBubbleCount <= 170);
+  for (int32_t i = 0; i < s->Bubble_activeBubbleCount; i++) {
+    auto* bubble = static_cast<Bubble*>(s->Bubble_activeBubbles->elements()[i]);
+    FuzzCheck(bubble->bunch >= Bubble::kLoose && bubble->bunch < 10);
   }
+  for (int32_t b = 0; b < 10; b++) {
+    cGame_CBubbleBunch* bunch = cGame::getBunch(b);
+    FuzzCheck(!bunch || (bunch->count >= 0 && bunch->count <= 180));
+  }
+  FuzzCheck(s->cGame_chainCount >= 0 && s->cGame_chainCount <= 10);
+  FuzzCheck(s->cGame_shotSequenceLength >= 0 &&
+            s->cGame_shotSequenceLength <= s->cGame_shotSequence->length);
 }
 
 // The counts the readers of this level's type leave stay inside the tables they describe
@@ -76,28 +96,34 @@ void CheckSections() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzDataRoot& root = StartFuzzRuntimeWithData(kFuzzDataHeapSize, nullptr);
-  static const bool tables = (cGame::initLevelHeaderTables(), cGame::initBoardTables(), true);
   (void)root;
-  (void)tables;
   GameStatics* s = Statics<GameStatics>();
+  StartBoard();
   ByteArray* level = FuzzBytes(data, size);
   s->cGame_levelData = level;
   s->cGame_levelSpriteFlags = NewBoolArray(7);
+  s->cGame_currentStage = 0;
+  s->cGame_stageCount = 1;
   cGame::setDataCursor(0);
   cGame::readLevelHeader(level);
   s->cGame_levelBodyStart = s->cGame_dataCursor;
   cGame::readLevelObjects();
   FuzzCheck(Inside(s->cGame_dataCursor, level));
-  ReadSection(level);
+  cGame::buildLevel();
   FuzzCheck(Inside(s->cGame_dataCursor, level));
   CheckSections();
-  // The shot sequence stands between the section and the rules.
-  if (!s->cGame_levelBodyFailed) {
-    const int32_t shots = cGame::readInt(level);
-    const int32_t left = level->length - s->cGame_dataCursor;
-    cGame::setDataCursor(shots >= 0 && shots <= left ? s->cGame_dataCursor + shots : level->length);
+  CheckBoard();
+  // Each later stage on a cleared board; the level's pack does not exist here, so the stage
+  // is built from the record held.
+  const int32_t stages = s->cGame_stageCount;
+  for (int32_t stage = 1; stage < stages && stage < kStages; stage++) {
+    StartBoard();
+    cGame::startBoard();
+    s->cGame_currentStage = stage;
+    cGame::loadNextStage();
+    FuzzCheck(Inside(s->cGame_dataCursor, s->cGame_levelData));
+    CheckBoard();
   }
-  cGame::readLevelTriggers(level);
   FuzzCheck(s->cGame_triggerCount >= 0 && s->cGame_triggerCount <= 50);
   cGame::resetTriggerBookkeeping();
   s->cGame_sinceEvent9 = s->cGame_sinceEvent10 = 0;

@@ -6,20 +6,22 @@
 
 void Bubble::update() {}
 void Bubble::paint() {}
-void cGame::nudgeBunch(int32_t, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::pickBunchColours(int32_t, int32_t) {}
 int32_t cGame::randomColorNotBunch7(int32_t) {
   return 0;
 }
-void cGame::onBubbleLanded(Bubble*, Bubble*, int32_t, int32_t, int32_t, int32_t) {}
 void cGame::clearSceneryCounters() {}
 void cGame::releaseHudMeterActors() {}
 void cGame::releaseLevelObjects() {}
 void cGame::resetBoardColours() {}
-void cGame::releaseBubbleFromBunch(Bubble*) {}
 int32_t cGame::easeValue(int32_t, int32_t) {
   return 0;
 }
 int32_t cGame::easeValueAlt(int32_t, int32_t) {
   return 0;
 }
+
+// ---- Stand-ins until the shot's flight and the bunch physics land ----
+void Bubble::startShake(int32_t, bool) {}
+void Bubble::schedulePop(int32_t, bool) {}
+void cGame::applyHitToBunch(int32_t, int32_t, int32_t, int32_t, int32_t) {}

@@ -135,6 +135,16 @@ class Bubble : public Object {
   // ---- Floods: game/board/bunch_flood.cpp ----
   // The visited flag cleared on every bubble in play.
   static void clearVisitedAll();
+  // Masks (mask) or unmasks the colours of the bubbles in play; silent changes the look at
+  // once. Every bubble is marked for a repaint.
+  static void setColourReveal(bool mask, bool silent);
+
+  // ---- Shot flight: game/board/board_seams.cpp until the shot's flight ----
+  // A shake kick of the bubble (its root's) toward direction, soft or strong.
+  void startShake(int32_t direction, bool soft);
+  // The bubble (its root) pops n sixteenths of a second from now; an earlier deadline stays;
+  // with stop its flight ends.
+  void schedulePop(int32_t n, bool stop);
 
   // ---- Pop effect: game/board/bubble_pop_effect.cpp ----
   // Posts 22, plays the pop's sound, and shows the pop (anim of sprite 35, mode 10, end event

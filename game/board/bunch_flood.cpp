@@ -1,6 +1,7 @@
 // Floods over a bunch's neighbour links: counting what hangs together (any colour, or one
-// colour with jokers), clearing the visited marks, and linking a compound root's neighbours
-// to it. A flood marks each bubble it reaches visited (0x8000) with its depth and order.
+// colour with jokers), clearing the visited marks and masking colours over every bubble in
+// play, and linking a compound root's neighbours to it. A flood marks each bubble it reaches
+// visited (0x8000) with its depth and order.
 #include "game/board/bubble.h"
 #include "game/board/bunch.h"
 #include "game/cgame.h"
@@ -58,6 +59,31 @@ void Bubble::clearVisitedAll() {
   if (!NullCheck(active)) return;
   for (int32_t i = 0; i < s->Bubble_activeBubbleCount && i < active->length; i++) {
     if (auto* bubble = static_cast<Bubble*>(active->elements()[i])) bubble->flags &= ~kVisited;
+  }
+}
+
+// Masking hides the colour of each bubble in a bunch (kind 43 keeps its look): the change
+// starts from the colour and ends on the hidden look. Unmasking runs from the hidden look (42)
+// back to the colour. silent sets the look at once, with no change.
+void Bubble::setColourReveal(bool mask, bool silent) {
+  constexpr int32_t kAlwaysShown = 43, kHiddenLook = 42;
+  GameStatics* s = Statics<GameStatics>();
+  ObjectArray* active = s->Bubble_activeBubbles;
+  if (!NullCheck(active)) return;
+  for (int32_t i = 0; i < s->Bubble_activeBubbleCount && i < active->length; i++) {
+    auto* bubble = static_cast<Bubble*>(active->elements()[i]);
+    if (!bubble) continue;
+    const bool masked = (bubble->flags & kColourMasked) != 0;
+    if (mask && !masked && bubble->bunch >= 0 && bubble->colour != kAlwaysShown) {
+      bubble->appearance = bubble->colour;
+      if (!silent) bubble->startAppearanceChange(0);
+      bubble->flags |= kColourMasked;
+    } else if (!mask && masked) {
+      bubble->appearance = kHiddenLook;
+      if (!silent) bubble->startAppearanceChange(0);
+      bubble->flags &= ~kColourMasked;
+    }
+    bubble->flags |= kNeedsRepaint;
   }
 }
 

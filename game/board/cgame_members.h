@@ -129,24 +129,59 @@
   // Bunch f's bubbles join bunch t by whole cells; f is cleared.
   static void mergeBunch(int32_t f, int32_t t);
 
-  // ---- Operations not built yet (game/board/board_seams.cpp) ----
-  // Nudges bunch b's rest point and velocity.
+  // ---- A shot's landing (game/board/landing.cpp) ----
+  // The shot came to rest against hitBubble on `side` of it (or, hitBubble null, in cell
+  // (col, row) of bunch): a lock or catcher takes or refuses it, otherwise it is attached, its
+  // neighbours react, a match of three pops and scores, and what hangs on nothing drops.
+  static void onBubbleLanded(Bubble* shot, Bubble* hitBubble, int32_t bunch, int32_t side,
+                             int32_t col, int32_t row);
+  // Attaches bubble in the cell beside nextTo on `side`; a type-3 holder plays its placement.
+  static void placeBubbleInBunch(Bubble* bubble, Bubble* nextTo, int32_t side);
+  // Floods the shot's colour from it (and one bubble of another bunch within 74 px); three or
+  // more pop and score, fewer nudge a wall-bounced shot's type-0 bunch.
+  static void markConnectedBubbles(Bubble* shot, int32_t shotVx);
+  // The points, tallies and flood-ordered pops of a match of n bubbles.
+  static void scoreMatch(int32_t n);
+  // Every member of bunch b that no longer hangs on its core (type 12: on an edge column)
+  // drops, scoring 200 unless it was already popping.
+  static void releaseBunch(int32_t b);
+  // Consumes the queued pop-end events (26), one popAnimCount each, never below 0.
+  static void flushBubbleEvents();
+
+  // ---- Bunch hits (game/board/bunch_hits.cpp) ----
+  // The bubble leaves its bunch (a last key bubble without handles bursts it), flying off
+  // from the centre; a freed attachment scores 200. Nothing for a bubble in no bunch.
+  static void releaseBubbleFromBunch(Bubble* bubble);
+  // Every member flies off and pops 2..7 sixteenths later; scores unless silent (or level
+  // type 3, boss kind 3); the slot is kept by some types, cleared by the rest.
+  static void burstBunch(int32_t b, bool silent);
+  static void burstAllBunches(bool silent);
+  // A shot of `colour` reached handle h of bunch b (-1 the main handle): the right colour
+  // frees it (or bursts a bunch without handles), a wrong one marks the bunch to drop.
+  static void hitBunchHandle(int32_t b, int32_t h, int32_t colour);
+  // The last member carrying an attachment becomes the core at the centre; the handle that
+  // then stands on column 0, or -1 (none, or no attachment at all).
+  static int32_t pickBunchAttachment(int32_t b);
+  // Moves bunch b's rest point and speed (not in level types 2 and 3; only vertically in 5).
   static void nudgeBunch(int32_t b, int32_t dx, int32_t dy, int32_t dvx, int32_t dvy);
+  // Bunch b pushed by (px, py) off another bunch, by its type.
+  static void pushBunch(int32_t b, int32_t px, int32_t py);
+  // The shot at the 16.16 point hits a catcher; it is driven one step further out.
+  static bool shotHitsType5Bunch(int32_t x, int32_t y);
+
+  // ---- Operations not built yet (game/board/board_seams.cpp) ----
+  // A shot's impulse on bunch b at the 16.16 point with the shot's velocity.
+  static void applyHitToBunch(int32_t b, int32_t x, int32_t y, int32_t vx, int32_t vy);
   // Chooses bunch b's colour slots, avoiding a colour.
   static void pickBunchColours(int32_t b, int32_t avoid);
   // A colour for the lock of bunch b's preview (0 until the colour choice is built).
   static int32_t randomColorNotBunch7(int32_t b);
-  // What a shot does when it lands beside a bubble or in a cell.
-  static void onBubbleLanded(Bubble* shot, Bubble* hitBubble, int32_t bunch, int32_t side,
-                             int32_t col, int32_t row);
   // The rising floor's counters of level type 3.
   static void clearSceneryCounters();
   static void releaseHudMeterActors();
   static void releaseLevelObjects();
   // The board's colour state.
   static void resetBoardColours();
-  // Takes a bubble out of its bunch.
-  static void releaseBubbleFromBunch(Bubble* bubble);
   // The easing curves of a track segment or a move: the offset at t along x and along y.
   static int32_t easeValue(int32_t type, int32_t t);
   static int32_t easeValueAlt(int32_t type, int32_t t);
@@ -154,5 +189,4 @@
   // Do nothing until their subsystem lands; the loader calls them.
   static void resetLauncherPosition();
   static void allocTripleLists();
-  static void burstBunch(int32_t bunch, int32_t flag);
   static void resetEffects();

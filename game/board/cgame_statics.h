@@ -80,4 +80,33 @@ class cGame_CBubbleBunch;
   REF(cGame, ObjectArray, bunchTemplateCol)             \
   REF(cGame, ObjectArray, bunchTemplateRow)             \
   REF(cGame, ObjectArray, bunchTemplateKind)            \
-  REF(cGame, ObjectArray, bunchTemplateFlags)
+  REF(cGame, ObjectArray, bunchTemplateFlags)           \
+  PLIMORA_STATICS_cGame_board_landing(REF, VALUE)
+
+// A shot's landing and what follows it (game/board/landing.cpp, bunch_hits.cpp):
+// shotHasLanded, set by every landing; landedShotCount, the shots that landed; landX, landY,
+// where the last one landed (px); settleTimer, ms of calm after a landing before the danger
+// line counts; popsPending, something started to pop since the last landing; popStreak,
+// missStreak, landings in a row that did / did not start a pop; wallBounced, the shot
+// bounced off a wall; currentObjective, the lesson step 0..2 (its objectives met are the
+// world's objectiveFlags). The level's tallies: matchCount, bigMatchCount (matches of five or
+// more), bestMatchSize, burstCount (bursts and freed attachments that scored), handleHitCount
+// (handle hits of an accepted colour). rowParityShift: the row parity of a type-12 bunch's
+// edge columns.
+#define PLIMORA_STATICS_cGame_board_landing(REF, VALUE) \
+  VALUE(cGame, int8_t, shotHasLanded)                    \
+  VALUE(cGame, int32_t, landedShotCount)                 \
+  VALUE(cGame, int32_t, landX)                           \
+  VALUE(cGame, int32_t, landY)                           \
+  VALUE(cGame, int32_t, settleTimer)                     \
+  VALUE(cGame, int8_t, popsPending)                      \
+  VALUE(cGame, int32_t, popStreak)                       \
+  VALUE(cGame, int32_t, missStreak)                      \
+  VALUE(cGame, int8_t, wallBounced)                      \
+  VALUE(cGame, int32_t, currentObjective)                \
+  VALUE(cGame, int32_t, matchCount)                      \
+  VALUE(cGame, int32_t, bigMatchCount)                   \
+  VALUE(cGame, int32_t, bestMatchSize)                   \
+  VALUE(cGame, int32_t, burstCount)                      \
+  VALUE(cGame, int32_t, handleHitCount)                  \
+  VALUE(cGame, int8_t, rowParityShift)

@@ -209,6 +209,13 @@
   // ---- HUD (game/level/pending_hud.cpp) ----
   // The goal counter shows n (stand-in until the HUD lands).
   static void setGoalCounterText(int32_t n);
+  // Stand-ins until the level objects, the in-play awards and the award popup land: each
+  // does nothing.
+  static void checkComboAward(int32_t dropped);
+  static void countDownGoal(int32_t b);
+  static void destroyLevelObject(int32_t object);
+  static void hitLevelObject(int32_t object);
+  static void openPopupAward(int32_t award);
 
   // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.

@@ -284,22 +284,4 @@ class String;
   VALUE(cGame, int32_t, sinceEvent9)                     \
   VALUE(cGame, int32_t, sinceEvent10)                    \
   VALUE(cGame, int32_t, sinceFireRequest)                \
-  VALUE(cGame, bool, shotLanded)                         \
-  PLIMORA_STATICS_cGame_level_track(REF, VALUE)
-
-// Level type 8's track (game/level/track.cpp), filled by the type-8 layout reader:
-// trackStartX, trackStartY, the track's origin (16.16 px); trackSegments, the segment kinds
-// (0..3 straight cells of 111 px, 4..11 quarter turns); trackLength, their summed lengths in
-// track units (65536 a cell, 51471 a quarter turn). The chain: chainCount entries of
-// chainEntryBunch (the bunch slot of each) and chainDistance (each placed entry's distance
-// along the track). trackScroll: the chain head's distance; trackStep: the last advance.
-#define PLIMORA_STATICS_cGame_level_track(REF, VALUE) \
-  VALUE(cGame, int32_t, trackStartX)                  \
-  VALUE(cGame, int32_t, trackStartY)                  \
-  REF(cGame, ByteArray, trackSegments)                \
-  VALUE(cGame, int32_t, trackLength)                  \
-  VALUE(cGame, int32_t, chainCount)                   \
-  REF(cGame, IntArray, chainEntryBunch)               \
-  REF(cGame, IntArray, chainDistance)                 \
-  VALUE(cGame, int32_t, trackScroll)                  \
-  VALUE(cGame, int32_t, trackStep)
+  VALUE(cGame, bool, shotLanded)

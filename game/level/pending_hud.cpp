@@ -3,3 +3,10 @@
 #include "game/cgame.h"
 
 void cGame::setGoalCounterText(int32_t) {}
+
+// ---- Stand-ins for the level objects and the in-play awards ----
+void cGame::checkComboAward(int32_t) {}
+void cGame::countDownGoal(int32_t) {}
+void cGame::destroyLevelObject(int32_t) {}
+void cGame::hitLevelObject(int32_t) {}
+void cGame::openPopupAward(int32_t) {}

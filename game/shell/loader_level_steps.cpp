@@ -344,11 +344,11 @@ void cGame::loadLevelItems() {
   s->cGame_eventCount = 0;
   resetTriggerBookkeeping();
   resetLevelStats();
-  createShotActors();
-  createAuxShotActors();
+  createFlyerActors();
+  createWalkerActors();
   releaseSlotActors();
   createLevelEndActors();
-  createLevelGuide();
+  createMeterActors();
   createHudActors();
   createLevelProps();
   if (s->cGame_bannerActor) cActor::release(s->cGame_bannerActor);

@@ -17,21 +17,14 @@ void cGame::releaseShotPreview() {}
 void cGame::resetSlotActors() {}
 
 // ---- World ------------------------------------------------------------------------------------
-void cGame::buildLevel() {}
-void cGame::spawnLevelActors(bool, int32_t) {}
 void cGame::createBossKind0() {}
 void cGame::createBossKind1() {}
 void cGame::createBossKind2() {}
 void cGame::createBossKind3() {}
-void cGame::createShotActors() {}
-void cGame::createAuxShotActors() {}
 void cGame::createLevelEndActors() {}
-void cGame::createLevelGuide() {}
 void cGame::createHudActors() {}
-void cGame::createLevelProps() {}
 
 // ---- Board ------------------------------------------------------------------------------------
 void cGame::resetLauncherPosition() {}
 void cGame::allocTripleLists() {}
-void cGame::burstBunch(int32_t, int32_t) {}
 void cGame::resetEffects() {}

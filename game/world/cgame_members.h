@@ -4,23 +4,69 @@
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
 
-  // ---- Play state (game/world/play_state.cpp) ----
+  // ---- Play state (game/world/pending_world.cpp until the play state lands) ----
   static void statePlay(int32_t message);
+
+  // ---- Level build (game/world/level_build.cpp) ----
+  // The level from levelData after its header: the board started, the layout of its type,
+  // the colours masked when the header says so, the shot sequence, the trigger rules and the
+  // scene's play bands. A bad count or index stops the body (stopLevelBody).
+  static void buildLevel();
+  // The type-0 layout at the cursor for stage currentStage: every bunch's place, type and
+  // values; its bubbles of that stage placed (appearing one by one in a later stage of a level
+  // that is no lesson); then positions, the board survey and a shuffle of the live bubbles.
+  static void readLevelLayout(ByteArray* data);
+  // A pool bubble of the colour in bunch b at (col, row) (the key bubble at (0, 0)) with flags
+  // added, placed and filed in the grid; null, nothing placed, when the pool is exhausted.
+  static Bubble* placeNewBubble(int32_t colour, int32_t b, int32_t col, int32_t row,
+                                int32_t flags);
+  // The shot sequence at the cursor: i32 count, then the kinds, the first one stored last.
+  static void readShotSequence(ByteArray* data);
+
+  // ---- Stage loading (game/world/stage_loading.cpp) ----
+  // The next stage of a type-0 or type-3 level (currentStage already advanced): the level
+  // reread from its pack, its header and the layout of that stage.
+  static void loadNextStage();
+  // Type 3: the layout, with bunch currentStage riding the rising floor at the top.
+  static void readSceneryLayout(ByteArray* data);
+  // Type 8: the track and its bubbles, each its own bunch, laid along the track.
+  static void placeLevelBubbles(ByteArray* data);
+  // Type 2: the stage tables, the top row and the first generated layouts.
+  static void buildWaveLevel(ByteArray* data);
+
+  // ---- Level actors (game/world/level_actors.cpp) ----
+  // The scenery of entry `entry` of the scenery pack: sprites (kept on a retry) and actors
+  // in layer 4, one per record at depth = its number from 1.
+  static void spawnLevelActors(bool keepSprites, int32_t entry);
+  // Type 4's walker slots: a creature and its carried bubble each, the old ones freed first.
+  static void createLevelProps();
+  // The flying carrier's two hidden actors, and its state idle.
+  static void createFlyerActors();
+  // The walking carrier's two hidden actors, and its state idle.
+  static void createWalkerActors();
+  // The four HUD meter actors from the HUD players' sprites.
+  static void createMeterActors();
+
+  // ---- Stand-ins for later subsystems (game/world/pending_world.cpp) ----
+  // Each does nothing until its own file lands.
+  static void addLevelTarget(Bubble* bubble);
+  static void allocTargetLists(int32_t count);
+  static void evaluateBoardRows();
+  static void selectStage(int32_t stage);
+  static void computePlayBands();
 
   // ---- World services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
-  static void buildLevel();
-  static void spawnLevelActors(bool restart, int32_t set);
   static void createBossKind0();
   static void createBossKind1();
   static void createBossKind2();
   static void createBossKind3();
-  static void createShotActors();
-  static void createAuxShotActors();
   static void createLevelEndActors();
-  static void createLevelGuide();
   static void createHudActors();
-  static void createLevelProps();
+
+  // ---- World operations not built yet (game/world/pending_world.cpp) ----
+  // A target bubble hit from `side` fills its slot (stand-in: nothing).
+  static void fillTargetSlot(Bubble* bubble, int32_t side);
 
   // ---- Level chooser (game/world/level_chooser.cpp) ----
   // State 8: the worlds as rows of level numbers; keys or a tap move the highlight, confirm

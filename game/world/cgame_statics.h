@@ -5,8 +5,10 @@
 
 #include <cstdint>
 
+class ASprite;
 class ByteArray;
 class IntArray;
+class cActor;
 class ObjectArray;
 class ShortArray;
 class String;
@@ -47,32 +49,114 @@ class String;
   VALUE(cGame, int32_t, levelTime)              \
   VALUE(cGame, int32_t, dangerLineY)            \
   VALUE(cGame, int32_t, previousRating)         \
-  PLIMORA_STATICS_cGame_world_waves(REF, VALUE)
+  PLIMORA_STATICS_cGame_world_build(REF, VALUE) PLIMORA_STATICS_cGame_world_actors(REF, VALUE)
 
-// Level type 2's waves (game/world/random_rows.cpp, game/level/slot_row.cpp). The stage
-// tables, byte[20] (stageMasks int[20]) indexed by stageIndex: stageColours, the ordinary
-// colours; stageShotsPerRow, shots landed per new row; stageMaxSpecialColumns;
-// stageSpecialsGoal, specials to collect before the next stage; stageMasks, bit k allowing
-// special slot k; stageSpecialBase and stageSpecialStep, percent and percent per row.
-// rowSpecialChance: percent chance that the next row carries specials. waveRowCount: rows
-// generated (its lowest bit is the row parity); waveRowY: bunch 0's y in 16.16. waveSlots:
-// int[11], the colour of each column of the coming rows. pendingRows: rows still to add.
-// specialState, shotHasLanded, gridRebuildRequested: what a new row tells the launcher and
-// the collision grid.
-#define PLIMORA_STATICS_cGame_world_waves(REF, VALUE) \
+// The level build (game/world/level_build.cpp, stage_loading.cpp). layoutBubbleTotal: the
+// bubble records of the whole layout, every stage; stageBubbleTotal: those placed for the
+// current stage. specialState: 0 after every build, 3 after a generated layout. shotSequence:
+// the level's fixed shots, stored last first (index shotSequenceLength - 1 holds the first
+// shot), shotSequencePending of them still to come. objectiveFlags: byte[3], a lesson's three
+// objectives; a bubble flagged 0x20, 0x40 or 0x80 clears byte 0, 1 or 2.
+// Type 3: sceneryBunch the bunch that rides the rising floor; gridRebuildRequested the grid
+//   is refiled on the next world update; sceneryStep (px), sceneryY, sceneryPrevY,
+//   sceneryStartY (px), sceneryMoving, sceneryDustClock, sceneryAmbientTimer (ms).
+// Type 8: trackStartX, trackStartY (16.16 px), trackSpeed (16.16 px per ms), trackSegments
+//   (one kind a segment: 4 and up a quarter turn), trackLength (16.16, a straight 1, a turn
+//   pi / 4), chainCount bubbles on the track, chainEntryBunch their bunch slots and
+//   chainDistance their distances along it, trackScroll and trackStep.
+// Type 2: the per-stage tables (20 entries): stageColours, stageShotsPerRow,
+//   stageMaxSpecialColumns, stageSpecialsGoal, stageMasks (bit k - 7 for each special kind k),
+//   stageTableE (the stage value), stageSpecialBase, stageSpecialStep, stageTableH, stageTableI,
+//   stageTableJ (the special chances); the rows go to stageRowsA and stageRowsB. waveRowY the
+//   top row's y (16.16); stageIndex, stageReached, pendingRows, stageLevelBubblesPopped,
+//   type2BubblesPopped, waveRowCount; waveSlots int[11], a colour a column; waveStep and
+//   wavePressure the refill pace; stageBannerTimer (ms); rowSpecialChance the percent chance
+//   that the next generated row carries specials.
+#define PLIMORA_STATICS_cGame_world_build(REF, VALUE) \
+  VALUE(cGame, int32_t, layoutBubbleTotal)            \
+  VALUE(cGame, int32_t, stageBubbleTotal)             \
+  VALUE(cGame, int32_t, specialState)                 \
+  REF(cGame, ByteArray, shotSequence)                 \
+  VALUE(cGame, int32_t, shotSequencePending)          \
+  VALUE(cGame, int32_t, shotSequenceLength)           \
+  REF(cGame, ByteArray, objectiveFlags)               \
+  VALUE(cGame, int32_t, sceneryBunch)                 \
+  VALUE(cGame, bool, gridRebuildRequested)            \
+  VALUE(cGame, int32_t, sceneryStep)                  \
+  VALUE(cGame, int32_t, sceneryY)                     \
+  VALUE(cGame, int32_t, sceneryPrevY)                 \
+  VALUE(cGame, int32_t, sceneryStartY)                \
+  VALUE(cGame, bool, sceneryMoving)                   \
+  VALUE(cGame, int32_t, sceneryDustClock)             \
+  VALUE(cGame, int32_t, sceneryAmbientTimer)          \
+  VALUE(cGame, int32_t, trackStartX)                  \
+  VALUE(cGame, int32_t, trackStartY)                  \
+  VALUE(cGame, int32_t, trackSpeed)                   \
+  REF(cGame, ByteArray, trackSegments)                \
+  VALUE(cGame, int32_t, trackLength)                  \
+  VALUE(cGame, int32_t, chainCount)                   \
+  REF(cGame, IntArray, chainEntryBunch)               \
+  REF(cGame, IntArray, chainDistance)                 \
+  VALUE(cGame, int32_t, trackScroll)                  \
+  VALUE(cGame, int32_t, trackStep)                    \
   REF(cGame, ByteArray, stageColours)                 \
   REF(cGame, ByteArray, stageShotsPerRow)             \
   REF(cGame, ByteArray, stageMaxSpecialColumns)       \
   REF(cGame, ByteArray, stageSpecialsGoal)            \
   REF(cGame, IntArray, stageMasks)                    \
+  REF(cGame, ByteArray, stageTableE)                  \
   REF(cGame, ByteArray, stageSpecialBase)             \
   REF(cGame, ByteArray, stageSpecialStep)             \
-  VALUE(cGame, int32_t, stageIndex)                   \
-  VALUE(cGame, int32_t, rowSpecialChance)             \
-  VALUE(cGame, int32_t, waveRowCount)                 \
+  REF(cGame, ByteArray, stageTableH)                  \
+  REF(cGame, ByteArray, stageTableI)                  \
+  REF(cGame, ByteArray, stageTableJ)                  \
   VALUE(cGame, int32_t, waveRowY)                     \
-  REF(cGame, IntArray, waveSlots)                     \
+  VALUE(cGame, int32_t, stageIndex)                   \
+  VALUE(cGame, int32_t, stageReached)                 \
   VALUE(cGame, int32_t, pendingRows)                  \
-  VALUE(cGame, int32_t, specialState)                 \
-  VALUE(cGame, int8_t, shotHasLanded)                 \
-  VALUE(cGame, bool, gridRebuildRequested)
+  VALUE(cGame, int32_t, stageLevelBubblesPopped)      \
+  VALUE(cGame, int32_t, type2BubblesPopped)           \
+  VALUE(cGame, int32_t, waveRowCount)                 \
+  REF(cGame, IntArray, waveSlots)                     \
+  VALUE(cGame, int32_t, waveStep)                     \
+  VALUE(cGame, int32_t, wavePressure)                 \
+  VALUE(cGame, int32_t, stageBannerTimer)            \
+  VALUE(cGame, int32_t, rowSpecialChance)
+
+// The level's scene and start actors (game/world/level_actors.cpp). sceneSpritesA and
+// sceneSpritesB: Object[1], the scenery sets A and B; sceneSprite and sceneActor: the sprite and
+// actor of the scenery's one kind-1 record; sceneActorsA, sceneActorsB, sceneBoxes: Object[] of
+// the actors made from set A, set B and the gradient boxes.
+// Type 4's walker slots (levelObjectCount): pathWalkerBody and pathWalkerCarryActor Object[] of
+// actors, pathWalkerKnocked byte[] (0 walking); pathWalkersEntered creatures that entered.
+// The carriers: flyerState, flyerTimeLeft (ms), flyerActor and flyerBubbleActor; walkerState,
+// walkerPending, walkerFacingRight, walkerActor and walkerThrowActor.
+// The HUD meters: meterAnim the animation the first plays when the shooter's lockout ends,
+// meterActor3 and meterActor4 (with meterActor and meterActor2 of the level's statics);
+// rapidFireLockout (ms). selectedCharacter: the character chosen in the menus (0 the first).
+#define PLIMORA_STATICS_cGame_world_actors(REF, VALUE) \
+  REF(cGame, ObjectArray, sceneSpritesA)               \
+  REF(cGame, ObjectArray, sceneSpritesB)               \
+  REF(cGame, ASprite, sceneSprite)                     \
+  REF(cGame, cActor, sceneActor)                       \
+  REF(cGame, ObjectArray, sceneActorsA)                \
+  REF(cGame, ObjectArray, sceneActorsB)                \
+  REF(cGame, ObjectArray, sceneBoxes)                  \
+  REF(cGame, ObjectArray, pathWalkerBody)              \
+  REF(cGame, ObjectArray, pathWalkerCarryActor)        \
+  REF(cGame, ByteArray, pathWalkerKnocked)             \
+  VALUE(cGame, int32_t, pathWalkersEntered)            \
+  VALUE(cGame, int32_t, flyerState)                    \
+  VALUE(cGame, int32_t, flyerTimeLeft)                 \
+  REF(cGame, cActor, flyerActor)                       \
+  REF(cGame, cActor, flyerBubbleActor)                 \
+  VALUE(cGame, int32_t, walkerState)                   \
+  VALUE(cGame, int32_t, walkerPending)                 \
+  VALUE(cGame, bool, walkerFacingRight)                \
+  REF(cGame, cActor, walkerActor)                      \
+  REF(cGame, cActor, walkerThrowActor)                 \
+  VALUE(cGame, int32_t, meterAnim)                     \
+  REF(cGame, cActor, meterActor3)                      \
+  REF(cGame, cActor, meterActor4)                      \
+  VALUE(cGame, int32_t, rapidFireLockout)              \
+  VALUE(cGame, int32_t, selectedCharacter)

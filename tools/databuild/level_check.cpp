@@ -31,6 +31,7 @@ constexpr size_t kTemplateCells = 20;
 constexpr size_t kStages = 20;
 constexpr size_t kTrackBubbles = 10;
 constexpr int kTargetKind = 36;
+constexpr int kHubType = 2;  // a bunch whose core brings a ring of six
 constexpr int kTargets = 5;
 constexpr size_t kPathSteps = 127;
 constexpr int kLastSpecialKind = 28;
@@ -86,6 +87,11 @@ std::string CellsProblem(const std::vector<LevelBubble>& bubbles) {
     }
   }
   return reached.size() == cells.size() ? "" : "a bubble off its bunch's core";
+}
+
+// A cell one step from the core.
+bool IsFirstRing(int column, int row) {
+  return std::find(std::begin(kSteps), std::end(kSteps), Cell{column, row}) != std::end(kSteps);
 }
 
 // The bunch types whose sprites the loader loads after a scan of a type-0 layout only.
@@ -149,7 +155,21 @@ std::string LayoutProblem(const Level& l, Board& board) {
       stageTargets[bunch.stage] += b.kind == kTargetKind ? 1 : 0;
     }
     stageBubbles[bunch.stage] += static_cast<int>(bunch.bubbles.size());
-    const std::string p = BubblesProblem(bunch.bubbles, board);
+    if (bunch.type == kHubType) {
+      // The hub's core brings its first ring: a bubble of the layout on it would be moved.
+      for (const LevelBubble& b : bunch.bubbles) {
+        if (IsFirstRing(b.column, b.row)) return "a bubble on a hub's own ring";
+      }
+      for (const Cell& d : kSteps) {
+        if (!InPlay(x, y, d.first, d.second)) return "a hub's ring outside the play area";
+      }
+      stageBubbles[bunch.stage] += static_cast<int>(std::size(kSteps));
+    }
+    std::vector<LevelBubble> members = bunch.bubbles;
+    for (size_t k = 0; bunch.type == kHubType && k < std::size(kSteps); k++) {
+      members.push_back({kSteps[k].first, kSteps[k].second, k % 2 ? bunch.colourB : bunch.colourA, 0});
+    }
+    const std::string p = BubblesProblem(members, board);
     if (!p.empty()) return p;
   }
   for (int stage = 0; stage <= lastStage; stage++) {

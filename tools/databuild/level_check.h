@@ -5,16 +5,18 @@
 #include <string>
 
 #include "tools/databuild/level_writer.h"
+#include "tools/databuild/loader_sprites.h"
 
 namespace databuild {
 
 // The screen of play, in pixels, that the check places bubbles on: the play state's 480 x
-// 640, side walls of kSideWall, the danger line at kDangerLineY and the drop step of a
+// 640, the HUD panel's side walls (its rectangles 5 and 6, which bound the play field), the
+// danger line 136 px above the launcher at the screen's foot, and the largest drop step of a
 // type-0 bunch (every lowest bubble leaves room for one drop above the line).
 constexpr int kPlayWidth = 480;
 constexpr int kPlayHeight = 640;
-constexpr int kSideWall = 10;
-constexpr int kDangerLineY = 504;
+constexpr int kSideWall = kHudWallWidth;
+constexpr int kDangerLineY = kPlayHeight - 136;
 constexpr int kDropStep = 60;
 constexpr int kBubbleRadius = 18;
 

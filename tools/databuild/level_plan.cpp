@@ -7,6 +7,7 @@
 #include "tools/databuild/level_plan.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -35,7 +36,8 @@ constexpr int kLostLines = kLevelLostLines;
 constexpr int kFirstLine = kFirstLevelLineText - kLevelTextBase;  // as a header names it
 // Bunch types by growth: a world of plain levels uses the first 1 + world of them.
 constexpr int kGrowingBunchTypes[] = {0, 9, 11, 4, 8, 6, 2, 3};
-constexpr int kScenerySafeTypes[] = {0, 4, 8};  // type 3: no feature sprites needed
+constexpr int kScenerySafeTypes[] = {0, 4, 8};
+constexpr int kHubType = 2;  // its core brings the first ring  // type 3: no feature sprites needed
 constexpr int kObjectiveFlag = 0x20;            // 0x20, 0x40, 0x80: lesson steps 0, 1, 2
 constexpr int kWonEvent = 50;
 constexpr int kTimerPulse = 0x400;
@@ -207,6 +209,12 @@ void PlanLayout(Level& l, const Draw& d) {
           Colour(big ? WideCells(3) : RingCells(twoRings ? 2 : 1), cells, colours, d.random);
       b.colourA = b.bubbles[0].kind;
       b.colourB = b.bubbles.back().kind;
+      if (b.type == kHubType) {
+        // The hub's core brings its first ring of colourA and colourB itself.
+        std::erase_if(b.bubbles, [](const LevelBubble& c) {
+          return std::max({std::abs(c.column), std::abs(c.row), std::abs(c.column + c.row)}) == 1;
+        });
+      }
       if (lesson && i == 0) b.bubbles[0].flags |= kObjectiveFlag << stage;
       bunches.push_back(std::move(b));
     }

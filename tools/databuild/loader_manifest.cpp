@@ -44,6 +44,12 @@ std::vector<LoaderNeed> LoaderManifest() {
   for (int e = 0; e < 10; e++) needs.push_back({80, e, 1, 1, e == 1 || e == 7 ? 8 : 1});
   for (int e = 0; e < 7; e++) needs.push_back({96, e, 1, 1, e == 2 ? 8 : 1});
   for (int e = 0; e < 6; e++) needs.push_back({67, e});
+  // The level scenery (spawnLevelActors): the sun and the moon of pack 85, and sprite sets A
+  // and B with an animation per piece and a palette per season.
+  needs.push_back({85, 0, 1, 1, 3});
+  needs.push_back({85, 1});
+  needs.push_back({265, 0, 4, 4, 4});
+  needs.push_back({266, 0, 6, 4, 4});
   return needs;
 }
 

@@ -5,6 +5,8 @@
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
 #include "tools/databuild/menu_sprites.h"
+#include "tools/databuild/scenery_sprites.h"
+#include "tools/databuild/scenery_writer.h"
 #include "tools/databuild/string_constants.h"
 
 namespace databuild {
@@ -34,12 +36,20 @@ std::vector<Pack> LoaderPacks() {
   Pack map{ConstantText(68),
            {SpriteEntry(MapArt()), PackEntry::Plain(0, WriteLevelLists(WorldLevelLists()))},
            {0}};
-  // The scenery pack's entries 0 and 1 wait for the level actors' sprites; entry 2 is the
-  // menus' background.
+  // The scenery sprite pack: the sun and the moon of the level scenery, then the menus'
+  // background.
   Pack scenery{ConstantText(85),
-               {PackEntry::Empty(), PackEntry::Empty(),
+               {PackEntry::Lzma(0, WriteSprite(ScenerySunSprite())),
+                PackEntry::Lzma(0, WriteSprite(SceneryMoonSprite())),
                 PackEntry::Lzma(0, WriteSprite(MenuBackgroundSprite()))},
                {0}};
+  // The scenery of each world (264) and its sprite sets A and B (265, 266).
+  Pack scenes = TablePack(264, {});
+  for (int e = 0; e < kSceneryEntries; e++) {
+    scenes.entries.push_back(PackEntry::Plain(0, WriteSceneryEntry(SceneryOf(e))));
+  }
+  Pack setA{ConstantText(265), {PackEntry::Lzma(0, WriteSprite(ScenerySetASprite()))}, {0}};
+  Pack setB{ConstantText(266), {PackEntry::Lzma(0, WriteSprite(ScenerySetBSprite()))}, {0}};
   // Entry 3 of the common pack is the menus' value arrows.
   Pack common = SpritePack(65, CommonArt());
   common.entries[3] = PackEntry::Lzma(0, WriteSprite(ValueArrowSprite()));
@@ -55,7 +65,10 @@ std::vector<Pack> LoaderPacks() {
           TablePack(136, {WriteIndexedTriples(WorldInfoRecords())}),
           TablePack(207, {WriteByteTriples(BossRecords())}),
           TablePack(234, {WriteLookups(LightingRecords(), LookupQuads()),
-                          WriteLineSections(LightingLines())})};
+                          WriteLineSections(LightingLines())}),
+          std::move(scenes),
+          std::move(setA),
+          std::move(setB)};
 }
 
 }  // namespace databuild

@@ -20,6 +20,12 @@ constexpr int32_t kThird = 21845;
 
 class TrackTest : public BunchTest {
  protected:
+  // The bunches turn with the 8.8 cosine table, loaded as the game loads it.
+  void SetUp() override {
+    BunchTest::SetUp();
+    PlantDataSetPacks();
+    cGame::loadFixedPointTables();
+  }
   // A closed loop: two cells right, a turn down, two cells down, a turn left, two cells left,
   // a turn up, two cells up and a turn right, with the chain of `entries` single bubbles.
   void Loop(int32_t entries) {
