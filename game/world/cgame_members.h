@@ -87,3 +87,9 @@
   // row coloured (waveSlots while pendingRows, else drawn; special columns by the stage's
   // chance). With fewer than 11 bubbles left in the pool no row is built (traced).
   static void generateRandomLevel();
+
+  // ---- Level-type rules (game/world/level_type_updaters.cpp) ----
+  // Level type 7: the row clock advances by the frame; the next row of rowTemplate is built
+  // into a free bunch slot (type 13, appearance 42, falling at twice rowSpeed) once its time
+  // has come, and waits while no slot is free. Traces "feeder row I".
+  static void updateRowFeeder();
