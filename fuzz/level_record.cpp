@@ -1,7 +1,8 @@
 // Fuzz target: any bytes as a whole level record: the header, the walk over a type-0 layout,
 // the level build (the section of the level's type onto the board, the shot sequence, the
-// rules), each later stage's layout, and ten frames of the trigger rules. Every reader stays
-// inside the data, every count inside its table, and the rule walk ends each frame.
+// rules), each later stage's layout, ten frames of the trigger rules and, after a build that
+// did not stop, 300 frames of the play state. Every reader stays inside the data, every count
+// inside its table, the rule walk ends each frame and play never leaves the board's tables.
 #include <cstddef>
 #include <cstdint>
 
@@ -11,6 +12,7 @@
 #include "game/board/bunch.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
+#include "javame/random.h"
 #include "runtime/application.h"
 #include "runtime/array.h"
 #include "runtime/class.h"
@@ -22,6 +24,9 @@ constexpr int32_t kFuzzDataHeapSize = 4 * 1024 * 1024;
 constexpr int32_t kFrames = 10;
 constexpr int32_t kSpriteSlots = 63;
 constexpr int32_t kStages = 20;
+constexpr int32_t kPlayFrames = 300, kFireEvery = 8, kSweepFrames = 50;
+constexpr int32_t kFrameMs = 40;
+constexpr int32_t kKeyLeft = 3, kKeyRight = 4, kKeyFire = 5;
 
 bool Inside(int32_t cursor, ByteArray* level) {
   return cursor >= 0 && cursor <= level->length;
@@ -92,6 +97,38 @@ void CheckSections() {
   }
 }
 
+// The launcher as a level load makes it, then state 17's update in its playing phase with a
+// fire request every 8 frames and an aim that sweeps left and right in turns of 50 frames.
+void PlayFrames() {
+  GameStatics* s = Statics<GameStatics>();
+  if (!s->cGame_sharedRandom) s->cGame_sharedRandom = NewObject<java_util_Random>(int64_t{1});
+  s->cGame_keysLive = NewByteArray(cGame::kGameKeyCount);
+  s->cGame_keysLatched = NewByteArray(cGame::kGameKeyCount);
+  s->cGame_touchAction = cGame::kNoTouchAction;
+  s->cGame_pointerX = s->cGame_pointerY = -1;
+  s->cGame_tapX = s->cGame_tapY = -1;
+  s->cGame_nextState = -1;
+  s->cGame_currentState = 17;
+  s->cGame_levelOver = false;
+  s->cGame_eventCount = 0;
+  cGame::resetLauncherPosition();
+  cGame::createShooterActors();
+  cGame::createAimDots();
+  s->cGame_playPhase = 9;
+  int8_t* keys = s->cGame_keysLatched->elements();
+  for (int32_t frame = 0; frame < kPlayFrames; frame++) {
+    for (int32_t k = 0; k < cGame::kGameKeyCount; k++) keys[k] = 0;
+    keys[(frame / kSweepFrames) % 2 ? kKeyRight : kKeyLeft] = 2;
+    if (frame % kFireEvery == 0) keys[kKeyFire] = 1;
+    s->cGame_frameTime = kFrameMs;
+    cGame::statePlay(cGame::kStateUpdate);
+    FuzzCheck(s->cGame_eventCount >= 0 && s->cGame_eventCount <= cGame::kEventQueueLength);
+    FuzzCheck(s->cGame_shooterState >= -1 && s->cGame_shooterState <= 6);
+    FuzzCheck(s->cGame_aimAngle >= -s->cGame_aimLimit && s->cGame_aimAngle <= s->cGame_aimLimit);
+    CheckBoard();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -135,5 +172,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     cGame::updateTriggers();
     FuzzCheck(s->cGame_triggerCount >= 0 && s->cGame_triggerCount <= 50);
   }
+  if (!s->cGame_levelBodyFailed) PlayFrames();
   return 0;
 }

@@ -50,4 +50,9 @@ class GameStatics : public DeviceStatics {
   StaticRef<ObjectArray>& cGame_menuEntryLists() { return cGame_menuLists; }
   bool& cGame_retryRequested() { return cGame_levelRestart; }
   int32_t& cGame_levelKind() { return cGame_levelVariant; }
+  // The launcher's actor is the shot preview that the level start hides.
+  StaticRef<cActor>& cGame_launcherActor() { return cGame_shotPreviewActor; }
+  // The level's stages: levelStage the current one, levelStageCount how many.
+  int32_t& cGame_levelStage() { return cGame_currentStage; }
+  int32_t& cGame_levelStageCount() { return cGame_stageCount; }
 };

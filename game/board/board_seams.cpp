@@ -1,15 +1,13 @@
-// The board's operations whose concerns are not built yet: a bubble's flight and its picture,
-// the bunch pushes, the colour choices, a shot's landing and the level state that the board's
-// end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
+// The board's operations whose concerns are not built yet: a bubble's picture, the colour
+// choices, the level objects', the bosses' and the HUD's reactions, and the level state that
+// the board's end releases. Each does nothing (a colour query gives 0) until its own file replaces it.
+#include "game/board/board_seams.h"
+
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
-void Bubble::update() {}
 void Bubble::paint() {}
 void cGame::pickBunchColours(int32_t, int32_t) {}
-int32_t cGame::randomColorNotBunch7(int32_t) {
-  return 0;
-}
 void cGame::clearSceneryCounters() {}
 void cGame::releaseHudMeterActors() {}
 void cGame::releaseLevelObjects() {}
@@ -21,7 +19,58 @@ int32_t cGame::easeValueAlt(int32_t, int32_t) {
   return 0;
 }
 
-// ---- Stand-ins until the shot's flight and the bunch physics land ----
-void Bubble::startShake(int32_t, bool) {}
-void Bubble::schedulePop(int32_t, bool) {}
-void cGame::applyHitToBunch(int32_t, int32_t, int32_t, int32_t, int32_t) {}
+// ---- Stand-ins the shot's flight and the pops call, logged ------------------------------
+// Each stand-in does nothing but log its call (BoardSeamCalls) and gives a neutral answer;
+// the level objects, the bosses and the HUD replace them with their own.
+
+std::vector<BoardSeamCall>& BoardSeamCalls() {
+  static std::vector<BoardSeamCall> calls;
+  return calls;
+}
+
+namespace {
+
+int32_t Arg(const Bubble* bubble) {
+  return bubble ? bubble->index : -1;
+}
+int32_t Arg(int32_t v) {
+  return v;
+}
+
+template <class... Args>
+void Log(const char* name, Args... args) {
+  BoardSeamCalls().push_back({name, {Arg(args)...}});
+}
+
+}  // namespace
+
+void cGame::bubbleHitsType4Object(Bubble* bubble) {
+  Log("bubbleHitsType4Object", bubble);
+}
+void cGame::objectOnBubbleGone(Bubble* bubble) {
+  Log("objectOnBubbleGone", bubble);
+}
+void cGame::countSpecialBubble(Bubble* bubble) {
+  Log("countSpecialBubble", bubble);
+}
+void cGame::bubbleHitsFlyer(Bubble* bubble) {
+  Log("bubbleHitsFlyer", bubble);
+}
+void cGame::bubbleHitsWalker(Bubble* bubble) {
+  Log("bubbleHitsWalker", bubble);
+}
+void cGame::bubbleReachedGoal(Bubble* bubble) {
+  Log("bubbleReachedGoal", bubble);
+}
+void cGame::bossHitByBubble(Bubble* bubble) {
+  Log("bossHitByBubble", bubble);
+}
+void cGame::bossKind3WeakPointHit(Bubble* bubble) {
+  Log("bossKind3WeakPointHit", bubble);
+}
+void cGame::startSlidingBanner(int32_t x, int32_t y, bool fromBottom) {
+  Log("startSlidingBanner", x, y, fromBottom ? 1 : 0);
+}
+void cGame::showNextCharacterLine() {
+  Log("showNextCharacterLine");
+}

@@ -59,7 +59,9 @@ class Bubble : public Object {
   // Slot 6 (game/board/bubble_pool.cpp): back to the free state, off the grid, unlinked; the
   // shake, fly-off, flood and target fields keep their values.
   virtual void reset();
-  // Slot 7: one frame of the bubble (game/board/board_seams.cpp until the shot's flight).
+  // Slot 7 (game/board/shot_flight.cpp): one frame of the bubble: the shot's sub-steps, a free
+  // flyer's fall, a bunch bubble's cell, the danger line, the pop timer and the pop by kind,
+  // the appearance steps.
   virtual void update();
   // Slot 8: the bubble's picture (game/board/board_seams.cpp until bubble painting).
   virtual void paint();
@@ -139,12 +141,25 @@ class Bubble : public Object {
   // once. Every bubble is marked for a repaint.
   static void setColourReveal(bool mask, bool silent);
 
-  // ---- Shot flight: game/board/board_seams.cpp until the shot's flight ----
-  // A shake kick of the bubble (its root's) toward direction, soft or strong.
+  // ---- The shot's flight: game/board/shot_flight.cpp (pops: game/board/bubble_pops.cpp) ----
+  // The swept hit test of the step from (x - dx, y - dy) to (x, y) (16.16): the first bunch
+  // bubble touched on the walk, with its side, into hitBubble, hitSide, contactX, contactY.
+  bool sweepCollide(int32_t x, int32_t y, int32_t dx, int32_t dy);
+  // direction := the hexagonal direction nearest the velocity; vx = 0 takes a generator bit.
+  void faceByVelocity();
+  // Starts a shake toward direction (0..5), soft or strong; a compound part shakes its root.
   void startShake(int32_t direction, bool soft);
-  // The bubble (its root) pops n sixteenths of a second from now; an earlier deadline stays;
-  // with stop its flight ends.
+  // The bubble pops in n sixteenths of a second (an earlier deadline stays); stop halts it.
   void schedulePop(int32_t n, bool stop);
+  // A paint bubble hit from (dx, dy) px recolours the five cells of that sector of its bunch.
+  void hitFromDirection(int32_t dx, int32_t dy);
+  // The update's parts: the shot's frame and one of its sub-steps (false: the update ends),
+  // the appearance step (game/board/shot_flight.cpp); the pop by kind
+  // (game/board/bubble_pops.cpp).
+  bool flyShot(int32_t dt);
+  bool shotSubStep(int32_t dt, int32_t n, int32_t* sx, int32_t* sy);
+  void stepAppearance();
+  void popNow();
 
   // ---- Pop effect: game/board/bubble_pop_effect.cpp ----
   // Posts 22, plays the pop's sound, and shows the pop (anim of sprite 35, mode 10, end event

@@ -23,7 +23,9 @@ class ObjectArray;
 //   Bubble[170] each; activeBubbleCount: the bubbles in play. shotLost, lostShotCount: a shot
 //   left the screen, and how many did, since the last allocation. popAnimCount: the pop
 //   animations still running. bubblesChanged: an appearance change has started.
-// hitBubble, hitSide: the bubble and side of the shot's last swept hit test.
+// hitBubble, hitSide: the bubble and side of the shot's last swept hit test; contactX,
+//   contactY its point of contact (16.16). lastPiercedBubble: the bubble the piercing shot
+//   touched in its last sub-step, null when it touched none.
 #define PLIMORA_STATICS_Bubble(REF, VALUE)      \
   REF(Bubble, ObjectArray, directionIndexTable) \
   REF(Bubble, ByteArray, neighbourDx)           \
@@ -47,4 +49,7 @@ class ObjectArray;
   VALUE(Bubble, int32_t, popAnimCount)          \
   VALUE(Bubble, int8_t, bubblesChanged)         \
   REF(Bubble, Bubble, hitBubble)                \
-  VALUE(Bubble, int32_t, hitSide)
+  VALUE(Bubble, int32_t, hitSide)               \
+  VALUE(Bubble, int32_t, contactX)              \
+  VALUE(Bubble, int32_t, contactY)              \
+  REF(Bubble, Bubble, lastPiercedBubble)

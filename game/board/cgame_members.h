@@ -129,6 +129,34 @@
   // Bunch f's bubbles join bunch t by whole cells; f is cleared.
   static void mergeBunch(int32_t f, int32_t t);
 
+  // ---- Bunch physics (game/board/bunch_physics.cpp) ----
+  // One frame of a roped bunch: it moves by its velocity and spin, falls, is pulled back and
+  // turned toward its rope while the rope is stretched, and is damped in 100 ms steps; its
+  // spin stays within -46080..46080 (180 degrees per second in 8.8).
+  static void updateBunchSwing(int32_t b);
+  // A shot's impulse at the contact point (x, y) with the shot's velocity (vx, vy), 16.16: a
+  // type-9 bunch spins with the shot's sideways speed, types 8 and 11 by the turn the shot
+  // makes about the centre (type 11 also takes 3/8 of its velocity); other types nothing.
+  static void applyHitToBunch(int32_t b, int32_t x, int32_t y, int32_t vx, int32_t vy);
+  // Bunches a and b touch (p the push from a's side): a type-9 bunch trades spin with b by
+  // their inverse masses; otherwise both are pushed apart unless one of them is of type 5.
+  static void resolveBunchCollision(int32_t a, int32_t b, int32_t px, int32_t py);
+  // Bunch b's extents as they would be at angle a (8.8 degrees, brought into 0..92160 once);
+  // its angle, sin and cos are left as they were.
+  static void extentsAtAngle(int32_t b, int32_t a);
+  // Cell (col, row) of bunch b, unturned, lies within the play area's bounds for a centre.
+  static bool isCellInPlayArea(int32_t b, int32_t col, int32_t row);
+  // No member of another bunch overlaps the unturned cell (col, row) of bunch b.
+  static bool isCellClearOfOtherBunches(int32_t b, int32_t col, int32_t row);
+
+  // ---- Off-centre spin (game/board/bunch_spin.cpp) ----
+  // Bunch b turns toward the side its bubbles weigh on, damped in 100 ms steps and kept within
+  // -0x80000..0x80000, and never further into a side wall.
+  static void updateBunchSpin(int32_t b);
+  // Turning bunch b by step (8.8 degrees) would push it further out past a side wall; the
+  // bunch keeps the extents of the trial angle.
+  static bool bunchTurnedOutward(int32_t b, int32_t step);
+
   // ---- A shot's landing (game/board/landing.cpp) ----
   // The shot came to rest against hitBubble on `side` of it (or, hitBubble null, in cell
   // (col, row) of bunch): a lock or catcher takes or refuses it, otherwise it is attached, its
@@ -170,12 +198,20 @@
   static bool shotHitsType5Bunch(int32_t x, int32_t y);
 
   // ---- Operations not built yet (game/board/board_seams.cpp) ----
-  // A shot's impulse on bunch b at the 16.16 point with the shot's velocity.
-  static void applyHitToBunch(int32_t b, int32_t x, int32_t y, int32_t vx, int32_t vy);
   // Chooses bunch b's colour slots, avoiding a colour.
   static void pickBunchColours(int32_t b, int32_t avoid);
-  // A colour for the lock of bunch b's preview (0 until the colour choice is built).
-  static int32_t randomColorNotBunch7(int32_t b);
+  // The shot's flight and a bubble's pop call these: the level objects', the bosses' and the
+  // HUD's reactions.
+  static void bubbleHitsType4Object(Bubble* bubble);
+  static void objectOnBubbleGone(Bubble* bubble);
+  static void countSpecialBubble(Bubble* bubble);
+  static void bubbleHitsFlyer(Bubble* bubble);
+  static void bubbleHitsWalker(Bubble* bubble);
+  static void bubbleReachedGoal(Bubble* bubble);
+  static void bossHitByBubble(Bubble* bubble);
+  static void bossKind3WeakPointHit(Bubble* bubble);
+  static void startSlidingBanner(int32_t x, int32_t y, bool fromBottom);
+  static void showNextCharacterLine();
   // The rising floor's counters of level type 3.
   static void clearSceneryCounters();
   static void releaseHudMeterActors();
@@ -187,6 +223,5 @@
   static int32_t easeValueAlt(int32_t type, int32_t t);
   // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
-  static void resetLauncherPosition();
   static void allocTripleLists();
   static void resetEffects();

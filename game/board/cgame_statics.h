@@ -94,19 +94,36 @@ class cGame_CBubbleBunch;
 // (handle hits of an accepted colour). rowParityShift: the row parity of a type-12 bunch's
 // edge columns.
 #define PLIMORA_STATICS_cGame_board_landing(REF, VALUE) \
-  VALUE(cGame, int8_t, shotHasLanded)                    \
-  VALUE(cGame, int32_t, landedShotCount)                 \
-  VALUE(cGame, int32_t, landX)                           \
-  VALUE(cGame, int32_t, landY)                           \
-  VALUE(cGame, int32_t, settleTimer)                     \
-  VALUE(cGame, int8_t, popsPending)                      \
-  VALUE(cGame, int32_t, popStreak)                       \
-  VALUE(cGame, int32_t, missStreak)                      \
-  VALUE(cGame, int8_t, wallBounced)                      \
-  VALUE(cGame, int32_t, currentObjective)                \
-  VALUE(cGame, int32_t, matchCount)                      \
-  VALUE(cGame, int32_t, bigMatchCount)                   \
-  VALUE(cGame, int32_t, bestMatchSize)                   \
-  VALUE(cGame, int32_t, burstCount)                      \
-  VALUE(cGame, int32_t, handleHitCount)                  \
-  VALUE(cGame, int8_t, rowParityShift)
+  VALUE(cGame, int8_t, shotHasLanded)                   \
+  VALUE(cGame, int32_t, landedShotCount)                \
+  VALUE(cGame, int32_t, landX)                          \
+  VALUE(cGame, int32_t, landY)                          \
+  VALUE(cGame, int32_t, settleTimer)                    \
+  VALUE(cGame, int8_t, popsPending)                     \
+  VALUE(cGame, int32_t, popStreak)                      \
+  VALUE(cGame, int32_t, missStreak)                     \
+  VALUE(cGame, int8_t, wallBounced)                     \
+  VALUE(cGame, int32_t, currentObjective)               \
+  VALUE(cGame, int32_t, matchCount)                     \
+  VALUE(cGame, int32_t, bigMatchCount)                  \
+  VALUE(cGame, int32_t, bestMatchSize)                  \
+  VALUE(cGame, int32_t, burstCount)                     \
+  VALUE(cGame, int32_t, handleHitCount)                 \
+  VALUE(cGame, int8_t, rowParityShift)                  \
+  PLIMORA_STATICS_cGame_board_flight(REF, VALUE)
+
+// The shot's flight and the bubble update (game/board/shot_flight.cpp): shotColour, the flying
+// shot's colour, copied every frame; shotSide, 3 or 0 by the shot's vx once it went below
+// bandTop (the carriers read it); wallBounceCount, shots that bounced, each counted at its
+// first bounce; lastPopX, lastPopY, the pixel place of the last bubble that popped (free
+// flyers excepted); bombPopCount, bombs of kinds 7, 8 and 9 that went off. Read here and set
+// by others: bandTop, the play bands' top row in pixels (the launcher's shotSpeed and the
+// bubble update's bubblesMoved and bubbleUpdateStart are the world's).
+#define PLIMORA_STATICS_cGame_board_flight(REF, VALUE) \
+  VALUE(cGame, int32_t, shotColour)                    \
+  VALUE(cGame, int32_t, shotSide)                      \
+  VALUE(cGame, int32_t, wallBounceCount)               \
+  VALUE(cGame, int32_t, lastPopX)                      \
+  VALUE(cGame, int32_t, lastPopY)                      \
+  VALUE(cGame, int32_t, bombPopCount)                  \
+  VALUE(cGame, int32_t, bandTop)

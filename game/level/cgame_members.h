@@ -24,6 +24,33 @@
   // Closing: the closing transition asked for, the popup's layer cleared, popupAnswered set.
   static void closePopup();
 
+  // ---- Popup notices (game/level/popup_notices.cpp) ----
+  // Kind 5: the story box at y 320 with texts textId and text2Id in font, the portrait of the
+  // level's reward item (slot 30).
+  static void openPopupPortrait(int32_t textId, int32_t text2Id, int32_t font);
+  // Kind 6: text 485, a line break and award n's name (text 637 + n), for 2000 ms.
+  static void openPopupAward(int32_t n);
+  // Kind 7: text textId, for 4000 ms.
+  static void openPopupCelebration(int32_t textId);
+  // Kinds 6 and 7 once a frame: closes once their time is up.
+  static void updateTimedPopup();
+
+  // ---- HUD meters (game/level/hud_meters.cpp) ----
+  // The actor's events dropped, anim started from frame 0 in mode, then nextAnim in nextMode
+  // once it ends (unless nextAnim is -1); re-sorted in its layer. loop has no effect.
+  static void restartActorAnim(cActor* actor, int32_t anim, int32_t mode, int32_t loop,
+                               int32_t nextAnim, int32_t nextMode);
+  // The throw: sound 18, meterActor's animation 1 posting event 25 at its frame 1 (posted at
+  // once without a meterActor), meterActor2's 9, meterActor3's 1.
+  static void startHudMeters();
+
+  // ---- Removing bubbles (game/level/bubble_removal.cpp) ----
+  // Pool entry index leaves play: colour 12 posts 24, its slot and level object are told,
+  // its links are cleared and it swaps with the last bubble in play, then resets.
+  static void removeBubble(int32_t index);
+  // Every bubble in play flagged dead removed, in one walk of the active list.
+  static void removeFlaggedBubbles();
+
   // ---- Popup painting (game/level/popup_paint.cpp) ----
   // The full paint of the open popup by kind (box, texts, buttons, prompt); its per-frame
   // paint (frame, portrait, fireworks), both clipped to the opening width; its soft keys.
@@ -33,6 +60,9 @@
   // A framed panel from the interface sprite of slot 12: corners and edges tiled under clip
   // rectangles, the body by style (0 none, 1 filled); the clip is restored.
   static void paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t style);
+  // The framed box of style 1 grown by 20 px left and right and 16 px above and below,
+  // over a black fill of the same rectangle: a one-line text's highlight.
+  static void paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h);
 
   // ---- Popup texts (game/level/popup_text.cpp) ----
   // Text with a font of the sprite table: its palette when 0 <= palette < its palette count,
@@ -209,24 +239,52 @@
   // ---- HUD (game/level/pending_hud.cpp) ----
   // The goal counter shows n (stand-in until the HUD lands).
   static void setGoalCounterText(int32_t n);
+  // The HUD's stage number shows stage (stand-in until the HUD lands).
+  static void setStageNumberText(int32_t stage);
+
   // Stand-ins until the level objects, the in-play awards and the award popup land: each
   // does nothing.
   static void checkComboAward(int32_t dropped);
   static void countDownGoal(int32_t b);
   static void destroyLevelObject(int32_t object);
   static void hitLevelObject(int32_t object);
-  static void openPopupAward(int32_t award);
+
+  // ---- The next bubble (game/level/next_bubble.cpp) ----
+  // A colour of boardColourMask, one draw among its set bits; with an empty mask any of the
+  // seven colours.
+  static int32_t randomSetBit();
+  // randomSetBit, drawn once more when one of the first nBunches bunches is a type-7 bunch
+  // whose lock shows that colour.
+  static int32_t randomColorNotBunch7(int32_t nBunches);
+  // The kind the launcher gets next: a special by the rising chance, a colour the level
+  // objects want, the commonest colour (type 6), the shot sequence, or a board colour.
+  static int32_t chooseNextBubbleColor();
+  // The next kind becomes current and a new next is chosen; the launcher refills (state 3,
+  // swapTimer 250 ms) from the next bubble's place.
+  static void advanceBubbleQueue();
+  // The launcher's actor released and forgotten.
+  static void releaseShotPreview();
+  // Level type 2: stage s (kept within the level's stages) with its chances; the per-stage
+  // counters start again.
+  static void selectStage(int32_t stage);
+  // The loading screen's variant: an entry of variantOrder drawn from the shared generator
+  // over the worlds unlocked.
+  static int32_t pickRandomVariant();
+
+  // ---- Aim guide (game/level/aim_guide.cpp) ----
+  // Once a frame after the launcher: the guide's mode by events 42 and 43, then the ten dots
+  // along the shot's path from the muzzle, mirrored off the walls, hidden from the first one
+  // that meets a bubble, a handle or the top limit (and all of them while the guide is off).
+  static void updateShooterHud();
 
   // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
-  static int32_t pickRandomVariant();  // 0 until then
   static void releaseSlotActors();
   static void releaseFlyerActors();
   static void releaseWalkerActors();
   static void releaseObjectList();
   static void releaseGoalActors();
   static void releaseHudActors();
-  static void releaseShotPreview();
   static void resetSlotActors();
 
   // ---- Slot row of level type 2 (game/level/slot_row.cpp) ----

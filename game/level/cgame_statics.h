@@ -169,7 +169,8 @@ class String;
   REF(cGame, ByteArray, lostValue1)             \
   REF(cGame, ByteArray, lostValue2)             \
   PLIMORA_STATICS_cGame_level_popup(REF, VALUE)                          \
-  PLIMORA_STATICS_cGame_level_sections(REF, VALUE) PLIMORA_STATICS_cGame_level_triggers(REF, VALUE)
+  PLIMORA_STATICS_cGame_level_sections(REF, VALUE) PLIMORA_STATICS_cGame_level_triggers(REF, VALUE) \
+  PLIMORA_STATICS_cGame_level_next(REF, VALUE) PLIMORA_STATICS_cGame_level_aim(REF, VALUE)
 
 // The popup's own (game/level/popup.cpp, popup_paint.cpp): popupWrapped2 kind 5's second
 // text wrapped; popupInitialChoice the choice kind 1
@@ -285,3 +286,29 @@ class String;
   VALUE(cGame, int32_t, sinceEvent10)                    \
   VALUE(cGame, int32_t, sinceFireRequest)                \
   VALUE(cGame, bool, shotLanded)
+
+// The next bubble (game/level/next_bubble.cpp): currentColour, nextColour the kinds in the
+// launcher and waiting beside it; swapTimer ms of the refill animation left (250 at a refill).
+// It reads the level build's shot sequence and stage tables (game/world/cgame_statics.h;
+// stageTableE, the stage's value for the wave logic, is copied into waveStageValue at its
+// selection) and the board survey's boardColourMask, bit c for each plain colour c on the
+// board. waveStageCount stages of level type 2; per stage: stageShotCount shots and
+// stageChainCount chains.
+#define PLIMORA_STATICS_cGame_level_next(REF, VALUE) \
+  VALUE(cGame, int32_t, currentColour)               \
+  VALUE(cGame, int32_t, nextColour)                  \
+  VALUE(cGame, int32_t, swapTimer)                   \
+  VALUE(cGame, int32_t, boardColourMask)             \
+  VALUE(cGame, int32_t, waveStageCount)              \
+  VALUE(cGame, int32_t, waveStageValue)              \
+  VALUE(cGame, int32_t, stageShotCount)              \
+  VALUE(cGame, int32_t, stageChainCount)
+
+// The aim guide (game/level/aim_guide.cpp): aimGuideMode 1 the long guide (10 dots, a screen
+// height), 0 the short one (7 dots, 80 %); aimGuideAngle the launcher's angle + 512 (1024
+// units a turn); aimGuideColour the dots' colour, the launcher's kind below 7, else 7. The
+// dots, their slide and the guide's on flag are the launcher's (game/world/cgame_statics.h).
+#define PLIMORA_STATICS_cGame_level_aim(REF, VALUE) \
+  VALUE(cGame, int32_t, aimGuideMode)               \
+  VALUE(cGame, int32_t, aimGuideAngle)              \
+  VALUE(cGame, int32_t, aimGuideColour)

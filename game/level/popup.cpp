@@ -137,6 +137,10 @@ void cGame::updatePopup() {
     case kPortraitKind:
       updatePopupMessage(key);
       break;
+    case 6:
+    case 7:
+      updateTimedPopup();
+      break;
     default:
       break;
   }

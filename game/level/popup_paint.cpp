@@ -287,3 +287,14 @@ void cGame::paintFramedBox(int32_t x, int32_t y, int32_t w, int32_t h, int32_t s
   pieces->paintFrame(g, 2, x, y + h - c, 0, 0, 0);
   pieces->paintFrame(g, 3, x + w - c, y + h - c, 0, 0, 0);
 }
+
+// The fill's colour carries an alpha the display does not blend: it paints solid black.
+void cGame::paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h) {
+  constexpr int32_t kGrowX = 20, kGrowY = 16;
+  constexpr int32_t kDim = static_cast<int32_t>(0x77000000u);
+  Graphics* g = Target();
+  if (!NullCheck(g)) return;
+  g->setColor(kDim);
+  g->fillRect(x - kGrowX, y - kGrowY, w + 2 * kGrowX, h + 2 * kGrowY);
+  paintFramedBox(x - kGrowX, y - kGrowY, w + 2 * kGrowX, h + 2 * kGrowY, 1);
+}

@@ -134,6 +134,15 @@
   // The record after the n-th text item (from 0) painted with text.
   static void paintMenuItemIndexed(int32_t layer, int32_t n, String* text, bool highlight);
 
+  // ---- The main menu's players (game/menus/main_menu_players.cpp) ----
+  // The walking character (slot 15) and the title's two decorations (slot 46), all looping.
+  static void setupMainMenu();
+  // One frame of the character: stand, walk, turn at the ends of x 40..300; its player advances.
+  static void updateMenuCharacter();
+  // The character, then the decorations when the menu has a title to hang them from.
+  static void paintMainMenuPlayers();
+  static void releaseMainMenuPlayers();
+
   // ---- Screens still to come (game/menus/pending_menus.cpp) ----
   static void setupMenuScreen();
   static void setupLevelMap(int32_t pagesDown, int32_t pagesAcross);
@@ -162,9 +171,6 @@
   static void updatePagedList();
   static void paintPagedListBox();
   static void paintInfoPanel(int32_t y);
-  static void paintDimmedFramedBox(int32_t x, int32_t y, int32_t w, int32_t h);
-  static void setupMainMenu();
-  static void updateMenuCharacter();
   static bool checkSecretTaps();
   static void leaveScreen();
   static void paintMapInfoPanel(int32_t mode);

@@ -55,6 +55,12 @@ class ObjectArray;
 // the world select's tap and automatic entry; the map's finished level and world change and
 // its snapshot flag; the grid cursor's column; the value arrows' player and pressed flags, the
 // paged list's page count and the extra grid's half.
+// The main menu's players (main_menu_players.cpp): menuCharacterPlayer, its mode (0 standing,
+// 1 walking), its direction (+1 right, -1 left) and its x in px; menuDecorPlayerA and B at
+// (menuDecorX, menuDecorY), painted when menuDecorShown (the menu has a title item).
+// mapItemPressed: the level map's select area is held down (state 9), and the map's painter
+// shows the cursor's icon. worldTargetX, worldTargetY: the world the world-select cursor walks
+// to, in px.
 #define PLIMORA_STATICS_cGame_menus(REF, VALUE)             \
   REF(cGame, ObjectArray, screenLayout)                     \
   REF(cGame, ObjectArray, menuLayouts)                      \
@@ -146,4 +152,16 @@ class ObjectArray;
   VALUE(cGame, bool, leftArrowPressed)                      \
   VALUE(cGame, bool, rightArrowPressed)                     \
   VALUE(cGame, int32_t, pagedListPages)                     \
-  VALUE(cGame, int32_t, extraGridHalf)
+  VALUE(cGame, int32_t, extraGridHalf)                      \
+  REF(cGame, MQLibPlayer, menuCharacterPlayer)              \
+  VALUE(cGame, int32_t, menuCharacterMode)                  \
+  VALUE(cGame, int32_t, menuCharacterDir)                   \
+  VALUE(cGame, int32_t, menuCharacterX)                     \
+  REF(cGame, MQLibPlayer, menuDecorPlayerA)                 \
+  REF(cGame, MQLibPlayer, menuDecorPlayerB)                 \
+  VALUE(cGame, int32_t, menuDecorX)                         \
+  VALUE(cGame, int32_t, menuDecorY)                         \
+  VALUE(cGame, bool, menuDecorShown)                        \
+  VALUE(cGame, bool, mapItemPressed)                        \
+  VALUE(cGame, int32_t, worldTargetX)                       \
+  VALUE(cGame, int32_t, worldTargetY)

@@ -29,11 +29,13 @@ void ToCharacterSelect() {
   GoTo(22);
 }
 
-// Yes erases the progress (saved) and tells so in a text popup.
-bool Erase(bool yes) {
+// Yes erases the progress (saved) and tells so in a text popup. The erased progress chooses
+// the first character set again: from the main menu its sprites are loaded back.
+bool Erase(bool yes, bool reloadSprites) {
   if (!yes) return false;
   cGame::resetProgressTables();
   cGame::saveProgress();
+  if (reloadSprites) cGame::reloadOptionSprites();
   S()->cGame_popupTextId = kErased;
   S()->cGame_pendingAction = 2;
   cGame::openPopupText(kErased, kPopupFont, kPopupY);
@@ -89,7 +91,7 @@ void MainAnswer(int32_t popup, bool yes) {
       cGame::openMenu(0, 1);
       break;
     case kEraseQuestion:
-      Erase(yes);
+      Erase(yes, true);
       break;
     case kErased:
       ToCharacterSelect();
@@ -106,6 +108,7 @@ void MainUpdate() {
 
 void MainExit() {
   S()->cGame_launchState = 6;
+  cGame::releaseMainMenuPlayers();
 }
 
 constexpr MenuScreen kMainMenu = {.list = 0,
@@ -116,6 +119,7 @@ constexpr MenuScreen kMainMenu = {.list = 0,
                                   .select = MainSelect,
                                   .answer = MainAnswer,
                                   .update = MainUpdate,
+                                  .paint = cGame::paintMainMenuPlayers,
                                   .exit = MainExit};
 
 // ---- State 10 ------------------------------------------------------------------------------
@@ -148,7 +152,7 @@ void OptionsSelect(int32_t entry) {
 void OptionsAnswer(int32_t popup, bool yes) {
   if (popup == kEraseQuestion) {
     const bool inProgress = cGame::gameInProgress();
-    if (Erase(yes) && inProgress) {
+    if (Erase(yes, false) && inProgress) {
       IntArray* remembered = S()->cGame_menuSavedSelection;
       if (remembered && remembered->length > 0) remembered->elements()[0] -= 1;
     }

@@ -1,6 +1,8 @@
 // The world-select screen (state 20), the level maps (9), the character select (22) and the
 // game modes (23).
 #include "engine/mqlib_player.h"
+#include "engine/sprite.h"
+#include "game/board/actor_support.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "game/menus/menu_state_shape.h"
@@ -22,6 +24,8 @@ constexpr int32_t kWorldSelectMusic = 1;
 constexpr int32_t kCharacterMusic = 12;
 constexpr int32_t kQuitQuestion = 39;
 constexpr int32_t kChoicePause = 20;  // ms the game thread rests after a character is chosen
+constexpr int32_t kWorldSelectSlot = 13, kTargetFrame = 78;
+constexpr int32_t kCursorWalking = 1;  // worldSelectMode while the cursor walks to its target
 
 GameStatics* S() {
   return Statics<GameStatics>();
@@ -89,9 +93,17 @@ void WorldSelectBack() {
   if (S()->cGame_softKeyRight != -1) Load(21, kLoadingState, 1, 6);
 }
 
+// The chosen world's name in the title, highlighted; while the cursor walks to a world, the
+// target mark (frame 78 of the world-select sprite) on it.
 void WorldSelectPaint() {
-  cGame::paintNextTextItem(0, -1, cGame::getString(kFirstWorldTitle + S()->cGame_selectedWorld),
+  GameStatics* s = S();
+  cGame::paintNextTextItem(0, -1, cGame::getString(kFirstWorldTitle + s->cGame_selectedWorld),
                            true);
+  ASprite* sprite = actor_support::SpriteInSlot(kWorldSelectSlot);
+  if (s->cGame_worldSelectMode != kCursorWalking || !sprite || !s->cGame_drawGraphics) return;
+  if (sprite->getFrameCount() <= kTargetFrame) return;
+  sprite->paintFrame(s->cGame_drawGraphics, kTargetFrame, s->cGame_worldTargetX,
+                     s->cGame_worldTargetY, 0, 0, 0);
 }
 
 constexpr MenuScreen kWorldSelect = {.list = 6,
@@ -127,7 +139,8 @@ void MapBack() {
 }
 
 // A finished change of world loads the other world's map, or the world select when that world
-// was never visited; the taps on the back and select areas act as the keys.
+// was never visited; the taps on the back and select areas act as the keys, and while the select
+// area is held the map shows its hint.
 void MapUpdate() {
   GameStatics* s = S();
   if (s->cGame_mapWorldChange == 2 && s->cGame_pendingAction == 0) {
@@ -138,6 +151,7 @@ void MapUpdate() {
   }
   if (cGame::isTapReleasedInRect(400, 720, 80, 80)) s->cGame_touchAction = kRightSoft;
   if (cGame::isTapReleasedInRect(185, 690, 110, 110)) s->cGame_touchAction = kFire;
+  s->cGame_mapItemPressed = cGame::isTapPressedInRect(185, 690, 110, 110);
 }
 
 void MapPaint() {

@@ -39,9 +39,6 @@ void cGame::setPagedListLayout(int32_t) {}
 void cGame::updatePagedList() {}
 void cGame::paintPagedListBox() {}
 void cGame::paintInfoPanel(int32_t) {}
-void cGame::paintDimmedFramedBox(int32_t, int32_t, int32_t, int32_t) {}
-void cGame::setupMainMenu() {}
-void cGame::updateMenuCharacter() {}
 bool cGame::checkSecretTaps() {
   return false;
 }

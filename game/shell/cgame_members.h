@@ -130,9 +130,6 @@
   // The tap of this frame lies inside the screen less the touch margins.
   static bool isInsideMargins();
 
-  // ---- States still to come (game/shell/state_stand_ins.cpp) ----
-  static void stateScreen31(int32_t message);
-
   // ---- Loading state (game/shell/loading_state.cpp) ----
   // State 4: one step of the load job a frame under a progress bar, a tip or a level hint; a
   // finished job enters its follow-up state (the main menu, traced, when that has no handler
@@ -160,6 +157,9 @@
   // The play field's side walls from the HUD sprite, the boss, the event queue emptied, the
   // level's rules, counters and actors made, the banner released; play phase 0.
   static void loadLevelItems();
+  // Slots 15 to 17 emptied and loaded again from the chosen sprite set (spriteSetOption), when
+  // the set loaded is another one.
+  static void reloadOptionSprites();
 
   // ---- Loader sprites (game/shell/loader_resources.cpp) ----
   // Entry of the open pack with the palette mask; cache 0 builds no Images. flag is unused.

@@ -87,6 +87,7 @@ void cGame::resume() {
   cGame* canvas = s->cGame_gameCanvas;
   if (canvas) StoreShared(canvas->loopTick, now);
   StoreShared(s->cGame_paused, false);
+  StoreShared(s->cGame_resumedFlag, true);  // the play state pauses on it
   javax_microedition_lcdui_Display::setCurrent(s->cGame_gameDisplay, canvas);
   StoreShared(s->cGame_repaintRequested, true);
   if (!LoadShared(s->cGame_inPaint)) GetApplicationImpl()->repaintNow();

@@ -178,6 +178,7 @@ void FirstLevelStep(GameStatics* s) {
   const bool restart = s->cGame_levelRestart;
   if (!restart) {
     s->cGame_levelSpriteFlags = NewBoolArray(kFeatureSprites);
+    s->cGame_failCount = 0;  // losses count from the level's load; a retry keeps them
     Run("loadMathTables", [] { cGame::loadMathTables(); });
     Run("pickRandomVariant", [s] { s->cGame_levelVariantValue = cGame::pickRandomVariant(); });
   }
@@ -347,7 +348,8 @@ void cGame::loadLevelItems() {
   createFlyerActors();
   createWalkerActors();
   releaseSlotActors();
-  createLevelEndActors();
+  createShooterActors();
+  createAimDots();
   createMeterActors();
   createHudActors();
   createLevelProps();

@@ -332,9 +332,7 @@ void ReleaseStep(GameStatics* s, int32_t kind, int32_t step) {
         ResetMenus({11});
         Run("resetLayoutAnimations", [] { cGame::resetLayoutAnimations(3); });
       }
-      if (at(1) && s->cGame_loadedSpriteSet != s->cGame_spriteSetOption) {
-        ClearOptionSprites(s), LoadOptionSprites(s);
-      }
+      if (at(1)) cGame::reloadOptionSprites();
       break;
     case 17:
       if (at(0)) {
@@ -407,4 +405,13 @@ void cGame::runLoadStep(int32_t kind, int32_t step) {
       }
       break;
   }
+}
+
+// ---- The option sprites -----------------------------------------------------------------------
+
+void cGame::reloadOptionSprites() {
+  GameStatics* s = Statics<GameStatics>();
+  if (s->cGame_loadedSpriteSet == s->cGame_spriteSetOption) return;
+  ClearOptionSprites(s);
+  LoadOptionSprites(s);
 }

@@ -1,19 +1,14 @@
 // Stand-ins for the services of the menus, the level, the world and the board that the loader
-// calls before their subsystems land: each does nothing (a rectangle lookup finds no item, the
-// variant drawn is 0). The real ones replace this file.
+// calls before their subsystems land: each does nothing. The real ones replace this file.
 #include "game/cgame.h"
 
 // ---- Level ------------------------------------------------------------------------------------
-int32_t cGame::pickRandomVariant() {
-  return 0;
-}
 void cGame::releaseSlotActors() {}
 void cGame::releaseFlyerActors() {}
 void cGame::releaseWalkerActors() {}
 void cGame::releaseObjectList() {}
 void cGame::releaseGoalActors() {}
 void cGame::releaseHudActors() {}
-void cGame::releaseShotPreview() {}
 void cGame::resetSlotActors() {}
 
 // ---- World ------------------------------------------------------------------------------------
@@ -21,10 +16,8 @@ void cGame::createBossKind0() {}
 void cGame::createBossKind1() {}
 void cGame::createBossKind2() {}
 void cGame::createBossKind3() {}
-void cGame::createLevelEndActors() {}
 void cGame::createHudActors() {}
 
 // ---- Board ------------------------------------------------------------------------------------
-void cGame::resetLauncherPosition() {}
 void cGame::allocTripleLists() {}
 void cGame::resetEffects() {}

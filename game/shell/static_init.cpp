@@ -112,6 +112,7 @@ void ShellDefaults(GameStatics* s) {
   s->cGame_bossKind = -1;  // the loader's own: no boss, no portrait, no option sprites yet
   s->cGame_portraitId = -1;
   s->cGame_loadedSpriteSet = -1;
+  s->cGame_chooserWorld = -1;  // only the level chooser holds a world
   s->cGame_popupFont = kPopupFontSlot;
   s->cGame_levelIntroTextsEnabled = true;
 }

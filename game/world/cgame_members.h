@@ -4,8 +4,45 @@
 // The declarations stand inside the class body and keep its indentation:
 // clang-format off
 
-  // ---- Play state (game/world/pending_world.cpp until the play state lands) ----
+  // ---- Play state (game/world/play_state.cpp) ----
+  // State 17: the touch bar, the phase machine, the world, the launcher and the pause test;
+  // the scene and, on the level-end screen, the blinking prompt.
   static void statePlay(int32_t message);
+  // One step of the phase machine: the opening (0..7) and play (9) here, the level end
+  // (10..23) in updateLevelEnd.
+  static void updatePlay();
+  // The boss of a lost level goes to its state 1002 (kinds 2, 5 and 3).
+  static void bossOnLevelLost();
+
+  // ---- Level end (game/world/play_level_end.cpp) ----
+  // Phases 10 to 23: the level's end, its rating and result, the banner, fireworks, dialogue,
+  // awards, the level-end screen, the retry question and the load that leaves the level.
+  static void updateLevelEnd();
+
+  // ---- World update (game/world/world_update.cpp) ----
+  // The world's twenty steps in their fixed order (game/world/world_steps.h).
+  static void updateWorld();
+  // The bubbles' step: colour masks, indestructibles, bunches, removals, re-filing, the
+  // bubble updates from a rotating start, the board survey, collisions, the stage end.
+  static void updateWorldObjects();
+
+  // ---- Shooter (game/world/shooter.cpp) ----
+  // The launcher's frame: aim, places, events, its state machine, the aim guide.
+  static void updateShooter();
+  // The two preview bubbles pop where they stand; the launcher ends (state 6).
+  static void popPreviewBubbles();
+  // The aim guide's ten dots made again, hidden; the guide off.
+  static void createAimDots();
+
+  // ---- Shooter set-up (game/world/shooter_setup.cpp) ----
+  // launcherX at the centre, the aim limit, the 51 aiming frames and the launcher's sprite.
+  static void resetLauncherPosition();
+  // The launcher's place and aim reset, its three actors made, the first two kinds chosen.
+  static void createShooterActors();
+  // The current (next) preview bubble changes to colour through the change effect; without
+  // one it changes at once.
+  static void changeCurrentBubble(int32_t colour);
+  static void changeNextBubble(int32_t colour);
 
   // ---- Level build (game/world/level_build.cpp) ----
   // The level from levelData after its header: the board started, the layout of its type,
@@ -51,8 +88,6 @@
   // Each does nothing until its own file lands.
   static void addLevelTarget(Bubble* bubble);
   static void allocTargetLists(int32_t count);
-  static void evaluateBoardRows();
-  static void selectStage(int32_t stage);
   static void computePlayBands();
 
   // ---- World services the loader calls (game/shell/pending_loader_seams.cpp) ----
@@ -61,7 +96,6 @@
   static void createBossKind1();
   static void createBossKind2();
   static void createBossKind3();
-  static void createLevelEndActors();
   static void createHudActors();
 
   // ---- World operations not built yet (game/world/pending_world.cpp) ----
@@ -93,3 +127,62 @@
   // into a free bunch slot (type 13, appearance 42, falling at twice rowSpeed) once its time
   // has come, and waits while no slot is free. Traces "feeder row I".
   static void updateRowFeeder();
+
+  // ---- Ending scene (game/world/ending_scene.cpp) ----
+  // Phase p of the scene: the back buffer black (phase 0) or holding the last picture, the
+  // clock, lists and script reset; before phases 0 to 3 the last phase's actors released and
+  // the full-screen effect on; then the phase's dialogue or script and its actors (phase 4: the
+  // text, the left soft key); the background actors once.
+  static void updateState31(int32_t phase);
+  // The six background actors of slot 24, hidden, each waiting -(2 .. 2000) ms to fly.
+  static void spawnState31Actors();
+  // Once a frame: the clock; an answered line (a skip leaves the scene); the script's or the
+  // dialogue's next step; the actors.
+  static void stepState31();
+  // State 31: the scene in a 480 x 640 canvas; in phase 4 fire, a tap or the left soft key
+  // loads the main menu (kinds 22 and 1). Its exit gives the canvas its 480 x 800 again.
+  static void stateScreen31(int32_t message);
+
+  // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
+  // Each does nothing; a query gives its neutral answer (false, -1, or closed for the panel).
+  static void updateWaveMode();
+  static void updateMode3Scenery();
+  static void updateLevelType4Objects();
+  static void updateScrollingBunches();
+  static void updateTimedDrops();
+  static void updateLevelType8();
+  static void updateHudMeters();
+  static void updateFlyer();
+  static void updateWalkerThrow();
+  static void updateSlots();
+  static void updateThrownBubbles();
+  static void showScoreLabel();
+  static void updateHudTimer();
+  static void updateBossKind0();
+  static void updateBossKind1();
+  static void updateBossKind2();
+  static void updateBossKind3();
+  static void updateSlidingBanner();
+  static void updateBubbleBunches();
+  static void evaluateBoardRows();
+  static void collideBubbleBunches();
+  static void updateTargetObjects();
+  static void updateSteeredActor();
+  static bool isAnyTargetHit();
+  static void markAllTargets();
+  static void stopAllEffectSlots();
+  static bool hasLevelObjectList();
+  static int32_t bestType7BunchValue();
+  static int32_t pickMostCommonColour(int32_t avoid);
+  static void stepLessonScript();
+  static void setBossStateKind2(int32_t state);
+  static void setBossStateKind3(int32_t state);
+  static void setHudMeterAnims(bool won);
+  static void buildLevelEndScreen(int32_t kind);
+  // Layers 4, 5 and 1 on the screen (nothing into the back buffer) until the scene paint.
+  static void paintScene(bool toBackBuffer, bool dim, int32_t colour);
+  static int32_t checkAchievements(int32_t after);
+  static bool updateInfoPanel();
+  static void clearPlaySelection();
+  static void releaseSlotOf(Bubble* bubble);
+  static void objectOnBubbleRemoved(Bubble* bubble);

@@ -207,6 +207,9 @@ void Keys(int32_t key) {
       s->cGame_currentWorld = s->cGame_chooserWorld;
       s->cGame_currentLevel = level;
       s->cGame_levelPassedFlag = false;
+      // A level played from its map leaves campaignPlay set; a level started here is no map
+      // play, and a won level must not lead back to a map.
+      s->cGame_campaignPlay = 0;
       AskLoad(2, kPlayState, kSoundConfirm);
       break;
     case 19:

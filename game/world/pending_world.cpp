@@ -1,6 +1,7 @@
-// Stand-ins for the world's services that later subsystems build, and a plain view of the play
-// state until it lands. Each stand-in does nothing (the level build calls them); the real ones
-// replace this file.
+// Stand-ins for what the play state, the world update, the launcher and the level build call
+// before the concerns that build them land: each does nothing, and a query gives its neutral
+// answer (no target hit, no object list, no colour, no award, the info panel closed). The scene
+// paint shows a plain view of the board. The real ones replace this file.
 #include <cstdint>
 
 #include "game/board/actor.h"
@@ -10,19 +11,63 @@
 #include "javame/graphics.h"
 #include "runtime/array.h"
 
-// ---- Stand-ins: level targets, board survey, stages, generated rows, track, play bands, slots ---
-
+// ---- Level targets, board survey, generated rows, track, play bands, slots ------------------
 void cGame::addLevelTarget(Bubble*) {}
 void cGame::allocTargetLists(int32_t) {}
 void cGame::evaluateBoardRows() {}
-void cGame::selectStage(int32_t) {}
 void cGame::computePlayBands() {}
 void cGame::fillTargetSlot(Bubble*, int32_t) {}
 
-// ---- Stand-in: the play state (state 17) ------------------------------------------------------
-// Each frame the actors update; the paint shows the 480 x 640 play screen in black, the actor
-// layers 4, 5 and 1, then each bubble in play as a 34-px disc at its pixel position in the
-// colour of its kind.
+// ---- The world's updaters ---------------------------------------------------------------------
+void cGame::updateWaveMode() {}
+void cGame::updateMode3Scenery() {}
+void cGame::updateLevelType4Objects() {}
+void cGame::updateScrollingBunches() {}
+void cGame::updateTimedDrops() {}
+void cGame::updateLevelType8() {}
+void cGame::updateHudMeters() {}
+void cGame::updateFlyer() {}
+void cGame::updateWalkerThrow() {}
+void cGame::updateSlots() {}
+void cGame::updateThrownBubbles() {}
+void cGame::showScoreLabel() {}
+void cGame::updateHudTimer() {}
+void cGame::updateBossKind0() {}
+void cGame::updateBossKind1() {}
+void cGame::updateBossKind2() {}
+void cGame::updateBossKind3() {}
+void cGame::updateSlidingBanner() {}
+
+// ---- The board ------------------------------------------------------------------------------
+void cGame::updateBubbleBunches() {}
+void cGame::collideBubbleBunches() {}
+void cGame::updateTargetObjects() {}
+void cGame::updateSteeredActor() {}
+bool cGame::isAnyTargetHit() {
+  return false;
+}
+void cGame::markAllTargets() {}
+void cGame::stopAllEffectSlots() {}
+bool cGame::hasLevelObjectList() {
+  return false;
+}
+int32_t cGame::bestType7BunchValue() {
+  return -1;
+}
+int32_t cGame::pickMostCommonColour(int32_t) {
+  return -1;
+}
+void cGame::releaseSlotOf(Bubble*) {}
+void cGame::objectOnBubbleRemoved(Bubble*) {}
+
+// ---- Lesson, bosses -----------------------------------------------------------------
+void cGame::stepLessonScript() {}
+void cGame::setBossStateKind2(int32_t) {}
+void cGame::setBossStateKind3(int32_t) {}
+
+// ---- HUD, level end, awards: the scene paint's stand-in --------------------------------------
+// The 480 x 640 play screen in black, the actor layers 4, 5 and 1, then each bubble in play as
+// a 34-px disc at its pixel position in the colour of its kind.
 
 namespace {
 
@@ -39,7 +84,7 @@ int32_t DiscColour(int32_t kind) {
   return grey << 16 | grey << 8 | grey;
 }
 
-void PaintStandInPlay() {
+void PaintPlainBoard() {
   GameStatics* s = Statics<GameStatics>();
   javax_microedition_lcdui_Graphics* g = s->cGame_drawGraphics;
   if (!g) return;
@@ -57,7 +102,16 @@ void PaintStandInPlay() {
 
 }  // namespace
 
-void cGame::statePlay(int32_t message) {
-  if (message == kStateUpdate) cActor::updateAll();
-  if (message == kStatePaint) PaintStandInPlay();
+// ---- HUD, level end, awards -------------------------------------------------------------------
+void cGame::setHudMeterAnims(bool) {}
+void cGame::buildLevelEndScreen(int32_t) {}
+void cGame::paintScene(bool toBackBuffer, bool, int32_t) {
+  if (!toBackBuffer) PaintPlainBoard();
 }
+int32_t cGame::checkAchievements(int32_t) {
+  return -1;
+}
+bool cGame::updateInfoPanel() {
+  return true;
+}
+void cGame::clearPlaySelection() {}

@@ -9,6 +9,7 @@
 #include "tools/databuild/archive_writer.h"
 #include "tools/databuild/bitmap_fonts.h"
 #include "tools/databuild/boot_sprites.h"
+#include "tools/databuild/bunch_decorations.h"
 #include "tools/databuild/constants_writer.h"
 #include "tools/databuild/effect_sprites.h"
 #include "tools/databuild/game_texts.h"
@@ -18,7 +19,9 @@
 #include "tools/databuild/loader_packs.h"
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/maths_tables.h"
+#include "tools/databuild/menu_sprites.h"
 #include "tools/databuild/pack_writer.h"
+#include "tools/databuild/play_sprites.h"
 #include "tools/databuild/particle_content.h"
 #include "tools/databuild/particle_definitions_writer.h"
 #include "tools/databuild/particle_sprites.h"
@@ -44,6 +47,7 @@ constexpr int kTitlePack = 272;
 constexpr int kParticlePack = 76;
 constexpr int kEffectsPack = 80;
 constexpr int kMenusPack = 71;
+constexpr int kWallSparkEntry = 2;  // of the effects pack
 constexpr size_t kPartBudget = 256 * 1024;  // bytes of entries per part file, at most
 
 // Entry n: sound id n as a WAV file, stored plain (type 0).
@@ -115,8 +119,13 @@ Pack UiPack() {
   Pack pack{ConstantText(kUiPack), {}, {0}};
   const ArtSprite plain{0x5A7FA8};
   const std::vector<uint8_t> sprites[] = {
-      WriteSprite(SparkleSprite()),  {}, {}, {}, WriteSprite(BoxPiecesSprite()),
-      WriteSprite(DrawArtSprite(plain)), WriteSprite(PopupButtonSprite()), {}, {},
+      WriteSprite(SparkleSprite()),
+      // The menu screens' map panel, markers and pages.
+      WriteSprite(MapPanelSprite()), WriteSprite(MapMarkerSprite()), WriteSprite(MapPageSprite()),
+      WriteSprite(BoxPiecesSprite()),
+      WriteSprite(DrawArtSprite(plain)), WriteSprite(PopupButtonSprite()),
+      // The game modes' pictures.
+      WriteSprite(GameModePictureSprite()), {},
       WriteSprite(DrawArtSprite(plain)), WriteSprite(OverlaySprite())};
   for (const std::vector<uint8_t>& sprite : sprites) {
     pack.entries.push_back(sprite.empty() ? PackEntry::Empty() : PackEntry::Lzma(0, sprite));
@@ -132,19 +141,27 @@ Pack TitlePack() {
 // The effect sprites of the boot load, entry e for sprite slot
 //   entry  0   1   2   3   4   5   6   7   8   9
 //   slot  36  29  38  39  35  25  24  23  48  37
-// Entry 4: the pop (slot 35); entry 5: the rising bubble (slot 25); the others the loader's
-// plain effect tiles.
+// Entry 2: the wall spark (slot 38); entry 4: the pop (slot 35); entry 5: the rising bubble
+// (slot 25); entry 7: the bunches' anchor (slot 23); the others the loader's plain effect tiles.
 Pack EffectsPack() {
   Pack pack{ConstantText(kEffectsPack), {}, {0}};
   const std::vector<ArtSprite> art = BootEffectArt();
-  for (int e = 0; e < 4; e++)
-    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
+  for (int e = 0; e < 4; e++) {
+    const SpriteData sprite = e == kWallSparkEntry ? WallSparkSprite() : DrawArtSprite(art[e]);
+    pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
+  }
   for (const SpriteData& sprite : {PopSprite(), RisingBubbleSprite()}) {
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(sprite)));
   }
   for (size_t e = 4; e < art.size(); e++) {
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
   }
+  // Entry 7 (slot 23): the bunches' rope anchor and side handle.
+  pack.entries[7] = PackEntry::Lzma(0, WriteSprite(BunchAnchorSprite()));
+  // The launcher's own: the launcher (entry 0), the aim dot (1) and the meter's pose (9).
+  pack.entries[0] = PackEntry::Lzma(0, WriteSprite(LauncherSprite()));
+  pack.entries[1] = PackEntry::Lzma(0, WriteSprite(AimDotSprite()));
+  pack.entries[9] = PackEntry::Lzma(0, WriteSprite(MeterPoseSprite()));
   return pack;
 }
 

@@ -263,9 +263,11 @@ std::vector<LayoutRecord> PagedList(int lines) {
   return r;
 }
 
-// Layouts 17 and 19: the loading screens: the tip.
+// Layouts 17 and 19: the loading screens. The first text item is the panel, the heading at its
+// top; the second the body, wrapped below it; the prompt to go on shows under the panel.
 std::vector<LayoutRecord> Loading() {
-  return {LayoutOf(25), Text(40, 600, 400, 120, {.mode = 1})};
+  return {LayoutOf(25), Text(40, 420, 400, 200, {.font = kHeadingFont, .vertical = kStart}),
+          Text(60, 476, 360, 130, {.mode = 1, .vertical = kStart})};
 }
 
 }  // namespace

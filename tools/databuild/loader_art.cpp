@@ -114,7 +114,8 @@ SpriteData DrawArtSprite(const ArtSprite& art) {
 // ---- The packs ------------------------------------------------------------------------------
 
 std::vector<ArtSprite> BossArt() {
-  std::vector<ArtSprite> art = {Art(0x7A3FA0, 2, 2)};
+  // Entry 0 (slot 46) also stands in the ending scene, playing animations 4 to 6.
+  std::vector<ArtSprite> art = {Art(0x7A3FA0, 2, kSceneBossAnimations)};
   for (int kind = 1; kind <= 4; kind++) art.push_back(Art(0xA03F50 + 0x101000 * kind, 4, 4, 2));
   return art;
 }
@@ -126,15 +127,20 @@ std::vector<ArtSprite> CommonArt() {
 
 std::vector<ArtSprite> CharacterArt() {
   std::vector<ArtSprite> art;
-  for (int e = 0; e < 6; e++) art.push_back(Art(e < 3 ? 0x4F8FD0 : 0xD08F4F, 4, 4));
+  for (int e = 0; e < 6; e++) {
+    art.push_back(Art(e < 3 ? 0x4F8FD0 : 0xD08F4F, 4, kCharacterAnimations));
+  }
   art.push_back(Art(0x8FC04F, 4, 4, 2));
   return art;
 }
 
+// The world-select screen's four marks and its cursor (animation 4); frame 78 is the mark on
+// the world the cursor walks to, the frames between are small dots.
 ArtSprite MapArt() {
-  return Art(0x5FA05F, 4, 4);
+  ArtSprite art = Art(0x5FA05F, kWorldTargetFrame + 1, 5);
+  for (int f = 5; f < kWorldTargetFrame; f++) art.frames[f] = {8, 8, {}};
+  return art;
 }
-
 
 std::vector<ArtSprite> HudArt() {
   ArtSprite panel = Art(0x304060, 2, 2);
@@ -155,7 +161,11 @@ std::vector<ArtSprite> HudArt() {
 
 std::vector<ArtSprite> FeatureArt() {
   std::vector<ArtSprite> art;
-  for (int e = 0; e < 7; e++) art.push_back(Art(0x3FA0A0 + 0x100010 * e, 2, 2, e == 2 ? 8 : 1));
+  for (int e = 0; e < 7; e++) {
+    // Entry 4 (slot 44) is also the ending scene's scenery, up to its animation 22.
+    const int animations = e == 4 ? kSceneryAnimations : 2;
+    art.push_back(Art(0x3FA0A0 + 0x100010 * e, 2, animations, e == 2 ? 8 : 1));
+  }
   return art;
 }
 

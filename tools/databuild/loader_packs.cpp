@@ -1,10 +1,14 @@
 // The loader's packs, entries LZMA-compressed (tables plain: they are a few bytes).
 #include "tools/databuild/loader_packs.h"
 
+#include "tools/databuild/bunch_decorations.h"
+#include "tools/databuild/character_sprites.h"
+#include "tools/databuild/critter_sprites.h"
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
 #include "tools/databuild/menu_sprites.h"
+#include "tools/databuild/play_sprites.h"
 #include "tools/databuild/scenery_sprites.h"
 #include "tools/databuild/scenery_writer.h"
 #include "tools/databuild/string_constants.h"
@@ -53,13 +57,29 @@ std::vector<Pack> LoaderPacks() {
   // Entry 3 of the common pack is the menus' value arrows.
   Pack common = SpritePack(65, CommonArt());
   common.entries[3] = PackEntry::Lzma(0, WriteSprite(ValueArrowSprite()));
-  return {SpritePack(63, BossArt()),
+  // Entries 1 to 6 of the features pack are the bunches' decorations.
+  Pack features = SpritePack(96, FeatureArt());
+  const SpriteData decorations[] = {HubSprite(),  SpokeSprite(), PlatformSprite(),
+                                    LockSprite(), ChuteSprite(), CarrierSprite()};
+  for (int e = 1; e <= 6; e++) {
+    features.entries[e] = PackEntry::Lzma(0, WriteSprite(decorations[e - 1]));
+  }
+  // Entries 0 to 5 of the characters pack are the player's characters.
+  Pack characters = SpritePack(67, CharacterArt());
+  const std::vector<SpriteData> figures = CharacterSprites();
+  for (size_t e = 0; e < figures.size(); e++) {
+    characters.entries[e] = PackEntry::Lzma(0, WriteSprite(figures[e]));
+  }
+  // Entry 0 of the boss pack is the critters and the title's ornament.
+  Pack boss = SpritePack(63, BossArt());
+  boss.entries[0] = PackEntry::Lzma(0, WriteSprite(CritterSprite()));
+  return {std::move(boss),
           std::move(common),
-          SpritePack(67, CharacterArt()),
+          std::move(characters),
           std::move(map),
           std::move(scenery),
           SpritePack(88, HudArt()),
-          SpritePack(96, FeatureArt()),
+          std::move(features),
           SpritePack(101, {BackdropArt()}),
           TablePack(130, {WriteByteTriples(HintRecords())}),
           TablePack(136, {WriteIndexedTriples(WorldInfoRecords())}),

@@ -16,7 +16,8 @@
 //                         palettes, entry 4 two; entry 3's frame 1 the HUD panel, its
 //                         rectangle 0 the panel and 5 and 6 the side walls; entry 5 one
 //                         animation per main world
-//   pack 96 "features"    entries 0 to 6 (slots 26, 41 to 45, 51); entry 2 eight palettes
+//   pack 96 "features"    entries 0 to 6 (slots 26, 41 to 44, 51, 45); entry 2 eight palettes;
+//                         entries 1 to 6 are the bunches' decorations (bunch_decorations.h)
 //   pack 101 "backdrop"   entry 0 (slot 30): portraits, two palettes, 20 animations
 #pragma once
 
@@ -56,5 +57,12 @@ std::vector<ArtSprite> BootEffectArt();
 inline constexpr int kHudPanelHeight = 64;
 inline constexpr int kHudWallWidth = 16;
 inline constexpr int kBackdropAnimations = 20;
+// The animations the ending scene plays: the characters' up to 20, the scenery's (pack 96
+// entry 4) up to 22 and the boss pack's entry 0 up to 6.
+inline constexpr int kCharacterAnimations = 21;
+inline constexpr int kSceneryAnimations = 23;
+inline constexpr int kSceneBossAnimations = 7;
+// The world-select sprite's target mark.
+inline constexpr int kWorldTargetFrame = 78;
 
 }  // namespace databuild

@@ -80,6 +80,7 @@ SpriteData RisingBubbleSprite() {
   }
   AddAnimation(s, wobble);
   AddAnimation(s, appear);
+  for (int a = kRisingAppearAnimation + 1; a <= kSceneBubbleAnimation; a++) AddAnimation(s, still);
   return s;
 }
 

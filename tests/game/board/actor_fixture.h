@@ -36,8 +36,8 @@ class ActorTest : public LibraryTest {
   // Runs updateAll with frameTime dt, n times.
   static void Frames(int32_t dt, int32_t n = 1);
 
-  GameStatics* s = nullptr;
-
- private:
+  // Plants the data set's packs of these names in the archive.
   void PlantPacks(std::initializer_list<const char*> names);
+
+  GameStatics* s = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -125,6 +126,8 @@ TEST_F(BunchHitsTest, AFreedAttachmentScoresAndASpentBubbleDies) {
   Bubble* spent = Attached(0, 0, 1, 39);
   cGame::releaseBubbleFromBunch(spent);
   EXPECT_TRUE(spent->flags & Bubble::kDead);
+  EXPECT_GE(spent->popTimer, 125) << "it pops 2 to 7 sixteenths of a second later";
+  EXPECT_LE(spent->popTimer, 437);
   EXPECT_FALSE(spent->flags & Bubble::kFreeFlyer);
   EXPECT_EQ(std::tie(spent->vx, spent->vy), std::make_tuple(0, 0));
   EXPECT_EQ(spent->bunch, Bubble::kLoose);
@@ -187,6 +190,34 @@ TEST_F(BunchHitsTest, ABurstScoresItsMembersUnlessSilenced) {
     EXPECT_EQ(Bunch(0)->inUse != 0, !c.silent) << "a silent burst clears every type";
     EXPECT_TRUE(BunchesConsistent());
   }
+}
+
+// Over 64 seeds spread across the whole int range (so the generator's next value is negative
+// for many of them), each member of a burst pops 2 to 7 sixteenths of a second later
+// (125 .. 437 ms), every delay of that range turns up, and a member already popping sooner
+// keeps its deadline.
+TEST_F(BunchHitsTest, ABurstsMembersPopTwoToSevenSixteenthsLaterForEverySeed) {
+  std::set<int32_t> delays;
+  for (int32_t seed = 0; seed < 64; seed++) {
+    SCOPED_TRACE(seed);
+    cGame::clearAllBunches();
+    Bubble::resetPool();
+    Bubble::fillPool();
+    Placed(0, 6, 240, 300);
+    Bubble* core = Attached(0, 0, 0, 1);
+    Bubble* popping = Attached(0, 1, 0, 1);
+    popping->popTimer = 120;
+    Bubble* other = Attached(0, 2, 0, 1);
+    s->cGame_randomSeed = static_cast<int32_t>(static_cast<uint32_t>(seed) * 0x9E3779B9u);
+    cGame::burstBunch(0, false);
+    for (Bubble* b : {core, other}) {
+      EXPECT_GE(b->popTimer, 125);
+      EXPECT_LE(b->popTimer, 437);
+      delays.insert(b->popTimer);
+    }
+    EXPECT_EQ(popping->popTimer, 120);
+  }
+  EXPECT_EQ(delays, (std::set<int32_t>{125, 187, 250, 312, 375, 437}));
 }
 
 TEST_F(BunchHitsTest, SomeTypesKeepTheirSlotThroughABurst) {

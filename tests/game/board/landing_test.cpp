@@ -43,6 +43,9 @@ TEST_F(LandingTest, AMatchOfThreeScoresAndMarksTheFloodOrder) {
     EXPECT_EQ(std::tie(s->cGame_matchCount, s->cGame_poppedBubbleCount), std::make_tuple(1, 3));
     EXPECT_EQ(std::make_tuple(shot->floodOrder, next->floodOrder, core->floodOrder),
               std::make_tuple(0, 1, 2));
+    EXPECT_EQ(std::make_tuple(shot->popTimer, next->popTimer, core->popTimer),
+              std::make_tuple(0, 62, 125))
+        << "they pop in flood order, 1/16 s apart";
     for (Bubble* b : {shot, next, core}) EXPECT_TRUE(b->flags & Bubble::kVisited);
     EXPECT_EQ(Bunch(0)->landedCount, 2) << "the matching shot is not counted as landed";
     EXPECT_EQ(s->cGame_settleTimer, 500);

@@ -9,6 +9,7 @@
 #include "engine/mqlib_player.h"
 #include "engine/sprite.h"
 #include "game/cgame.h"
+#include "runtime/constant_pool.h"
 #include "tests/game/board/actor_fixture.h"
 #include "tests/platform/canvas.h"
 #include "tests/support/managed_bytes.h"
@@ -229,6 +230,37 @@ TEST_F(MenuFrameworkTest, TextBoxesPlaceTheirTextByNineAnchors) {
       EXPECT_LE(box[3], top + th + 1);
     }
   }
+}
+
+// A highlighted one-line text gets the framed box of style 1 round it, 20 px wider on each side
+// and 16 px taller above and below, its top-left corner at the text's by the same alignments
+// (a bottom-aligned text's top at y + h - th).
+TEST_F(MenuFrameworkTest, TheHighlightFramesTheTextWhereverItsBoxAlignsIt) {
+  LoadFontsAndTexts();
+  PlantPacks({"ui"});
+  cGame::openPack(GetConstantString(66));
+  s->cGame_spriteTable->elements()[12] = cGame::loadSprite(4, 1, 0, 0, true, false, 0, nullptr);
+  cGame::closeResourceStream();
+  ASSERT_NE(Slot(12), nullptr);
+  String* text = cGame::getString(60);
+  Slot(kFontSlot)->getStringSize(text, nullptr);
+  const int32_t tw = s->ASprite_textWidth, th = s->ASprite_textHeight;
+  constexpr int32_t kX = 100, kY = 200, kW = 300, kH = 120;
+  for (int32_t vertical = 0; vertical < 3; vertical++) {
+    for (int32_t horizontal = 0; horizontal < 3; horizontal++) {
+      SCOPED_TRACE(std::to_string(vertical) + "/" + std::to_string(horizontal));
+      cGame::parseLayoutTable(2, Entry({{6, kX, kY, {0, kW, kH, 0, 0, 0, vertical, horizontal}}}));
+      canvas_->fill(kGround);
+      cGame::paintMenuItem(cGame::menuRecord(2, 1), 0, 0, text, 0, false, true);
+      const int32_t kLeftAt[] = {0, kW / 2 - tw / 2, kW - tw}, kTopAt[] = {0, kH / 2 - th / 2, kH - th};
+      const int32_t left = kX + kLeftAt[horizontal], top = kY + kTopAt[vertical];
+      EXPECT_EQ(Painted(), (std::vector<int32_t>{left - 20, top - 16, left + tw + 19, top + th + 15}));
+    }
+  }
+  // Without the highlight only the text paints.
+  canvas_->fill(kGround);
+  cGame::paintMenuItem(cGame::menuRecord(2, 1), 0, 0, text, 0, false, false);
+  EXPECT_LT(Painted()[2] - Painted()[0], tw + 4);
 }
 
 TEST_F(MenuFrameworkTest, ScreenGroupsPaintTheirKeyedVariantOrFallBack) {

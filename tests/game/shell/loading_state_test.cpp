@@ -6,7 +6,9 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
+#include "engine/mqlib_player.h"
 #include "engine/sprite.h"
 #include "game/shell/loader_support.h"
 #include "host/file_roots.h"
@@ -18,6 +20,7 @@
 #include "tests/game/shell/frame_fixture.h"
 #include "tests/platform/canvas.h"
 #include "tests/support/runtime_fixture.h"
+#include "tools/databuild/layout_writer.h"
 
 namespace {
 
@@ -132,6 +135,71 @@ TEST_F(LoadingStateTest, TheBootLoadFillsItsSlotsAndGoesOnWithoutAKey) {
   }
   EXPECT_NE(s_->cGame_worldMusicIds, nullptr);
   EXPECT_NE(s_->cGame_levelResults, nullptr);
+}
+
+// The boot load reads the menus pack's 20 layout entries as the builder wrote them: no trace
+// line on the way, every screen group and menu layout there with all its records.
+TEST_F(LoadingStateTest, TheBootLoadParsesEveryLayoutEntryWithoutATraceLine) {
+  UseDataSet();
+  cGame::bootLoad();  // the fonts and the interface sprites, as state 2 loads them
+  Start(0, 5);
+  TraceCapture trace;
+  RunSteps();
+  // Beside the state change into the loading state, nothing is traced.
+  std::vector<std::string> lines;
+  for (const std::string& line : trace.lines()) {
+    if (line.rfind("state ", 0) != 0) lines.push_back(line);
+  }
+  EXPECT_TRUE(lines.empty()) << lines.front();
+  ASSERT_NE(s_->cGame_screenLayout, nullptr);
+  int32_t openers = 0;
+  for (const databuild::LayoutRecord& record : databuild::LayoutEntryRecords(0)) {
+    openers += record.type == 1;
+  }
+  EXPECT_EQ(s_->cGame_screenLayout->length, openers);
+  for (int32_t t = 1; t < databuild::kLayoutEntryCount; t++) {
+    SCOPED_TRACE("menu layout " + std::to_string(t));
+    EXPECT_EQ(cGame::menuRecordCount(t),
+              static_cast<int32_t>(databuild::LayoutEntryRecords(t).size()));
+  }
+}
+
+// Every load that makes layout players (the boot load's groups 0 and 1 and menus 1, 17, 18;
+// the characters of kind 4 after kind 12's sprites; kinds 5 and 6 with their groups and the
+// first world's map; kinds 8, 9, 10, 13 and 14 with their menus) has loaded the sprite each
+// animated record names, and the sprite holds the record's animation.
+TEST_F(LoadingStateTest, EachLoadThatMakesLayoutPlayersLoadsTheirSpritesAndAnimations) {
+  UseDataSet();
+  Start(0, 5);
+  RunSteps();
+  RunOut();
+  s_->cGame_currentWorld = 0;
+  s_->cGame_selectedWorld = 0;
+  for (const int32_t kind : {12, 4, 5, 6, 7, 8, 9, 10, 13, 14}) {
+    SCOPED_TRACE("load kind " + std::to_string(kind));
+    Start(kind, kMainMenu);
+    RunSteps();
+    RunOut();
+  }
+  auto check = [](ShortArray* record) {
+    if (!cGame::hasPlayerSlot(record)) return;
+    MQLibPlayer* player = cGame::recordPlayer(record);
+    ASSERT_NE(player, nullptr);
+    ASSERT_NE(player->sprite, nullptr) << "slot " << cGame::layoutValue(record, 1, 0) + 9;
+    ASSERT_NE(player->sprite->animAFrameCount, nullptr);
+    EXPECT_LT(player->anim, player->sprite->animAFrameCount->length)
+        << "slot " << cGame::layoutValue(record, 1, 0) + 9;
+  };
+  for (int32_t g = 0; g < s_->cGame_screenLayout->length; g++) {
+    SCOPED_TRACE("screen group " + std::to_string(g));
+    for (int32_t i = 0; i < cGame::screenGroupSize(g); i++) {
+      if (cGame::recordType(cGame::groupRecord(g, i)) == 5) check(cGame::groupRecord(g, i));
+    }
+  }
+  for (const int32_t menu : {1, 2, 10, 11, 12, 13, 14, 15, 16, 17, 18}) {
+    SCOPED_TRACE("menu layout " + std::to_string(menu));
+    for (int32_t i = 1; i <= cGame::menuRecordCount(menu); i++) check(cGame::menuRecord(menu, i));
+  }
 }
 
 TEST_F(LoadingStateTest, ARestartedLevelKeepsItsResourcesAndEndsAtEightOfTwentyOne) {

@@ -202,6 +202,7 @@ TEST_F(StaticInitTest, TheShellStartsWithItsDefaults) {
   EXPECT_EQ(s->cGame_popupFont, 3);
   EXPECT_TRUE(s->cGame_levelIntroTextsEnabled);
   EXPECT_EQ(s->cGame_drawGraphics, nullptr);
+  EXPECT_EQ(s->cGame_chooserWorld, -1) << "no world is chosen outside the level chooser";
 }
 
 }  // namespace

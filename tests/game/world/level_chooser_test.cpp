@@ -108,12 +108,14 @@ TEST_F(LevelChooserTest, TheNinthWorldHighlightsNothingAndConfirmingAsksForItsLe
   Paint();
   EXPECT_EQ(BoxOf(kHighlight)[0], -1);
   s->cGame_sfxEnabled = true;
+  s->cGame_campaignPlay = 1;  // left set by a level played from its map
   TraceCapture trace;
   Update(Chooser, 5);
   EXPECT_EQ(std::make_tuple(s->cGame_currentWorld, s->cGame_currentLevel, s->cGame_pendingAction,
                             s->cGame_loadKind, s->cGame_stateAfterLoad),
             std::make_tuple(9, 4, 1, 2, 17));
   EXPECT_FALSE(s->cGame_levelPassedFlag);
+  EXPECT_EQ(s->cGame_campaignPlay, 0) << "a level started here is no map play";
   // Without sound data the one-track player says which sound it was asked for.
   EXPECT_TRUE(trace.contains("cGame::playSound: sound 14 has no data; nothing plays"));
   // The fade-out ends in the loading state.
