@@ -2,6 +2,8 @@
 // a highlight moved by keys or picked by a tap, the highlighted level's name, and confirm or
 // back through the pending load. The selected level lives in entry 11 of mapCursorByWorld and
 // is kept inside the chosen world's levels.
+#include <algorithm>
+
 #include "engine/sprite.h"
 #include "game/board/actor_support.h"
 #include "game/cgame.h"
@@ -26,12 +28,9 @@ constexpr int32_t kRowLabel = 276;  // string constant: "World "
 constexpr int32_t kFirstLevelName = 304;
 constexpr int32_t kLeftVCentre = 6;
 constexpr int32_t kCentred = 3;
-constexpr int32_t kLabelIndent = 11;
-constexpr int32_t kNumbersIndent = 90;
-constexpr int32_t kNumberStep = 22;
-constexpr int32_t kTwoDigitStep = 6;   // more before each number after the tenth
+constexpr int32_t kLabelGap = 12;      // px from the widest label to the first number
+constexpr int32_t kNumberGap = 6;      // px between one number's text and the next one's
 constexpr int32_t kTwoDigitWiden = 4;  // px on each side of a two-digit number's box
-constexpr int32_t kNameGap = 20;       // from the last row to the level's name
 constexpr int32_t kHighlight = 0x222222;
 constexpr int32_t kPanelFill = static_cast<int32_t>(0x800000FFu);
 constexpr int32_t kPanelFrame = -1;
@@ -70,13 +69,14 @@ struct NumberBox {
   int32_t tapX, tapY, tapW, tapH;  // the text's own box
 };
 
-// The place of number n (1-based) of the row whose label is drawn at y, measured with font.
-NumberBox PlaceNumber(ASprite* font, int32_t n, int32_t y) {
+int32_t TextWidth(ASprite* font, String* text) {
+  font->getStringSize(text, nullptr);
+  return Statics<GameStatics>()->ASprite_textWidth;
+}
+
+// Number n (1-based) with its left edge at x on the row whose vertical centre is y.
+NumberBox PlaceNumber(ASprite* font, int32_t n, int32_t x, int32_t y) {
   GameStatics* s = Statics<GameStatics>();
-  const int32_t listX = IntArray::get(s->cGame_edgeLayout, 3);
-  // The indent is counted twice over, as the device placed the numbers.
-  int32_t x = listX + (listX + kLabelIndent) + kNumbersIndent;
-  for (int32_t k = 1; k <= n; k++) x += kNumberStep + (k > 10 ? kTwoDigitStep : 0);
   font->getStringSize(String::valueOf(n), nullptr);
   const int32_t w = s->ASprite_textWidth;
   const int32_t h = s->ASprite_textHeight;
@@ -98,18 +98,50 @@ String* RowLabel(int32_t row) {
   return GetConstantString(kRowLabel)->concat(String::valueOf(row + 1));
 }
 
-// Visits every drawn row (its label and y) and each of its numbers; returns the y of the last
-// row.
+// The row's numbers from the left edge of the first to the right edge of the last.
+int32_t NumbersWidth(ASprite* font, int32_t count) {
+  int32_t w = 0;
+  for (int32_t n = 1; n <= count; n++) w += TextWidth(font, String::valueOf(n)) + kNumberGap;
+  return count > 0 ? w - kNumberGap : 0;
+}
+
+// Departure: the block of labels and numbers is laid out from the font's measured widths and
+// centred on the panel; the device's fixed 22 px steps ran this font's two-digit numbers
+// together and left the labels outside the panel.
+struct RowsLayout {
+  int32_t labelX;    // every label's left edge
+  int32_t numbersX;  // every row's first number's left edge
+};
+
+RowsLayout MeasureRows(ASprite* font) {
+  int32_t labels = 0, numbers = 0;
+  for (int32_t r = 0; r < kDrawnRows; r++) {
+    labels = std::max(labels, TextWidth(font, RowLabel(r)));
+    numbers = std::max(numbers, NumbersWidth(font, LevelsOf(r)));
+  }
+  const int32_t block = labels + kLabelGap + numbers;
+  const int32_t labelX = Statics<GameStatics>()->cGame_canvasWidth / 2 - block / 2;
+  return {labelX, labelX + labels + kLabelGap};
+}
+
+// Visits every drawn row (its label, the labels' left edge and the row's y) and each of its
+// numbers; returns the y of the last row.
 template <typename Row, typename Number>
 int32_t WalkRows(ASprite* font, Row row, Number number) {
   GameStatics* s = Statics<GameStatics>();
+  const RowsLayout layout = MeasureRows(font);
   int32_t y = IntArray::get(s->cGame_edgeLayout, 4);
   for (int32_t r = 0; r < kDrawnRows; r++) {
     String* label = RowLabel(r);
     font->getStringSize(label, nullptr);
     y += s->ASprite_textHeight;
-    row(r, label, y);
-    for (int32_t n = 1; n <= LevelsOf(r); n++) number(r, n, PlaceNumber(font, n, y));
+    row(r, label, layout.labelX, y);
+    int32_t x = layout.numbersX;
+    for (int32_t n = 1; n <= LevelsOf(r); n++) {
+      const NumberBox box = PlaceNumber(font, n, x, y);
+      number(r, n, box);
+      x += TextWidth(font, String::valueOf(n)) + kNumberGap;
+    }
   }
   return y;
 }
@@ -131,12 +163,11 @@ void Paint() {
   g->setColor(0x000000);
   g->fillRect(0, 0, s->cGame_canvasWidth, s->cGame_canvasHeight);
   cGame::paintRevealPanel(kPanelFill, kPanelFrame);
-  const int32_t listX = IntArray::get(s->cGame_edgeLayout, 3);
   const int32_t selected = SelectedLevel();
   const int32_t lastY = WalkRows(
       font,
-      [&](int32_t, String* label, int32_t y) {
-        font->drawStringPlain(g, label, listX + kLabelIndent, y, kLeftVCentre, false);
+      [&](int32_t, String* label, int32_t x, int32_t y) {
+        font->drawStringPlain(g, label, x, y, kLeftVCentre, false);
       },
       [&](int32_t r, int32_t n, const NumberBox& box) {
         if (r == s->cGame_chooserWorld && n - 1 == selected) {
@@ -149,7 +180,10 @@ void Paint() {
   if (k >= 0) {
     String* name = cGame::getString(kFirstLevelName + k);
     if (name) {
-      font->drawStringPlain(g, name, s->cGame_canvasWidth / 2, lastY + kNameGap, kCentred, false);
+      // A full row below the last one: 20 px put this font's name against the eighth row.
+      font->getStringSize(name, nullptr);
+      const int32_t y = lastY + s->ASprite_textHeight;
+      font->drawStringPlain(g, name, s->cGame_canvasWidth / 2, y, kCentred, false);
     }
   }
   s->cGame_fullRedraw = false;
@@ -161,7 +195,7 @@ void Touch() {
   ASprite* font = Font();
   if (!font) return;
   WalkRows(
-      font, [](int32_t, String*, int32_t) {},
+      font, [](int32_t, String*, int32_t, int32_t) {},
       [&](int32_t r, int32_t n, const NumberBox& box) {
         if (!cGame::isPointerInRect(box.tapX, box.tapY, box.tapW, box.tapH)) return;
         s->cGame_chooserWorld = r;

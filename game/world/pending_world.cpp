@@ -8,9 +8,6 @@
 #include "game/cgame.h"
 
 // ---- Level targets, board survey, generated rows, track, slots ------------------
-void cGame::randomizeSlotRow() {}
-void cGame::generateRandomLevel() {}
-void cGame::layoutTrackBunches() {}
 void cGame::fillTargetSlot(Bubble*, int32_t) {}
 
 // ---- The world's updaters ---------------------------------------------------------------------
@@ -19,7 +16,6 @@ void cGame::updateMode3Scenery() {}
 void cGame::updateLevelType4Objects() {}
 void cGame::updateScrollingBunches() {}
 void cGame::updateTimedDrops() {}
-void cGame::updateRowFeeder() {}
 void cGame::updateLevelType8() {}
 void cGame::updateHudMeters() {}
 void cGame::updateFlyer() {}

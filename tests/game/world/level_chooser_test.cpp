@@ -30,12 +30,28 @@ class LevelChooserTest : public ScreenTest {
     s->cGame_chooserWorld = world;
     s->cGame_mapCursorByWorld->elements()[kCursorEntry] = level;
   }
+  int32_t WidthOf(String* text) const {
+    Font()->getStringSize(text, nullptr);
+    return s->ASprite_textWidth;
+  }
   // Where number n (1-based) of row r is drawn: left edge and vertical centre, and its width.
+  // The block of the widest label, 12 px and the longest row of numbers, each 6 px after the
+  // one before, is centred on the screen.
   std::tuple<int32_t, int32_t, int32_t> NumberAt(int32_t r, int32_t n) const {
+    int32_t labels = 0;
+    for (int32_t row = 1; row <= 8; row++) {
+      labels = std::max(labels, WidthOf(GetConstantString(276)->concat(String::valueOf(row))));
+    }
+    auto numbersBefore = [this](int32_t count) {
+      int32_t w = 0;
+      for (int32_t k = 1; k <= count; k++) w += WidthOf(String::valueOf(k)) + 6;
+      return w;
+    };
+    const int32_t block = labels + 12 + numbersBefore(13) - 6;
+    const int32_t x = 240 - block / 2 + labels + 12 + numbersBefore(n - 1);
     Font()->getStringSize(GetConstantString(276)->concat(String::valueOf(1)), nullptr);
     const int32_t rowY = 80 + (r + 1) * s->ASprite_textHeight;
-    Font()->getStringSize(String::valueOf(n), nullptr);
-    return {111 + 22 * n + (n > 10 ? 6 * (n - 10) : 0), rowY, s->ASprite_textWidth};
+    return {x, rowY, WidthOf(String::valueOf(n))};
   }
   void Paint() {
     screen_->fill(0xFFFF);
@@ -121,6 +137,42 @@ TEST_F(LevelChooserTest, TheNinthWorldHighlightsNothingAndConfirmingAsksForItsLe
   // The fade-out ends in the loading state.
   for (int32_t i = 0; i < 5; i++) Update(Chooser);
   EXPECT_EQ(s->cGame_nextState, 4);
+}
+
+// Between any two numbers of a row stands a column of bare panel, so no two numbers run
+// together. The rows stay inside the panel's outline, the same distance from either side.
+TEST_F(LevelChooserTest, TheNumbersStandApartAndTheRowsAreCentredInThePanel) {
+  Enter();
+  const uint16_t blue = javax_microedition_lcdui_Graphics::Rgb888ToRgb565(kPanelBlue);
+  Select(9, 0);
+  Paint();
+  auto bareColumn = [&](int32_t x, int32_t y) {
+    for (int32_t dy = -14; dy <= 14; dy++) {
+      if (screen_->at(x, y + dy) != blue) return false;
+    }
+    return true;
+  };
+  for (int32_t n = 1; n < 13; n++) {
+    const auto [x, y, w] = NumberAt(0, n);
+    const auto [nextX, nextY, nextW] = NumberAt(0, n + 1);
+    bool apart = false;
+    for (int32_t c = x + w / 2; c < nextX + nextW / 2 && !apart; c++) apart = bareColumn(c, y);
+    EXPECT_TRUE(apart) << "numbers " << n << " and " << n + 1;
+  }
+  const auto [x1, top, w1] = NumberAt(0, 1);
+  const auto [x8, bottom, w8] = NumberAt(7, 1);
+  int32_t left = 480, right = -1;
+  for (int32_t y = top - 10; y <= bottom + 10; y++) {
+    for (int32_t x = 0; x < 480; x++) {
+      if (screen_->at(x, y) == blue || screen_->at(x, y) == 0x0000) continue;
+      if (x == 24 || x == 455) continue;  // the panel's outline
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  EXPECT_GT(left, 24);
+  EXPECT_LT(right, 455);
+  EXPECT_NEAR(left - 24, 455 - right, 3) << "left " << left << ", right " << right;
 }
 
 TEST_F(LevelChooserTest, ATapOnANumberSelectsItsWorldAndLevel) {
