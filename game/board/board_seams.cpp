@@ -14,6 +14,12 @@ void cGame::drawStringScaled(ASprite*, javax_microedition_lcdui_Graphics*, Strin
                              int32_t, int32_t, int32_t) {}
 void cGame::drawPageScaled(ASprite*, javax_microedition_lcdui_Graphics*, String*, int32_t, int32_t,
                            int32_t, int32_t) {}
+int32_t cGame::easeValue(int32_t, int32_t) {
+  return 0;
+}
+int32_t cGame::easeValueAlt(int32_t, int32_t) {
+  return 0;
+}
 
 // ---- Stand-ins the shot's flight and the pops call, logged ------------------------------
 // Each stand-in does nothing but log its call (BoardSeamCalls, a bubble by its index);

@@ -226,6 +226,9 @@
                                int32_t x, int32_t y, int32_t anchor, int32_t percent);
   static void drawPageScaled(ASprite* font, javax_microedition_lcdui_Graphics* g, String* text,
                              int32_t x, int32_t y, int32_t anchor, int32_t percent);
+  // The easing curves of a track segment or a move: the offset at t along x and along y.
+  static int32_t easeValue(int32_t type, int32_t t);
+  static int32_t easeValueAlt(int32_t type, int32_t t);
   // ---- Board services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
   static void allocTripleLists();

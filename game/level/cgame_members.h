@@ -278,9 +278,8 @@
   static void buildLevelLabel();
 
   // ---- Level objects not built yet (game/level/pending_level_objects.cpp) ----
-  // Stand-ins until the level objects, the looping track, the in-play awards and the award
-  // popup land: a type-8 flood marks nothing (0); the others do nothing.
-  static int32_t floodMarkBunch(Bubble* bubble, int32_t depth, int32_t colour);
+  // Stand-ins until the level objects, the in-play awards and the award popup land: each
+  // does nothing.
   static void checkComboAward(int32_t dropped);
   static void countDownGoal(int32_t b);
   static void destroyLevelObject(int32_t object);
@@ -321,3 +320,18 @@
   static void releaseWalkerActors();
   static void releaseObjectList();
   static void resetSlotActors();
+
+  // ---- Slot row of level type 2 (game/level/slot_row.cpp) ----
+  // Draws waveSlots anew from the game generator: runs of three left to right, runs of two on
+  // free columns (wrapping 10 to 0), single colours in the columns left.
+  static void randomizeSlotRow();
+
+  // ---- Looping track of level type 8 (game/level/track.cpp) ----
+  // Lays the chain's bunches along the track from trackScroll, a third of a cell apart; the
+  // walk ends at the first emptied entry behind a placed one, whose gap closes once the entry
+  // after it has caught up. Nothing without segments.
+  static void layoutTrackBunches();
+  // Marks bubble visited (depth, the next flood order) and counts it with every live bubble
+  // of colour kind, not indestructible, closer than 49 px (squared distance below 2402) to a
+  // bubble of the flood.
+  static int32_t floodMarkBunch(Bubble* bubble, int32_t depth, int32_t kind);

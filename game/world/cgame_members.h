@@ -88,9 +88,6 @@
   // Each does nothing until its own file lands.
   static void addLevelTarget(Bubble* bubble);
   static void allocTargetLists(int32_t count);
-  static void randomizeSlotRow();
-  static void generateRandomLevel();
-  static void layoutTrackBunches();
 
   // ---- World services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
@@ -156,6 +153,18 @@
   // State 18: the text over black; the right soft key goes to the options.
   static void stateScreen18(int32_t message);
 
+  // ---- Generated rows of level type 2 (game/world/random_rows.cpp) ----
+  // A new top row of 11 colour-39 bubbles above bunch 0, every bubble one row down, the old top
+  // row coloured (waveSlots while pendingRows, else drawn; special columns by the stage's
+  // chance). With fewer than 11 bubbles left in the pool no row is built (traced).
+  static void generateRandomLevel();
+
+  // ---- Level-type rules (game/world/level_type_updaters.cpp) ----
+  // Level type 7: the row clock advances by the frame; the next row of rowTemplate is built
+  // into a free bunch slot (type 13, appearance 42, falling at twice rowSpeed) once its time
+  // has come, and waits while no slot is free. Traces "feeder row I".
+  static void updateRowFeeder();
+
   // ---- Ending scene (game/world/ending_scene.cpp) ----
   // Phase p of the scene: the back buffer black (phase 0) or holding the last picture, the
   // clock, lists and script reset; before phases 0 to 3 the last phase's actors released and
@@ -178,7 +187,6 @@
   static void updateLevelType4Objects();
   static void updateScrollingBunches();
   static void updateTimedDrops();
-  static void updateRowFeeder();
   static void updateLevelType8();
   static void updateHudMeters();
   static void updateFlyer();

@@ -157,7 +157,8 @@ class String;
 //   stageTableJ (the special chances); the rows go to stageRowsA and stageRowsB. waveRowY the
 //   top row's y (16.16); stageIndex, stageReached, pendingRows, stageLevelBubblesPopped,
 //   type2BubblesPopped, waveRowCount; waveSlots int[11], a colour a column; waveStep and
-//   wavePressure the refill pace; stageBannerTimer (ms).
+//   wavePressure the refill pace; stageBannerTimer (ms); rowSpecialChance the percent chance
+//   that the next generated row carries specials.
 #define PLIMORA_STATICS_cGame_world_build(REF, VALUE) \
   VALUE(cGame, int32_t, layoutBubbleTotal)            \
   VALUE(cGame, int32_t, stageBubbleTotal)             \
@@ -206,7 +207,8 @@ class String;
   REF(cGame, IntArray, waveSlots)                     \
   VALUE(cGame, int32_t, waveStep)                     \
   VALUE(cGame, int32_t, wavePressure)                 \
-  VALUE(cGame, int32_t, stageBannerTimer)
+  VALUE(cGame, int32_t, stageBannerTimer)            \
+  VALUE(cGame, int32_t, rowSpecialChance)
 
 // The level's scene and start actors (game/world/level_actors.cpp). sceneSpritesA and
 // sceneSpritesB: Object[1], the scenery sets A and B; sceneSprite and sceneActor: the sprite and

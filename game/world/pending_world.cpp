@@ -11,9 +11,6 @@
 void cGame::addLevelTarget(Bubble*) {}
 void cGame::allocTargetLists(int32_t) {}
 void cGame::evaluateBoardRows() {}
-void cGame::randomizeSlotRow() {}
-void cGame::generateRandomLevel() {}
-void cGame::layoutTrackBunches() {}
 void cGame::fillTargetSlot(Bubble*, int32_t) {}
 
 // ---- The world's updaters ---------------------------------------------------------------------
@@ -22,7 +19,6 @@ void cGame::updateMode3Scenery() {}
 void cGame::updateLevelType4Objects() {}
 void cGame::updateScrollingBunches() {}
 void cGame::updateTimedDrops() {}
-void cGame::updateRowFeeder() {}
 void cGame::updateLevelType8() {}
 void cGame::updateHudMeters() {}
 void cGame::updateFlyer() {}

@@ -141,7 +141,7 @@ TEST_F(FramedBoxTest, StyleOneChangesOnlyTheBottomAndTheDimmedBoxFillsBehindIt) 
 
 // ---- The type-7 track --------------------------------------------------------------------
 
-class TrackTest : public FramedBoxTest {
+class TrackRowPaintTest : public FramedBoxTest {
  protected:
   void SetUp() override {
     FramedBoxTest::SetUp();
@@ -179,7 +179,7 @@ class TrackTest : public FramedBoxTest {
   Canvas* reference_ = nullptr;
 };
 
-TEST_F(TrackTest, ARowGrowsFromHalfSizeAtTheTopToFullSizeAFifthDown) {
+TEST_F(TrackRowPaintTest, ARowGrowsFromHalfSizeAtTheTopToFullSizeAFifthDown) {
   struct Case {
     const char* what;
     int32_t elapsed, flags;
@@ -202,7 +202,7 @@ TEST_F(TrackTest, ARowGrowsFromHalfSizeAtTheTopToFullSizeAFifthDown) {
   }
 }
 
-TEST_F(TrackTest, EmptyCellsLeaveGapsAndOnlyVisibleRowsOfThisTypePaint) {
+TEST_F(TrackRowPaintTest, EmptyCellsLeaveGapsAndOnlyVisibleRowsOfThisTypePaint) {
   Template(0, {{0, 0, 0, 0}, {1, 0, 39, 0}, {2, 0, 0, 0}});
   Template(1, {{0, 0, 0, 0}});
   s->cGame_rowTemplate->elements()[1] = 1;

@@ -84,7 +84,10 @@ TEST_F(AllLevelsTest, EveryWrittenLevelBuildsEachStageWithThePlansBubbles) {
         EXPECT_EQ(s->cGame_chainCount, static_cast<int32_t>(planned.track.bubbles.size()));
         for (int32_t b = 0; b < s->cGame_chainCount; b++) EXPECT_EQ(Bunch(b)->count, 1);
       } else if (type == 2) {
-        EXPECT_EQ(Bunch(0)->count, 11) << "the top row";
+        // The top row and the opening rows below it: rows of 11 and 10, the first of 10.
+        const int rows = planned.waves.startLayouts;
+        EXPECT_EQ(s->cGame_waveRowCount, rows);
+        EXPECT_EQ(Bunch(0)->count, 11 + 11 * rows - (rows + 1) / 2) << "the top row and " << rows;
       } else {
         EXPECT_TRUE(Live().empty()) << "bunches of this type come in play";
       }

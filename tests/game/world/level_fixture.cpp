@@ -8,6 +8,8 @@ namespace {
 
 constexpr int32_t kPlayWidth = 480, kPlayHeight = 640;
 constexpr int32_t kHudWall = 16;
+constexpr int kMathsPack = 113;       // string constants naming the packs of the maths tables
+constexpr int kFixedPointPack = 269;
 
 }  // namespace
 
@@ -23,6 +25,13 @@ void LevelBuildTest::SetUp() {
       PlantArchiveEntry(file.name, file.bytes);
     }
   }
+  // The game loads its maths tables at start: a track level turns its bunches with the 8.8
+  // cosines, a wave level's rows take their special kinds from the maths pack.
+  const std::string maths = databuild::ConstantText(kMathsPack);
+  const std::string fixedPoint = databuild::ConstantText(kFixedPointPack);
+  PlantDataPacks({maths.c_str(), fixedPoint.c_str()});
+  cGame::loadMathTables();
+  cGame::loadFixedPointTables();
 }
 
 void LevelBuildTest::PlantDataPacks(std::initializer_list<const char*> names) {
