@@ -76,6 +76,16 @@ ArgbPicture BubblePicture(int size, uint32_t rgb) {
   });
 }
 
+void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
+  constexpr double kPi = std::numbers::pi;
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
+  cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
+  cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
+  cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
+  cairo_close_path(cr);
+}
+
 void SetSourceRgb(cairo_t* cr, uint32_t rgb, double alpha) {
   cairo_set_source_rgba(cr, Channel(rgb, 16, 1), Channel(rgb, 8, 1), Channel(rgb, 0, 1), alpha);
 }

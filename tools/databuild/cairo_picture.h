@@ -24,6 +24,9 @@ ArgbPicture DrawPicture(int w, int h, const std::function<void(cairo_t*)>& draw)
 // The part (x, y, w, h) of a picture.
 ArgbPicture Crop(const ArgbPicture& picture, int x, int y, int w, int h);
 
+// Adds a closed sub-path of the rectangle (x, y, w, h) with corners of radius r.
+void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
+
 // Cairo colours from 0xRRGGBB.
 void SetSourceRgb(cairo_t* cr, uint32_t rgb, double alpha = 1.0);
 // A w x h picture filled with a vertical gradient from rgb `top` to rgb `bottom`.

@@ -16,15 +16,6 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr uint32_t kInk = 0x0B1630, kRim = 0x7FB8FF, kWell = 0x0E1C3C, kGold = 0xF0C040;
 
-void Rounded(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-  cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-  cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
-  cairo_close_path(cr);
-}
-
 void Gradient(cairo_t* cr, double y0, double y1, uint32_t top, uint32_t bottom) {
   cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
   cairo_pattern_add_color_stop_rgb(g, 0, (top >> 16 & 0xFF) / 255.0, (top >> 8 & 0xFF) / 255.0,
@@ -38,7 +29,7 @@ void Gradient(cairo_t* cr, double y0, double y1, uint32_t top, uint32_t bottom) 
 
 // A dark well with a light rim where a HUD text sits, (x, y) its top-left corner in cr.
 void Well(cairo_t* cr, const SpriteRect& r, uint32_t rim) {
-  Rounded(cr, r.x + 1.5, r.y + 1.5, r.w - 3, r.h - 3, 8);
+  RoundedRect(cr, r.x + 1.5, r.y + 1.5, r.w - 3, r.h - 3, 8);
   SetSourceRgb(cr, kWell);
   cairo_fill_preserve(cr);
   cairo_set_line_width(cr, 2);
@@ -89,7 +80,7 @@ ArgbPicture GoalBox() {
 // The progress bar inside the goal's well: green rising to gold, left to right.
 ArgbPicture ProgressBar() {
   return DrawPicture(kHudGoalRect.w, kHudGoalRect.h, [](cairo_t* cr) {
-    Rounded(cr, 5, 5, kHudGoalRect.w - 10, kHudGoalRect.h - 10, 5);
+    RoundedRect(cr, 5, 5, kHudGoalRect.w - 10, kHudGoalRect.h - 10, 5);
     cairo_pattern_t* g = cairo_pattern_create_linear(5, 0, kHudGoalRect.w - 5, 0);
     cairo_pattern_add_color_stop_rgb(g, 0, 0.25, 0.78, 0.30);
     cairo_pattern_add_color_stop_rgb(g, 1, 0.98, 0.80, 0.20);

@@ -16,15 +16,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-  cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-  cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
-  cairo_close_path(cr);
-}
-
 // A plate of w x h filled from the light colour down to the dark one, with a dark rim.
 void Plate(cairo_t* cr, double w, double h, uint32_t light, uint32_t dark) {
   RoundedRect(cr, 1.5, 1.5, w - 3, h - 3, std::min(12.0, h / 3));
