@@ -3,7 +3,8 @@
 #   ./test.sh             optimised build in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
 #   ./test.sh --tsan      ThreadSanitizer build in build-tsan/; runs the runtime tests (threads,
-#                         monitors, the collector), the game's (its game thread and input), the
+#                         monitors, the collector), the game's threaded ones (its game thread,
+#                         input, sound races, the program's runs to the menus and a level), the
 #                         timer's, the media graph's and DirectShow player's (event threads
 #                         and the audio thread over one graph) and the network's (loopback
 #                         servers, blocked reads, closes)
@@ -18,7 +19,7 @@ case "$mode" in
   --sanitize) dir=build-asan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_SANITIZE=ON) ;;
   --tsan)
     dir=build-tsan; opts=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIMORA_TSAN=ON)
-    select=(-L '^(runtime|game|javame-threads|host-threads|platform-threads|network)$') ;;
+    select=(-L '^(runtime|game-threads|javame-threads|host-threads|platform-threads|network)$') ;;
   *) echo "usage: $0 [--sanitize|--tsan]" >&2; exit 2 ;;
 esac
 
