@@ -397,6 +397,23 @@ void Still(SpriteData& s, int frame) {
   AddAnimation(s, still);
 }
 
+// The ending scene's piercing bubble floating up from the ground to the trapped star's bubble,
+// swaying as it climbs, then gone (the empty frame of the spent kind): kSceneFlightSteps
+// positions 200 ms apart.
+void AddSceneFlight(SpriteData& s) {
+  constexpr int kPiercingFrame = 28, kEmptyFrame = 39, kStepTicks = 5;
+  std::vector<SpriteAFrame> flight;
+  for (int i = 0; i < kSceneFlightSteps; i++) {
+    const double t = static_cast<double>(i) / (kSceneFlightSteps - 1);
+    const int sway = static_cast<int>(std::lround(9 * std::sin(t * 5 * kPi)));
+    flight.push_back({kPiercingFrame, kStepTicks,
+                      static_cast<int>(std::lround(kSceneFlightX * t)) + sway,
+                      static_cast<int>(std::lround(kSceneFlightY * t)), 0});
+  }
+  flight.push_back({kEmptyFrame, 1, 0, 0, 0});
+  AddAnimation(s, flight);
+}
+
 }  // namespace
 
 SpriteData BubbleSprite() {
@@ -415,6 +432,7 @@ SpriteData BubbleSprite() {
   pictures.insert(pictures.end(), rising.appear.begin(), rising.appear.end());
   pictures.insert(pictures.end(), rising.wobble.begin(), rising.wobble.end());
   SpriteData s = Sprite(pictures, 255);
+  s.flags |= sprite_flags::kWideAFrameOffsets;  // the scene's flight climbs 371 px
   for (int f = 0; f < kBubbleKindFrames; f++) {
     if (f == 39) {
       AddFrame(s, {});
@@ -427,7 +445,13 @@ SpriteData BubbleSprite() {
   }
   for (int a = 0; a < kRisingLoopAnimation; a++) Still(s, a == kBubbleAnchorAnimation ? 63 : a);
   AddRisingBubbleAnimations(s, kBubbleKindFrames);
-  for (int a = kRisingAppearAnimation + 1; a < kBubbleKindFrames; a++) Still(s, a);
+  for (int a = kRisingAppearAnimation + 1; a < kBubbleKindFrames; a++) {
+    if (a == kSceneFlightAnimation) {
+      AddSceneFlight(s);
+    } else {
+      Still(s, a);
+    }
+  }
   return s;
 }
 
