@@ -31,8 +31,8 @@ class BoardColoursTest : public MotionTest {
   }
   static int32_t Map(int32_t col, int32_t row) { return cGame::cellMapAt(col, row); }
   void SetMap(int32_t col, int32_t row, int32_t v) {
-    auto* column = static_cast<IntArray*>(
-        s->cGame_cellColourMap->elements()[col + s->cGame_mapOriginCol]);
+    auto* column =
+        static_cast<IntArray*>(s->cGame_cellColourMap->elements()[col + s->cGame_mapOriginCol]);
     column->elements()[row + s->cGame_mapOriginRow] = v;
   }
 };
@@ -180,8 +180,8 @@ TEST_F(BoardColoursTest, RingSearchesWalkTheRingAroundBunchZerosCore) {
   EXPECT_TRUE(cGame::findFreeCellOnRing(2));
   EXPECT_EQ(std::tie(s->cGame_ringCol, s->cGame_ringRow), std::make_tuple(2, 0));
   // Fill ring 2's twelve cells: then it is full and the ring cell stays as it was.
-  const int32_t ring2[12][2] = {{2, 0},  {2, -1},  {2, -2}, {1, -2}, {0, -2}, {-1, -1},
-                                {-2, 0}, {-2, 1},  {-2, 2}, {-1, 2}, {0, 2},  {1, 1}};
+  const int32_t ring2[12][2] = {{2, 0},  {2, -1}, {2, -2}, {1, -2}, {0, -2}, {-1, -1},
+                                {-2, 0}, {-2, 1}, {-2, 2}, {-1, 2}, {0, 2},  {1, 1}};
   for (const auto& cell : ring2) Attached(0, cell[0], cell[1]);
   s->cGame_ringCol = 77, s->cGame_ringRow = 88;
   EXPECT_FALSE(cGame::findFreeCellOnRing(2));
@@ -252,6 +252,40 @@ TEST_F(BoardColoursTest, ReleasingTheBossDropsItsKindsState) {
   s->cGame_bossActor = other;
   cGame::releaseBoss();
   EXPECT_EQ(s->cGame_bossActor, other);
+}
+
+// The wheel bosses (kinds 0 and 4) let go of their throw as they leave: the thrown actor goes
+// back to the pool and neither it nor its target is kept; other kinds leave both alone. An
+// actor already free stays free.
+TEST_F(BoardColoursTest, TheWheelBossesLetGoOfTheirThrowAsTheyLeave) {
+  struct Case {
+    int32_t kind;
+    bool released;
+  };
+  const Case kCases[] = {{0, true}, {4, true}, {1, false}, {3, false}};
+  Bubble* target = Bubble::allocate();
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.kind);
+    cActor* thrown = Sprite(120, 300, 0, 1);
+    s->cGame_throwActor = thrown;
+    s->cGame_throwTarget = target;
+    s->cGame_bossActor = Sprite(100, 100, 0, 1);
+    s->cGame_bossKind = c.kind;
+    cGame::releaseBoss();
+    EXPECT_EQ(thrown->state == cActor::kFree, c.released);
+    EXPECT_EQ(s->cGame_throwActor == nullptr, c.released);
+    EXPECT_EQ(s->cGame_throwTarget == nullptr, c.released);
+    EXPECT_EQ(Layer(1).size(), c.released ? 0u : 1u);
+    cActor::release(thrown);
+  }
+  cActor* spent = Sprite(120, 300, 0, 1);
+  cActor::release(spent);
+  s->cGame_throwActor = spent;
+  s->cGame_throwTarget = target;
+  cGame::releaseThrowActor();
+  EXPECT_EQ(spent->state, cActor::kFree);
+  EXPECT_EQ(s->cGame_throwActor, nullptr);
+  EXPECT_EQ(s->cGame_throwTarget, nullptr);
 }
 
 }  // namespace
