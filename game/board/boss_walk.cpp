@@ -1,7 +1,6 @@
 // The bunch-side services of the bosses that walk on bunches: the nearest occupied neighbour of
-// a cell, and the wheel boss's throw let go. The member is looked up in the given bunch and placed
-// on the chain boss's bunch, so the two may differ (the boss code only ever passes the chain
-// bunch).
+// a cell (looked up in the given bunch and placed on the chain boss's bunch, so the two may
+// differ; the boss code only ever passes the chain bunch), and the wheel boss's throw let go.
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/board/bunch.h"

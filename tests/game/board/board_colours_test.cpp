@@ -31,8 +31,8 @@ class BoardColoursTest : public MotionTest {
   }
   static int32_t Map(int32_t col, int32_t row) { return cGame::cellMapAt(col, row); }
   void SetMap(int32_t col, int32_t row, int32_t v) {
-    auto* column =
-        static_cast<IntArray*>(s->cGame_cellColourMap->elements()[col + s->cGame_mapOriginCol]);
+    auto* column = static_cast<IntArray*>(
+        s->cGame_cellColourMap->elements()[col + s->cGame_mapOriginCol]);
     column->elements()[row + s->cGame_mapOriginRow] = v;
   }
 };
@@ -180,8 +180,8 @@ TEST_F(BoardColoursTest, RingSearchesWalkTheRingAroundBunchZerosCore) {
   EXPECT_TRUE(cGame::findFreeCellOnRing(2));
   EXPECT_EQ(std::tie(s->cGame_ringCol, s->cGame_ringRow), std::make_tuple(2, 0));
   // Fill ring 2's twelve cells: then it is full and the ring cell stays as it was.
-  const int32_t ring2[12][2] = {{2, 0},  {2, -1}, {2, -2}, {1, -2}, {0, -2}, {-1, -1},
-                                {-2, 0}, {-2, 1}, {-2, 2}, {-1, 2}, {0, 2},  {1, 1}};
+  const int32_t ring2[12][2] = {{2, 0},  {2, -1},  {2, -2}, {1, -2}, {0, -2}, {-1, -1},
+                                {-2, 0}, {-2, 1},  {-2, 2}, {-1, 2}, {0, 2},  {1, 1}};
   for (const auto& cell : ring2) Attached(0, cell[0], cell[1]);
   s->cGame_ringCol = 77, s->cGame_ringRow = 88;
   EXPECT_FALSE(cGame::findFreeCellOnRing(2));
