@@ -1,14 +1,16 @@
 // A shot's landing on levels of the data set built onto the board, one row per case a built
 // level brings by itself: a match of three and its points, two of a colour, the nudge of a
 // type-0 bunch after a match and after a wall bounce, what the core no longer holds dropping
-// once the pops have played, the side turn at the play area's left edge beside a wave level's
-// rows, and a lesson's objective markers. Each case is found by walking the free cells beside
-// the built bunches' members; what a landing there takes and leaves hanging is worked out here
-// from the cells alone. The cases no level brings (jokers, special kinds, locks, catchers,
-// bunches of types 12 and 15, a second bunch within reach, the big-match award, the pop-end
-// events) keep their hand-built boards in tests/game/board/landing_test.cpp.
+// once the pops have played, a second bunch close enough to join a match, the side turn at
+// the play area's left edge beside a wave level's rows, and a lesson's objective markers.
+// Each case is found by walking the free cells beside the built bunches' members; what a
+// landing there takes and leaves hanging is worked out here from the cells alone. The cases
+// no level brings (jokers, special kinds, locks, catchers, bunches of types 12 and 15, the
+// big-match award, the pop-end events) keep their hand-built boards in
+// tests/game/board/landing_test.cpp.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <string>
@@ -235,6 +237,52 @@ TEST_F(BuiltLevelLandingTest, LandingsOnBuiltBunchesMatchScoreNudgeAndDrop) {
     Bubble* shot = Land(l);
     c.check(l, shot, s);
   }
+}
+
+// ---- A second bunch ------------------------------------------------------------------------
+
+// Bunches of a built level stand close enough for a second one to join a match: the first
+// bubble in play of another bunch, of the shot's colour and within 74 px (across plus down) of
+// it, floods its own bunch the same way; another such bubble elsewhere stays out.
+TEST_F(BuiltLevelLandingTest, ASecondBunchJoinsTheMatchThroughTheFirstBubbleWithinReach) {
+  constexpr int32_t kReach = 74, kMargin = 4;  // px; no candidate this close to the reach
+  Group expected, outside;
+  auto secondBunch = [&](const Landing& l) {
+    GameStatics* g = Statics<GameStatics>();
+    Bubble::cellPosition(Bunch(l.bunch), l.hit->col + Bubble::kNeighbourDx[l.side],
+                         l.hit->row + Bubble::kNeighbourDy[l.side], true, true);
+    std::vector<const Bubble*> near;
+    for (const Bubble* o : Live()) {
+      if (o->bunch < 0 || o->bunch == l.bunch || o->colour != l.colour) continue;
+      const int32_t d = (std::abs(o->x - g->Bubble_cellX) + std::abs(o->y - g->Bubble_cellY)) >> 16;
+      if (std::abs(d - kReach) <= kMargin) return false;
+      if (d < kReach) near.push_back(o);
+    }
+    if (near.empty()) return false;
+    Group joined = SameColour(near[0]->bunch, near[0]->col, near[0]->row, l.colour);
+    joined.insert(near[0]);
+    outside.clear();
+    for (const Bubble* o : near) {
+      if (!joined.count(o)) outside.insert(o);
+    }
+    if (outside.empty()) return false;
+    expected = SameColour(l.bunch, l.hit->col + Bubble::kNeighbourDx[l.side],
+                          l.hit->row + Bubble::kNeighbourDy[l.side], l.colour);
+    expected.insert(joined.begin(), joined.end());
+    return true;
+  };
+  Landing l;
+  ASSERT_TRUE(Find(Plain, secondBunch, &l)) << "no plain level brings two bunches this close";
+  s->cGame_poppedBubbleCount = 0;
+  Bubble* shot = Land(l);
+  Group visited;
+  for (const Bubble* b : Live()) {
+    if (b != shot && (b->flags & Bubble::kVisited)) visited.insert(b);
+  }
+  EXPECT_EQ(visited, expected);
+  for (const Bubble* o : outside) EXPECT_FALSE(o->flags & Bubble::kVisited);
+  const int32_t n = static_cast<int32_t>(expected.size()) + 1;
+  EXPECT_EQ(s->cGame_poppedBubbleCount, n >= 3 ? n : 0);
 }
 
 // ---- Nudges of a wall-bounced shot --------------------------------------------------------
