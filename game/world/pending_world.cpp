@@ -29,7 +29,6 @@ void cGame::updateBossKind3() {}
 
 // ---- The board ------------------------------------------------------------------------------
 void cGame::updateBubbleBunches() {}
-void cGame::collideBubbleBunches() {}
 void cGame::updateTargetObjects() {}
 void cGame::updateSteeredActor() {}
 void cGame::releaseSlotOf(Bubble*) {}
