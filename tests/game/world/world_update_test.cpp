@@ -1,7 +1,7 @@
 // The world update: its fixed step order, the colour masks of events 44 and 45, the end of
 // the indestructible bubbles (event 24), the stage end of plain levels (and none for boss and
-// lesson levels), the bubbles' walk that updates each once a frame, and the removal of the
-// bubbles flagged dead.
+// lesson levels), the bubbles' walk that updates each once a frame, the removal of the bubbles
+// flagged dead, and collisions on fresh extents.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -226,6 +226,22 @@ TEST_F(WorldUpdateTest, BubblesFlaggedDeadLeaveThePoolOnce) {
   }
   cGame::removeBubble(7);  // no bubble in play: traced, nothing changes
   EXPECT_EQ(s->Bubble_activeBubbleCount, 2);
+}
+
+// The bubbles' step measures the bunches before it collides them: bunch 1's far member at
+// (237, 366) touches bunch 0's bubble 34 px below it, which only this frame's extents bring
+// inside bunch 1's box.
+TEST_F(WorldUpdateTest, TheCollisionsUseTheExtentsOfTheSameFrame) {
+  Placed(1, 6, 200, 300);
+  Attached(1, 0, 0, 1);
+  Bubble* far = Attached(1, 2, -2, 1);
+  Placed(0, 6, 237, 400);
+  Bubble* below = Attached(0, 0, 0, 2);
+  Step();
+  auto* row = static_cast<ByteArray*>(s->cGame_bunchContacts->elements()[1]);
+  EXPECT_EQ(row->elements()[0], 1);
+  EXPECT_TRUE(far->flags & 0x200000);
+  EXPECT_TRUE(below->flags & 0x200000);
 }
 
 }  // namespace
