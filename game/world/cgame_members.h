@@ -134,7 +134,6 @@
   // ---- Scene painters not built yet (game/world/pending_world.cpp) ----
   static void paintLightBeams();
   static void paintAimLine();
-  static void paintWaveText();
   static void paintResultsTable();
 
   // ---- Level chooser (game/world/level_chooser.cpp) ----
@@ -156,6 +155,29 @@
   // row coloured (waveSlots while pendingRows, else drawn; special columns by the stage's
   // chance). With fewer than 11 bubbles left in the pool no row is built (traced).
   static void generateRandomLevel();
+
+  // ---- Level type 2, the waves (game/world/wave_mode.cpp) ----
+  // A pending row comes onto the board (traced "wave row N"; a row the pool has no room for
+  // stays pending); stageShotsPerRow landed shots, or a board down to its top row, make the
+  // next one pending; the stage's specials goal met selects the next stage (200 points, the
+  // banner, waveStep; traced "wave stage N"); hudProgress the percent of the goal.
+  static void updateWaveMode();
+  // Text 227 in font 4, centred, blinking on bit 0x100 of the tick while the banner runs.
+  static void paintWaveText();
+
+  // ---- Level type 3, the rising floor (game/world/rising_floor.cpp) ----
+  // The floor's two actors, the goal event when the board is down to row 0, the floor step
+  // once the step's pops are over (traced "floor step N"), the launcher's shakes before it,
+  // the launcher and meters on the floor, dust every 50 ms and ambient actors.
+  static void updateMode3Scenery();
+
+  // ---- Level type 6, the timed drops (game/world/timed_drops.cpp) ----
+  // The drop clock (held at 0 over the first two frames); the due drops in index order, or
+  // the next one at once on an empty board, each waiting for a free bunch slot; event 51
+  // once dropHealth is below 1; the goal counter text.
+  static void updateTimedDrops();
+  // Drop i into bunch slot `slot`: a falling type-0 bunch above the screen (traced "drop I").
+  static void spawnTimedDrop(int32_t slot, int32_t i);
 
   // ---- Level-type rules (game/world/level_type_updaters.cpp) ----
   // Level type 7: the row clock advances by the frame; the next row of rowTemplate is built
@@ -189,11 +211,8 @@
 
   // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
   // Each does nothing; a query gives its neutral answer (false, -1, or closed for the panel).
-  static void updateWaveMode();
-  static void updateMode3Scenery();
   static void updateLevelType4Objects();
   static void updateScrollingBunches();
-  static void updateTimedDrops();
   static void updateLevelType8();
   static void updateHudMeters();
   static void updateFlyer();
