@@ -179,7 +179,8 @@ class String;
 // button's centre y, written by the paint for the update's hit tests; popupButtonPlayer the
 // buttons' animation player on sprite slot 20, made on first use; popupTimer the ms left of
 // kinds 6 and 7 and popupFireworks the fireworks still to launch; popupPortraitRect int[4],
-// rectangle 3 of the portrait's frame (kind 5).
+// rectangle 3 of the portrait's frame (kind 5); popupForcedAnswer, while set, kind 1's choice
+// is no (0), or yes (1) for the retry question (text 214), whatever the player picks.
 // The touch overlay (game/level/touch_overlay.cpp): softKeyIdleLeft and softKeyIdleRight, a
 // button's idle frame is to be painted; mapArrowPlayers Object[4], the level-select map's
 // arrow players on sprite slot 32, made on first use. What the map keeps for them: mapArrowItem
@@ -197,6 +198,7 @@ class String;
   VALUE(cGame, int32_t, popupTimer)                   \
   VALUE(cGame, int32_t, popupFireworks)               \
   REF(cGame, IntArray, popupPortraitRect)             \
+  VALUE(cGame, bool, popupForcedAnswer)               \
   VALUE(cGame, bool, softKeyIdleLeft)                 \
   VALUE(cGame, bool, softKeyIdleRight)                \
   REF(cGame, ObjectArray, mapArrowPlayers)            \
