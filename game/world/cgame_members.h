@@ -179,14 +179,13 @@
   static void stateScreen31(int32_t message);
 
   // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
-  // Each does nothing; a query gives its neutral answer (false, -1, or closed for the panel).
+  // Each does nothing; a query gives its neutral answer (-1: no award).
   static void updateWaveMode();
   static void updateMode3Scenery();
   static void updateLevelType4Objects();
   static void updateScrollingBunches();
   static void updateTimedDrops();
   static void updateLevelType8();
-  static void updateHudMeters();
   static void updateFlyer();
   static void updateWalkerThrow();
   static void updateSlots();
@@ -203,7 +202,6 @@
   static void setBossStateKind2(int32_t state);
   static void setBossStateKind3(int32_t state);
   static int32_t checkAchievements(int32_t after);
-  static bool updateInfoPanel();
   static void clearPlaySelection();
   static void releaseSlotOf(Bubble* bubble);
   static void objectOnBubbleRemoved(Bubble* bubble);
