@@ -11,7 +11,7 @@ void cGame::setupOverlayPanel(int32_t, int32_t, int32_t, int32_t, int32_t, IntAr
 void cGame::clearSceneryCounters() {}
 void cGame::releaseLevelObjects() {}
 
-// ---- Stand-ins the shot's flight and the pops call, logged ------------------------------
+// ---- Stand-ins the shot's flight, the pops and the bunch update call, logged ------------
 // Each stand-in does nothing but log its call (BoardSeamCalls, a bubble by its index);
 // the level objects and the bosses replace them with their own.
 
@@ -56,4 +56,8 @@ void cGame::bossHitByBubble(Bubble* bubble) {
 }
 void cGame::bossKind3WeakPointHit(Bubble* bubble) {
   Log("bossKind3WeakPointHit", bubble);
+}
+// The bunch update's throw: logged with the bunch and the kind as they are.
+void cGame::throwBubbleFromBunch(int32_t bunch, int32_t kind) {
+  BoardSeamCalls().push_back({"throwBubbleFromBunch", {bunch, kind}});
 }

@@ -173,6 +173,12 @@
   // Consumes the queued pop-end events (26), one popAnimCount each, never below 0.
   static void flushBubbleEvents();
 
+  // ---- The per-frame bunch update (game/board/bunch_update.cpp) ----
+  // Each bunch in use moves by the rule of its type, then its angle is normalised and a bunch
+  // of indestructible bubbles bursts (not in a boss level); every slot keeps this frame's
+  // counts for the next.
+  static void updateBubbleBunches();
+
   // ---- Bunch hits (game/board/bunch_hits.cpp) ----
   // The bubble leaves its bunch (a last key bubble without handles bursts it), flying off
   // from the centre; a freed attachment scores 200. Nothing for a bubble in no bunch.
@@ -310,6 +316,8 @@
 
 
   // ---- Stand-ins of other concerns (game/board/board_seams.cpp) ----
+  // A bubble of kind thrown from bunch's centre to a free place on the board.
+  static void throwBubbleFromBunch(int32_t bunch, int32_t kind);
   // The kind-0/4 boss's thrown actor released.
   static void releaseThrowActor();
   // The overlay panel of a list of flags.
