@@ -1,0 +1,72 @@
+// Tests of the per-frame bunch rules: the motion fixture's board with the play area's bands
+// laid out (bandY0 60, bandY25 220, bandY50 380, bandY75 540 px, the pair's top at 100 px),
+// frames run as the world runs them (extents, then the update), and anchor sprites of one
+// frame per animation whose rectangles a test chooses.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "engine/sprite.h"
+#include "game/board/board_seams.h"
+#include "tests/game/board/motion_fixture.h"
+#include "tests/support/managed_bytes.h"
+#include "tools/databuild/sprite_writer.h"
+
+class BunchRulesTest : public MotionTest {
+ protected:
+  static constexpr int32_t kBand0 = 60, kBand25 = 220, kBand50 = 380, kBand75 = 540;
+  static constexpr int32_t kPairTop = 100;
+
+  void SetUp() override {
+    MotionTest::SetUp();
+    s->cGame_bandY0 = kBand0 * kPx;
+    s->cGame_bandY25 = kBand25 * kPx;
+    s->cGame_bandY50 = kBand50 * kPx;
+    s->cGame_bandY75 = kBand75 * kPx;
+    s->cGame_pairTopY = kPairTop * kPx;
+    s->cGame_levelType = 0;
+    s->cGame_levelKind() = 1;
+    s->cGame_rectScratch = NewIntArray(4);
+    BoardSeamCalls().clear();
+  }
+
+  // n frames of dt ms: the extents, then the bunch update.
+  void Frames(int32_t n, int32_t dt = 40) {
+    s->cGame_frameTime = dt;
+    for (int32_t i = 0; i < n; i++) {
+      cGame::updateBunchExtents();
+      cGame::updateBubbleBunches();
+    }
+  }
+
+  // A sprite of `anims` animations, animation a showing one frame whose rectangles are
+  // rects(a); stored in sprite slot `slot`.
+  template <class Rects>
+  ASprite* RectSprite(int32_t slot, int32_t anims, Rects rects) {
+    using namespace databuild;
+    SpriteData data;
+    data.flags = sprite_flags::kFrameRects;
+    for (int32_t a = 0; a < anims; a++) {
+      const std::vector<SpriteRect> r = rects(a);
+      const int frame = AddFrame(data, std::span<const SpriteFModule>{}, r);
+      const SpriteAFrame aframe[] = {{frame, 1, 0, 0, 0}};
+      AddAnimation(data, aframe);
+    }
+    ASprite* sprite = NewObject<ASprite>();
+    sprite->initFields();
+    sprite->load(ManagedBytes(WriteSprite(data)), 0, 0, 0);
+    s->cGame_spriteTable->elements()[slot] = sprite;
+    return sprite;
+  }
+
+  // The calls of throwBubbleFromBunch logged by its stand-in, as (bunch, kind) pairs.
+  static std::vector<std::vector<int32_t>> Throws() {
+    std::vector<std::vector<int32_t>> throws;
+    for (const BoardSeamCall& call : BoardSeamCalls()) {
+      if (call.name == "throwBubbleFromBunch") throws.push_back(call.args);
+    }
+    return throws;
+  }
+};
