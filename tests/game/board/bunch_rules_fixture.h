@@ -1,7 +1,7 @@
 // Tests of the per-frame bunch rules: the motion fixture's board with the play area's bands
 // laid out (bandY0 60, bandY25 220, bandY50 380, bandY75 540 px, the pair's top at 100 px),
-// frames run as the world runs them (extents, then the update), and anchor sprites of one
-// frame per animation whose rectangles a test chooses.
+// a seeded generator, frames run as the world runs them (extents, then the update), and anchor
+// sprites of one frame per animation whose rectangles a test chooses.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 #include "engine/sprite.h"
 #include "game/board/board_seams.h"
+#include "javame/random.h"
 #include "tests/game/board/motion_fixture.h"
 #include "tests/support/managed_bytes.h"
 #include "tools/databuild/sprite_writer.h"
@@ -29,6 +30,7 @@ class BunchRulesTest : public MotionTest {
     s->cGame_levelType = 0;
     s->cGame_levelKind() = 1;
     s->cGame_rectScratch = NewIntArray(4);
+    s->cGame_sharedRandom = NewObject<java_util_Random>(int64_t{4321});
     BoardSeamCalls().clear();
   }
 
