@@ -4,10 +4,25 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "host/trace_line.h"
+
+// The median of timed runs (the upper one of an even count).
+inline double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+// A path of the build beside the bench/ folder the program runs from ("plimora", "data").
+inline std::string BuildPath(const char* argv0, const char* name) {
+  const std::filesystem::path self = std::filesystem::canonical(argv0).parent_path();
+  return (self.parent_path() / name).string();
+}
 
 inline void DropRuntimeTrace() {
   SetTraceSink([](const char*, void*) {}, nullptr);

@@ -20,6 +20,8 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_main.h"
+
 extern char** environ;
 
 namespace {
@@ -74,17 +76,11 @@ std::vector<double> OneRun(const fs::path& dir, const std::string& program,
   return stamps;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const fs::path self = fs::canonical(fs::path(argv[0])).parent_path();
-  const std::string program = argc > 1 ? argv[1] : (self.parent_path() / "plimora").string();
-  const std::string data = argc > 2 ? argv[2] : (self.parent_path() / "data").string();
+  const std::string program = argc > 1 ? argv[1] : BuildPath(argv[0], "plimora");
+  const std::string data = argc > 2 ? argv[2] : BuildPath(argv[0], "data");
   std::map<std::string, std::vector<double>> phases;
   for (int run = 0; run < kRuns; run++) {
     const std::vector<double> t =

@@ -120,6 +120,9 @@ class cActor : public Object {
   static int32_t getY(cActor* actor);
   static int32_t getAnim(cActor* actor);  // the player's animation; -1 without a player
   static ASprite* getSprite(cActor* actor);
+  // Rectangle r of the current animation frame, moved by the actor's place, into out as
+  // {x, y, w, h} px; false, out untouched, without a sprite, a player or four entries of out.
+  static bool getFrameRect(cActor* actor, int32_t r, IntArray* out);
   static void clearNextAnim(cActor* actor);
   // State kSpriteThenNext: anim plays in `mode` once the current one shows its last frame.
   static void setNextAnim(cActor* actor, int32_t anim, int32_t mode);

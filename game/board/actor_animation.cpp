@@ -1,9 +1,11 @@
 // The controls of an actor's animation (on its own player) and its small accessors. Every
 // one takes a null actor, and an actor without a player, without effect.
 #include "engine/mqlib_player.h"
+#include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "game/board/actor_support.h"
 #include "game/cgame.h"
+#include "runtime/array.h"
 
 using actor_support::ClearPlayer;
 using actor_support::StartAnimation;
@@ -94,6 +96,15 @@ int32_t cActor::getAnim(cActor* actor) {
 
 ASprite* cActor::getSprite(cActor* actor) {
   return actor && actor->player ? actor->player->sprite : nullptr;
+}
+
+bool cActor::getFrameRect(cActor* actor, int32_t r, IntArray* out) {
+  ASprite* sprite = getSprite(actor);
+  if (!sprite || !out || out->length < 4) return false;
+  sprite->getAFrameRect(actor->player->anim, actor->player->frame, r, out, 0, true);
+  out->elements()[0] += actor->x;
+  out->elements()[1] += actor->y;
+  return true;
 }
 
 void cActor::clearNextAnim(cActor* actor) {

@@ -4,8 +4,6 @@
 // bubble in step: a bubble names a bunch only while that bunch's list holds it.
 #include <algorithm>
 
-#include "engine/mqlib_player.h"
-#include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/board/bunch.h"
@@ -321,11 +319,9 @@ struct Box {
 
 Box AnchorRect(cActor* anchor, int32_t r) {
   IntArray* rect = Statics<GameStatics>()->cGame_rectScratch;
-  ASprite* sprite = cActor::getSprite(anchor);
-  if (!sprite || !anchor->player || !rect || rect->length < 4) return {0, 0, -1, -1};
-  sprite->getAFrameRect(anchor->player->anim, anchor->player->frame, r, rect, 0, true);
+  if (!cActor::getFrameRect(anchor, r, rect)) return {0, 0, -1, -1};
   const int32_t* e = rect->elements();
-  return {anchor->x + e[0], anchor->y + e[1], anchor->x + e[0] + e[2], anchor->y + e[1] + e[3]};
+  return {e[0], e[1], e[0] + e[2], e[1] + e[3]};
 }
 
 // The catcher's body (rectangle 2), and a band over rectangle 1's rows from rectangle 3's

@@ -178,6 +178,15 @@
   // loads the main menu (kinds 22 and 1). Its exit gives the canvas its 480 x 800 again.
   static void stateScreen31(int32_t message);
 
+  // ---- Bunch collisions (game/world/bunch_collisions.cpp) ----
+  // The bunches that touch this frame into bunchContacts; one push per touching pair, a
+  // falling row (type 15) merged into what it touches, a match of one colour across two
+  // bunches popped and scored. Nothing in level type 8 or with fewer than two bunches.
+  static void collideBubbleBunches();
+  // Each bunch of two or more (not a lock) that bunch c's anchor cuts through loses the last
+  // member inside the anchor's rectangle 0, and what then hangs on nothing.
+  static void cutBunchesWithAnchor(int32_t c);
+
   // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
   // Each does nothing; a query gives its neutral answer (false, -1, or closed for the panel).
   static void updateWaveMode();
@@ -195,7 +204,6 @@
   static void updateBossKind1();
   static void updateBossKind2();
   static void updateBossKind3();
-  static void collideBubbleBunches();
   static void updateTargetObjects();
   static void updateSteeredActor();
   static void stepLessonScript();

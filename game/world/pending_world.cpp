@@ -28,7 +28,6 @@ void cGame::updateBossKind2() {}
 void cGame::updateBossKind3() {}
 
 // ---- The board ------------------------------------------------------------------------------
-void cGame::collideBubbleBunches() {}
 void cGame::updateTargetObjects() {}
 void cGame::updateSteeredActor() {}
 void cGame::releaseSlotOf(Bubble*) {}

@@ -161,15 +161,18 @@ void UpdateBubbles(GameStatics* s) {
 
 // A plain level of type 0 or 8 whose bunches are empty and whose targets are all still held
 // ends its stage; a stage count below 1 counts as 1, so the level ends with its last stage
-// and no stage past the data is built.
+// and no stage past the data is built. Once the last stage has ended, the goal is posted and
+// nothing more ends: the phase machine sets levelOver a frame after it takes the goal, and in
+// between the board is still clear.
 void StageEnd(GameStatics* s) {
   const int32_t type = s->cGame_levelType;
   if (type != 0 && type != kTrackLevel) return;
   if (s->cGame_levelKind() != kPlainLevel || s->cGame_levelOver) return;
+  const int32_t count = s->cGame_levelStageCount() < 1 ? 1 : s->cGame_levelStageCount();
+  if (s->cGame_levelStage() >= count) return;
   if (cGame::countBunches(false) != 0 || cGame::isAnyTargetHit()) return;
   s->cGame_levelStage() += 1;
   DebugLog("stage end %d", s->cGame_levelStage());
-  const int32_t count = s->cGame_levelStageCount() < 1 ? 1 : s->cGame_levelStageCount();
   if (s->cGame_levelStage() >= count) {
     cGame::postEvent(kGoalReached);
   } else {

@@ -197,7 +197,7 @@ const char* const kLevelLines[] = {
     "This one is trickier than it looks.",
     "The bubbles here stick close together.",
     "Pop the bubbles above and the ones below will drop.",
-    "Almost at the end of this world!",
+    "Look for the bubble that holds up the rest.",
     "Well done! The bunch is gone.",
     "That was quick work.",
     "On to the next one!",

@@ -14,8 +14,7 @@
 #include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "tests/game/board/landing_fixture.h"
-#include "tests/support/managed_bytes.h"
-#include "tools/databuild/sprite_writer.h"
+#include "tests/game/board/rect_sprite.h"
 
 namespace {
 
@@ -484,20 +483,9 @@ TEST_F(BunchPushTest, OtherTypesStopOrSkipASpinStep) {
 // every animation a catcher plays: rows (1) 340..380, body (2) 490..550 x 310..410 and arm
 // (3) from x 420, 40 px wide, on the screen with the right-edge anchor at (520, 360).
 ASprite* CatcherSprite() {
-  using namespace databuild;
-  SpriteData data;
-  data.flags = sprite_flags::kFrameRects;
-  const SpriteRect rects[] = {
+  const databuild::SpriteRect rects[] = {
       {0, 0, 1, 1}, {-60, -20, 60, 40}, {-30, -50, 60, 100}, {-100, -10, 40, 20}};
-  const int frame = AddFrame(data, std::span<const SpriteFModule>{}, rects);
-  for (int a = 0; a < 15; a++) {
-    const SpriteAFrame aframe[] = {{frame, 1, 0, 0, 0}};
-    AddAnimation(data, aframe);
-  }
-  ASprite* sprite = NewObject<ASprite>();
-  sprite->initFields();
-  sprite->load(ManagedBytes(WriteSprite(data)), 0, 0, 0);
-  return sprite;
+  return RectSprite(rects, 15);
 }
 
 class CatcherTest : public BunchHitsTest {

@@ -5,15 +5,13 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 #include "engine/sprite.h"
 #include "game/board/board_seams.h"
 #include "javame/random.h"
 #include "tests/game/board/motion_fixture.h"
-#include "tests/support/managed_bytes.h"
-#include "tools/databuild/sprite_writer.h"
+#include "tests/game/board/rect_sprite.h"
 
 class BunchRulesTest : public MotionTest {
  protected:
@@ -44,21 +42,10 @@ class BunchRulesTest : public MotionTest {
   }
 
   // A sprite of `anims` animations, animation a showing one frame whose rectangles are
-  // rects(a); stored in sprite slot `slot`.
+  // rects(a), in sprite slot `slot`.
   template <class Rects>
   ASprite* RectSprite(int32_t slot, int32_t anims, Rects rects) {
-    using namespace databuild;
-    SpriteData data;
-    data.flags = sprite_flags::kFrameRects;
-    for (int32_t a = 0; a < anims; a++) {
-      const std::vector<SpriteRect> r = rects(a);
-      const int frame = AddFrame(data, std::span<const SpriteFModule>{}, r);
-      const SpriteAFrame aframe[] = {{frame, 1, 0, 0, 0}};
-      AddAnimation(data, aframe);
-    }
-    ASprite* sprite = NewObject<ASprite>();
-    sprite->initFields();
-    sprite->load(ManagedBytes(WriteSprite(data)), 0, 0, 0);
+    ASprite* sprite = RectSpriteByAnimation(anims, rects);
     s->cGame_spriteTable->elements()[slot] = sprite;
     return sprite;
   }

@@ -128,6 +128,30 @@ TEST_F(WorldUpdateTest, AClearedStageBuildsTheNextAndTheLastPostsTheGoal) {
   EXPECT_EQ(s->cGame_levelStage(), 0) << "an ended level has no stage end";
 }
 
+// The goal is taken by the phase machine, which sets levelOver only in the next frame: the
+// board is still clear in between, and the ended level ends nothing more.
+TEST_F(WorldUpdateTest, TheLastStageEndsOnceWhileTheLevelEndIsUnderWay) {
+  struct Case {
+    const char* what;
+    int32_t count;
+  };
+  const Case kCases[] = {{"a single stage", 1}, {"no stage count", 0}};
+  for (const Case& c : kCases) {
+    stages.clear();
+    s->cGame_eventCount = 0;
+    s->cGame_levelVariant = 1;
+    s->cGame_levelStage() = 0;
+    s->cGame_levelStageCount() = c.count;
+    Step();
+    ASSERT_TRUE(cGame::consumeEvent(50)) << c.what;
+    Step();
+    Step();
+    EXPECT_FALSE(Queued(50)) << c.what;
+    EXPECT_EQ(s->cGame_levelStage(), 1) << c.what;
+    EXPECT_EQ(stages, std::vector<std::string>{"stage end 1"}) << c.what;
+  }
+}
+
 TEST_F(WorldUpdateTest, BubblesFlaggedDeadLeaveThePoolOnce) {
   s->cGame_levelType = 1;
   std::vector<Bubble*> bubbles;
