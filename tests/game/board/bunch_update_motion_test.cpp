@@ -169,7 +169,7 @@ TEST_F(LockTest, ItDescendsThroughItsPhasesAndLosesTheLevelAtTheLine) {
 }
 
 // The shown time follows a clock that jumped ahead by at most 8 x dt a frame; a long frame
-// that skips phase 1 still shows the colour.
+// that skips phase 1 still shows the colour; a period of 0 or less is taken as 1000 ms.
 TEST_F(LockTest, TheShownTimeFollowsAtMostEightTimesFasterAndNoPhaseIsLostToALongFrame) {
   cGame_CBubbleBunch* bunch = Lock();
   bunch->timer = 5000;
@@ -183,6 +183,15 @@ TEST_F(LockTest, TheShownTimeFollowsAtMostEightTimesFasterAndNoPhaseIsLostToALon
   Frames(1, 1000);
   EXPECT_EQ(bunch->phase, 2);
   EXPECT_EQ(Decoration(1)->flags & cActor::kHidden, 0);
+
+  for (int32_t period : {0, -1}) {
+    SCOPED_TRACE(period);
+    cGame::clearAllBunches();
+    bunch = Lock(period);
+    Frames(1, 600);
+    EXPECT_EQ(std::make_tuple(bunch->phase, bunch->centreY >> 16), std::make_tuple(3, 450))
+        << "a period of 0 or less counts as 1000 ms";
+  }
 }
 
 // A refused shot's pause counts down; in the frame it runs out the lock throws the shot's
