@@ -1,17 +1,16 @@
 // The board's operations whose concerns are not built yet: the level objects' and the bosses'
-// reactions, the thrown actor and the overlay panel, and the level state that the board's end
+// reactions, the overlay panel, and the level state that the board's end
 // releases. Each does nothing until its own file replaces it.
 #include "game/board/board_seams.h"
 
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
-void cGame::releaseThrowActor() {}
 void cGame::setupOverlayPanel(int32_t, int32_t, int32_t, int32_t, int32_t, IntArray*) {}
 void cGame::clearSceneryCounters() {}
 void cGame::releaseLevelObjects() {}
 
-// ---- Stand-ins the shot's flight, the pops and the bunch update call, logged ------------
+// ---- Stand-ins the shot's flight and the pops call, logged ------------------------------
 // Each stand-in does nothing but log its call (BoardSeamCalls, a bubble by its index);
 // the level objects and the bosses replace them with their own.
 
@@ -56,8 +55,4 @@ void cGame::bossHitByBubble(Bubble* bubble) {
 }
 void cGame::bossKind3WeakPointHit(Bubble* bubble) {
   Log("bossKind3WeakPointHit", bubble);
-}
-// The bunch update's throw: logged with the bunch and the kind as they are.
-void cGame::throwBubbleFromBunch(int32_t bunch, int32_t kind) {
-  BoardSeamCalls().push_back({"throwBubbleFromBunch", {bunch, kind}});
 }

@@ -12,27 +12,32 @@
   static void openPopupChoice(int32_t textId, int32_t choice, int32_t flag);
   // openPopupText (textId, font 3, y 320).
   static void openPopupLine(int32_t textId);
+  // Every opener's start: the fireworks of the popup before stopped, the kind and text id
+  // set, the trace line "popup K T".
+  static void beginPopup(int32_t kind, int32_t textId);
+  // The text of textId wrapped with popupFont to the box width - 40 and measured; a font
+  // outside the sprite table, or not loaded, leaves it unwrapped with no height.
+  static void setPopupText(int32_t textId);
   // The popup's animation player on sprite slot 32 and its five empty firework slots.
   static void createPopupPlayer();
-  // The open popup's update, once a frame in place of the state's: by kind, then the 200 ms
-  // transition (the dialogue kinds run theirs in updateDialoguePopup).
+  // The open popup's update, once a frame in place of the state's: taps as touch actions,
+  // kind 1's choice, the portrait, the timed kinds' clock, the closing keys, then the 200 ms
+  // transition.
   static void updatePopup();
-  // Kind 1: taps on the two buttons, the keys that move the choice, the answer that closes.
-  static void updatePopupChoice(int32_t key);
-  // Kinds 0 and 5: fire, a tap or the left soft key closes with sound 14.
-  static void updatePopupMessage(int32_t key);
-  // Closing: the closing transition asked for, the popup's layer cleared, popupAnswered set.
+  // Closing: the closing transition asked for, the popup's layer cleared, its fireworks
+  // stopped, popupAnswered set.
   static void closePopup();
 
   // ---- Popup notices (game/level/popup_notices.cpp) ----
   // Kind 5: the story box at y 320 with texts textId and text2Id in font, the portrait of the
-  // level's reward item (slot 30).
+  // level's reward item (slot 30; none for an item the sprite lacks).
   static void openPopupPortrait(int32_t textId, int32_t text2Id, int32_t font);
   // Kind 6: text 485, a line break and award n's name (text 637 + n), for 2000 ms.
   static void openPopupAward(int32_t n);
   // Kind 7: text textId, for 4000 ms.
   static void openPopupCelebration(int32_t textId);
-  // Kinds 6 and 7 once a frame: closes once their time is up.
+  // Kinds 6 and 7 once a frame: the clock runs down, a firework goes up every 400 ms of the
+  // last 2000, the particles move, and the popup closes once the clock is below 0.
   static void updateTimedPopup();
 
   // ---- HUD meters (game/level/hud_meters.cpp) ----
@@ -94,15 +99,12 @@
 
   // ---- Dialogue popup (game/level/popup_dialogue.cpp) ----
   // A line of text textId in the font of sprite slot font: kind 2 at y 320 without a speaker
-  // (speaker < 0), else at y 560 kind 3 with the speaker's portrait playing or kind 4; choice
-  // 4. The text is wrapped to the canvas width - 40 and measured.
+  // (speaker < 0 or above 5), else at y 560 kind 3 with the speaker's portrait playing or
+  // kind 4; choice 4. The text is wrapped to the canvas width - 40 and measured.
   static void openPopupDialog(int32_t textId, int32_t font, int32_t speaker, bool portrait);
-  // The portrait animation of speaker 0..5.
+  // The portrait animation of speaker 0..5 by the chosen character (speaker 3: the current
+  // world); -1 for any other speaker.
   static int32_t speakerPortraitAnim(int32_t speaker);
-  // Kinds 2 to 4, once a frame: fire or the left soft key closes; on kinds 3 and 4 the right
-  // soft key or a tap on the skip square closes with choice 3; the portrait plays; the fade
-  // runs.
-  static void updateDialoguePopup();
 
   // ---- Scene services (game/level/scene_services.cpp) ----
   // The scrolling text 40 px a second up; once all of it is above the screen it starts again
@@ -150,7 +152,7 @@
   static int32_t findBracketIndex(bool flag, int32_t v);
   // The level's counters, its score and its end at 0; the two level actors released.
   static void resetLevelStats();
-  // Each of the popup's firework emitters killed and its slot emptied.
+  // Each of the popup's firework emitters killed and freed, and its slot emptied.
   static void stopPopupFireworks();
   // Every trigger condition set, no edge seen, the rules in their own order.
   static void resetTriggerBookkeeping();
@@ -284,6 +286,12 @@
   static void countDownGoal(int32_t b);
   static void destroyLevelObject(int32_t object);
   static void hitLevelObject(int32_t object);
+  // Logged in BoardSeamCalls until the level objects land: the neighbour side the creature of
+  // special slot `slot` hops to next (false: none found), its hop, and the belt's passing
+  // flyer at y towards the right when exitRight.
+  static bool countFreeNeighbours(int32_t slot, int32_t skip);
+  static void setTargetHit(int32_t slot);
+  static void startFlyer(int32_t y, bool exitRight);
 
   // ---- The next bubble (game/level/next_bubble.cpp) ----
   // A colour of boardColourMask, one draw among its set bits; with an empty mask any of the

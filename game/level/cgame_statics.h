@@ -179,7 +179,8 @@ class String;
 // button's centre y, written by the paint for the update's hit tests; popupButtonPlayer the
 // buttons' animation player on sprite slot 20, made on first use; popupTimer the ms left of
 // kinds 6 and 7 and popupFireworks the fireworks still to launch; popupPortraitRect int[4],
-// rectangle 3 of the portrait's frame (kind 5).
+// rectangle 3 of the portrait's frame (kind 5); popupForcedAnswer, while set, kind 1's choice
+// is no (0), or yes (1) for the retry question (text 214), whatever the player picks.
 // The touch overlay (game/level/touch_overlay.cpp): softKeyIdleLeft and softKeyIdleRight, a
 // button's idle frame is to be painted; mapArrowPlayers Object[4], the level-select map's
 // arrow players on sprite slot 32, made on first use. What the map keeps for them: mapArrowItem
@@ -197,6 +198,7 @@ class String;
   VALUE(cGame, int32_t, popupTimer)                   \
   VALUE(cGame, int32_t, popupFireworks)               \
   REF(cGame, IntArray, popupPortraitRect)             \
+  VALUE(cGame, bool, popupForcedAnswer)               \
   VALUE(cGame, bool, softKeyIdleLeft)                 \
   VALUE(cGame, bool, softKeyIdleRight)                \
   REF(cGame, ObjectArray, mapArrowPlayers)            \
@@ -222,7 +224,8 @@ class String;
 //   (objectParamCount bytes) read from objectParamCursor.
 // goalTotal, goalRemaining: the level's goal count and what is left of it.
 // Type 5: beltY, beltX (16.16, one per template); beltSpeed (16.16 px/s), beltBunchSize
-//   (16.16 spacing), beltHalf (half the belt, 16.16), beltDelayMin/Max and beltTimer (ms).
+//   (16.16 spacing), beltHalf (half the belt, 16.16), beltDelayMin/Max and beltTimer (ms);
+//   beltFlyerMin/Max the range of the passing flyer's y (px), which no level record sets.
 // Type 6: dropCount drops of dropTemplate, dropTime (ms), dropX (pixels), dropValue;
 //   dropLastTime the latest time; dropPenalty, dropHealth (100 at the start), dropCursor,
 //   dropClock (ms).
@@ -253,6 +256,8 @@ class String;
   VALUE(cGame, int32_t, beltHalf)                        \
   VALUE(cGame, int32_t, beltDelayMin)                    \
   VALUE(cGame, int32_t, beltDelayMax)                    \
+  VALUE(cGame, int32_t, beltFlyerMin)                    \
+  VALUE(cGame, int32_t, beltFlyerMax)                    \
   VALUE(cGame, int32_t, beltTimer)                       \
   VALUE(cGame, int32_t, dropCount)                       \
   REF(cGame, ByteArray, dropTemplate)                    \

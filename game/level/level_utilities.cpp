@@ -77,11 +77,14 @@ void cGame::resetLevelStats() {
   clearHeldObject();
 }
 
+// The emitter is freed at once as well as silenced: a popup's fireworks are started without an
+// owner, so the slot is free for the next emitter even when nothing updates the particles.
 void cGame::stopPopupFireworks() {
   IntArray* slots = Statics<GameStatics>()->cGame_popupEmitters;
   for (int32_t i = 0; slots && i < slots->length; i++) {
     if (slots->elements()[i] == -1) continue;
     killEmitterParticles(slots->elements()[i]);
+    clearEmitterWord4(slots->elements()[i]);
     slots->elements()[i] = -1;
   }
 }

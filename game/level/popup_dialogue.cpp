@@ -1,15 +1,11 @@
 // The dialogue popup (kinds 2 to 4): a speaker's line in a box, with or without the speaker's
-// portrait playing above it. Fire or the left soft key closes it with choice 4; on a box with
-// a speaker the right soft key, or a tap on the skip square in the lower right corner, skips
-// it with choice 3. Closing starts the shell's popup-closing fade.
+// portrait playing above it, and the speakers' portrait tables. The line closes with choice 4,
+// or 3 when a speaker's line is skipped (game/level/popup.cpp runs its frame).
 #include "engine/mqlib_player.h"
 #include "engine/sprite.h"
-#include "game/board/actor.h"
 #include "game/board/actor_support.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
-#include "runtime/array.h"
-#include "runtime/class.h"
 #include "runtime/string.h"
 
 namespace {
@@ -22,14 +18,24 @@ constexpr int32_t kTextMargin = 40;            // px of the box width the text l
 constexpr int32_t kNarratorPortraitSlot = 60;  // speaker 3's portraits
 constexpr int32_t kSpeakerPortraitSlot = 61;   // every other speaker's
 constexpr int32_t kNarrator = 3;
+constexpr int32_t kLastSpeaker = 5;
 constexpr int32_t kAnswered = 4;
-constexpr int32_t kSkipped = 3;
-constexpr int32_t kSkipSquare = 80;  // px, at the screen's lower right
-constexpr int32_t kSkipX = 400;
-constexpr int32_t kClosePopup = 3;  // the pending action that fades the popup out
-constexpr int32_t kPopupLayer = 7;
-constexpr int32_t kSoundClose = 14;
-constexpr int32_t kSoundSkip = 13;
+
+// The portrait animations of slot 61 by the character chosen in the menus: speaker 0 is the
+// chosen character, 1 its companion, 2 their guide; speakers 4 and 5 are the other
+// character's pair.
+constexpr int32_t kCharacters = 2;
+constexpr int32_t kPortraitsA[kCharacters] = {12, 13};
+constexpr int32_t kPortraitsB[kCharacters] = {14, 15};
+constexpr int32_t kPortraitsC[kCharacters] = {16, 17};
+
+// The character index kept within the tables (a stored choice from other data reads as the
+// first character).
+int32_t Character(int32_t offset) {
+  const int32_t c = Statics<GameStatics>()->cGame_selectedCharacter;
+  const int32_t chosen = c >= 0 && c < kCharacters ? c : 0;
+  return (chosen + offset) % kCharacters;
+}
 
 // The portrait player takes the speaker's sprite and animation, restarted only when either
 // changes, so a second line of the same speaker goes on playing.
@@ -44,37 +50,40 @@ void ShowPortrait(int32_t speaker) {
   player->setAnim(anim, -1);
 }
 
-void Close(GameStatics* s, int32_t choice, int32_t sound) {
-  s->cGame_popupChoice = choice;
-  s->cGame_popupAnswered = true;
-  s->cGame_pendingAction = kClosePopup;
-  cActor::clearLayer(kPopupLayer);
-  cGame::playSfx(sound);
-}
-
 }  // namespace
 
-// Departure: the character choice that picks each speaker's portrait table is not built yet;
-// every speaker plays the first portrait of its table (speakers 4 and 5 the one after it), and
-// speaker 3 the current world's.
 int32_t cGame::speakerPortraitAnim(int32_t speaker) {
-  if (speaker == kNarrator) return Statics<GameStatics>()->cGame_currentWorld;
-  return speaker >= 4 ? 1 : 0;
+  switch (speaker) {
+    case 0:
+      return kPortraitsA[Character(0)];
+    case 1:
+      return kPortraitsB[Character(0)];
+    case 2:
+      return kPortraitsC[Character(0)];
+    case kNarrator:
+      return Statics<GameStatics>()->cGame_currentWorld;
+    case 4:
+      return kPortraitsA[Character(1)];
+    case kLastSpeaker:
+      return kPortraitsB[Character(1)];
+    default:
+      return -1;
+  }
 }
 
+// A speaker above 5 (level data) has no portrait table: the line shows as a narrator's.
 void cGame::openPopupDialog(int32_t textId, int32_t font, int32_t speaker, bool portrait) {
   GameStatics* s = Statics<GameStatics>();
-  if (speaker < 0) {
-    s->cGame_popupKind = 2;
+  if (speaker < 0 || speaker > kLastSpeaker) {
+    beginPopup(2, textId);
     s->cGame_popupY = kNarratorY;
   } else {
-    s->cGame_popupKind = portrait ? 3 : 4;
+    beginPopup(portrait ? 3 : 4, textId);
     s->cGame_popupY = kSpeakerY;
     ShowPortrait(speaker);
   }
   s->cGame_popupChoice = kAnswered;
   s->cGame_popupFont = font;
-  s->cGame_popupTextId = textId;
   s->cGame_popupText = getString(textId);
   s->cGame_popupWrapped = nullptr;
   s->cGame_popupTextHeight = 0;
@@ -86,21 +95,4 @@ void cGame::openPopupDialog(int32_t textId, int32_t font, int32_t speaker, bool 
     s->cGame_popupTextHeight = s->ASprite_textHeight;
   }
   s->cGame_fullRedraw = true;
-}
-
-void cGame::updateDialoguePopup() {
-  GameStatics* s = Statics<GameStatics>();
-  const bool speaking = s->cGame_popupKind == 3 || s->cGame_popupKind == 4;
-  if (speaking &&
-      isTapReleasedInRect(kSkipX, s->cGame_canvasHeight - kSkipSquare, kSkipSquare, kSkipSquare)) {
-    s->cGame_touchAction = kRightSoftKey;
-  }
-  const int32_t key = getKeyReleased();
-  if (speaking && s->cGame_popupPlayer) s->cGame_popupPlayer->update(s->cGame_frameTime);
-  if (key == kLeftSoftKey || key == 5 || key == 11) {
-    Close(s, s->cGame_popupChoice, kSoundClose);
-  } else if (speaking && key == kRightSoftKey) {
-    Close(s, kSkipped, kSoundSkip);
-  }
-  updateTransition(true);
 }

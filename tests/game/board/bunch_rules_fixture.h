@@ -1,14 +1,13 @@
 // Tests of the per-frame bunch rules: the motion fixture's board with the play area's bands
 // laid out (bandY0 60, bandY25 220, bandY50 380, bandY75 540 px, the pair's top at 100 px),
 // a seeded generator, frames run as the world runs them (extents, then the update), and anchor
-// sprites of one frame per animation whose rectangles a test chooses.
+// sprites of one frame per animation whose rectangles a test chooses, and the thrown bubbles.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "engine/sprite.h"
-#include "game/board/board_seams.h"
 #include "javame/random.h"
 #include "tests/game/board/motion_fixture.h"
 #include "tests/game/board/rect_sprite.h"
@@ -29,7 +28,6 @@ class BunchRulesTest : public MotionTest {
     s->cGame_levelKind() = 1;
     s->cGame_rectScratch = NewIntArray(4);
     s->cGame_sharedRandom = NewObject<java_util_Random>(int64_t{4321});
-    BoardSeamCalls().clear();
   }
 
   // n frames of dt ms: the extents, then the bunch update.
@@ -50,11 +48,22 @@ class BunchRulesTest : public MotionTest {
     return sprite;
   }
 
-  // The calls of throwBubbleFromBunch logged by its stand-in, as (bunch, kind) pairs.
+  // Lists for four thrown bubbles and a target for them: a plain bunch in slot 9 at
+  // (240, 500) px whose core has its lower cells free.
+  static void ArmThrows() {
+    cGame::allocTargetLists(4);
+    Placed(9, 10, 240, 500);
+    Attached(9, 0, 0);
+  }
+  // The bubbles thrown so far as {kind, start x, start y} (whole pixels), in entry order.
   static std::vector<std::vector<int32_t>> Throws() {
+    GameStatics* s = Statics<GameStatics>();
     std::vector<std::vector<int32_t>> throws;
-    for (const BoardSeamCall& call : BoardSeamCalls()) {
-      if (call.name == "throwBubbleFromBunch") throws.push_back(call.args);
+    for (int32_t i = 0; s->cGame_thrownActors && i < s->cGame_thrownActors->length; i++) {
+      if (!s->cGame_thrownActors->elements()[i]) continue;
+      throws.push_back({s->cGame_thrownKind->elements()[i],
+                        s->cGame_thrownStartX->elements()[i] >> 16,
+                        s->cGame_thrownStartY->elements()[i] >> 16});
     }
     return throws;
   }

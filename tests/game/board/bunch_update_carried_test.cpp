@@ -228,8 +228,8 @@ TEST_F(CarrierTest, HitsDriveItOutAndItComesBackAStepEverySixSeconds) {
   }
 }
 
-// A held bubble is thrown once rectangle 0 lies wholly on the carrier's outer side; the
-// carrier then holds nothing (-2).
+// A held bubble is thrown from its place once rectangle 0 lies wholly on the carrier's outer
+// side; the carrier then holds nothing (-2).
 TEST_F(CarrierTest, AHeldBubbleIsThrownWhenItsRectangleSwingsOut) {
   struct Case {
     int32_t facing, anim;
@@ -240,14 +240,15 @@ TEST_F(CarrierTest, AHeldBubbleIsThrownWhenItsRectangleSwingsOut) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.facing << " " << c.anim);
     cGame::clearAllBunches();
-    BoardSeamCalls().clear();
+    ArmThrows();
     cGame_CBubbleBunch* bunch = Carrier(c.facing);
     bunch->ropeLength = 3;
     cActor::setAnimation(bunch->anchor, c.anim, cActor::kModeLoop, true);
     Frames(2);
-    using Calls = std::vector<std::vector<int32_t>>;
-    const Calls expected = c.throws ? Calls{{0, 3}} : Calls{};
-    EXPECT_EQ(Throws(), expected);
+    using Throw = std::vector<std::vector<int32_t>>;
+    const Throw expected = c.throws ? Throw{{3, bunch->centreX >> 16, bunch->centreY >> 16}}
+                                    : Throw{};
+    EXPECT_EQ(Throws(), expected) << "kind 3 from the held bubble's place";
     EXPECT_EQ(bunch->ropeLength, c.throws ? -2 : 3);
   }
 }

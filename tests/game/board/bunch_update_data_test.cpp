@@ -88,7 +88,7 @@ TEST_F(BunchDataTest, TheCarrierThrowsItsBubbleFromItsSwingOnly) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.facing << " " << c.anim);
     cGame::clearAllBunches();
-    BoardSeamCalls().clear();
+    ArmThrows();
     cGame_CBubbleBunch* bunch = Placed(0, 5, 240, 300);
     bunch->facing = c.facing;
     Attached(0, 0, 0);

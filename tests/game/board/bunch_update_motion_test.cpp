@@ -203,7 +203,7 @@ TEST_F(LockTest, TheRefusalPauseEndsInOneThrow) {
   for (const Case& c : {Case{3}, Case{0}, Case{-1}}) {
     SCOPED_TRACE(c.shotColour);
     cGame::clearAllBunches();
-    BoardSeamCalls().clear();
+    ArmThrows();
     s->cGame_shotColour = c.shotColour;
     cGame_CBubbleBunch* bunch = Lock();
     bunch->counter = 1000;
@@ -211,12 +211,13 @@ TEST_F(LockTest, TheRefusalPauseEndsInOneThrow) {
     EXPECT_TRUE(Throws().empty());
     Frames(1);
     ASSERT_EQ(Throws().size(), 1u);
-    EXPECT_EQ(Throws()[0][0], 0);
+    EXPECT_EQ(std::make_tuple(Throws()[0][1], Throws()[0][2]), std::make_tuple(240, 200))
+        << "from the lock's centre";
     if (c.shotColour >= 0) {
-      EXPECT_EQ(Throws()[0][1], c.shotColour);
+      EXPECT_EQ(Throws()[0][0], c.shotColour);
     } else {
-      EXPECT_GE(Throws()[0][1], 0);
-      EXPECT_LT(Throws()[0][1], 7);
+      EXPECT_GE(Throws()[0][0], 0);
+      EXPECT_LT(Throws()[0][0], 7);
     }
     Frames(5);
     EXPECT_EQ(Throws().size(), 1u);

@@ -68,7 +68,7 @@ TEST_F(PopupDialogueTest, KeysAndTheSkipSquareCloseItWithTheirChoice) {
       {"the left soft key closes it", -1, cGame::kLeftSoftKey, true, 4},
       {"a touch select closes it", -1, 11, true, 4},
       {"the right soft key does nothing without a speaker", -1, cGame::kRightSoftKey, false, 4},
-      {"the skip square does nothing without a speaker", -1, -1, false, 4},
+      {"a tap on the skip square continues a narrator's line, unskipped", -1, -1, true, 4},
       {"the right soft key skips a speaker's line", 1, cGame::kRightSoftKey, true, 3},
       {"so does a tap on the skip square", 1, -1, true, 3},
       {"fire reads it", 1, 5, true, 4},
@@ -105,7 +105,8 @@ TEST_F(PopupDialogueTest, ASecondLineOfTheSameSpeakerKeepsThePortraitPlaying) {
   Open(3, true);
   EXPECT_EQ(portrait->frame, 1);
   Open(0, true);
-  EXPECT_EQ(std::make_tuple(portrait->anim, portrait->frame), std::make_tuple(0, 0));
+  EXPECT_EQ(std::make_tuple(portrait->anim, portrait->frame),
+            std::make_tuple(cGame::speakerPortraitAnim(0), 0));
 }
 
 }  // namespace
