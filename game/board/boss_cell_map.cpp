@@ -8,6 +8,7 @@
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/board/bunch.h"
+#include "game/board/hex_ring.h"
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
@@ -168,22 +169,13 @@ void cGame::findClosestOpenCell() {
 
 // ---- Rings around bunch 0 -------------------------------------------------------------------
 
-// From cell (radius, 0), each of the six sides k walks radius steps in direction (k + 2) mod 6.
 bool cGame::findFreeCellOnRing(int32_t radius) {
   GameStatics* s = Statics<GameStatics>();
-  int32_t col = radius, row = 0;
-  for (int32_t k = 0; k < Bubble::kDirections; k++) {
-    const int32_t d = (k + 2) % Bubble::kDirections;
-    for (int32_t step = 0; step < radius; step++) {
-      if (!findBubbleInBunch(0, col, row)) {
-        s->cGame_ringCol = col, s->cGame_ringRow = row;
-        return true;
-      }
-      col += Bubble::kNeighbourDx[d];
-      row += Bubble::kNeighbourDy[d];
-    }
-  }
-  return false;
+  return hex_ring::ForEachCell(radius, [s](int32_t col, int32_t row) {
+    if (findBubbleInBunch(0, col, row)) return true;
+    s->cGame_ringCol = col, s->cGame_ringRow = row;
+    return false;
+  });
 }
 
 bool cGame::findFreeCellNearCentre() {

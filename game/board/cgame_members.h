@@ -173,6 +173,12 @@
   // Consumes the queued pop-end events (26), one popAnimCount each, never below 0.
   static void flushBubbleEvents();
 
+  // ---- The per-frame bunch update (game/board/bunch_update.cpp) ----
+  // Each bunch in use moves by the rule of its type, then its angle is normalised and a bunch
+  // of indestructible bubbles bursts (not in a boss level); every slot keeps this frame's
+  // counts for the next.
+  static void updateBubbleBunches();
+
   // ---- Bunch hits (game/board/bunch_hits.cpp) ----
   // The bubble leaves its bunch (a last key bubble without handles bursts it), flying off
   // from the centre; a freed attachment scores 200. Nothing for a bubble in no bunch.

@@ -236,7 +236,6 @@
   static void updateBossKind1();
   static void updateBossKind2();
   static void updateBossKind3();
-  static void updateBubbleBunches();
   static void updateTargetObjects();
   static void updateSteeredActor();
   static void stepLessonScript();

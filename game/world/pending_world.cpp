@@ -20,7 +20,6 @@ void cGame::updateBossKind2() {}
 void cGame::updateBossKind3() {}
 
 // ---- The board ------------------------------------------------------------------------------
-void cGame::updateBubbleBunches() {}
 void cGame::updateTargetObjects() {}
 void cGame::updateSteeredActor() {}
 void cGame::releaseSlotOf(Bubble*) {}

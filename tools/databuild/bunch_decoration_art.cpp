@@ -39,7 +39,8 @@ std::vector<uint32_t> Recoloured(const std::vector<uint32_t>& palette, uint32_t 
   for (size_t i = 1; i < out.size(); i++) {
     const uint32_t c = out[i];
     const double l = (((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF)) / (3 * 255.0);
-    const uint32_t m = l < 0.55 ? MixRgb(deep, rgb, l / 0.55) : MixRgb(rgb, pale, (l - 0.55) / 0.45);
+    const uint32_t m =
+        l < 0.55 ? MixRgb(deep, rgb, l / 0.55) : MixRgb(rgb, pale, (l - 0.55) / 0.45);
     out[i] = (c & 0xFF000000u) | m;
   }
   return out;
@@ -48,8 +49,7 @@ std::vector<uint32_t> Recoloured(const std::vector<uint32_t>& palette, uint32_t 
 // The frames as one sprite with the animations given (lists of frame, ticks), and `palettes`
 // palettes: 0 as drawn, then one per bubble colour.
 SpriteData Assemble(const std::vector<Frame>& frames,
-                    const std::vector<std::vector<std::pair<int, int>>>& animations,
-                    int palettes) {
+                    const std::vector<std::vector<std::pair<int, int>>>& animations, int palettes) {
   std::vector<ArgbPicture> pictures;
   for (const Frame& f : frames) pictures.push_back(f.picture);
   const QuantisedSprite q = Quantise(pictures, kColours);
@@ -60,8 +60,7 @@ SpriteData Assemble(const std::vector<Frame>& frames,
   if (rects) s.flags |= sprite_flags::kFrameRects;
   for (size_t i = 0; i < frames.size(); i++) {
     s.modules.push_back(QuantisedModule(q, pictures, i));
-    const SpriteFModule part[] = {
-        {static_cast<int>(i), -frames[i].originX, -frames[i].originY, 0}};
+    const SpriteFModule part[] = {{static_cast<int>(i), -frames[i].originX, -frames[i].originY, 0}};
     AddFrame(s, part, frames[i].rects);
   }
   for (const auto& animation : animations) {
@@ -191,7 +190,8 @@ ArgbPicture Spoke(int k, double reach, double gap) {
       const double mid = (from + to) / 2;
       cairo_move_to(cr, c + dx * from, c + dy * from);
       cairo_line_to(cr, c + dx * (mid - 4 * gap), c + dy * (mid - 4 * gap));
-      cairo_move_to(cr, c + dx * (mid + 4 * gap) - dy * 5 * gap, c + dy * (mid + 4 * gap) + dx * 5 * gap);
+      cairo_move_to(cr, c + dx * (mid + 4 * gap) - dy * 5 * gap,
+                    c + dy * (mid + 4 * gap) + dx * 5 * gap);
       cairo_line_to(cr, c + dx * to - dy * 8 * gap, c + dy * to + dx * 8 * gap);
     } else {
       cairo_move_to(cr, c + dx * from, c + dy * from);
@@ -390,8 +390,10 @@ SpriteData BunchAnchorSprite() {
     frames.push_back({Anchor(look, -kSway, 1, false), c, c, {}});
     frames.push_back({Anchor(look, kSway, 1, false), c, c, {}});
   }
-  for (const double scale : {0.4, 0.7, 1.0}) frames.push_back({Anchor(0, 0, scale, false), c, c, {}});
-  for (const double scale : {1.0, 0.8, 0.5}) frames.push_back({Anchor(0, 0.4, scale, true), c, c, {}});
+  for (const double scale : {0.4, 0.7, 1.0})
+    frames.push_back({Anchor(0, 0, scale, false), c, c, {}});
+  for (const double scale : {1.0, 0.8, 0.5})
+    frames.push_back({Anchor(0, 0.4, scale, true), c, c, {}});
   for (const double tilt : {-kNudge, -kNudge / 2, kNudge, kNudge / 2}) {
     frames.push_back({Anchor(0, tilt, 1, false), c, c, {}});
   }
@@ -408,8 +410,10 @@ SpriteData BunchAnchorSprite() {
 
 SpriteData HubSprite() {
   const int c = kHubSize / 2;
+  // Rectangle 0 the spokes' place, 1 the core's: both the hub's centre.
+  const std::vector<SpriteRect> centre = {{0, 0, 1, 1}, {0, 0, 1, 1}};
   const std::vector<Frame> frames = {
-      {Hub(0), c, c, {}}, {Hub(0.5), c, c, {}}, {Hub(1), c, c, {}}};
+      {Hub(0), c, c, centre}, {Hub(0.5), c, c, centre}, {Hub(1), c, c, centre}};
   return Assemble(frames, {{{0, 1}}, {{1, 3}, {2, 3}}}, 1);
 }
 
@@ -433,13 +437,15 @@ SpriteData SpokeSprite() {
 }
 
 // Frame 0 a small plank, frame 1 the platform (hanging from its top centre), 2 and 3 its
-// break; animation 1 rests, 2 breaks.
+// break; animation 1 rests, 2 breaks. Rectangle 0 of every frame is the core's place, at the
+// struts' feet.
 SpriteData PlatformSprite() {
   const int c = kPlatformW / 2;
-  const std::vector<Frame> frames = {{Crop(Platform(0), 0, 0, c, kPlatformH), c / 2, 0, {}},
-                                     {Platform(0), c, 0, {}},
-                                     {Platform(0.5), c, 0, {}},
-                                     {Platform(1), c, 0, {}}};
+  const std::vector<SpriteRect> core = {{0, kPlatformH, 1, 1}};
+  const std::vector<Frame> frames = {{Crop(Platform(0), 0, 0, c, kPlatformH), c / 2, 0, core},
+                                     {Platform(0), c, 0, core},
+                                     {Platform(0.5), c, 0, core},
+                                     {Platform(1), c, 0, core}};
   return Assemble(frames, {{{0, 1}}, {{1, 1}}, {{2, 2}, {3, 2}}}, 1);
 }
 
@@ -447,8 +453,10 @@ SpriteData PlatformSprite() {
 // feeder's top right (10) and left (11). Rectangle 3 of the shut frames is the top's place.
 SpriteData LockSprite() {
   const int ox = kLockW / 2, oy = 44;
-  const std::vector<SpriteRect> rects = {
-      {-24, -6, 48, 40}, {-14, -34, 28, 28}, {-36, -44, 72, 84}, {-kTopW / 2, -44 - kTopH, kTopW, kTopH}};
+  const std::vector<SpriteRect> rects = {{-24, -6, 48, 40},
+                                         {-14, -34, 28, 28},
+                                         {-36, -44, 72, 84},
+                                         {-kTopW / 2, -44 - kTopH, kTopW, kTopH}};
   std::vector<Frame> frames;
   for (const bool mirror : {false, true}) frames.push_back({Lock(mirror, 0, 0), ox, oy, rects});
   for (const bool mirror : {false, true}) {
@@ -459,7 +467,8 @@ SpriteData LockSprite() {
     frames.push_back({Lock(mirror, 0, 0.5), ox, oy, {}});
     frames.push_back({Lock(mirror, 0, 1), ox, oy, {}});
   }
-  for (const bool mirror : {false, true}) frames.push_back({FeederTop(mirror), kTopW / 2, kTopH, {}});
+  for (const bool mirror : {false, true})
+    frames.push_back({FeederTop(mirror), kTopW / 2, kTopH, {}});
   // Per side (right: animations 0..8, left: 9..17): shut, shaken, opening, open, shaking
   // hard, then shut again for 5 to 8.
   std::vector<std::vector<std::pair<int, int>>> animations;
@@ -478,31 +487,51 @@ SpriteData LockSprite() {
   return Assemble(frames, animations, 1);
 }
 
-// Frames: flying right (0, 1) and left (2, 3), pushed right (4) and left (5); rectangles 1 to 3
-// the balloon, the basket and the pennant. Animations 0..7 fly right (6 pushed), 8..15 left (14
-// pushed).
+// The carrier's anchor stands 40 px past its screen edge, so every frame draws the balloon
+// kCarrierReach px inward of the origin (right of it for the left-edge set 0..7, which flies
+// right; left of it for the right-edge set 8..15). Rectangle 0 is the held bubble's centre under
+// the basket, 1 to 3 the balloon, the basket and the pennant. Per set: 0 to 2 flying, 3 to 5
+// idle (3 and 4 flapping slow and fast, 5 a swing that takes the held bubble out past the
+// anchor, where it is thrown), 6 pushed, 7 leaving after a won level (once, out past the edge).
+constexpr int kCarrierReach = 80;
+constexpr int kHeldY = 46;  // px below the balloon's centre: the held bubble
+
 SpriteData CarrierSprite() {
-  const int ox = kCarrierW / 2, oy = kCarrierH / 2;
-  const std::vector<SpriteRect> right = {
-      {-40, -32, 80, 64}, {-18, -28, 36, 36}, {-10, 16, 20, 12}, {18, -20, 16, 18}};
-  const std::vector<SpriteRect> left = {
-      {-40, -32, 80, 64}, {-18, -28, 36, 36}, {-10, 16, 20, 12}, {-34, -20, 16, 18}};
+  // For one set: the frames with the balloon at `reach` px inward (negative: outward), the
+  // held bubble at `held` px from the balloon's centre.
+  auto side = [](bool mirror, std::vector<Frame>& frames) {
+    const int in = mirror ? -1 : 1;  // the inward direction on the screen
+    auto frame = [&](double flap, double lean, int reach, int held) {
+      const int bx = in * reach;  // the balloon's centre from the origin
+      const std::vector<SpriteRect> rects = {{bx + in * held - 1, kHeldY - 1, 2, 2},
+                                             {bx - 18, -28, 36, 36},
+                                             {bx - 10, 16, 20, 12},
+                                             {mirror ? bx - 34 : bx + 18, -20, 16, 18}};
+      frames.push_back({Carrier(mirror, flap, lean), kCarrierW / 2 - bx, kCarrierH / 2, rects});
+    };
+    frame(0, 0, kCarrierReach, 0);                        // +0 flap down
+    frame(1, 0, kCarrierReach, 0);                        // +1 flap up
+    frame(1, 0.3, kCarrierReach, 0);                      // +2 pushed
+    frame(0, -0.2, kCarrierReach - 10, 0);                // +3 drawing back
+    frame(1, -0.35, kCarrierReach - 20, -kCarrierReach);  // +4 swung out: the bubble past it
+    frame(1, 0.1, kCarrierReach / 2, 0);                  // +5..+7 leaving
+    frame(0, 0.2, 0, 0);
+    frame(1, 0.3, -kCarrierReach / 2, 0);
+  };
   std::vector<Frame> frames;
-  for (const bool mirror : {false, true}) {
-    const std::vector<SpriteRect>& r = mirror ? left : right;
-    frames.push_back({Carrier(mirror, 0, 0), ox, oy, r});
-    frames.push_back({Carrier(mirror, 1, 0), ox, oy, r});
-  }
-  frames.push_back({Carrier(false, 1, 0.3), ox, oy, right});
-  frames.push_back({Carrier(true, 1, 0.3), ox, oy, left});
+  side(false, frames);
+  side(true, frames);
+  constexpr int kPerSet = 8;
   std::vector<std::vector<std::pair<int, int>>> animations;
-  for (int side = 0; side < 2; side++) {
-    for (int a = 0; a < 8; a++) {
-      if (a == 6)
-        animations.push_back({{4 + side, 4}, {2 * side, 2}});
-      else
-        animations.push_back({{2 * side, 5}, {2 * side + 1, 5}});
-    }
+  for (int set = 0; set < 2; set++) {
+    const int f = set * kPerSet;
+    const std::vector<std::pair<int, int>> flying = {{f, 5}, {f + 1, 5}};
+    for (int a = 0; a < 3; a++) animations.push_back(flying);
+    animations.push_back({{f, 8}, {f + 1, 8}});
+    animations.push_back({{f, 3}, {f + 1, 3}});
+    animations.push_back({{f, 6}, {f + 3, 6}, {f + 4, 4}, {f + 3, 4}, {f + 1, 6}});
+    animations.push_back({{f + 2, 4}, {f, 2}});
+    animations.push_back({{f + 1, 3}, {f + 5, 3}, {f + 6, 3}, {f + 7, 3}});
   }
   return Assemble(frames, animations, 1);
 }

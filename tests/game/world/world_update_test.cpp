@@ -230,12 +230,13 @@ TEST_F(WorldUpdateTest, BubblesFlaggedDeadLeaveThePoolOnce) {
 
 // The bubbles' step measures the bunches before it collides them: bunch 1's far member at
 // (237, 366) touches bunch 0's bubble 34 px below it, which only this frame's extents bring
-// inside bunch 1's box.
+// inside bunch 1's box. Both bunches are of type 10, which no rule moves: an off-centre
+// spinner would turn the far member out of reach in the same frame.
 TEST_F(WorldUpdateTest, TheCollisionsUseTheExtentsOfTheSameFrame) {
-  Placed(1, 6, 200, 300);
+  Placed(1, 10, 200, 300);
   Attached(1, 0, 0, 1);
   Bubble* far = Attached(1, 2, -2, 1);
-  Placed(0, 6, 237, 400);
+  Placed(0, 10, 237, 400);
   Bubble* below = Attached(0, 0, 0, 2);
   Step();
   auto* row = static_cast<ByteArray*>(s->cGame_bunchContacts->elements()[1]);
