@@ -286,6 +286,12 @@
   static void countDownGoal(int32_t b);
   static void destroyLevelObject(int32_t object);
   static void hitLevelObject(int32_t object);
+  // Logged in BoardSeamCalls until the level objects land: the neighbour side the creature of
+  // special slot `slot` hops to next (false: none found), its hop, and the belt's passing
+  // flyer at y towards the right when exitRight.
+  static bool countFreeNeighbours(int32_t slot, int32_t skip);
+  static void setTargetHit(int32_t slot);
+  static void startFlyer(int32_t y, bool exitRight);
 
   // ---- The next bubble (game/level/next_bubble.cpp) ----
   // A colour of boardColourMask, one draw among its set bits; with an empty mask any of the

@@ -95,10 +95,6 @@
   static void createBossKind3();
   static void createLevelEndActors();
 
-  // ---- World operations not built yet (game/world/pending_world.cpp) ----
-  // A target bubble hit from `side` fills its slot (stand-in: nothing).
-  static void fillTargetSlot(Bubble* bubble, int32_t side);
-
   // ---- The in-game scene (game/world/scene_paint.cpp) ----
   // The whole scene in its fixed order; toBackBuffer paints it into the back buffer (the
   // frozen copy, the overlay still on the frame); from phase 18 a direct paint shows that
@@ -179,6 +175,25 @@
   // Drop i into bunch slot `slot`: a falling type-0 bunch above the screen (traced "drop I").
   static void spawnTimedDrop(int32_t slot, int32_t i);
 
+  // ---- Level type 5, the belt (game/world/belt.cpp) ----
+  // The belt bunches move by the frame and wrap from end to end; an emptied one is built again
+  // from its template while off the screen (traced "belt refill I"); the flyer timer sends a
+  // flyer across when it runs out and is re-armed from the delay range.
+  static void updateScrollingBunches();
+
+  // ---- Starters of thrown bubbles and target creatures (game/world/bubble_starters.cpp) ----
+  // The bubble sits in bunch 0..9, its link on `side` is empty and the cell there may take a
+  // bubble (canPlaceNeighbour, the danger line counting).
+  static bool linkFreeNeighbour(Bubble* bubble, int32_t side);
+  // A free thrown-bubble entry aimed from bunch b's centre at a bubble in play drawn by the
+  // game generator among those with side 1 or 2 free; its actor (slot 25, animation kind) and
+  // sound 27. No free entry, no lists or no candidate: nothing.
+  static void throwBubbleFromBunch(int32_t b, int32_t kind);
+  // The first free special target slot takes bubble (kind = its colour - 29), picks its next
+  // side avoiding `skip`, spawns its creature (slot 49) and makes its first hop; all three
+  // taken: nothing.
+  static void fillTargetSlot(Bubble* bubble, int32_t skip);
+
   // ---- Level-type rules (game/world/level_type_updaters.cpp) ----
   // Level type 7: the row clock advances by the frame; the next row of rowTemplate is built
   // into a free bunch slot (type 13, appearance 42, falling at twice rowSpeed) once its time
@@ -212,7 +227,6 @@
   // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
   // Each does nothing; a query gives its neutral answer (false, -1, or closed for the panel).
   static void updateLevelType4Objects();
-  static void updateScrollingBunches();
   static void updateLevelType8();
   static void updateHudMeters();
   static void updateFlyer();

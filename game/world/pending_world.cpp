@@ -7,12 +7,8 @@
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
-// ---- Level targets, board survey, generated rows, track, slots ------------------
-void cGame::fillTargetSlot(Bubble*, int32_t) {}
-
 // ---- The world's updaters ---------------------------------------------------------------------
 void cGame::updateLevelType4Objects() {}
-void cGame::updateScrollingBunches() {}
 void cGame::updateLevelType8() {}
 void cGame::updateHudMeters() {}
 void cGame::updateFlyer() {}

@@ -78,13 +78,6 @@ Pack LogoPack() {
   return pack;
 }
 
-// Entry 0: the board's tables; entry 1: the 1024-step sine and arc-tangent tables.
-Pack MathsPack() {
-  return {ConstantText(kMathsPack),
-          {PackEntry::Plain(0, WriteBoardTables()), PackEntry::Plain(0, WriteAngleTables())},
-          {0}};
-}
-
 // Entries 0 and 1: the 8.8 library's cosine and square-root tables, as int value trees.
 Pack FixedPointPack() {
   return {ConstantText(kFixedPointPack),
@@ -180,6 +173,13 @@ Pack MenusPack() {
 }
 
 }  // namespace
+
+// Entry 0: the board's tables; entry 1: the 1024-step sine and arc-tangent tables.
+Pack MathsPack() {
+  return {ConstantText(kMathsPack),
+          {PackEntry::Plain(0, WriteBoardTables()), PackEntry::Plain(0, WriteAngleTables())},
+          {0}};
+}
 
 std::vector<Pack> LevelPacks() {
   std::vector<Pack> packs;
