@@ -255,6 +255,7 @@
 
   // ---- The column profile (game/board/column_profile.cpp) ----
   static void buildColumnProfile();
+  static int32_t columnProfileAt(int32_t i);  // entry i; a gap outside it or without a profile
   static int32_t columnX(int32_t i);     // px: half column i's x
   static int32_t columnTopY(int32_t i);  // px: the top of its lowest bubble (far up for a gap)
   static bool isColumnUnderType15Bunch(int32_t i);

@@ -25,8 +25,7 @@ cGame_CBubbleBunch* Surface() {
 
 }  // namespace
 
-// Entry i of the profile; a gap for i outside it or without a profile.
-static int32_t ProfileAt(int32_t i) {
+int32_t cGame::columnProfileAt(int32_t i) {
   IntArray* profile = Statics<GameStatics>()->cGame_columnProfile;
   if (!profile || i < 0 || i >= profile->length) return kGap;
   return profile->elements()[i];
@@ -65,7 +64,7 @@ int32_t cGame::columnX(int32_t i) {
 int32_t cGame::columnTopY(int32_t i) {
   cGame_CBubbleBunch* bunch = Surface();
   const int64_t centreY = bunch ? bunch->centreY : 0;
-  const int64_t top = centreY - ProfileAt(i) * kRowPitch;
+  const int64_t top = centreY - columnProfileAt(i) * kRowPitch;
   return static_cast<int32_t>(top >> 16) - 18;
 }
 
@@ -84,16 +83,16 @@ bool cGame::isColumnUnderType15Bunch(int32_t i) {
 
 bool cGame::isAboveColumnPair() {
   GameStatics* s = Statics<GameStatics>();
-  const int32_t left = ProfileAt(s->cGame_bossColumn - 1);
-  const int32_t right = ProfileAt(s->cGame_bossColumn);
+  const int32_t left = columnProfileAt(s->cGame_bossColumn - 1);
+  const int32_t right = columnProfileAt(s->cGame_bossColumn);
   const int32_t v = s->cGame_bossGround;
   return v > right && v > left && !(right == kGap && left == kGap);
 }
 
 bool cGame::isAboveFilledColumnPair() {
   GameStatics* s = Statics<GameStatics>();
-  const int32_t left = ProfileAt(s->cGame_bossColumn - 1);
-  const int32_t right = ProfileAt(s->cGame_bossColumn);
+  const int32_t left = columnProfileAt(s->cGame_bossColumn - 1);
+  const int32_t right = columnProfileAt(s->cGame_bossColumn);
   const int32_t v = s->cGame_bossGround;
   return v > right && v > left && right != kGap && left != kGap;
 }

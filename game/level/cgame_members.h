@@ -371,3 +371,12 @@
   // of colour kind, not indestructible, closer than 49 px (squared distance below 2402) to a
   // bubble of the flood.
   static int32_t floodMarkBunch(Bubble* bubble, int32_t depth, int32_t kind);
+
+  // ---- Boss routines (game/level/boss_routines.cpp) ----
+  // From bossColumn towards bossFacing (+1 or -1, else false) within the profile's limits: the
+  // first five equal, free, non-gap half columns. Found: jumpColumn (start + 3 facing right,
+  // start - 2 facing left) and bossGround its profile value.
+  static bool findFlatColumnRun();
+  // The surface bunch one hex row up with its bubbles in place; bossGround, bossColumn,
+  // jumpColumn and jumpToY follow, rowParityShift toggles and the profile is rebuilt.
+  static void shiftColumnProfile();

@@ -356,4 +356,23 @@ class String;
 #define PLIMORA_STATICS_cGame_level_aim(REF, VALUE) \
   VALUE(cGame, int32_t, aimGuideMode)               \
   VALUE(cGame, int32_t, aimGuideAngle)              \
-  VALUE(cGame, int32_t, aimGuideColour)
+  VALUE(cGame, int32_t, aimGuideColour)             \
+  PLIMORA_STATICS_cGame_level_boss(REF, VALUE)
+
+// The bosses' routines (game/level/boss_routines.cpp). The walking bosses: bossFacing +1 or
+// -1; jumpColumn the half column a flat run chose; jumpToY the jump's end y (px). The ring
+// boss: bossState, bossHealth; feedSide which of its two looks it shows; weakPointTargetRadius
+// (8.8 px) the radius at which a weak point can be hit; the feeder's leg from feederFromX,
+// feederFromY (px) timed by feederTimer (ms), and feedsLeft the bubbles it still brings.
+#define PLIMORA_STATICS_cGame_level_boss(REF, VALUE) \
+  VALUE(cGame, int32_t, bossFacing)                  \
+  VALUE(cGame, int32_t, jumpColumn)                  \
+  VALUE(cGame, int32_t, jumpToY)                     \
+  VALUE(cGame, int32_t, bossState)                   \
+  VALUE(cGame, int32_t, bossHealth)                  \
+  VALUE(cGame, int8_t, feedSide)                     \
+  VALUE(cGame, int32_t, weakPointTargetRadius)       \
+  VALUE(cGame, int32_t, feederFromX)                 \
+  VALUE(cGame, int32_t, feederFromY)                 \
+  VALUE(cGame, int32_t, feederTimer)                 \
+  VALUE(cGame, int32_t, feedsLeft)
