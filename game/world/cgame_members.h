@@ -132,7 +132,6 @@
   static void paintResultsOverlay();
 
   // ---- Scene painters not built yet (game/world/pending_world.cpp) ----
-  static void paintLightBeams();
   static void paintAimLine();
   static void paintWaveText();
   static void paintResultsTable();
@@ -194,7 +193,6 @@
   static void updateLevelType4Objects();
   static void updateScrollingBunches();
   static void updateTimedDrops();
-  static void updateLevelType8();
   static void updateFlyer();
   static void updateWalkerThrow();
   static void updateSlots();

@@ -16,7 +16,6 @@ void cGame::updateMode3Scenery() {}
 void cGame::updateLevelType4Objects() {}
 void cGame::updateScrollingBunches() {}
 void cGame::updateTimedDrops() {}
-void cGame::updateLevelType8() {}
 void cGame::updateFlyer() {}
 void cGame::updateWalkerThrow() {}
 void cGame::updateSlots() {}
@@ -38,9 +37,8 @@ void cGame::stepLessonScript() {}
 void cGame::setBossStateKind2(int32_t) {}
 void cGame::setBossStateKind3(int32_t) {}
 
-// ---- Painters of later concerns: the lesson's light beam, the chain boss's aim line, the wave
-// text of level type 2, the results table ----------------------------------------------------
-void cGame::paintLightBeams() {}
+// ---- Painters of later concerns: the chain boss's aim line, the wave text of level type 2, the
+// results table -------------------------------------------------------------------------------
 void cGame::paintAimLine() {}
 void cGame::paintWaveText() {}
 void cGame::paintResultsTable() {}
