@@ -1,7 +1,8 @@
 // Fuzz target: any bytes as a whole level record: the header, the walk over a type-0 layout,
 // the level build (the section of the level's type onto the board, the shot sequence, the
 // rules), each later stage's layout, ten frames of the trigger rules and, after a build that
-// did not stop, 300 frames of the play state. Every reader stays inside the data, every count
+// did not stop, 300 frames of the play state, whose shots fly, land, match and drop with the
+// data set's maths tables (the grid's directions, the sine for the aim). Every reader stays inside the data, every count
 // inside its table, the rule walk ends each frame and play never leaves the board's tables.
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +18,7 @@
 #include "runtime/array.h"
 #include "runtime/class.h"
 #include "runtime/static_class.h"
+#include "tools/databuild/data_set.h"
 
 namespace {
 
@@ -33,11 +35,15 @@ bool Inside(int32_t cursor, ByteArray* level) {
 }
 
 // The board and the actors of the game, as the class initialisers make them, on the 480 x 640
-// play screen; each input starts from an empty board and a free actor pool.
-void StartBoard() {
-  static const bool made = [] {
+// play screen, with the maths tables of the data set; each input starts from an empty board
+// and a free actor pool.
+void StartBoard(FuzzDataRoot& root) {
+  static const bool made = [&root] {
     FuzzCheck(GetApplication()->getStaticClass()->initialize());
+    root.plantArchive(databuild::WritePack(databuild::MathsPack()));
+    cGame::loadMathTables();
     GameStatics* s = Statics<GameStatics>();
+    FuzzCheck(s->cGame_sinTable1024 && s->cGame_sinTable1024->length == 256);
     s->cGame_canvasWidth = 480;
     s->cGame_canvasHeight = 640;
     s->cGame_spriteTable = NewObjectArray(cid::Object, kSpriteSlots);
@@ -133,9 +139,8 @@ void PlayFrames() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static FuzzDataRoot& root = StartFuzzRuntimeWithData(kFuzzDataHeapSize, nullptr);
-  (void)root;
   GameStatics* s = Statics<GameStatics>();
-  StartBoard();
+  StartBoard(root);
   ByteArray* level = FuzzBytes(data, size);
   s->cGame_levelData = level;
   s->cGame_levelSpriteFlags = NewBoolArray(7);
@@ -154,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // is built from the record held.
   const int32_t stages = s->cGame_stageCount;
   for (int32_t stage = 1; stage < stages && stage < kStages; stage++) {
-    StartBoard();
+    StartBoard(root);
     cGame::startBoard();
     s->cGame_currentStage = stage;
     cGame::loadNextStage();

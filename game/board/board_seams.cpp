@@ -1,12 +1,11 @@
 // The board's operations whose concerns are not built yet: the level objects' and the bosses'
-// reactions, the thrown actor and the overlay panel, and the level state that the board's end
+// reactions, the overlay panel, and the level state that the board's end
 // releases. Each does nothing until its own file replaces it.
 #include "game/board/board_seams.h"
 
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
-void cGame::releaseThrowActor() {}
 void cGame::setupOverlayPanel(int32_t, int32_t, int32_t, int32_t, int32_t, IntArray*) {}
 void cGame::clearSceneryCounters() {}
 void cGame::releaseLevelObjects() {}

@@ -1,6 +1,7 @@
 // The bunch-side services of the bosses that walk on bunches: the nearest occupied neighbour of
-// a cell. The member is looked up in the given bunch and placed on the chain boss's bunch, so
-// the two may differ (the boss code only ever passes the chain bunch).
+// a cell (looked up in the given bunch and placed on the chain boss's bunch, so the two may
+// differ; the boss code only ever passes the chain bunch), and the wheel boss's throw let go.
+#include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/board/bunch.h"
 #include "game/cgame.h"
@@ -41,4 +42,12 @@ Bubble* cGame::nearestOccupiedNeighbour(int32_t b, int32_t col, int32_t row) {
     r += Bubble::kNeighbourDy[d];
   }
   return nearest;
+}
+
+// cActor::release passes over an actor that is not in use.
+void cGame::releaseThrowActor() {
+  GameStatics* s = Statics<GameStatics>();
+  cActor::release(s->cGame_throwActor);
+  s->cGame_throwTarget = nullptr;
+  s->cGame_throwActor = nullptr;
 }

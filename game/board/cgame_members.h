@@ -244,6 +244,8 @@
   // The nearest member of bunch b around (col, row), placed on the chain bunch, to b's centre;
   // nearestDirection := its side seen from it. Null when none.
   static Bubble* nearestOccupiedNeighbour(int32_t b, int32_t col, int32_t row);
+  // The wheel boss's thrown actor released (when in use); throwActor and throwTarget cleared.
+  static void releaseThrowActor();
 
   // ---- The column profile (game/board/column_profile.cpp) ----
   static void buildColumnProfile();
@@ -309,8 +311,6 @@
 
 
   // ---- Stand-ins of other concerns (game/board/board_seams.cpp) ----
-  // The kind-0/4 boss's thrown actor released.
-  static void releaseThrowActor();
   // The overlay panel of a list of flags.
   static void setupOverlayPanel(int32_t textId, int32_t a, int32_t b, int32_t c, int32_t d,
                                 IntArray* flags);

@@ -146,7 +146,9 @@ class String;
 // no bubble), indexed by (col + mapOriginCol, row + mapOriginRow); mapColourMask, the colours
 // in it. The cells the searches give: bossCol/Row, pathNextCol/Row, openCol/Row, aimCol/Row,
 // ringCol/Row, feedCol/Row and feedSpare (cleared with them). chainHead, the boss's chain;
-// nearestDirection, the side of the last nearest occupied neighbour; bossActor.
+// nearestDirection, the side of the last nearest occupied neighbour; bossActor. The wheel
+// boss's throw (game/board/boss_walk.cpp releases it): throwActor, the thrown bubble's actor;
+// throwTarget, the bubble beside which it will land.
 #define PLIMORA_STATICS_cGame_board_motion(REF, VALUE) \
   REF(cGame, IntArray, colourCounts)                  \
   VALUE(cGame, int32_t, chainBunch)                   \
@@ -170,6 +172,8 @@ class String;
   REF(cGame, Bubble, chainHead)                       \
   VALUE(cGame, int32_t, nearestDirection)             \
   REF(cGame, cActor, bossActor)                       \
+  REF(cGame, cActor, throwActor)                      \
+  REF(cGame, Bubble, throwTarget)                     \
   PLIMORA_STATICS_cGame_board_profile(REF, VALUE)
 
 // The column profile (game/board/column_profile.cpp): columnProfile, int[48], per half column

@@ -294,6 +294,12 @@
   // Stand-ins until the level objects land: each does nothing.
   static void destroyLevelObject(int32_t object);
   static void hitLevelObject(int32_t object);
+  // Logged in BoardSeamCalls until the level objects land: the neighbour side the creature of
+  // special slot `slot` hops to next (false: none found), its hop, and the belt's passing
+  // flyer at y towards the right when exitRight.
+  static bool countFreeNeighbours(int32_t slot, int32_t skip);
+  static void setTargetHit(int32_t slot);
+  static void startFlyer(int32_t y, bool exitRight);
 
   // ---- Level counters (game/level/counters.cpp) ----
   // A bunch burst: in level types 5, 6 and 7 the goal counts down while the level is not over

@@ -224,7 +224,8 @@ class String;
 //   (objectParamCount bytes) read from objectParamCursor.
 // goalTotal, goalRemaining: the level's goal count and what is left of it.
 // Type 5: beltY, beltX (16.16, one per template); beltSpeed (16.16 px/s), beltBunchSize
-//   (16.16 spacing), beltHalf (half the belt, 16.16), beltDelayMin/Max and beltTimer (ms).
+//   (16.16 spacing), beltHalf (half the belt, 16.16), beltDelayMin/Max and beltTimer (ms);
+//   beltFlyerMin/Max the range of the passing flyer's y (px), which no level record sets.
 // Type 6: dropCount drops of dropTemplate, dropTime (ms), dropX (pixels), dropValue;
 //   dropLastTime the latest time; dropPenalty, dropHealth (100 at the start), dropCursor,
 //   dropClock (ms).
@@ -255,6 +256,8 @@ class String;
   VALUE(cGame, int32_t, beltHalf)                        \
   VALUE(cGame, int32_t, beltDelayMin)                    \
   VALUE(cGame, int32_t, beltDelayMax)                    \
+  VALUE(cGame, int32_t, beltFlyerMin)                    \
+  VALUE(cGame, int32_t, beltFlyerMax)                    \
   VALUE(cGame, int32_t, beltTimer)                       \
   VALUE(cGame, int32_t, dropCount)                       \
   REF(cGame, ByteArray, dropTemplate)                    \

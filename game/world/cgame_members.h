@@ -95,10 +95,6 @@
   static void createBossKind3();
   static void createLevelEndActors();
 
-  // ---- World operations not built yet (game/world/pending_world.cpp) ----
-  // A target bubble hit from `side` fills its slot (stand-in: nothing).
-  static void fillTargetSlot(Bubble* bubble, int32_t side);
-
   // ---- The in-game scene (game/world/scene_paint.cpp) ----
   // The whole scene in its fixed order; toBackBuffer paints it into the back buffer (the
   // frozen copy, the overlay still on the frame); from phase 18 a direct paint shows that
@@ -133,7 +129,6 @@
 
   // ---- Scene painters not built yet (game/world/pending_world.cpp) ----
   static void paintAimLine();
-  static void paintWaveText();
   static void paintResultsTable();
 
   // ---- Level chooser (game/world/level_chooser.cpp) ----
@@ -155,6 +150,48 @@
   // row coloured (waveSlots while pendingRows, else drawn; special columns by the stage's
   // chance). With fewer than 11 bubbles left in the pool no row is built (traced).
   static void generateRandomLevel();
+
+  // ---- Level type 2, the waves (game/world/wave_mode.cpp) ----
+  // A pending row comes onto the board (traced "wave row N"; a row the pool has no room for
+  // stays pending); stageShotsPerRow landed shots, or a board down to its top row, make the
+  // next one pending; the stage's specials goal met selects the next stage (200 points, the
+  // banner, waveStep; traced "wave stage N"); hudProgress the percent of the goal.
+  static void updateWaveMode();
+  // Text 227 in font 4, centred, blinking on bit 0x100 of the tick while the banner runs.
+  static void paintWaveText();
+
+  // ---- Level type 3, the rising floor (game/world/rising_floor.cpp) ----
+  // The floor's two actors, the goal event when the board is down to row 0, the floor step
+  // once the step's pops are over (traced "floor step N"), the launcher's shakes before it,
+  // the launcher and meters on the floor, dust every 50 ms and ambient actors.
+  static void updateMode3Scenery();
+
+  // ---- Level type 6, the timed drops (game/world/timed_drops.cpp) ----
+  // The drop clock (held at 0 over the first two frames); the due drops in index order, or
+  // the next one at once on an empty board, each waiting for a free bunch slot; event 51
+  // once dropHealth is below 1; the goal counter text.
+  static void updateTimedDrops();
+  // Drop i into bunch slot `slot`: a falling type-0 bunch above the screen (traced "drop I").
+  static void spawnTimedDrop(int32_t slot, int32_t i);
+
+  // ---- Level type 5, the belt (game/world/belt.cpp) ----
+  // The belt bunches move by the frame and wrap from end to end; an emptied one is built again
+  // from its template while off the screen (traced "belt refill I"); the flyer timer sends a
+  // flyer across when it runs out and is re-armed from the delay range.
+  static void updateScrollingBunches();
+
+  // ---- Starters of thrown bubbles and target creatures (game/world/bubble_starters.cpp) ----
+  // The bubble sits in bunch 0..9, its link on `side` is empty and the cell there may take a
+  // bubble (canPlaceNeighbour, the danger line counting).
+  static bool linkFreeNeighbour(Bubble* bubble, int32_t side);
+  // A free thrown-bubble entry aimed from bunch b's centre at a bubble in play drawn by the
+  // game generator among those with side 1 or 2 free; its actor (slot 25, animation kind) and
+  // sound 27. No free entry, no lists or no candidate: nothing.
+  static void throwBubbleFromBunch(int32_t b, int32_t kind);
+  // The first free special target slot takes bubble (kind = its colour - 29), picks its next
+  // side avoiding `skip`, spawns its creature (slot 49) and makes its first hop; all three
+  // taken: nothing.
+  static void fillTargetSlot(Bubble* bubble, int32_t skip);
 
   // ---- Level-type rules (game/world/level_type_updaters.cpp) ----
   // Level type 7: the row clock advances by the frame; the next row of rowTemplate is built
@@ -188,11 +225,7 @@
 
   // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
   // Each does nothing; a query gives its neutral answer (-1: no award).
-  static void updateWaveMode();
-  static void updateMode3Scenery();
   static void updateLevelType4Objects();
-  static void updateScrollingBunches();
-  static void updateTimedDrops();
   static void updateFlyer();
   static void updateWalkerThrow();
   static void updateSlots();

@@ -69,7 +69,8 @@ class String;
 // The launcher (game/world/shooter.cpp, game/world/shooter_setup.cpp). aimAngle,
 // previousAimAngle, aimLimit: 16.16 units of 1/1024 turn, 0 straight up, positive to the left,
 // within +-aimLimit (219 units); aimSpeed 16.16 units per second. launcherY (pixels, x is the
-// board's launcherX); launcherAltY the y before a shake, launcherShake its frames left.
+// board's launcherX); launcherAltY the y before a shake, launcherShake its frames left and
+// launcherShakeSign its size in px.
 // launcherFrames the aiming animation's frames (51), launcherSprite its sprite. shooterState
 // -1..6 (0 ready, 1 fire requested, 2 refill, 3 wait, 4 colour change, 5 hidden, 6 ended),
 // savedShooterState the state a shown launcher returns to. shotCount, shotSpeed (px/s).
@@ -89,6 +90,7 @@ class String;
   VALUE(cGame, int32_t, launcherY)                      \
   VALUE(cGame, int32_t, launcherAltY)                   \
   VALUE(cGame, int32_t, launcherShake)                  \
+  VALUE(cGame, int32_t, launcherShakeSign)              \
   VALUE(cGame, int32_t, launcherFrames)                 \
   REF(cGame, ASprite, launcherSprite)                   \
   VALUE(cGame, int32_t, shooterState)                   \
@@ -146,7 +148,8 @@ class String;
 // objectives; a bubble flagged 0x20, 0x40 or 0x80 clears byte 0, 1 or 2.
 // Type 3: sceneryBunch the bunch that rides the rising floor; gridRebuildRequested the grid
 //   is refiled on the next world update; sceneryStep (px), sceneryY, sceneryPrevY,
-//   sceneryStartY (px), sceneryMoving, sceneryDustClock, sceneryAmbientTimer (ms).
+//   sceneryStartY (px), sceneryMoving, sceneryDustClock, sceneryAmbientTimer (ms);
+//   sceneryActorA and sceneryActorB the floor's two actors (null until the first frame).
 // Type 8: trackStartX, trackStartY (16.16 px), trackSpeed (16.16 px per ms), trackSegments
 //   (one kind a segment: 4 and up a quarter turn), trackLength (16.16, a straight 1, a turn
 //   pi / 4), chainCount bubbles on the track, chainEntryBunch their bunch slots and
@@ -176,6 +179,8 @@ class String;
   VALUE(cGame, bool, sceneryMoving)                   \
   VALUE(cGame, int32_t, sceneryDustClock)             \
   VALUE(cGame, int32_t, sceneryAmbientTimer)          \
+  REF(cGame, cActor, sceneryActorA)                   \
+  REF(cGame, cActor, sceneryActorB)                   \
   VALUE(cGame, int32_t, trackStartX)                  \
   VALUE(cGame, int32_t, trackStartY)                  \
   VALUE(cGame, int32_t, trackSpeed)                   \

@@ -7,15 +7,8 @@
 #include "game/board/bubble.h"
 #include "game/cgame.h"
 
-// ---- Level targets, board survey, generated rows, track, slots ------------------
-void cGame::fillTargetSlot(Bubble*, int32_t) {}
-
 // ---- The world's updaters ---------------------------------------------------------------------
-void cGame::updateWaveMode() {}
-void cGame::updateMode3Scenery() {}
 void cGame::updateLevelType4Objects() {}
-void cGame::updateScrollingBunches() {}
-void cGame::updateTimedDrops() {}
 void cGame::updateFlyer() {}
 void cGame::updateWalkerThrow() {}
 void cGame::updateSlots() {}
@@ -37,10 +30,8 @@ void cGame::stepLessonScript() {}
 void cGame::setBossStateKind2(int32_t) {}
 void cGame::setBossStateKind3(int32_t) {}
 
-// ---- Painters of later concerns: the chain boss's aim line, the wave text of level type 2, the
-// results table -------------------------------------------------------------------------------
+// ---- Painters of later concerns: the chain boss's aim line, the results table -----------------
 void cGame::paintAimLine() {}
-void cGame::paintWaveText() {}
 void cGame::paintResultsTable() {}
 
 // ---- Level end, awards ------------------------------------------------------------------------

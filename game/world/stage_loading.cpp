@@ -2,6 +2,7 @@
 // again from its pack, the rising floor's layout (type 3), the track's bubbles (type 8) and the
 // wave level's stage tables with its top row (type 2). Counts and indexes are checked as the
 // type-0 layout checks them; a bad one stops the body.
+#include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/board/bunch.h"
 #include "game/cgame.h"
@@ -105,6 +106,8 @@ void cGame::readSceneryLayout(ByteArray* data) {
   s->cGame_sceneryMoving = false;
   s->cGame_sceneryDustClock = 0;
   s->cGame_sceneryAmbientTimer = 0;
+  s->cGame_sceneryActorA = nullptr;  // the last level's actors went with the actor pool
+  s->cGame_sceneryActorB = nullptr;
 }
 
 // ---- Type 8: the track ------------------------------------------------------------------------

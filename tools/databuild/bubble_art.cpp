@@ -26,23 +26,7 @@ using Symbol = std::function<void(cairo_t*)>;  // drawn in units of the bubble's
 // Fills the current path in `fill` with a thin dark outline, so a light symbol reads on any
 // hue.
 void Ink(cairo_t* cr, uint32_t fill, double outline = 0.09) {
-  SetSourceRgb(cr, fill);
-  cairo_fill_preserve(cr);
-  cairo_set_line_width(cr, outline);
-  SetSourceRgb(cr, kInk);
-  cairo_stroke(cr);
-}
-
-void Star(cairo_t* cr, double outer, double inner, int points) {
-  for (int i = 0; i < 2 * points; i++) {
-    const double a = -kPi / 2 + i * kPi / points, r = i % 2 ? inner : outer;
-    if (i == 0) {
-      cairo_move_to(cr, r * std::cos(a), r * std::sin(a));
-    } else {
-      cairo_line_to(cr, r * std::cos(a), r * std::sin(a));
-    }
-  }
-  cairo_close_path(cr);
+  FillAndOutline(cr, fill, outline, kInk);
 }
 
 // The mark of plain colour c at scale k (1 fills about half the bubble).
@@ -87,7 +71,7 @@ void Mark(cairo_t* cr, int c, double k, uint32_t fill = kWhite) {
       cairo_arc_negative(cr, 0, 0, 0.18, 2 * kPi, 0);
       break;
     default:  // star
-      Star(cr, 0.45, 0.2, 5);
+      AddStarPath(cr, 0.45, 0.2, 5);
       break;
   }
   Ink(cr, fill, 0.09 / k);
@@ -150,7 +134,7 @@ ArgbPicture Bomb() {
     SetSourceRgb(cr, 0xC8B89A);
     cairo_stroke(cr);
     cairo_translate(cr, 0.52, -0.62);
-    Star(cr, 0.22, 0.09, 6);
+    AddStarPath(cr, 0.22, 0.09, 6);
     Ink(cr, 0xFFD23A, 0.05);
   });
 }
@@ -165,7 +149,7 @@ ArgbPicture Joker() {
       SetSourceRgb(cr, kBubbleColours[c]);
       cairo_fill(cr);
     }
-    Star(cr, 0.5, 0.22, 5);
+    AddStarPath(cr, 0.5, 0.22, 5);
     Ink(cr, kWhite);
   });
 }
@@ -173,7 +157,7 @@ ArgbPicture Joker() {
 // Colour bomb of colour c: the colour's bubble with a black spiked core holding its mark.
 ArgbPicture ColourBomb(int c) {
   return BubbleLook(kBubbleColours[c], [c](cairo_t* cr) {
-    Star(cr, 0.7, 0.45, 8);
+    AddStarPath(cr, 0.7, 0.45, 8);
     Ink(cr, 0x101014);
     Mark(cr, c, 0.7);
   });
@@ -317,7 +301,7 @@ ArgbPicture KindLook(int k) {
       return Joker();
     case 12:  // pops when a shot lands beside it
       return BubbleLook(0xF060A0, [](cairo_t* cr) {
-        Star(cr, 0.62, 0.3, 8);
+        AddStarPath(cr, 0.62, 0.3, 8);
         Ink(cr, 0xFFF070);
       });
     case 13:  // a shell: cracks into the rising bubble's kind
@@ -349,7 +333,7 @@ ArgbPicture KindLook(int k) {
       return BubbleLook(0x50505C, QuestionMark);
     case 43:  // never masked: clear glass with a sparkle
       return BubbleLook(0xD8E8F0, [](cairo_t* cr) {
-        Star(cr, 0.5, 0.12, 4);
+        AddStarPath(cr, 0.5, 0.12, 4);
         Ink(cr, kWhite, 0.06);
       });
     default:  // 11 and 44, kinds without a meaning of their own: a pearl
@@ -413,6 +397,23 @@ void Still(SpriteData& s, int frame) {
   AddAnimation(s, still);
 }
 
+// The ending scene's piercing bubble floating up from the ground to the trapped star's bubble,
+// swaying as it climbs, then gone (the empty frame of the spent kind): kSceneFlightSteps
+// positions 200 ms apart.
+void AddSceneFlight(SpriteData& s) {
+  constexpr int kPiercingFrame = 28, kEmptyFrame = 39, kStepTicks = 5;
+  std::vector<SpriteAFrame> flight;
+  for (int i = 0; i < kSceneFlightSteps; i++) {
+    const double t = static_cast<double>(i) / (kSceneFlightSteps - 1);
+    const int sway = static_cast<int>(std::lround(9 * std::sin(t * 5 * kPi)));
+    flight.push_back({kPiercingFrame, kStepTicks,
+                      static_cast<int>(std::lround(kSceneFlightX * t)) + sway,
+                      static_cast<int>(std::lround(kSceneFlightY * t)), 0});
+  }
+  flight.push_back({kEmptyFrame, 1, 0, 0, 0});
+  AddAnimation(s, flight);
+}
+
 }  // namespace
 
 SpriteData BubbleSprite() {
@@ -431,6 +432,7 @@ SpriteData BubbleSprite() {
   pictures.insert(pictures.end(), rising.appear.begin(), rising.appear.end());
   pictures.insert(pictures.end(), rising.wobble.begin(), rising.wobble.end());
   SpriteData s = Sprite(pictures, 255);
+  s.flags |= sprite_flags::kWideAFrameOffsets;  // the scene's flight climbs 371 px
   for (int f = 0; f < kBubbleKindFrames; f++) {
     if (f == 39) {
       AddFrame(s, {});
@@ -443,7 +445,13 @@ SpriteData BubbleSprite() {
   }
   for (int a = 0; a < kRisingLoopAnimation; a++) Still(s, a == kBubbleAnchorAnimation ? 63 : a);
   AddRisingBubbleAnimations(s, kBubbleKindFrames);
-  for (int a = kRisingAppearAnimation + 1; a < kBubbleKindFrames; a++) Still(s, a);
+  for (int a = kRisingAppearAnimation + 1; a < kBubbleKindFrames; a++) {
+    if (a == kSceneFlightAnimation) {
+      AddSceneFlight(s);
+    } else {
+      Still(s, a);
+    }
+  }
   return s;
 }
 
@@ -459,7 +467,7 @@ ArgbPicture Swirl(int size, double r, double turn, double fade) {
       const double a = turn + i * kPi / 4;
       cairo_save(cr);
       cairo_translate(cr, r * std::cos(a), r * std::sin(a));
-      Star(cr, 5.5 * fade, 2.2 * fade, 4);
+      AddStarPath(cr, 5.5 * fade, 2.2 * fade, 4);
       cairo_restore(cr);
       SetSourceRgb(cr, i % 2 ? 0xFFF6B0 : kWhite);
       cairo_fill_preserve(cr);
@@ -524,7 +532,7 @@ SpriteData BadgeSprite() {
       // A grey rosette up and to the right of the bubble; the palettes colour it.
       pictures.push_back(DrawPicture(kBubbleSize, kBubbleSize, [](cairo_t* cr) {
         cairo_translate(cr, kBubbleSize / 2.0 + 11, kBubbleSize / 2.0 - 11);
-        Star(cr, 8.5, 5.5, 8);
+        AddStarPath(cr, 8.5, 5.5, 8);
         Ink(cr, 0xE8E8E8, 1.2);
         cairo_arc(cr, 0, 0, 3.2, 0, 2 * kPi);
         Ink(cr, 0x909090, 0.8);
@@ -533,7 +541,7 @@ SpriteData BadgeSprite() {
     }
     pictures.push_back(DrawPicture(kToken, kToken, [f](cairo_t* cr) {
       cairo_translate(cr, kToken / 2.0, kToken / 2.0);
-      Star(cr, 12, 6, 4 + f);
+      AddStarPath(cr, 12, 6, 4 + f);
       Ink(cr, 0xE8E8E8, 1.2);
     }));
   }

@@ -4,7 +4,9 @@
 //       and done, 47..53 the compound roots of colours 0..6 and 54 the hidden one, 55..61 the
 //       plain colours again, 62 the key and attachment marker drawn over a bubble, 63 a bunch
 //       anchor. Animation a shows frame a (looping) for a in 0..63, except 32 (the anchor of
-//       bunch types 4 and 8) and 34 and 35 (the rising bubble, tools/databuild/effect_sprites.h).
+//       bunch types 4 and 8), 34 and 35 (the rising bubble, tools/databuild/effect_sprites.h)
+//       and 46 (the ending scene's piercing bubble floating from the ground up to the trapped
+//       star, kSceneFlightX, kSceneFlightY from its start, then gone).
 //   pack 80 entry 3 (slot 39)  the change sprite: animation 0 the sparkle swirl of a colour
 //       change (10 frames), 4 the same round a compound root, 2 the lesson highlight pulse (3
 //       frames), 1 and 3 a still sparkle.
@@ -30,6 +32,10 @@ inline constexpr int kBubbleSize = 40;    // a kind's picture, square, centred o
 inline constexpr int kCompoundSize = 120;  // a compound root's picture
 inline constexpr int kChangeSteps = 10;    // frames of change animations 0 and 4
 inline constexpr int kBadgeFrame = 5;
+// The ending scene's flight: 22 steps of 200 ms, arriving as the padlock starts to shake.
+inline constexpr int kSceneFlightAnimation = 46;
+inline constexpr int kSceneFlightSteps = 22;
+inline constexpr int kSceneFlightX = -127, kSceneFlightY = -371;
 
 SpriteData BubbleSprite();
 // Pack 96 entry 0 (slot 26), the chains of hanging bunches (tools/databuild/chain_art.cpp).

@@ -86,6 +86,27 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
   cairo_close_path(cr);
 }
 
+void AddStarPath(cairo_t* cr, double outer, double inner, int points) {
+  for (int i = 0; i < 2 * points; i++) {
+    const double a = -std::numbers::pi / 2 + i * std::numbers::pi / points;
+    const double r = i % 2 ? inner : outer;
+    if (i == 0) {
+      cairo_move_to(cr, r * std::cos(a), r * std::sin(a));
+    } else {
+      cairo_line_to(cr, r * std::cos(a), r * std::sin(a));
+    }
+  }
+  cairo_close_path(cr);
+}
+
+void FillAndOutline(cairo_t* cr, uint32_t fill, double width, uint32_t outline) {
+  SetSourceRgb(cr, fill);
+  cairo_fill_preserve(cr);
+  cairo_set_line_width(cr, width);
+  SetSourceRgb(cr, outline);
+  cairo_stroke(cr);
+}
+
 void SetSourceRgb(cairo_t* cr, uint32_t rgb, double alpha) {
   cairo_set_source_rgba(cr, Channel(rgb, 16, 1), Channel(rgb, 8, 1), Channel(rgb, 0, 1), alpha);
 }

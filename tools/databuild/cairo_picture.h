@@ -27,6 +27,12 @@ ArgbPicture Crop(const ArgbPicture& picture, int x, int y, int w, int h);
 // Adds a closed sub-path of the rectangle (x, y, w, h) with corners of radius r.
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 
+// Adds a closed star about (0, 0) with its first point up: `points` points at radius outer,
+// the corners between them at radius inner.
+void AddStarPath(cairo_t* cr, double outer, double inner, int points);
+// Fills the current path in rgb `fill`, then strokes it `width` wide in rgb `outline`.
+void FillAndOutline(cairo_t* cr, uint32_t fill, double width, uint32_t outline);
+
 // Cairo colours from 0xRRGGBB.
 void SetSourceRgb(cairo_t* cr, uint32_t rgb, double alpha = 1.0);
 // A w x h picture filled with a vertical gradient from rgb `top` to rgb `bottom`.

@@ -7,6 +7,7 @@
 #include "tools/databuild/app_descriptor_writer.h"
 #include "tools/databuild/app_properties.h"
 #include "tools/databuild/archive_writer.h"
+#include "tools/databuild/bird_sprites.h"
 #include "tools/databuild/bitmap_fonts.h"
 #include "tools/databuild/boot_sprites.h"
 #include "tools/databuild/bubble_sprites.h"
@@ -77,13 +78,6 @@ Pack LogoPack() {
   return pack;
 }
 
-// Entry 0: the board's tables; entry 1: the 1024-step sine and arc-tangent tables.
-Pack MathsPack() {
-  return {ConstantText(kMathsPack),
-          {PackEntry::Plain(0, WriteBoardTables()), PackEntry::Plain(0, WriteAngleTables())},
-          {0}};
-}
-
 // Entries 0 and 1: the 8.8 library's cosine and square-root tables, as int value trees.
 Pack FixedPointPack() {
   return {ConstantText(kFixedPointPack),
@@ -143,8 +137,8 @@ Pack TitlePack() {
 //   entry  0   1   2   3   4   5   6   7   8   9
 //   slot  36  29  38  39  35  25  24  23  48  37
 // Entry 2: the wall spark (slot 38); entry 3: the colour change (slot 39); entry 4: the pop
-// (slot 35); entry 5: the bubble sprite (slot 25); entry 7: the bunches' anchor (slot 23); the
-// others the loader's plain effect tiles.
+// (slot 35); entry 5: the bubble sprite (slot 25); entry 6: the flying bird (slot 24); entry 7:
+// the bunches' anchor (slot 23); the others the loader's plain effect tiles.
 Pack EffectsPack() {
   Pack pack{ConstantText(kEffectsPack), {}, {0}};
   const std::vector<ArtSprite> art = BootEffectArt();
@@ -159,6 +153,7 @@ Pack EffectsPack() {
   for (size_t e = 4; e < art.size(); e++) {
     pack.entries.push_back(PackEntry::Lzma(0, WriteSprite(DrawArtSprite(art[e]))));
   }
+  pack.entries[6] = PackEntry::Lzma(0, WriteSprite(BirdSprite()));
   // Entry 7 (slot 23): the bunches' rope anchor and side handle.
   pack.entries[7] = PackEntry::Lzma(0, WriteSprite(BunchAnchorSprite()));
   // The launcher's own: the launcher (entry 0), the aim dot (1) and the meter's pose (9).
@@ -178,6 +173,13 @@ Pack MenusPack() {
 }
 
 }  // namespace
+
+// Entry 0: the board's tables; entry 1: the 1024-step sine and arc-tangent tables.
+Pack MathsPack() {
+  return {ConstantText(kMathsPack),
+          {PackEntry::Plain(0, WriteBoardTables()), PackEntry::Plain(0, WriteAngleTables())},
+          {0}};
+}
 
 std::vector<Pack> LevelPacks() {
   std::vector<Pack> packs;

@@ -10,6 +10,8 @@ namespace databuild {
 
 // The resource packs of the data set, as they go into the archive.
 std::vector<Pack> DataSetPacks();
+// The maths pack: the board's tables (entry 0), the 1024-step sine and arc tangents (entry 1).
+Pack MathsPack();
 // The twelve level packs among them: world w's pack is named by string constant w, and its
 // entry l is level l, stored plain.
 std::vector<Pack> LevelPacks();

@@ -158,12 +158,6 @@ std::vector<ArtSprite> FeatureArt() {
   return art;
 }
 
-ArtSprite BackdropArt() {
-  ArtSprite art = Art(0xB07050, 8, kBackdropAnimations, 2);
-  for (ArtFrame& frame : art.frames) frame = {96, 96, {}};
-  return art;
-}
-
 std::vector<ArtSprite> BootEffectArt() {
   std::vector<ArtSprite> art;
   for (int e : {0, 1, 2, 3, 6, 7, 8, 9}) {

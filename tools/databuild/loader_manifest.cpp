@@ -111,8 +111,8 @@ std::vector<LoaderNeed> LoaderManifest() {
   needs.push_back({96, 0, 5, 5, 1, 0, 1});
   AddLayoutNeeds(needs);
   // The ending scene (kind 11 and the sprites it keeps): the characters up to animation 20,
-  // the scenery up to 22, the rising bubble's 28 and 46, the banner's 1, 15 and 16, the boss
-  // pack's first entry up to 6, and the background actors' 0 and 1.
+  // the scenery up to 22, the bubble sprite's 28 and 46, the items' 1, 15 and 16 in palette 1,
+  // the boss pack's first entry up to 6, and the birds' 0 and 1.
   for (int e = 0; e < 6; e++) needs.push_back({67, e, 1, 21});
   needs.push_back({96, 4, 1, 23});
   needs.push_back({80, 5, 1, 47});

@@ -6,6 +6,7 @@
 #include "tools/databuild/character_sprites.h"
 #include "tools/databuild/critter_sprites.h"
 #include "tools/databuild/hud_sprites.h"
+#include "tools/databuild/item_sprites.h"
 #include "tools/databuild/loader_content.h"
 #include "tools/databuild/loader_sprites.h"
 #include "tools/databuild/loader_tables_writer.h"
@@ -90,7 +91,7 @@ std::vector<Pack> LoaderPacks() {
           std::move(scenery),
           std::move(hud),
           std::move(features),
-          SpritePack(101, {BackdropArt()}),
+          Pack{ConstantText(101), {PackEntry::Lzma(0, WriteSprite(ItemSprite()))}, {0}},
           TablePack(130, {WriteByteTriples(HintRecords())}),
           TablePack(136, {WriteIndexedTriples(WorldInfoRecords())}),
           TablePack(207, {WriteByteTriples(BossRecords())}),

@@ -17,7 +17,6 @@
 //                         and the HUD); entry 5 one animation per main world
 //   pack 96 "features"    entries 0 to 6 (slots 26, 41 to 44, 51, 45); entry 2 eight palettes;
 //                         entries 1 to 6 are the bunches' decorations (bunch_decorations.h)
-//   pack 101 "backdrop"   entry 0 (slot 30): portraits, two palettes, 20 animations
 #pragma once
 
 #include <vector>
@@ -47,14 +46,12 @@ std::vector<ArtSprite> CharacterArt();
 ArtSprite MapArt();
 std::vector<ArtSprite> HudArt();
 std::vector<ArtSprite> FeatureArt();
-ArtSprite BackdropArt();
 // Pack 80's entries 0 to 3 and 6 to 9 (4 and 5 are the effects sprites).
 std::vector<ArtSprite> BootEffectArt();
 
 // The HUD panel's geometry (entry 3 of pack 88, frame 1, tools/databuild/hud_sprites.h).
 inline constexpr int kHudPanelHeight = 64;
 inline constexpr int kHudWallWidth = 16;
-inline constexpr int kBackdropAnimations = 20;
 // The animations the ending scene plays: the characters' up to 20, the scenery's (pack 96
 // entry 4) up to 22 and the boss pack's entry 0 up to 6.
 inline constexpr int kCharacterAnimations = 21;

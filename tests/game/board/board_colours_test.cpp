@@ -254,4 +254,38 @@ TEST_F(BoardColoursTest, ReleasingTheBossDropsItsKindsState) {
   EXPECT_EQ(s->cGame_bossActor, other);
 }
 
+// The wheel bosses (kinds 0 and 4) let go of their throw as they leave: the thrown actor goes
+// back to the pool and neither it nor its target is kept; other kinds leave both alone. An
+// actor already free stays free.
+TEST_F(BoardColoursTest, TheWheelBossesLetGoOfTheirThrowAsTheyLeave) {
+  struct Case {
+    int32_t kind;
+    bool released;
+  };
+  const Case kCases[] = {{0, true}, {4, true}, {1, false}, {3, false}};
+  Bubble* target = Bubble::allocate();
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.kind);
+    cActor* thrown = Sprite(120, 300, 0, 1);
+    s->cGame_throwActor = thrown;
+    s->cGame_throwTarget = target;
+    s->cGame_bossActor = Sprite(100, 100, 0, 1);
+    s->cGame_bossKind = c.kind;
+    cGame::releaseBoss();
+    EXPECT_EQ(thrown->state == cActor::kFree, c.released);
+    EXPECT_EQ(s->cGame_throwActor == nullptr, c.released);
+    EXPECT_EQ(s->cGame_throwTarget == nullptr, c.released);
+    EXPECT_EQ(Layer(1).size(), c.released ? 0u : 1u);
+    cActor::release(thrown);
+  }
+  cActor* spent = Sprite(120, 300, 0, 1);
+  cActor::release(spent);
+  s->cGame_throwActor = spent;
+  s->cGame_throwTarget = target;
+  cGame::releaseThrowActor();
+  EXPECT_EQ(spent->state, cActor::kFree);
+  EXPECT_EQ(s->cGame_throwActor, nullptr);
+  EXPECT_EQ(s->cGame_throwTarget, nullptr);
+}
+
 }  // namespace

@@ -8,31 +8,23 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "game/board/board_seams.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
-#include "tests/game/board/flight_fixture.h"
 #include "tests/game/world/level_fixture.h"
 #include "tests/support/runtime_fixture.h"
 #include "tools/databuild/level_plan.h"
 
 namespace {
 
-constexpr int32_t kPlain = 1;
-constexpr int32_t kSpeed = 800;      // px/s, the launcher's
 constexpr int32_t kQuarter = 23040;  // 90 degrees in 8.8
 constexpr int32_t kFullTurn = 92160;
 
-class BuiltLevelFlightTest : public LevelBuildTest {
+class BuiltLevelFlightTest : public BuiltLevelShotTest {
  protected:
   void SetUp() override {
-    LevelBuildTest::SetUp();
-    PlantAngleTables();
-    LoadEffectSprites();
-    s->cGame_wallHitSprite = Slot(kPopSlot);
-    s->cGame_shotSpeed = kSpeed;
+    BuiltLevelShotTest::SetUp();
     s->cGame_sfxEnabled = true;
   }
   // The first level of the data set of the type that is neither a lesson nor a boss level.
@@ -52,13 +44,7 @@ class BuiltLevelFlightTest : public LevelBuildTest {
   // danger line are put out of the way, since only the shot flies here.
   void Build(int type) {
     auto [world, index] = FirstOfType(type);
-    TraceCapture trace;
-    cGame::loadLevelData(index, world);
-    s->cGame_levelVariant = kPlain;
-    Bubble::resetPool();
-    cActor::createPool();
-    cGame::buildLevel();
-    ASSERT_TRUE(trace.lines().empty()) << trace.lines().front();
+    BuildPlanned(world, index);
     Bubble::rebuildGrid();
     s->cGame_bandTop = 10000;
     s->cGame_dangerLineY = 10000;
@@ -129,7 +115,7 @@ TEST_F(BuiltLevelFlightTest, AShotBouncingTwiceCountsOnceAndSparksByLevelType) {
     s->cGame_wallBounceCount = 0;
     s->cGame_wallBounced = 0;
     const size_t before = Layer(1).size();
-    Bubble* shot = Shot(240, 600, -kSpeed, 0, 1);
+    Bubble* shot = Shot(240, 600, -kShotSpeed, 0, 1);
     TraceCapture trace;
     Fly(shot, 40, 20);
     EXPECT_EQ(Count(trace, "sound 17 "), 2u) << "level type " << type;
@@ -159,7 +145,7 @@ TEST_F(BuiltLevelFlightTest, TheShotIsFiledBesideTheBuiltBubbleOnTheSideItTouche
     Bubble* target = Lowest(0);
     ASSERT_NE(target, nullptr);
     const int32_t colour = target->colour == 1 ? 2 : 1;
-    Bubble* shot = Shot(target->pixelX + c.offset, target->pixelY + 100, 0, -kSpeed, colour);
+    Bubble* shot = Shot(target->pixelX + c.offset, target->pixelY + 100, 0, -kShotSpeed, colour);
     Fly(shot, 40, 5);
     const std::string what =
         "angle " + std::to_string(c.angle) + " offset " + std::to_string(c.offset);

@@ -76,28 +76,30 @@ TEST_F(BunchCollisionsTest, BubblesTouchWithinTheManhattanAndAxisLimits) {
 }
 
 // A bunch alone, and two touching bunches in level type 8, see no contact at all; bunches
-// whose boxes stay apart leave the table clear.
+// whose boxes stay apart, and a bunch just beyond the top of a rope, leave the table clear.
 TEST_F(BunchCollisionsTest, NothingCollidesAloneInLevelType8OrApart) {
   struct Case {
     const char* what;
     int32_t levelType;
+    int32_t firstType;
     bool second;
-    int32_t secondX;
+    int32_t secondX, secondY;
   };
   const Case kCases[] = {
-      {"one bunch alone", 0, false, 0},
-      {"level type 8", 8, true, 270},
-      {"boxes apart", 0, true, 300},
+      {"one bunch alone", 0, kPlain, false, 0, 0},
+      {"level type 8", 8, kPlain, true, 270, 300},
+      {"boxes apart", 0, kPlain, true, 300, 300},
+      {"99 px above a rope's foot", 0, kHanging, true, 200, 201},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
     cGame::clearAllBunches();
     s->cGame_levelType = c.levelType;
-    Placed(1, kPlain, 200, 300);
+    Placed(1, c.firstType, 200, 300);
     Attached(1, 0, 0);
     Bubble* p = Attached(1, 1, 0);  // (237, 300)
     if (c.second) {
-      Placed(0, kPlain, c.secondX, 300);
+      Placed(0, kPlain, c.secondX, c.secondY);
       Attached(0, 0, 0);
     }
     Collide();
@@ -119,11 +121,13 @@ TEST_F(BunchCollisionsTest, ARopeThroughAnotherBunchSetsBits4And2AndPushesOffThe
     const char* what;
     int32_t rope, other;  // slots
     bool handle;          // the rope hangs on a handle at column 2 (x 274) instead
+    int32_t otherY;
   };
   const Case kCases[] = {
-      {"the higher slot's rope", 1, 0, false},
-      {"the lower slot's rope", 0, 1, false},
-      {"a handle's rope", 1, 0, true},
+      {"the higher slot's rope", 1, 0, false, 240},
+      {"the lower slot's rope", 0, 1, false, 240},
+      {"a handle's rope", 1, 0, true, 240},
+      {"98 px above the rope's foot", 1, 0, false, 202},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -132,7 +136,7 @@ TEST_F(BunchCollisionsTest, ARopeThroughAnotherBunchSetsBits4And2AndPushesOffThe
     Placed(c.rope, kHanging, x, 300);
     Attached(c.rope, 0, 0);
     if (c.handle) Attached(c.rope, 2, 0, 1, Bubble::kAttachment);
-    Placed(c.other, kPlain, c.handle ? 274 : 240, 240);
+    Placed(c.other, kPlain, c.handle ? 274 : 240, c.otherY);
     Bubble* q = Attached(c.other, 0, 0);
     Collide();
     EXPECT_EQ(Pair(c.rope, c.other), std::make_tuple(4, 2, 4, 2));

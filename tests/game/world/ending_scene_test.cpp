@@ -1,18 +1,23 @@
 // The ending scene over the built data set, entered as a won last level enters it (a level
 // loaded, then load kind 15 chained with kind 11), frame by frame on the test clock: the
 // dialogue lines 2 s apart, the script one record a frame once its wait has passed, a skipped
-// line leaving at once, phase 4's fire leaving for the main menu, and the canvas's height.
+// line leaving at once, phase 4's fire leaving for the main menu, the canvas's height, and the
+// scene's art: every animation the phases name, and the pictures meeting where the script
+// hands them over.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <iterator>
 #include <string>
 #include <tuple>
 
 #include "engine/mqlib_player.h"
+#include "engine/sprite.h"
 #include "game/board/actor.h"
 #include "host/file_roots.h"
 #include "javame/file.h"
 #include "javame/random.h"
+#include "runtime/array.h"
 #include "tests/game/shell/frame_fixture.h"
 #include "tests/support/runtime_fixture.h"
 
@@ -163,6 +168,85 @@ TEST_F(EndingSceneTest, InTheLastPhaseFireLoadsTheMainMenuAndTheCanvasIsWholeAga
   EXPECT_EQ(s_->cGame_canvasHeight, 800);
   EXPECT_EQ(s_->cGame_spriteTable->elements()[44], nullptr) << "kind 22 released the scenery";
   EXPECT_EQ(s_->cGame_backgroundActors, nullptr);
+}
+
+// The animations of each phase that its script sets after the spawn: (actor, animation).
+struct ScriptedAnim {
+  int32_t phase, actor, anim;
+};
+constexpr ScriptedAnim kScripted[] = {{1, 0, 1},  {1, 5, 46}, {1, 0, 0},  {1, 2, 1},
+                                      {1, 4, 17}, {1, 6, 15}, {2, 1, 12}, {2, 2, 12}};
+
+bool Holds(ASprite* sprite, int32_t anim) {
+  return sprite && anim >= 0 && sprite->animAFrameCount && anim < sprite->animAFrameCount->length &&
+         sprite->getAFrameCount(anim) > 0;
+}
+
+TEST_F(EndingSceneTest, EveryActorOfEveryPhaseAndItsScriptedAnimationsAreInTheData) {
+  TraceCapture trace;
+  for (int32_t phase = 0; phase < 4; phase++) {
+    SCOPED_TRACE("phase " + std::to_string(phase));
+    cGame::updateState31(phase);
+    ObjectArray* actors = s_->cGame_sceneActors;
+    ASSERT_NE(actors, nullptr);
+    for (int32_t i = 0; i < actors->length; i++) {
+      cActor* actor = SceneActor(i);
+      ASSERT_NE(actor, nullptr) << "actor " << i;
+      EXPECT_TRUE(Holds(cActor::getSprite(actor), cActor::getAnim(actor))) << "actor " << i;
+    }
+    for (const ScriptedAnim& step : kScripted) {
+      if (step.phase != phase) continue;
+      EXPECT_TRUE(Holds(cActor::getSprite(SceneActor(step.actor)), step.anim))
+          << "actor " << step.actor << " animation " << step.anim;
+    }
+  }
+  ASSERT_NE(s_->cGame_backgroundActors, nullptr);
+  for (int32_t i = 0; i < s_->cGame_backgroundActors->length; i++) {
+    auto* bird = CheckCast<cActor>(s_->cGame_backgroundActors->elements()[i]);
+    ASSERT_NE(bird, nullptr);
+    for (const int32_t flight : {0, 1}) EXPECT_TRUE(Holds(cActor::getSprite(bird), flight));
+  }
+  for (const std::string& line : trace.lines()) {
+    EXPECT_EQ(line.find("State31"), std::string::npos) << line;
+  }
+}
+
+// {minX, minY, maxX, maxY} of what animation-frame j of the actor's sprite paints at its place.
+std::array<int32_t, 4> Box(cActor* actor, int32_t anim, int32_t j) {
+  IntArray* out = NewIntArray(4);
+  cActor::getSprite(actor)->measureAFrame(out, anim, j, cActor::getX(actor), cActor::getY(actor),
+                                          0);
+  return {out->elements()[0], out->elements()[1], out->elements()[2], out->elements()[3]};
+}
+
+TEST_F(EndingSceneTest, TheFloatingBubbleEndsOnTheTrappedStarWhichLandsWherePhaseTwoShowsIt) {
+  cGame::updateState31(1);
+  cActor* floater = SceneActor(5);
+  cActor* trapped = SceneActor(6);
+  ASSERT_NE(floater, nullptr);
+  ASSERT_NE(trapped, nullptr);
+  ASprite* bubbles = cActor::getSprite(floater);
+  const int32_t steps = bubbles->getAFrameCount(46);
+  ASSERT_GE(steps, 2);
+  // It climbs while the script's next three records wait (1000 + 1500 + 2000 ms), then is gone.
+  int32_t climb = 0;
+  for (int32_t j = 0; j + 1 < steps; j++) climb += bubbles->getAFrameTime(46, j) * 40;
+  EXPECT_GE(climb, 3500);
+  EXPECT_LE(climb, 4500);
+  EXPECT_EQ(bubbles->getFModuleCount(bubbles->getAFrameFrame(46, steps - 1)), 0);
+  const auto end = Box(floater, 46, steps - 2);
+  const auto glass = Box(trapped, 16, 0);
+  const int32_t r = (glass[2] - glass[0]) / 2;
+  const int32_t dx = (end[0] + end[2]) / 2 - (glass[0] + glass[2]) / 2;
+  const int32_t dy = (end[1] + end[3]) / 2 - (glass[1] + glass[3]) / 2;
+  EXPECT_LE(dx * dx + dy * dy, r * r)
+      << "the flight ends " << dx << ", " << dy << " from its centre";
+
+  const auto landed = Box(trapped, 15, cActor::getSprite(trapped)->getAFrameCount(15) - 1);
+  cGame::updateState31(2);
+  cActor* item = SceneActor(5);
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(landed, Box(item, cActor::getAnim(item), 0));
 }
 
 }  // namespace

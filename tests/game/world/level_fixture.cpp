@@ -1,6 +1,11 @@
 #include "tests/game/world/level_fixture.h"
 
+#include "engine/sprite.h"
+#include "game/board/actor.h"
+#include "game/game_statics.h"
 #include "runtime/array.h"
+#include "tests/game/board/flight_fixture.h"
+#include "tests/support/runtime_fixture.h"
 #include "tools/databuild/data_set.h"
 #include "tools/databuild/string_constants.h"
 
@@ -8,8 +13,11 @@ namespace {
 
 constexpr int32_t kPlayWidth = 480, kPlayHeight = 640;
 constexpr int32_t kHudWall = 16;
-constexpr int kMathsPack = 113;       // string constants naming the packs of the maths tables
+constexpr int kMathsPack = 113;  // string constants naming the packs of the maths tables
 constexpr int kFixedPointPack = 269;
+constexpr int32_t kPlaying = 9;  // play phase
+constexpr int32_t kAwards = 25, kObjectives = 3;
+constexpr int32_t kOutOfTheWay = 10000;  // px below the screen
 
 }  // namespace
 
@@ -81,4 +89,47 @@ std::vector<Bubble*> LevelBuildTest::Live() {
     list.push_back(static_cast<Bubble*>(g->Bubble_activeBubbles->elements()[i]));
   }
   return list;
+}
+
+void BuiltLevelShotTest::SetUp() {
+  LevelBuildTest::SetUp();
+  PlantAngleTables();
+  LoadEffectSprites();
+  s->cGame_wallHitSprite = Slot(kPopSlot);
+  s->cGame_shotSpeed = kShotSpeed;
+}
+
+void BuiltLevelShotTest::BuildPlanned(int world, int index, int32_t variant) {
+  TraceCapture trace;
+  cGame::loadLevelData(index, world);
+  s->cGame_levelVariant = variant;
+  Bubble::resetPool();
+  cActor::createPool();
+  cGame::buildLevel();
+  ASSERT_TRUE(trace.lines().empty()) << trace.lines().front();
+}
+
+void BuiltLevelShotTest::EnterPlay() {
+  s->cGame_playPhase = kPlaying;
+  s->cGame_awardFlags = NewIntArray(kAwards);
+  s->cGame_objectiveFlags = NewByteArray(kObjectives);
+  s->cGame_bossKind = -1;
+  s->cGame_bandTop = kOutOfTheWay;
+  s->cGame_dangerLineY = kOutOfTheWay;
+}
+
+void BuiltLevelShotTest::Frame(int32_t frameMs) {
+  Statics<GameStatics>()->cGame_frameTime = frameMs;
+  Bubble::rebuildGrid();
+  std::vector<Bubble*> shots;
+  for (Bubble* b : Live()) {
+    if (b->bunch == Bubble::kFlyingShot && !(b->flags & Bubble::kDead)) {
+      shots.push_back(b);
+    } else {
+      b->update();
+    }
+  }
+  for (Bubble* b : shots) b->update();
+  cGame::flushBubbleEvents();
+  cActor::updateAll();
 }

@@ -1,6 +1,8 @@
 // Level build tests: the actor fixture's real pools and sprite table on the 480 x 640 play
 // screen, the data set's level packs planted, and a way to plant one written level in place
-// of level 0 of world 0 and load it as the loader does.
+// of level 0 of world 0 and load it as the loader does. Shot tests over built levels add the
+// angle tables, the effect sprites and the launcher's shot speed, and build a level of the
+// data set as the loader builds it, then enter play.
 #pragma once
 
 #include <cstdint>
@@ -30,4 +32,22 @@ class LevelBuildTest : public ActorTest {
   static cGame_CBubbleBunch* Bunch(int32_t b) { return cGame::getBunch(b); }
   static std::vector<Bubble*> Members(int32_t b);
   static std::vector<Bubble*> Live();
+};
+
+class BuiltLevelShotTest : public LevelBuildTest {
+ protected:
+  static constexpr int32_t kShotSpeed = 800;  // px/s, the launcher's
+  static constexpr int32_t kPlainVariant = 1, kLessonVariant = 2;
+
+  void SetUp() override;
+
+  // Level `index` of `world` read and built as the loader does it (the level before left).
+  void BuildPlanned(int world, int index, int32_t variant = kPlainVariant);
+  // Play in its scoring phase with the award and objective tables, no boss, and the bands and
+  // the danger line out of the way.
+  void EnterPlay();
+  // One frame of frameMs as the world runs it: the grid rebuilt, every bubble updated (a
+  // flying shot last, so a pop it schedules is not yet counted down when the frame ends), the
+  // pop-end events consumed, the actors run.
+  static void Frame(int32_t frameMs);
 };

@@ -12,32 +12,19 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/sprite.h"
-#include "game/board/actor.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
-#include "tests/game/board/flight_fixture.h"
 #include "tests/game/world/level_fixture.h"
-#include "tests/support/runtime_fixture.h"
 #include "tools/databuild/level_plan.h"
 
 namespace {
 
-constexpr int32_t kPlain = 1, kPlaying = 9;
-constexpr int32_t kSpeed = 800;  // px/s, the launcher's
-constexpr int32_t kFrame = 40;   // ms
+constexpr int32_t kFrame = 40;  // ms
 constexpr int32_t kShots = 12;
 constexpr int32_t kNeighbourReach = 40, kSecondBunchReach = 74;  // px
 
-class LevelPlayTest : public LevelBuildTest {
+class LevelPlayTest : public BuiltLevelShotTest {
  protected:
-  void SetUp() override {
-    LevelBuildTest::SetUp();
-    PlantAngleTables();
-    LoadEffectSprites();
-    s->cGame_wallHitSprite = Slot(kPopSlot);
-    s->cGame_shotSpeed = kSpeed;
-  }
   // The plain level of type 0 in the data set with the most bubbles, built as the loader
   // builds it, in play.
   void BuildLargestPlainLevel() {
@@ -56,19 +43,8 @@ class LevelPlayTest : public LevelBuildTest {
       }
     }
     ASSERT_GE(bestWorld, 0) << "no plain level of type 0";
-    TraceCapture trace;
-    cGame::loadLevelData(bestIndex, bestWorld);
-    s->cGame_levelVariant = kPlain;
-    Bubble::resetPool();
-    cActor::createPool();
-    cGame::buildLevel();
-    ASSERT_TRUE(trace.lines().empty()) << trace.lines().front();
-    s->cGame_playPhase = kPlaying;
-    s->cGame_awardFlags = NewIntArray(25);
-    s->cGame_objectiveFlags = NewByteArray(3);
-    s->cGame_bossKind = -1;
-    s->cGame_bandTop = 10000;
-    s->cGame_dangerLineY = 10000;
+    BuildPlanned(bestWorld, bestIndex);
+    EnterPlay();
   }
   static std::vector<Bubble*> InPlay() {
     std::vector<Bubble*> list;
@@ -76,24 +52,6 @@ class LevelPlayTest : public LevelBuildTest {
       if (b && !(b->flags & Bubble::kDead)) list.push_back(b);
     }
     return list;
-  }
-  // One frame as the world runs it; the flying shot goes last, so a pop it schedules has not
-  // yet been counted down when the frame ends.
-  static void Frame() {
-    GameStatics* g = Statics<GameStatics>();
-    g->cGame_frameTime = kFrame;
-    Bubble::rebuildGrid();
-    std::vector<Bubble*> shots;
-    for (Bubble* b : Live()) {
-      if (b->bunch == Bubble::kFlyingShot && !(b->flags & Bubble::kDead)) {
-        shots.push_back(b);
-      } else {
-        b->update();
-      }
-    }
-    for (Bubble* b : shots) b->update();
-    cGame::flushBubbleEvents();
-    cActor::updateAll();
   }
   // Every member names its bunch, every bubble naming a bunch is in its list, and the members
   // add up to bunchBubbleTotal.
@@ -149,7 +107,7 @@ TEST_F(LevelPlayTest, ScriptedShotsPopEachMatchInFloodOrderAndKeepTheListsTrue) 
     shot->colour = target->colour;
     shot->setPosition(target->pixelX + cGame::rand(17) - 8, 620);
     shot->syncPixelPosition();
-    shot->vy = -kSpeed << 16;
+    shot->vy = -kShotSpeed << 16;
     for (int32_t frame = 0; frame < 60; frame++) {
       std::vector<Bubble*> before;
       for (Bubble* b : InPlay()) {
@@ -157,7 +115,7 @@ TEST_F(LevelPlayTest, ScriptedShotsPopEachMatchInFloodOrderAndKeepTheListsTrue) 
       }
       const int32_t popped = s->cGame_poppedBubbleCount;
       const bool flying = shot->bunch == Bubble::kFlyingShot;
-      Frame();
+      Frame(kFrame);
       ASSERT_EQ(ListsDisagree(), "") << "frame " << frame;
       const int32_t n = s->cGame_poppedBubbleCount - popped;
       if (!flying || n == 0) continue;

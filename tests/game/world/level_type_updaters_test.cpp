@@ -9,21 +9,16 @@
 #include "game/cgame.h"
 #include "game/game_statics.h"
 #include "runtime/array.h"
-#include "tests/game/board/bunch_fixture.h"
+#include "tests/game/world/type_rule_fixture.h"
 #include "tests/support/runtime_fixture.h"
 
 namespace {
 
-class RowFeederTest : public BunchTest {
+class RowFeederTest : public TypeRuleTest {
  protected:
   void SetUp() override {
-    BunchTest::SetUp();
-    // Templates 0 and 1: one bubble each, of kinds 2 and 5.
-    s->cGame_bunchTemplateCount = 2;
-    for (int32_t t = 0; t < 2; t++) {
-      s->cGame_bunchTemplateSize->elements()[t] = 1;
-      Row(s->cGame_bunchTemplateKind, t)->elements()[0] = static_cast<int8_t>(t == 0 ? 2 : 5);
-    }
+    TypeRuleTest::SetUp();
+    OneBubbleTemplates({2, 5});
     s->cGame_levelType = 7;
     s->cGame_rowCount = 3;
     s->cGame_rowTemplate = NewIntArray(3);
@@ -36,9 +31,6 @@ class RowFeederTest : public BunchTest {
     s->cGame_rowFirstVisible = 0;
     s->cGame_rowLastVisible = 0;
     s->cGame_frameTime = 250;
-  }
-  static ByteArray* Row(ObjectArray* table, int32_t t) {
-    return static_cast<ByteArray*>(table->elements()[t]);
   }
   // The kind of the one bubble of each bunch in use, slot by slot.
   static std::vector<int32_t> BuiltKinds() {

@@ -1,6 +1,7 @@
 // The world update: its fixed step order, the colour masks of events 44 and 45, the end of
 // the indestructible bubbles (event 24), the stage end of plain levels (and none for boss and
-// lesson levels), and the removal of the bubbles flagged dead.
+// lesson levels), the bubbles' walk that updates each once a frame, the removal of the bubbles
+// flagged dead, and collisions on fresh extents.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -152,6 +153,53 @@ TEST_F(WorldUpdateTest, TheLastStageEndsOnceWhileTheLevelEndIsUnderWay) {
   }
 }
 
+// Each moving bubble moves the next frame's start on by one while this frame's walk goes on:
+// the walk still visits every bubble once, so each moves exactly one step a frame, whether all
+// of them move or some rest between them.
+TEST_F(WorldUpdateTest, EveryMovingBubbleUpdatesOnceAFrame) {
+  s->cGame_levelType = 1;  // no stage end
+  constexpr int32_t kMoving = 30, kFrames = 3;
+  constexpr int32_t kSpeed = 100 << 16;                // 100 px a second: 4 px a frame
+  constexpr int32_t kStep = kSpeed / 1000 * kFrameMs;  // one update's move, 16.16
+  struct Case {
+    const char* what;
+    int32_t restEvery;  // every n-th bubble rests, 0 none
+  };
+  const Case kCases[] = {{"all moving", 0}, {"a resting one after every fourth", 5}};
+  for (const Case& c : kCases) {
+    cGame::resetBoard();
+    s->cGame_bubbleUpdateStart = 0;
+    std::vector<Bubble*> moving, resting;
+    for (int32_t i = 0; static_cast<int32_t>(moving.size()) < kMoving; i++) {
+      Bubble* b = Bubble::allocate();
+      ASSERT_NE(b, nullptr) << c.what;
+      const bool rests = c.restEvery > 0 && i % c.restEvery == c.restEvery - 1;
+      b->bunch = Bubble::kLoose;
+      b->x = (100 + 4 * i) << 16;
+      b->y = (200 + 6 * i) << 16;
+      b->vx = rests ? 0 : kSpeed;
+      b->syncPixelFromPosition();
+      b->prevPixelX = b->pixelX;
+      b->prevPixelY = b->pixelY;
+      (rests ? resting : moving).push_back(b);
+    }
+    std::vector<int32_t> startX;
+    for (Bubble* b : moving) startX.push_back(b->x);
+    const int32_t live = s->Bubble_activeBubbleCount;
+    for (int32_t f = 1; f <= kFrames; f++) {
+      const int32_t start = s->cGame_bubbleUpdateStart % live;
+      Step();
+      EXPECT_EQ(s->cGame_bubblesMoved, kMoving) << c.what << ", frame " << f;
+      EXPECT_EQ(s->cGame_bubbleUpdateStart, start + kMoving) << c.what << ", frame " << f;
+      for (size_t i = 0; i < moving.size(); i++) {
+        EXPECT_EQ(moving[i]->x - startX[i], f * kStep)
+            << c.what << ", frame " << f << ", bubble " << i;
+      }
+      for (Bubble* b : resting) EXPECT_EQ(b->pixelX, b->prevPixelX) << c.what;
+    }
+  }
+}
+
 TEST_F(WorldUpdateTest, BubblesFlaggedDeadLeaveThePoolOnce) {
   s->cGame_levelType = 1;
   std::vector<Bubble*> bubbles;
@@ -178,6 +226,22 @@ TEST_F(WorldUpdateTest, BubblesFlaggedDeadLeaveThePoolOnce) {
   }
   cGame::removeBubble(7);  // no bubble in play: traced, nothing changes
   EXPECT_EQ(s->Bubble_activeBubbleCount, 2);
+}
+
+// The bubbles' step measures the bunches before it collides them: bunch 1's far member at
+// (237, 366) touches bunch 0's bubble 34 px below it, which only this frame's extents bring
+// inside bunch 1's box.
+TEST_F(WorldUpdateTest, TheCollisionsUseTheExtentsOfTheSameFrame) {
+  Placed(1, 6, 200, 300);
+  Attached(1, 0, 0, 1);
+  Bubble* far = Attached(1, 2, -2, 1);
+  Placed(0, 6, 237, 400);
+  Bubble* below = Attached(0, 0, 0, 2);
+  Step();
+  auto* row = static_cast<ByteArray*>(s->cGame_bunchContacts->elements()[1]);
+  EXPECT_EQ(row->elements()[0], 1);
+  EXPECT_TRUE(far->flags & 0x200000);
+  EXPECT_TRUE(below->flags & 0x200000);
 }
 
 }  // namespace
