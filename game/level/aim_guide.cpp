@@ -1,6 +1,7 @@
 // The aim guide: up to ten dots along the path a shot would take from the muzzle, mirrored off
 // the side walls and cut at the first bubble, bunch handle or the guide's top limit. Positions
-// are 16.16 pixels; the dots slide forward 30 px every 312 ms so the guide looks alive.
+// are 16.16 pixels; the dots slide forward 30 px every 312 ms so the guide looks alive. Also
+// the lesson's light beam: the sector from the muzzle that a lesson step wants shot into.
 #include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/cgame.h"
@@ -18,6 +19,11 @@ constexpr int32_t kFirstDot = 60;                      // px from the muzzle
 constexpr int32_t kMuzzleRise = 76;                    // the muzzle stands this far above launcherY
 constexpr int32_t kNearBubble = 37;                    // px, Manhattan
 constexpr int32_t kSpecialColour = 7;                  // the dots' look for a special in the launcher
+
+constexpr int32_t kLessonLevel = 2;  // levelVariant of a lesson
+constexpr int32_t kBeamColour = static_cast<int32_t>(0x90fefe78u);
+constexpr int32_t kBeamLength = 100;                 // px from the muzzle
+constexpr int32_t kAngleToX = 512, kAngleToY = 768;  // the shot's direction, 1024 a turn
 
 GameStatics* S() {
   return Statics<GameStatics>();
@@ -92,4 +98,18 @@ void cGame::updateShooterHud() {
       cActor::setVisible(dot, false);
     }
   }
+}
+
+// ---- The lesson's light beam ------------------------------------------------------------------
+
+// The quad record's two values are the sector's edges, angles of 1024 a turn.
+void cGame::paintLightBeams() {
+  GameStatics* s = S();
+  if (s->cGame_levelVariant != kLessonLevel || !s->cGame_quadFound) return;
+  const int32_t x = s->cGame_launcherX, y = s->cGame_launcherY - kMuzzleRise;
+  auto edgeX = [&](int32_t a) { return x + (kBeamLength * sin1024(a + kAngleToX) >> 16); };
+  auto edgeY = [&](int32_t a) { return y + (kBeamLength * sin1024(a + kAngleToY) >> 16); };
+  makeSolidPalette(kBeamColour);
+  const int32_t a = s->cGame_quadValueC, b = s->cGame_quadValueD;
+  fillTriangle(x, y, edgeX(a), edgeY(a), edgeX(b), edgeY(b));
 }

@@ -348,6 +348,9 @@
   // along the shot's path from the muzzle, mirrored off the walls, hidden from the first one
   // that meets a bubble, a handle or the top limit (and all of them while the guide is off).
   static void updateShooterHud();
+  // In a lesson level with its quad record found: the sector between the record's two angles,
+  // 100 px from the muzzle (76 px above the launcher), filled in 0x90fefe78.
+  static void paintLightBeams();
 
   // ---- Level services the loader calls (game/shell/pending_loader_seams.cpp) ----
   // Do nothing until their subsystem lands; the loader calls them.
@@ -363,6 +366,10 @@
   static void randomizeSlotRow();
 
   // ---- Looping track of level type 8 (game/level/track.cpp) ----
+  // Once a frame in level type 8: the scroll moves by the frame's step (kept in trackStep)
+  // and wraps either way, the chain is laid out again, and with no bunch holding bubbles
+  // (types 5 and 7 aside) the level is won (event 50) unless it is over.
+  static void updateLevelType8();
   // Lays the chain's bunches along the track from trackScroll, a third of a cell apart; the
   // walk ends at the first emptied entry behind a placed one, whose gap closes once the entry
   // after it has caught up. Nothing without segments.

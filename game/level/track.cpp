@@ -1,7 +1,8 @@
 // Level type 8's looping track: single-bubble bunches ride in a chain along a closed track of
 // straight cells and quarter turns, one third of a cell apart, and a bunch emptied by the
 // player leaves a gap that closes once the chain behind it has caught up. Matching on the
-// track floods by distance instead of by hexagonal links.
+// track floods by distance instead of by hexagonal links. Once no bunch holds bubbles the
+// level is won.
 #include <cstdlib>
 
 #include "game/board/bubble.h"
@@ -18,6 +19,8 @@ constexpr int32_t kEntrySpacing = 21845;    // a third of a cell between chain e
 constexpr int32_t kCellPx = 111;            // a cell's side in pixels
 constexpr int32_t kQuarterTurn = 256;       // 1024 units per full turn
 constexpr int32_t kFullDegrees = 360 << 8;  // 8.8 degrees
+constexpr int32_t kTrackLevel = 8;
+constexpr int32_t kWon = 50;
 constexpr int32_t kFloodReach = 50;         // px on either axis
 constexpr int32_t kFloodReachSquared = 2402;
 
@@ -136,6 +139,22 @@ void CloseGap(int32_t k, int32_t d) {
 }  // namespace
 
 // ---- The chain on the track ---------------------------------------------------------------
+
+// The scroll is kept in 0 .. trackLength - 1 by a floor modulo, so a backward track (a
+// negative speed in the level's data) wraps as well as a forward one; 0 without a track.
+void cGame::updateLevelType8() {
+  GameStatics* s = Statics<GameStatics>();
+  if (s->cGame_levelType != kTrackLevel) return;
+  const auto step =
+      static_cast<int32_t>(int64_t{s->cGame_frameTime} * s->cGame_trackSpeed / 1000);
+  const int32_t length = s->cGame_trackLength;
+  int32_t scroll = s->cGame_trackScroll + step;
+  scroll = length > 0 ? ((scroll % length) + length) % length : 0;
+  s->cGame_trackScroll = scroll;
+  s->cGame_trackStep = step;
+  layoutTrackBunches();
+  if (!s->cGame_levelOver && countBunches(false) == 0) postEvent(kWon);
+}
 
 void cGame::layoutTrackBunches() {
   GameStatics* s = Statics<GameStatics>();

@@ -128,7 +128,6 @@
   static void paintResultsOverlay();
 
   // ---- Scene painters not built yet (game/world/pending_world.cpp) ----
-  static void paintLightBeams();
   static void paintAimLine();
   static void paintResultsTable();
 
@@ -227,7 +226,6 @@
   // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
   // Each does nothing; a query gives its neutral answer (-1: no award).
   static void updateLevelType4Objects();
-  static void updateLevelType8();
   static void updateFlyer();
   static void updateWalkerThrow();
   static void updateSlots();

@@ -9,7 +9,6 @@
 
 // ---- The world's updaters ---------------------------------------------------------------------
 void cGame::updateLevelType4Objects() {}
-void cGame::updateLevelType8() {}
 void cGame::updateFlyer() {}
 void cGame::updateWalkerThrow() {}
 void cGame::updateSlots() {}
@@ -30,9 +29,7 @@ void cGame::stepLessonScript() {}
 void cGame::setBossStateKind2(int32_t) {}
 void cGame::setBossStateKind3(int32_t) {}
 
-// ---- Painters of later concerns: the lesson's light beam, the chain boss's aim line, the
-// results table ---------------------------------------------------------------------------------
-void cGame::paintLightBeams() {}
+// ---- Painters of later concerns: the chain boss's aim line, the results table -----------------
 void cGame::paintAimLine() {}
 void cGame::paintResultsTable() {}
 

@@ -187,4 +187,66 @@ TEST_F(FloodTest, SameKindBubblesCloserThan49PixelsJoinTheFlood) {
   EXPECT_EQ(cGame::floodMarkBunch(nullptr, 0, 2), 0);
 }
 
+// 40 ms frames: the step is frameTime x speed / 1000; the scroll stays inside the loop going
+// either way, and without a track it rests at 0.
+TEST_F(TrackTest, TheScrollWrapsBothWays) {
+  Loop(2);
+  s->cGame_levelType = 8;
+  const int32_t L = s->cGame_trackLength;
+  struct Case {
+    const char* what;
+    int32_t length, speed, from;
+    int32_t step, to;
+  };
+  const Case kCases[] = {
+      {"forward", L, 100000, 7, 4000, 4007},
+      {"forward past the end", L, 100000, L - 1000, 4000, 3000},
+      {"backward", L, -100000, 9000, -4000, 5000},
+      {"backward past the start", L, -100000, 1000, -4000, L - 3000},
+      {"backward onto the start", L, -100000, 4000, -4000, 0},
+      {"several laps back at once", L, -100000 * 20, 0, -80000, (L - 80000 % L) % L},
+      {"no track", 0, -100000, 1234, -4000, 0},
+  };
+  s->cGame_frameTime = 40;
+  for (const Case& c : kCases) {
+    s->cGame_trackLength = c.length;
+    s->cGame_trackSpeed = c.speed;
+    s->cGame_trackScroll = c.from;
+    cGame::updateLevelType8();
+    EXPECT_EQ(std::make_pair(s->cGame_trackStep, s->cGame_trackScroll),
+              std::make_pair(c.step, c.to))
+        << c.what;
+  }
+}
+
+// The win is posted in the first frame in which no bunch holds bubbles, not before, not in
+// another level type, and not once the level is over.
+TEST_F(TrackTest, TheTrackLevelIsWonOnceNoBunchHoldsBubbles) {
+  Loop(3);
+  s->cGame_trackSpeed = 0;
+  s->cGame_frameTime = 40;
+  auto wins = [&] {
+    int32_t n = 0;
+    for (int32_t i = 0; i < s->cGame_eventCount; i++)
+      n += IntArray::get(s->cGame_eventQueue, i) == 50;
+    return n;
+  };
+  struct Case {
+    int32_t levelType;
+    bool over;
+    int32_t emptied;  // bunches emptied before the frame
+    int32_t wins;
+  };
+  const Case kCases[] = {{8, false, 2, 0}, {8, false, 3, 1}, {7, false, 3, 0}, {8, true, 3, 0}};
+  for (const Case& c : kCases) {
+    Loop(3);
+    s->cGame_eventCount = 0;
+    s->cGame_levelType = c.levelType;
+    s->cGame_levelOver = c.over;
+    for (int32_t b = 0; b < c.emptied; b++) cGame::clearBunch(b, true);
+    cGame::updateLevelType8();
+    EXPECT_EQ(wins(), c.wins) << c.levelType << " " << c.over << " " << c.emptied;
+  }
+}
+
 }  // namespace
