@@ -242,7 +242,6 @@
   static void updateSteeredActor();
   static void stepLessonScript();
   static void setBossStateKind2(int32_t state);
-  static void setBossStateKind3(int32_t state);
   static int32_t checkAchievements(int32_t after);
   static bool updateInfoPanel();
   static void clearPlaySelection();
