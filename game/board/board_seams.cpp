@@ -38,9 +38,6 @@ void cGame::bubbleHitsType4Object(Bubble* bubble) {
 void cGame::objectOnBubbleGone(Bubble* bubble) {
   Log("objectOnBubbleGone", bubble);
 }
-void cGame::countSpecialBubble(Bubble* bubble) {
-  Log("countSpecialBubble", bubble);
-}
 void cGame::bubbleHitsFlyer(Bubble* bubble) {
   Log("bubbleHitsFlyer", bubble);
 }

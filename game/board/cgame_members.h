@@ -195,11 +195,10 @@
   static bool shotHitsType5Bunch(int32_t x, int32_t y);
 
   // ---- Operations not built yet (game/board/board_seams.cpp) ----
-  // The shot's flight and a bubble's pop call these: the level objects', the bosses' and the
-  // HUD's reactions.
+  // The shot's flight and a bubble's pop call these: the level objects' and the bosses'
+  // reactions.
   static void bubbleHitsType4Object(Bubble* bubble);
   static void objectOnBubbleGone(Bubble* bubble);
-  static void countSpecialBubble(Bubble* bubble);
   static void bubbleHitsFlyer(Bubble* bubble);
   static void bubbleHitsWalker(Bubble* bubble);
   static void bubbleReachedGoal(Bubble* bubble);

@@ -406,13 +406,7 @@ void cGame::scoreMatch(int32_t n) {
   s->cGame_matchCount += 1;
   if (n >= kBigMatch) {
     s->cGame_bigMatchCount += 1;
-    IntArray* awards = s->cGame_awardFlags;
-    if (isLevelTypeNot2() && s->cGame_bigMatchCount == 3 && awards &&
-        kBigMatchAward < awards->length && awards->elements()[kBigMatchAward] == 0) {
-      awards->elements()[kBigMatchAward] = 1;
-      openPopupAward(kBigMatchAward);
-      s->cGame_popupOpen = true;
-    }
+    if (isLevelTypeNot2() && s->cGame_bigMatchCount == 3) earnAward(kBigMatchAward);
   }
   addScore(kMatchPoints, false);
   if (n > s->cGame_bestMatchSize) {

@@ -48,6 +48,17 @@
   // The throw: sound 18, meterActor's animation 1 posting event 25 at its frame 1 (posted at
   // once without a meterActor), meterActor2's 9, meterActor3's 1.
   static void startHudMeters();
+  // Once a frame while the level is not over: the first meter's lockout animation (4), the
+  // second's cheer (17..19 by popStreak) or groan (13..15 by missStreak, none while bubbles
+  // hang below the band) when a shot landed, its pose (12 in danger, 11 up to 6000 ms after a
+  // shot, else 10) once the animation under way ends, and all four at their HUD places.
+  static void updateHudMeters();
+
+  // ---- Info panel (game/level/info_panel.cpp) ----
+  // The level-end screen's panel once a frame: soft keys hidden, its players stepped; after
+  // infoPanelTimer the results' bubbles revealed one at a time over 2000 ms. Key 11 (or a tap)
+  // while any is still hidden shows them all and drops them; true on key 11 once all show.
+  static bool updateInfoPanel();
 
   // ---- Removing bubbles (game/level/bubble_removal.cpp) ----
   // Pool entry index leaves play: colour 12 posts 24, its slot and level object are told,
@@ -280,10 +291,7 @@
   static void buildLevelLabel();
 
   // ---- Level objects not built yet (game/level/pending_level_objects.cpp) ----
-  // Stand-ins until the level objects, the in-play awards and the award popup land: each
-  // does nothing.
-  static void checkComboAward(int32_t dropped);
-  static void countDownGoal(int32_t b);
+  // Stand-ins until the level objects land: each does nothing.
   static void destroyLevelObject(int32_t object);
   static void hitLevelObject(int32_t object);
   // Logged in BoardSeamCalls until the level objects land: the neighbour side the creature of
@@ -292,6 +300,26 @@
   static bool countFreeNeighbours(int32_t slot, int32_t skip);
   static void setTargetHit(int32_t slot);
   static void startFlyer(int32_t y, bool exitRight);
+
+  // ---- Level counters (game/level/counters.cpp) ----
+  // A bunch burst: in level types 5, 6 and 7 the goal counts down while the level is not over
+  // (event 50 when it reaches 0) and the HUD's goal text is refreshed. The bunch is not read.
+  static void countDownGoal(int32_t b);
+  // A bubble popped: in level type 2 while the level is not over, counted for the stage (when
+  // the level placed it) and for the level; the level's 1000th earns award 3.
+  static void countSpecialBubble(Bubble* bubble);
+
+  // ---- Awards in play (game/level/awards.cpp) ----
+  // Award n's flag is set (or n names no award, or there are no flags).
+  static bool isAwardEarned(int32_t n);
+  // Award n, when not yet earned: its flag set, the trace line "award n", its notice open.
+  static void earnAward(int32_t n);
+  // freed bubbles let go at once by a burst or a drop: 15 or more earn award 5.
+  static void checkComboAward(int32_t freed);
+  // A carrier hit: counted, and exactly the 12th earns award 14 (none in level type 2).
+  static void checkChainAward();
+  // 5 points for each earned award of the award list (0..30).
+  static int32_t awardBonusPoints();
 
   // ---- The next bubble (game/level/next_bubble.cpp) ----
   // A colour of boardColourMask, one draw among its set bits; with an empty mask any of the

@@ -1,10 +1,8 @@
-// Stand-ins for the level objects and the in-play awards, until they land: each does nothing;
-// those the board's starters call log their calls in BoardSeamCalls.
+// Stand-ins for the level objects, until they land: each does nothing; those the board's
+// starters call log their calls in BoardSeamCalls.
 #include "game/board/board_seams.h"
 #include "game/cgame.h"
 
-void cGame::checkComboAward(int32_t) {}
-void cGame::countDownGoal(int32_t) {}
 void cGame::destroyLevelObject(int32_t) {}
 void cGame::hitLevelObject(int32_t) {}
 

@@ -19,7 +19,7 @@ constexpr int32_t kStoryY = 320;
 constexpr int32_t kBoxMargin = 60, kTextMargin = 40;
 constexpr int32_t kRewardSlot = 30;
 constexpr int32_t kAwardTitle = 485, kFirstAwardText = 637;
-constexpr int32_t kLineBreak = 47;  // the string constant "\n"
+constexpr int32_t kLineBreak = 47;                             // the string constant "\n"
 constexpr int32_t kAwardTime = 2000, kCelebrationTime = 4000;  // ms
 constexpr int32_t kFireworks = 5;
 constexpr int32_t kFireworkGap = 400;  // ms

@@ -225,10 +225,9 @@
   static void cutBunchesWithAnchor(int32_t c);
 
   // ---- Stand-ins until their concerns land (game/world/pending_world.cpp) ----
-  // Each does nothing; a query gives its neutral answer (false, -1, or closed for the panel).
+  // Each does nothing; a query gives its neutral answer (-1: no award).
   static void updateLevelType4Objects();
   static void updateLevelType8();
-  static void updateHudMeters();
   static void updateFlyer();
   static void updateWalkerThrow();
   static void updateSlots();
@@ -243,7 +242,6 @@
   static void stepLessonScript();
   static void setBossStateKind2(int32_t state);
   static int32_t checkAchievements(int32_t after);
-  static bool updateInfoPanel();
   static void clearPlaySelection();
   static void releaseSlotOf(Bubble* bubble);
   static void objectOnBubbleRemoved(Bubble* bubble);

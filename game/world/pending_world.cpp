@@ -1,6 +1,6 @@
 // Stand-ins for what the play state, the world update, the launcher and the level build call
 // before the concerns that build them land: each does nothing, and a query gives its neutral
-// answer (no target hit, no object list, no colour, no award, the info panel closed). The real
+// answer (no target hit, no object list, no colour, no award). The real
 // ones replace this file.
 #include <cstdint>
 
@@ -10,7 +10,6 @@
 // ---- The world's updaters ---------------------------------------------------------------------
 void cGame::updateLevelType4Objects() {}
 void cGame::updateLevelType8() {}
-void cGame::updateHudMeters() {}
 void cGame::updateFlyer() {}
 void cGame::updateWalkerThrow() {}
 void cGame::updateSlots() {}
@@ -40,8 +39,5 @@ void cGame::paintResultsTable() {}
 // ---- Level end, awards ------------------------------------------------------------------------
 int32_t cGame::checkAchievements(int32_t) {
   return -1;
-}
-bool cGame::updateInfoPanel() {
-  return true;
 }
 void cGame::clearPlaySelection() {}

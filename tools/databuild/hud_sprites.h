@@ -10,6 +10,9 @@
 //   entry 0 (slot 40)  the type-7 track's bubbles: frames 0..3 the four sizes of the plain look,
 //       half to full size, 4..7 the second look; each about its centre.
 //   entry 4 (slot 57)  the danger line across the play area at the origin's y; palette 1 red.
+//   entry 2 (slot 55)  the rising floor of level type 3, at the floor's y: animation 0 the
+//       ground below it, 3 its front edge, 4..36 dust puffs flying off on headings from right to
+//       left, 37 and 38 sparks rising and drifting right or left (1 and 2 repeat 0).
 #pragma once
 
 #include "tools/databuild/loader_sprites.h"
@@ -28,5 +31,9 @@ inline constexpr SpriteRect kHudGoalRect = {358, 10, 104, 44};
 SpriteData HudSprite();
 SpriteData DangerLineSprite();
 SpriteData TrackSprite();
+SpriteData FloorSprite();
+
+inline constexpr int kFloorFirstDust = 4, kFloorLastDust = 36;
+inline constexpr int kFloorAnimations = 39;
 
 }  // namespace databuild

@@ -8,6 +8,7 @@
 
 #include "tools/databuild/bubble_sprites.h"
 #include "tools/databuild/build_error.h"
+#include "tools/databuild/hud_sprites.h"
 #include "tools/databuild/layout_writer.h"
 
 namespace databuild {
@@ -82,11 +83,12 @@ std::vector<LoaderNeed> LoaderManifest() {
       {66, 6, 7, 4},
       {66, 9},
       {66, 10, 1, 16},
-      // Kind 2, the level: the HUD (frame 1 of entry 3 with the panel and its side walls),
-      // the world strip (an animation per main world), the bosses, the portraits.
+      // Kind 2, the level: the HUD (frame 1 of entry 3 with the panel and its side walls), the
+      // rising floor of level type 3 (entry 2), the world strip (an animation per main world),
+      // the bosses, the portraits.
       {88, 0, 8},
       {88, 1, 1, 1, 7},
-      {88, 2},
+      {88, 2, 8, kFloorAnimations},
       {88, 3, 9, 7, 1, 1, 7},
       {88, 4, 1, 1, 2},
       {88, 5, 1, 8},

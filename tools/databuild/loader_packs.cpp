@@ -65,6 +65,7 @@ std::vector<Pack> LoaderPacks() {
   Pack hud = SpritePack(88, HudArt());
   hud.entries[0] = PackEntry::Lzma(0, WriteSprite(TrackSprite()));
   hud.entries[1] = PackEntry::Lzma(0, WriteSprite(BadgeSprite()));
+  hud.entries[2] = PackEntry::Lzma(0, WriteSprite(FloorSprite()));
   hud.entries[3] = PackEntry::Lzma(0, WriteSprite(HudSprite()));
   hud.entries[4] = PackEntry::Lzma(0, WriteSprite(DangerLineSprite()));
   // Entry 0 of the features pack is the chains, entries 1 to 6 the bunches' decorations.

@@ -204,4 +204,43 @@ TEST_F(PopupPaintTest, WithoutButtonsTheOverlayPaintsOnlyTheSharedPlayer) {
   EXPECT_TRUE(paint(true) == alone);
 }
 
+// A pressed soft key becomes the touch action and the latch is emptied; without one the
+// action is none, and a press animation that has run out is stopped and rewound and both
+// idle frames come back, while one still playing goes on.
+TEST_F(PopupPaintTest, TheSoftKeyLatchPassesAKeyOnAndRestsTheButtonsOnceThePressHasPlayed) {
+  MQLibPlayer* player = s_->cGame_sharedAnimPlayer;
+  ASSERT_NE(player, nullptr);
+  s_->cGame_touchSoftKey = 18;
+  cGame::setSoftKeyPressed(player, 18);
+  EXPECT_EQ(std::make_pair(s_->cGame_touchAction, s_->cGame_touchSoftKey), std::make_pair(18, 257));
+  struct Case {
+    const char* what;
+    int32_t playFor;  // ms of a one-shot press animation; -1 none
+    bool rests;
+  };
+  const Case cases[] = {
+      {"still playing", 0, false}, {"played out", 5000, true}, {"no animation", -1, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    player->reset();
+    player->setSprite(loader::SpriteAt(32));
+    if (c.playFor >= 0) {
+      player->setAnim(2, 1);
+      player->setFrame(1);
+      for (int32_t t = 0; t < c.playFor; t += 40) player->update(40);
+    }
+    const int32_t anim = player->anim, frame = player->frame;
+    s_->cGame_softKeyIdleLeft = s_->cGame_softKeyIdleRight = false;
+    s_->cGame_touchAction = 18;
+    cGame::setSoftKeyPressed(player, 257);
+    EXPECT_EQ(s_->cGame_touchAction, 257);
+    EXPECT_EQ(s_->cGame_softKeyIdleLeft && s_->cGame_softKeyIdleRight, c.rests);
+    if (c.rests) {
+      EXPECT_EQ(std::make_pair(player->anim, player->frame), std::make_pair(-1, 0));
+    } else {
+      EXPECT_EQ(std::make_pair(player->anim, player->frame), std::make_pair(anim, frame));
+    }
+  }
+}
+
 }  // namespace

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int32_t kParticlePack = 76;  // string constants naming the packs
+constexpr int32_t kParticlePack = 76;   // string constants naming the packs
 constexpr int32_t kBackdropPack = 101;  // slot 30's portraits
 constexpr int32_t kEmitters = 50;
 constexpr int32_t kFrameMs = 40;
@@ -38,8 +38,7 @@ class PopupTest : public ScreenTest {
     cGame::createParticlePlayers();  // every emitter free
     cGame::createPopupPlayer();
     cGame::openPack(GetConstantString(kBackdropPack));
-    s->cGame_spriteTable->elements()[30] =
-        cGame::loadSprite(0, 1, 0, 0, true, false, 0, nullptr);
+    s->cGame_spriteTable->elements()[30] = cGame::loadSprite(0, 1, 0, 0, true, false, 0, nullptr);
     cGame::closeResourceStream();
     s->cGame_spriteTable->elements()[61] = Font();
     s->cGame_spriteTable->elements()[60] = Font();
@@ -103,9 +102,8 @@ TEST_F(PopupTest, EachKindOpensAtItsPlaceWithItsFontItsMeasuredHeightAndItsTrace
        [&] { return HeightOf(29); }},
       {"the yes/no question", [] { cGame::openPopupChoice(28, 1, 0); }, 1, lower, 3, 28,
        [&] { return HeightOf(28); }},
-      {"the story box adds both texts' heights",
-       [] { cGame::openPopupPortrait(616, 29, 3); }, 5, 320, 3, 616,
-       [&] { return HeightOf(616) + HeightOf(29); }},
+      {"the story box adds both texts' heights", [] { cGame::openPopupPortrait(616, 29, 3); }, 5,
+       320, 3, 616, [&] { return HeightOf(616) + HeightOf(29); }},
   };
   for (const Case& c : kCases) {
     TraceCapture trace;
@@ -117,8 +115,7 @@ TEST_F(PopupTest, EachKindOpensAtItsPlaceWithItsFontItsMeasuredHeightAndItsTrace
         << c.what;
     EXPECT_EQ(s->cGame_popupTextHeight, c.height()) << c.what;
     EXPECT_GT(s->cGame_popupTextHeight, 0) << c.what;
-    EXPECT_TRUE(trace.contains("popup " + std::to_string(c.kind) + " " +
-                               std::to_string(c.textId)))
+    EXPECT_TRUE(trace.contains("popup " + std::to_string(c.kind) + " " + std::to_string(c.textId)))
         << c.what;
   }
 }
@@ -225,12 +222,14 @@ TEST_F(PopupTest, TwentyFireworksPopupsInARowLeaveEveryEmitterSlotFree) {
       cGame::openPopupAward(i % 25);
     }
     Shown();
-    for (int32_t f = 0; f < 200 && !s->cGame_popupAnswered; f++) Frame(i % 3 == 0 && f == 45 ? 5 : -1);
+    for (int32_t f = 0; f < 200 && !s->cGame_popupAnswered; f++)
+      Frame(i % 3 == 0 && f == 45 ? 5 : -1);
     ASSERT_TRUE(s->cGame_popupAnswered) << i;
     for (int32_t f = 0; f < 10 && s->cGame_popupOpen; f++) Frame();
     EXPECT_FALSE(s->cGame_popupOpen) << i;
   }
-  for (int32_t e = 0; e < kEmitters; e++) EXPECT_EQ(cGame::startParticleEmitter(0, 0, 2, -1, -1), e);
+  for (int32_t e = 0; e < kEmitters; e++)
+    EXPECT_EQ(cGame::startParticleEmitter(0, 0, 2, -1, -1), e);
 }
 
 // ---- Taps and keys ---------------------------------------------------------------------------
@@ -268,8 +267,8 @@ TEST_F(PopupTest, KeysAndTapsCloseEachKindAsItsBoxSays) {
     bool key19Closes, tapCloses;
     int32_t choiceAfter19;
   };
-  const Case kCases[] = {{0, false, true, -1}, {1, false, true, 1}, {2, false, true, 4},
-                         {3, true, false, 3},  {4, true, false, 3}, {5, false, true, -1},
+  const Case kCases[] = {{0, false, true, -1},  {1, false, true, 1},  {2, false, true, 4},
+                         {3, true, false, 3},   {4, true, false, 3},  {5, false, true, -1},
                          {6, false, false, -1}, {7, false, false, -1}};
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.kind);

@@ -4,6 +4,7 @@
 // partners, a match that touches again) and the anchor's cut.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <tuple>
 #include <vector>
 
@@ -258,7 +259,8 @@ TEST_F(BunchCollisionsTest, AMatchStillTouchingBeforeItsPopsIsScoredOnce) {
 // ---- The anchor's cut -----------------------------------------------------------------------
 
 // Bunch 0's anchor at (240, 200) cuts 220..260 x 180..220: every bunch of two or more (not a
-// lock, the cutter too) whose box meets it loses its last member within 18 px of it, one each.
+// lock, the cutter too) whose box meets it loses its last member within 18 px of it, one each;
+// a core without handles takes its bunch with it.
 TEST_F(BunchCollisionsTest, TheAnchorsCutReleasesOneBubblePerBunchItOverlaps) {
   struct Layout {
     int32_t type, x, y;
@@ -272,9 +274,10 @@ TEST_F(BunchCollisionsTest, TheAnchorsCutReleasesOneBubblePerBunchItOverlaps) {
       {7, 240, 230, {{0, 0}, {1, 0}}, 2},                // a lock is never cut
       {kPlain, 240, 400, {{0, 0}, {1, 0}}, 2},           // far below
       {kPlain, 240, 200, {{-3, 0}, {3, 0}}, 2},          // the box spans it, no member in
+      {kPlain, 240, 215, {{0, 0}, {3, 0}}, 0},           // its core is cut: the bunch bursts
   };
   std::vector<std::vector<Bubble*>> members;
-  for (int32_t b = 0; b < 6; b++) {
+  for (int32_t b = 0; b < static_cast<int32_t>(std::size(kBunches)); b++) {
     const Layout& l = kBunches[b];
     Placed(b, kPlain, l.x, l.y);
     members.emplace_back();
@@ -285,7 +288,7 @@ TEST_F(BunchCollisionsTest, TheAnchorsCutReleasesOneBubblePerBunchItOverlaps) {
   Bunch(0)->anchor = cGame::spawnActor(RectSprite(rect, 1), 0, 240, 200, 0, 300, 20, 1, 0);
   cGame::updateBunchExtents();
   cGame::cutBunchesWithAnchor(0);
-  for (int32_t b = 0; b < 6; b++) {
+  for (int32_t b = 0; b < static_cast<int32_t>(std::size(kBunches)); b++) {
     SCOPED_TRACE(b);
     EXPECT_EQ(Bunch(b)->count, kBunches[b].countAfter);
   }
