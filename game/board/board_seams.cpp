@@ -50,6 +50,3 @@ void cGame::bubbleReachedGoal(Bubble* bubble) {
 void cGame::bossHitByBubble(Bubble* bubble) {
   Log("bossHitByBubble", bubble);
 }
-void cGame::bossKind3WeakPointHit(Bubble* bubble) {
-  Log("bossKind3WeakPointHit", bubble);
-}

@@ -209,7 +209,6 @@
   static void bubbleHitsWalker(Bubble* bubble);
   static void bubbleReachedGoal(Bubble* bubble);
   static void bossHitByBubble(Bubble* bubble);
-  static void bossKind3WeakPointHit(Bubble* bubble);
   // The rising floor's counters of level type 3.
   static void clearSceneryCounters();
   static void releaseLevelObjects();

@@ -3,6 +3,7 @@
 // setter and weak-point test. The profile is rebuilt whenever the bunch's rows change.
 #include <cstdint>
 
+#include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "game/board/bunch.h"
 #include "game/cgame.h"
@@ -76,4 +77,123 @@ void cGame::shiftColumnProfile() {
   s->cGame_jumpToY += kRowHeight;
   s->cGame_rowParityShift = shifted ? 0 : 1;
   buildColumnProfile();
+}
+
+// ---- The ring boss ------------------------------------------------------------------------
+
+namespace {
+
+constexpr int32_t kRingBoss = 3;
+constexpr int32_t kWeakPoints = 6;
+constexpr int32_t kHitSquare = 32;  // px, centred on a weak point or the feeder
+constexpr int32_t kNextEvent = 69;  // the boss update's cue for the next state
+constexpr int32_t kLastHitEvent = 68;
+constexpr int32_t kLevelWonEvent = 50;
+constexpr int32_t kDefeatedSound = 23;
+
+// Each state's look: animation by feedSide (set, clear), sprite mode and end event.
+void ShowState(cActor* boss, int32_t animSet, int32_t animClear, int32_t mode, int32_t event) {
+  cActor::setAnimation(boss, S()->cGame_feedSide ? animSet : animClear, mode, true);
+  cActor::setEvent(boss, event);
+}
+
+// Weak points 0, 2 and 4 at the second health; at the last, every one pushed out is dropped
+// and every empty one armed again.
+void RearmWeakPoints() {
+  GameStatics* s = S();
+  IntArray* emitters = s->cGame_weakPointEmitters;
+  if (!emitters) return;
+  if (s->cGame_bossHealth == 2) {
+    for (const int32_t i : {0, 2, 4}) cGame::startSlotEmitter(i);
+    return;
+  }
+  if (s->cGame_bossHealth != 1) return;
+  for (int32_t i = 0; i < emitters->length; i++) {
+    const int32_t e = emitters->elements()[i];
+    if (e < 0 || IntArray::get(s->cGame_weakPointRadius, i) <= s->cGame_weakPointTargetRadius) {
+      continue;
+    }
+    cGame::killEmitterParticles(e);
+    cGame::stopEmitter(e);
+    emitters->elements()[i] = -1;
+  }
+  for (int32_t i = 0; i < emitters->length; i++) {
+    if (emitters->elements()[i] == -1) cGame::startSlotEmitter(i);
+  }
+}
+
+// The bubble lies in the hit square centred on emitter e (grown by its radius).
+bool HitsEmitter(const Bubble* bubble, int32_t e) {
+  return bubble->isInRect(cGame::getEmitterX(e) - kHitSquare / 2,
+                          cGame::getEmitterY(e) - kHitSquare / 2, kHitSquare, kHitSquare);
+}
+
+}  // namespace
+
+// Entering a state sets the boss actor's look and the event its animation ends with; a state
+// the ring boss does not know is only recorded.
+void cGame::setBossStateKind3(int32_t state) {
+  GameStatics* s = S();
+  if (state == s->cGame_bossState) return;
+  s->cGame_bossState = state;
+  cActor* boss = s->cGame_bossActor;
+  switch (state) {
+    case 0:
+      cActor::setPalette(boss, 0);
+      cActor::setAnimation(boss, s->cGame_feedSide ? 0 : 1, cActor::kModeLoop, true);
+      break;
+    case 1:
+      RearmWeakPoints();
+      cActor::setPalette(boss, 0);
+      ShowState(boss, 4, 5, cActor::kModeNotifyOnce, kNextEvent);
+      break;
+    case 1000:
+      s->cGame_bossHealth -= 1;
+      setBossHealthIcons(s->cGame_bossHealth);
+      ShowState(boss, 2, 3, cActor::kModeNotifyOnce,
+                s->cGame_bossHealth > 0 ? kNextEvent : kLastHitEvent);
+      break;
+    case 1001:
+      setBossHealthIcons(0);
+      cActor::setPalette(boss, 0);
+      cActor::setAnimation(boss, 6, cActor::kModeNotifyOnce, true);
+      cActor::setEvent(boss, kLevelWonEvent);
+      playSfx(kDefeatedSound);
+      break;
+    case 1002:
+      cActor::setPalette(boss, 0);
+      ShowState(boss, 4, 5, cActor::kModeNotifyOnce, kNextEvent);
+      break;
+    default:
+      break;
+  }
+}
+
+// A shot that meets an armed weak point within reach falls away and pushes the weak point out;
+// otherwise one that meets the feeder sends it back from where it is with nothing left to bring
+// and flies on.
+void cGame::bossKind3WeakPointHit(Bubble* bubble) {
+  GameStatics* s = S();
+  if (!bubble || s->cGame_bossKind != kRingBoss) return;
+  IntArray* emitters = s->cGame_weakPointEmitters;
+  for (int32_t i = 0; emitters && i < kWeakPoints && i < emitters->length; i++) {
+    const int32_t e = emitters->elements()[i];
+    if (e < 0 || IntArray::get(s->cGame_weakPointRadius, i) > s->cGame_weakPointTargetRadius) {
+      continue;
+    }
+    if (!HitsEmitter(bubble, e)) continue;
+    bubble->bunch = Bubble::kLoose;
+    bubble->vx /= 2;
+    bubble->vy = 0;
+    bubble->flags |= Bubble::kFreeFlyer;
+    IntArray::set(s->cGame_weakPointRadius, i, s->cGame_weakPointTargetRadius + 1);
+    setEmitterTarget(e, 1);
+    return;
+  }
+  const int32_t feeder = s->cGame_feeder;
+  if (feeder < 0 || !HitsEmitter(bubble, feeder)) return;
+  s->cGame_feederFromX = getEmitterX(feeder);
+  s->cGame_feederFromY = getEmitterY(feeder);
+  s->cGame_feederTimer = 0;
+  s->cGame_feedsLeft = 0;
 }

@@ -387,3 +387,10 @@
   // The surface bunch one hex row up with its bubbles in place; bossGround, bossColumn,
   // jumpColumn and jumpToY follow, rowParityShift toggles and the profile is rebuilt.
   static void shiftColumnProfile();
+  // The ring boss enters state (0 idle, 1 recovering, 1000 hit, 1001 defeated, 1002 level
+  // lost): its look and end event, the health and icons at a hit, the weak points re-armed
+  // at recovery. Nothing when the state is unchanged.
+  static void setBossStateKind3(int32_t state);
+  // Every shot step of a ring-boss level: an armed weak point the shot meets pushes out and
+  // the shot falls away; else the feeder it meets turns back and brings no more.
+  static void bossKind3WeakPointHit(Bubble* bubble);

@@ -111,6 +111,7 @@ void ShellDefaults(GameStatics* s) {
   s->cGame_levelVariant = 1;
   s->cGame_bossKind = -1;  // the loader's own: no boss, no portrait, no option sprites yet
   s->cGame_portraitId = -1;
+  s->cGame_weakPointTargetRadius = 111 << 8;  // 8.8 px: the ring boss's weak points' orbit
   s->cGame_loadedSpriteSet = -1;
   s->cGame_chooserWorld = -1;  // only the level chooser holds a world
   s->cGame_popupFont = kPopupFontSlot;

@@ -238,7 +238,6 @@
   static void updateSteeredActor();
   static void stepLessonScript();
   static void setBossStateKind2(int32_t state);
-  static void setBossStateKind3(int32_t state);
   static int32_t checkAchievements(int32_t after);
   static void clearPlaySelection();
   static void releaseSlotOf(Bubble* bubble);

@@ -27,7 +27,6 @@ void cGame::objectOnBubbleRemoved(Bubble*) {}
 // ---- Lesson, bosses -----------------------------------------------------------------
 void cGame::stepLessonScript() {}
 void cGame::setBossStateKind2(int32_t) {}
-void cGame::setBossStateKind3(int32_t) {}
 
 // ---- Painters of later concerns: the chain boss's aim line, the results table -----------------
 void cGame::paintAimLine() {}

@@ -6,8 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "game/board/actor.h"
 #include "game/board/bubble.h"
 #include "runtime/array.h"
+#include "runtime/constant_pool.h"
 #include "tests/game/board/motion_fixture.h"
 
 namespace {
@@ -160,6 +162,167 @@ TEST_F(BossRoutinesTest, TheProfileClimbsOneRowWithEitherParity) {
     EXPECT_EQ(members[0]->row, -2);
     EXPECT_EQ(members[0]->col, 1);
   }
+}
+
+}  // namespace
+
+namespace {
+
+constexpr int32_t kTarget = 111 << 8;  // 8.8 px
+
+// The ring boss over the data set's particle definitions, the weak points' target radius the
+// start-up's: bossActor a sprite actor, the six
+// weak points unarmed at radius 0, no feeder.
+class RingBossTest : public MotionTest {
+ protected:
+  void SetUp() override {
+    MotionTest::SetUp();
+    cGame::clinitTables();  // the emitter rows, every one then freed for use
+    for (int32_t e = 0; e < 50; e++) cGame::stopEmitter(e);
+    PlantDataSetPacks();
+    LoadEffectSprites();
+    cGame::openPack(GetConstantString(76));
+    cGame::loadParticleDefinitions(cGame::readPackEntry(0));
+    cGame::closeResourceStream();
+    s->cGame_bossKind = 3;
+    s->cGame_bossActor = Sprite(240, 400, 400, 1);
+    s->cGame_weakPointEmitters = NewIntArray(6);
+    for (int32_t i = 0; i < 6; i++) s->cGame_weakPointEmitters->elements()[i] = -1;
+    s->cGame_weakPointRadius = NewIntArray(6);
+    s->cGame_ringCentreX = 240;
+    s->cGame_ringCentreY = 400;
+    s->cGame_feeder = -1;
+  }
+  static int32_t Emitter(int32_t i) {
+    return Statics<GameStatics>()->cGame_weakPointEmitters->elements()[i];
+  }
+  static int32_t& Radius(int32_t i) {
+    return Statics<GameStatics>()->cGame_weakPointRadius->elements()[i];
+  }
+};
+
+TEST_F(RingBossTest, EachStateShowsItsLookAndEndEvent) {
+  struct Case {
+    int32_t state, health;
+    int8_t feedSide;
+    int32_t anim, mode, event, healthAfter;
+  };
+  constexpr int32_t kLoop = cActor::kModeLoop, kOnce = cActor::kModeNotifyOnce;
+  const Case kCases[] = {
+      {0, 3, 1, 0, kLoop, 0, 3},     {0, 3, 0, 1, kLoop, 0, 3},     {1, 3, 1, 4, kOnce, 69, 3},
+      {1, 3, 0, 5, kOnce, 69, 3},    {1000, 3, 1, 2, kOnce, 69, 2}, {1000, 2, 0, 3, kOnce, 69, 1},
+      {1000, 1, 1, 2, kOnce, 68, 0}, {1001, 2, 0, 6, kOnce, 50, 2}, {1002, 2, 1, 4, kOnce, 69, 2},
+      {1002, 2, 0, 5, kOnce, 69, 2},
+  };
+  cActor* boss = s->cGame_bossActor;
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.state);
+    SCOPED_TRACE(c.feedSide);
+    s->cGame_bossState = -1;
+    s->cGame_bossHealth = c.health;
+    s->cGame_feedSide = c.feedSide;
+    cActor::setPalette(boss, 1);
+    cActor::setEvent(boss, 0);
+    cGame::setBossStateKind3(c.state);
+    EXPECT_EQ(s->cGame_bossState, c.state);
+    EXPECT_EQ(cActor::getAnim(boss), c.anim);
+    EXPECT_EQ(boss->mode, c.mode);
+    EXPECT_EQ(boss->event, c.event);
+    EXPECT_EQ(s->cGame_bossHealth, c.healthAfter);
+    if (c.state == 1000) {
+      EXPECT_EQ(s->cGame_bossIconCount, c.healthAfter);
+    }
+    if (c.state == 1001) {
+      EXPECT_EQ(s->cGame_bossIconCount, 0);
+    }
+    if (c.state != 1000) {
+      EXPECT_EQ(boss->palette, 0);
+    }
+  }
+  // The same state again changes nothing; an unknown one is only recorded.
+  cActor::setPalette(boss, 1);
+  cGame::setBossStateKind3(1002);
+  EXPECT_EQ(boss->palette, 1);
+  cGame::setBossStateKind3(7);
+  EXPECT_EQ(s->cGame_bossState, 7);
+  EXPECT_EQ(boss->palette, 1);
+}
+
+TEST_F(RingBossTest, RecoveryArmsThreeWeakPointsAtTheSecondHealthAndAllAtTheLast) {
+  s->cGame_bossHealth = 2;
+  cGame::setBossStateKind3(1);
+  for (int32_t i = 0; i < 6; i++) EXPECT_EQ(Emitter(i) >= 0, i % 2 == 0) << i;
+  // Weak point 2 was pushed out, 4 stands at the target: 2 is dropped and armed again.
+  const int32_t kept = Emitter(4);
+  Radius(2) = kTarget + 1;
+  Radius(4) = kTarget;
+  s->cGame_bossHealth = 1;
+  s->cGame_bossState = 0;
+  cGame::setBossStateKind3(1);
+  for (int32_t i = 0; i < 6; i++) EXPECT_GE(Emitter(i), 0) << i;
+  EXPECT_EQ(Emitter(4), kept);
+  EXPECT_EQ(Radius(2), 0) << "armed again from the centre";
+  EXPECT_EQ(Radius(4), kTarget);
+}
+
+TEST_F(RingBossTest, AShotMeetsTheFirstArmedWeakPointWithinReachElseTheFeeder) {
+  for (int32_t i = 0; i < 6; i++) cGame::startSlotEmitter(i);
+  for (int32_t i = 0; i < 6; i++) cGame::setEmitterPos(Emitter(i), 100 + 50 * i, 300);
+  Radius(0) = kTarget + 1;  // pushed out: not counted
+  struct Case {
+    const char* name;
+    int32_t x, y;
+    int32_t hitPoint;  // -1 none
+  };
+  // The square reaches 16 px around each weak point, grown by the bubble's 18.
+  const Case kCases[] = {
+      {"on weak point 1", 150, 300, 1}, {"34 px right of 1", 184, 266, 1},
+      {"35 px left of 2", 165, 300, 1}, {"on pushed-out 0", 100, 300, -1},
+      {"35 px below 3", 250, 335, -1},  {"between 4 and 5", 325, 300, 4},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    for (int32_t i = 1; i < 6; i++) Radius(i) = kTarget;
+    Bubble* shot = Bubble::allocate();
+    shot->bunch = Bubble::kFlyingShot;
+    shot->setPosition(c.x, c.y);
+    shot->syncPixelFromPosition();
+    shot->vx = -7 << 16;
+    shot->vy = 5 << 16;
+    cGame::bossKind3WeakPointHit(shot);
+    for (int32_t i = 1; i < 6; i++) {
+      EXPECT_EQ(Radius(i), i == c.hitPoint ? kTarget + 1 : kTarget) << i;
+    }
+    const bool hit = c.hitPoint >= 0;
+    EXPECT_EQ(shot->bunch, hit ? Bubble::kLoose : Bubble::kFlyingShot);
+    EXPECT_EQ(shot->vx, hit ? -7 << 15 : -7 << 16);
+    EXPECT_EQ(shot->vy, hit ? 0 : 5 << 16);
+    EXPECT_EQ((shot->flags & Bubble::kFreeFlyer) != 0, hit);
+  }
+  // The feeder at (400, 500), on its way with two bubbles to bring.
+  const int32_t feeder = cGame::startParticleEmitter(400, 500, 0, -1, -1);
+  ASSERT_GE(feeder, 0);
+  s->cGame_feeder = feeder;
+  s->cGame_feedsLeft = 2;
+  s->cGame_feederTimer = 1200;
+  Bubble* shot = Bubble::allocate();
+  shot->bunch = Bubble::kFlyingShot;
+  shot->setPosition(435, 500);  // out of reach
+  shot->syncPixelFromPosition();
+  cGame::bossKind3WeakPointHit(shot);
+  EXPECT_EQ(s->cGame_feedsLeft, 2);
+  shot->setPosition(434, 466);
+  shot->syncPixelFromPosition();
+  cGame::bossKind3WeakPointHit(shot);
+  EXPECT_EQ(std::make_tuple(s->cGame_feederFromX, s->cGame_feederFromY, s->cGame_feederTimer,
+                            s->cGame_feedsLeft),
+            std::make_tuple(400, 500, 0, 0));
+  EXPECT_EQ(shot->bunch, Bubble::kFlyingShot) << "the shot flies on";
+  // Another boss kind has no weak points.
+  s->cGame_bossKind = 2;
+  s->cGame_feedsLeft = 2;
+  cGame::bossKind3WeakPointHit(shot);
+  EXPECT_EQ(s->cGame_feedsLeft, 2);
 }
 
 }  // namespace
