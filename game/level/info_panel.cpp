@@ -15,7 +15,6 @@ namespace {
 
 constexpr int32_t kRevealTime = 2000;  // ms for every item together
 constexpr int32_t kItemSlot = 35;
-constexpr int32_t kTouchSelect = 11;
 
 int32_t ItemCount(GameStatics* s) {
   ObjectArray* items = s->cGame_resultsPlayers;

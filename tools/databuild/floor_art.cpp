@@ -18,7 +18,7 @@ constexpr int kBandH = 40, kFillH = 80, kFills = 8;  // the ground reaches 680 p
 constexpr int kEdgeH = 14;
 constexpr int kPuffSizes[] = {8, 12, 16, 20};
 constexpr int kSparkSize = 10;
-constexpr uint32_t kTurf = 0x6FB04A, kSoil = 0x8A5A32, kDeepSoil = 0x4A2E1C, kDust = 0xD8C8A8;
+constexpr uint32_t kTurf = 0x6FB04A, kDeepSoil = 0x4A2E1C, kDust = 0xD8C8A8;
 
 ArgbPicture Band() {
   return DrawPicture(kHudWidth, kBandH, [](cairo_t* cr) {

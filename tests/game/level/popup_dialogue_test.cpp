@@ -49,10 +49,26 @@ TEST_F(PopupDialogueTest, EachKindOpensInItsPlaceWithItsTextWrappedAndMeasured) 
   }
   EXPECT_EQ(TextOf(s->cGame_popupText), "We did it! Every world is free of the bubbles.");
   const std::string wrapped = TextOf(s->cGame_popupWrapped);
-  EXPECT_NE(wrapped.find('\n'), std::string::npos) << "wrapped to 440 px: " << wrapped;
+  EXPECT_NE(wrapped.find('\n'), std::string::npos) << "wrapped to 380 px: " << wrapped;
   Font()->getStringSize(s->cGame_popupWrapped, nullptr);
   EXPECT_EQ(s->cGame_popupTextHeight, s->ASprite_textHeight);
   EXPECT_GT(s->cGame_popupTextHeight, Font()->getFontHeight() + Font()->getLineSpacing());
+}
+
+// The box is the screen less 60 px and the text keeps 20 px inside it on either side: every
+// wrapped line, of a narrator's or a speaker's, fits 380 px (wrapped to the screen less 40, a
+// line of the level openings ran past both edges of the box).
+TEST_F(PopupDialogueTest, EveryWrappedLineFitsInsideTheBox) {
+  constexpr int32_t kInside = 480 - 60 - 40;
+  for (const int32_t text : {kText, 507}) {
+    for (const int32_t speaker : {-1, 0}) {
+      cGame::openPopupDialog(text, kFontSlot, speaker, true);
+      ASSERT_NE(s->cGame_popupWrapped, nullptr) << text;
+      Font()->getStringSize(s->cGame_popupWrapped, nullptr);
+      EXPECT_LE(s->ASprite_textWidth, kInside) << TextOf(s->cGame_popupWrapped);
+      EXPECT_GT(s->ASprite_textWidth, kInside / 2) << TextOf(s->cGame_popupWrapped);
+    }
+  }
 }
 
 TEST_F(PopupDialogueTest, KeysAndTheSkipSquareCloseItWithTheirChoice) {
