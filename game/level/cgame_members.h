@@ -18,6 +18,9 @@
   // The text of textId wrapped with popupFont to the box width - 40 and measured; a font
   // outside the sprite table, or not loaded, leaves it unwrapped with no height.
   static void setPopupText(int32_t textId);
+  // text wrapped with popupFont to the box width - 40 and measured (ASprite_textHeight is
+  // its height); nullptr without the font or the text.
+  static String* wrapPopupText(String* text);
   // The popup's animation player on sprite slot 32 and its five empty firework slots.
   static void createPopupPlayer();
   // The open popup's update, once a frame in place of the state's: taps as touch actions,

@@ -136,16 +136,18 @@ void cGame::beginPopup(int32_t kind, int32_t textId) {
 void cGame::setPopupText(int32_t textId) {
   GameStatics* s = Statics<GameStatics>();
   s->cGame_popupText = getString(textId);
-  s->cGame_popupWrapped = nullptr;
-  s->cGame_popupTextHeight = 0;
-  ASprite* font = loader::SpriteAt(s->cGame_popupFont);
-  if (font && s->cGame_popupText) {
-    const int32_t width = s->cGame_canvasWidth - kBoxMargin - kTextMargin;
-    s->cGame_popupWrapped = font->wrapToString(s->cGame_popupText, width);
-    font->getStringSize(s->cGame_popupWrapped, nullptr);
-    s->cGame_popupTextHeight = s->ASprite_textHeight;
-  }
+  s->cGame_popupWrapped = wrapPopupText(s->cGame_popupText);
+  s->cGame_popupTextHeight = s->cGame_popupWrapped ? s->ASprite_textHeight : 0;
   s->cGame_fullRedraw = true;
+}
+
+String* cGame::wrapPopupText(String* text) {
+  GameStatics* s = Statics<GameStatics>();
+  ASprite* font = loader::SpriteAt(s->cGame_popupFont);
+  if (!font || !text) return nullptr;
+  String* wrapped = font->wrapToString(text, s->cGame_canvasWidth - kBoxMargin - kTextMargin);
+  font->getStringSize(wrapped, nullptr);
+  return wrapped;
 }
 
 void cGame::openPopupText(int32_t textId, int32_t font, int32_t y) {

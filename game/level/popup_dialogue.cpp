@@ -14,8 +14,6 @@ using actor_support::SpriteInSlot;
 
 constexpr int32_t kNarratorY = 320;
 constexpr int32_t kSpeakerY = 560;
-constexpr int32_t kBoxMargin = 60;             // px of the screen width the box leaves free
-constexpr int32_t kTextMargin = 40;            // px of the box width the text leaves free
 constexpr int32_t kNarratorPortraitSlot = 60;  // speaker 3's portraits
 constexpr int32_t kSpeakerPortraitSlot = 61;   // every other speaker's
 constexpr int32_t kNarrator = 3;
@@ -85,15 +83,5 @@ void cGame::openPopupDialog(int32_t textId, int32_t font, int32_t speaker, bool 
   }
   s->cGame_popupChoice = kAnswered;
   s->cGame_popupFont = font;
-  s->cGame_popupText = getString(textId);
-  s->cGame_popupWrapped = nullptr;
-  s->cGame_popupTextHeight = 0;
-  ASprite* sprite = SpriteInSlot(font);
-  if (sprite && s->cGame_popupText) {
-    s->cGame_popupWrapped =
-        sprite->wrapToString(s->cGame_popupText, s->cGame_canvasWidth - kBoxMargin - kTextMargin);
-    sprite->getStringSize(s->cGame_popupWrapped, nullptr);
-    s->cGame_popupTextHeight = s->ASprite_textHeight;
-  }
-  s->cGame_fullRedraw = true;
+  setPopupText(textId);
 }

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int32_t kPortraitKind = 5, kAwardKind = 6, kCelebrationKind = 7;
 constexpr int32_t kStoryY = 320;
-constexpr int32_t kBoxMargin = 60, kTextMargin = 40;
 constexpr int32_t kRewardSlot = 30;
 constexpr int32_t kAwardTitle = 485, kFirstAwardText = 637;
 constexpr int32_t kLineBreak = 47;                             // the string constant "\n"
@@ -33,10 +32,8 @@ GameStatics* S() {
 // The text wrapped with the popup's font to the box width - 40; its height added to
 // popupTextHeight. Without the font it stays unwrapped and adds nothing.
 String* Wrapped(GameStatics* s, String* text) {
-  ASprite* font = loader::SpriteAt(s->cGame_popupFont);
-  if (!font || !text) return text;
-  String* wrapped = font->wrapToString(text, s->cGame_canvasWidth - kBoxMargin - kTextMargin);
-  font->getStringSize(wrapped, nullptr);
+  String* wrapped = cGame::wrapPopupText(text);
+  if (!wrapped) return text;
   s->cGame_popupTextHeight += s->ASprite_textHeight;
   return wrapped;
 }
